@@ -1,0 +1,55 @@
+# Brivon — build, test and run on Debian 12.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
+	qt6-base-dev qt6-serialport-dev libgl-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	libqcustomplot-dev libqcustomplot2.1-qt6 \
+	fonts-liberation
+
+.PHONY: deps build test test-plain test-sanitize run bench clean
+
+# Installs only what is missing, so a second run touches nothing.
+deps:
+	@missing=$$(for p in $(DEB_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	else echo "All build packages are installed."; fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRIVON_SANITIZE=ON -DBRIVON_BENCH=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# The whole suite, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: test-plain test-sanitize
+
+# Starts the program; with no USB serial adapter attached it talks to the simulated meter.
+run: build
+	@if ls /dev/ttyUSB* /dev/ttyACM* >/dev/null 2>&1; then ./$(BUILD)/brivon; \
+	else echo "No meter adapter found: starting with the simulated meter."; ./$(BUILD)/brivon --simulate; fi
+
+bench: build
+	./$(BUILD)/brivon-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,40 @@
+#pragma once
+// The clock seam: "now" as seconds since 1970 and its local-time breakdown.
+
+#include <cstdint>
+#include <string>
+
+namespace brivon {
+
+using TimeValue = std::int64_t;  // seconds since 1970
+
+struct LocalTime {
+    int year = 1970;  // in full
+    int month = 1;    // 1-12
+    int day = 1;      // 1-31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeValue now() const = 0;
+    virtual LocalTime toLocal(TimeValue t) const = 0;
+    virtual TimeValue fromLocal(const LocalTime& local) const = 0;
+};
+
+// The computer's own clock and time zone.
+class SystemClock : public Clock {
+public:
+    TimeValue now() const override;
+    LocalTime toLocal(TimeValue t) const override;
+    TimeValue fromLocal(const LocalTime& local) const override;
+};
+
+// strftime-style formatting of a broken-down time ("%d/%m/%y %H:%M:%S" and
+// the other formats the program uses: %y %Y %m %d %H %M %S %%).
+std::string formatTime(const LocalTime& t, const std::string& format);
+
+}  // namespace brivon

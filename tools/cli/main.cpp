@@ -1,0 +1,30 @@
+// brivon-cli: the program's link and files from a terminal, without a display.
+
+#include "CliCommands.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
+    "       brivon-cli export FILE [-o OUT]\n"
+    "       brivon-cli info FILE\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace brivon::cli;
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return kExitUsage;
+    }
+    const std::string command = argv[1];
+    const Arguments args(argv + 2, argv + argc);
+    if (command == "read") return runRead(argc, argv, args);
+    if (command == "export") return runExport(args);
+    if (command == "info") return runInfo(args);
+    std::cerr << kUsage;
+    return kExitUsage;
+}
