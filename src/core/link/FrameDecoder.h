@@ -1,0 +1,49 @@
+#pragma once
+// Decodes measurement frames into Readings and keeps the decoder's state
+// between frames: the last range and unit, the hold rule across range changes,
+// the mode text and the battery watch.
+
+#include "core/link/Reading.h"
+#include "core/link/ScaleTables.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace brivon {
+
+struct DecodedFrame {
+    Reading reading;
+    // The range or the unit changed (always on the first frame): the Y offset
+    // becomes 0 and the Y gain yGain.
+    bool scaleChanged = false;
+    int yGain = 0;
+};
+
+class FrameDecoder {
+public:
+    // Frames spread the hold over the frame that changes the range and two more.
+    static constexpr int kHoldFrames = 3;
+
+    // `frame` holds at least kMeasurementFrameLength bytes starting AA DD.
+    DecodedFrame decode(const std::vector<std::uint8_t>& frame);
+
+    // "Low" sticks until the watch is re-armed (the port watchdog does it on an invalid port).
+    void rearmBatteryWatch() { batteryWatch_ = true; }
+    // "Low", "Normal", or empty before the first frame.
+    const std::string& batteryText() const { return batteryText_; }
+    std::uint8_t lastRangeIndex() const { return lastRange_; }
+
+private:
+    float applyHoldRule(float value);
+
+    std::uint8_t lastRange_ = kNoRangeYet;
+    std::uint8_t lastUnit_ = kNoUnitYet;
+    int holdCounter_ = 0;
+    float heldValue_ = 0.0f;
+    std::string modeText_ = "    ";
+    bool batteryWatch_ = true;
+    std::string batteryText_;
+};
+
+}  // namespace brivon

@@ -1,0 +1,47 @@
+#pragma once
+// The meter link as one piece: the serial link, the command set, the frame
+// decoder, the statistics and the receive handler, wired to the port, the
+// main window's timers and the clock. The program's main window and
+// brivon-cli both talk to the meter through it.
+
+#include "core/link/FrameDecoder.h"
+#include "core/link/MeterCommands.h"
+#include "core/link/MeterStatistics.h"
+#include "core/link/ModeFlags.h"
+#include "core/link/ReceiveHandler.h"
+#include "core/link/SerialLink.h"
+
+#include <functional>
+
+namespace brivon {
+
+class MeterLink {
+public:
+    MeterLink(SerialPort& port, Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
+
+    // Settings, the configured port and the first poll.
+    void create(int configuredPort) { link_.create(configuredPort); }
+    // The main window's poll timer (the caller stops it first).
+    void pollTimerExpired() { commands_.poll(); }
+    // The view's 2-second watchdog timer.
+    void watchdogTick() { link_.watchdogTick(); }
+    // Called on "Invalid port number", after the battery watch is re-armed.
+    void setOfflineHandler(std::function<void()> handler) { offlineHandler_ = std::move(handler); }
+
+    SerialLink& link() { return link_; }
+    MeterCommands& commands() { return commands_; }
+    FrameDecoder& decoder() { return decoder_; }
+    const MeterStatistics& statistics() const { return statistics_; }
+    ModeFlags& modes() { return modes_; }
+
+private:
+    ModeFlags modes_;
+    SerialLink link_;
+    MeterCommands commands_;
+    FrameDecoder decoder_;
+    MeterStatistics statistics_;
+    ReceiveHandler receiveHandler_;
+    std::function<void()> offlineHandler_;
+};
+
+}  // namespace brivon

@@ -1,0 +1,76 @@
+#include "core/link/ReceiveHandler.h"
+
+#include "core/link/MainTimers.h"
+#include "core/link/MeterProtocol.h"
+
+#include <algorithm>
+
+namespace brivon {
+
+bool startsWith(const Bytes& block, std::uint8_t mark0, std::uint8_t mark1)
+{
+    return block.size() >= 2 && block[0] == mark0 && block[1] == mark1;
+}
+
+ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
+                               MeterStatistics& statistics, Timers& mainTimers, const Clock& clock,
+                               ReceiveSink& sink)
+    : link_(link), modes_(modes), decoder_(decoder), statistics_(statistics), mainTimers_(mainTimers),
+      clock_(clock), sink_(sink)
+{
+}
+
+void ReceiveHandler::onCommEvent()
+{
+    sink_.eventStarting();
+    SerialPort& port = link_.port();
+    Bytes block;
+    try {
+        if (port.commEvent() != kCommEventReceive) {
+            port.discardInput();
+            return;
+        }
+        block = port.input();
+    } catch (const SerialError&) {
+        return;
+    }
+    const TimeValue now = clock_.now();
+
+    if (modes_.listening) {
+        if (startsWith(block, protocol::kMeasurementMark0, protocol::kMeasurementMark1)) {
+            decodeMeasurement(block, now);
+        }
+        pacePoll(block);
+    }
+    if (modes_.memoryInProgress && startsWith(block, protocol::kMemoryDumpMark0, protocol::kMemoryDumpMark1)) {
+        sink_.memoryDumpReceived(block);
+    }
+    if (modes_.loggerInProgress) sink_.loggerBlockReceived(block);
+    sink_.eventFinished();
+}
+
+void ReceiveHandler::decodeMeasurement(const Bytes& block, TimeValue now)
+{
+    // A block shorter than a frame is never read past its end: it is dropped
+    // and the next poll asks again.
+    if (block.size() < static_cast<std::size_t>(protocol::kMeasurementFrameLength)) return;
+
+    link_.measurementFrameAccepted();
+    const DecodedFrame frame = decoder_.decode(block);
+    const bool footCandle = frame.reading.footCandle != 0;
+    statistics_.add(frame.reading.graphValue, formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);
+    sink_.measurementReceived({frame, decoder_.batteryText(), statistics_.texts(), now});
+    try {
+        link_.port().discardInput();
+    } catch (const SerialError&) {
+    }
+}
+
+void ReceiveHandler::pacePoll(const Bytes& block)
+{
+    const auto end = block.begin() + std::min<std::ptrdiff_t>(block.size(), protocol::kMeasurementFrameLength);
+    const bool meaningful = std::any_of(block.begin(), end, [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
+    if (meaningful) mainTimers_.start(main_timers::kPoll, main_timers::kPollDelayMs);
+}
+
+}  // namespace brivon

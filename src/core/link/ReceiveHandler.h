@@ -1,0 +1,60 @@
+#pragma once
+// The receive handler: runs once per communication event of the serial
+// control, recognises the block by its first two bytes and the mode flags,
+// decodes measurement frames and paces the polls.
+
+#include "core/draw/Clock.h"
+#include "core/draw/SerialPort.h"
+#include "core/draw/Timers.h"
+#include "core/link/FrameDecoder.h"
+#include "core/link/MeterStatistics.h"
+#include "core/link/ModeFlags.h"
+#include "core/link/SerialLink.h"
+
+namespace brivon {
+
+struct MeasurementUpdate {
+    const DecodedFrame& frame;
+    const std::string& batteryText;
+    const StatisticsTexts& statistics;
+    TimeValue now;
+};
+
+// Where the received data goes: the run, the views, the panel and the downloads.
+class ReceiveSink {
+public:
+    virtual ~ReceiveSink() = default;
+    // First step of every event (the document mirrors the view's sample count).
+    virtual void eventStarting() {}
+    // A measurement frame was accepted and decoded.
+    virtual void measurementReceived(const MeasurementUpdate& update) = 0;
+    virtual void memoryDumpReceived(const Bytes& /*block*/) {}
+    virtual void loggerBlockReceived(const Bytes& /*block*/) {}
+    // Last step of every event, whatever the block held (the run's capacity check).
+    virtual void eventFinished() {}
+};
+
+class ReceiveHandler {
+public:
+    ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder, MeterStatistics& statistics,
+                   Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
+
+    void onCommEvent();
+
+private:
+    void decodeMeasurement(const Bytes& block, TimeValue now);
+    void pacePoll(const Bytes& block);
+
+    SerialLink& link_;
+    const ModeFlags& modes_;
+    FrameDecoder& decoder_;
+    MeterStatistics& statistics_;
+    Timers& mainTimers_;
+    const Clock& clock_;
+    ReceiveSink& sink_;
+};
+
+// True when the block starts with the two given marks.
+bool startsWith(const Bytes& block, std::uint8_t mark0, std::uint8_t mark1);
+
+}  // namespace brivon

@@ -1,0 +1,179 @@
+#include "core/link/SerialLink.h"
+
+#include "core/link/MeterProtocol.h"
+
+namespace brivon {
+
+SerialLink::SerialLink(SerialPort& port, ModeFlags& modes) : port_(port), modes_(modes) {}
+
+void SerialLink::create(int configuredPort)
+{
+    portNumber_ = (configuredPort >= kFirstPort && configuredPort <= kLastPort) ? configuredPort : kFirstPort;
+    port_.setSettings(protocol::kPortSettings);
+    setCheckMarkFor(portNumber_);
+    setEnableFlags(true);
+    setOnlyProbe(portNumber_);
+    restartLink();
+}
+
+void SerialLink::closeAndReopen()
+{
+    if (port_.portOpen()) port_.setPortOpen(false);
+    port_.setCommPort(portNumber_);
+    if (!port_.portOpen()) port_.setPortOpen(true);
+    port_.input();
+    port_.discardInput();
+    port_.discardOutput();
+}
+
+void SerialLink::configureAndPoll()
+{
+    port_.setRThreshold(protocol::kMeasurementFrameLength);
+    port_.setInputMode(protocol::kBinaryInputMode);
+    port_.setInputLen(0);
+    port_.discardInput();
+    sendBytes({protocol::kPoll});
+    port_.discardOutput();
+}
+
+void SerialLink::closeQuietly()
+{
+    try {
+        if (port_.portOpen()) port_.setPortOpen(false);
+    } catch (const SerialError&) {
+    }
+}
+
+void SerialLink::restartLink()
+{
+    try {
+        closeAndReopen();
+    } catch (const SerialError& error) {
+        remember(error);
+        closeQuietly();
+        return;
+    }
+    try {
+        configureAndPoll();
+        lastError_.clear();
+    } catch (const SerialError& error) {
+        remember(error);
+    }
+}
+
+void SerialLink::sendBytes(const Bytes& bytes)
+{
+    sendBuffer_ = bytes;
+    if (port_.portOpen()) port_.output(sendBuffer_);
+}
+
+bool SerialLink::reopen()
+{
+    try {
+        if (port_.portOpen()) port_.setPortOpen(false);
+        if (!port_.portOpen()) port_.setPortOpen(true);
+        return true;
+    } catch (const SerialError& error) {
+        remember(error);
+        closeQuietly();
+        return false;
+    }
+}
+
+void SerialLink::selectMenuPort(int n)
+{
+    if (n < kFirstPort || n > kMenuPorts) return;
+    closeQuietly();
+    portNumber_ = n;
+    modes_.listening = true;
+    modes_.loggerInProgress = false;
+    restartLink();
+    setOnlyProbe(n);
+    setCheckMarkFor(n);
+}
+
+int SerialLink::otherComStartNumber() const
+{
+    return portNumber_ >= kFirstOtherPort ? portNumber_ : kFirstOtherPort;
+}
+
+bool SerialLink::selectOtherPort(int n)
+{
+    if (n < kFirstOtherPort || n > kLastPort) return false;
+    setOnlyProbe(n);
+    portNumber_ = n;
+    modes_.listening = true;
+    modes_.loggerInProgress = false;
+    restartLink();
+    checked_.fill(false);
+    return true;
+}
+
+void SerialLink::watchdogTick()
+{
+    auto& probe = probe_[static_cast<std::size_t>(portNumber_)];
+    if (probe && modes_.listening) {
+        try {
+            closeAndReopen();
+        } catch (const SerialError& error) {
+            remember(error);
+            if (error.description() == kInvalidPortNumber) {
+                setEnableFlags(true);
+                if (offlineHandler_) offlineHandler_();
+            }
+            probe = true;
+            closeQuietly();
+            return;
+        }
+        try {
+            configureAndPoll();
+            lastError_.clear();
+        } catch (const SerialError& error) {
+            remember(error);
+        }
+    }
+    probe = true;
+}
+
+void SerialLink::measurementFrameAccepted()
+{
+    setEnableFlags(false);
+    probe_[static_cast<std::size_t>(portNumber_)] = false;
+    lastError_.clear();
+}
+
+bool SerialLink::isChecked(int menuPort) const
+{
+    return menuPort >= kFirstPort && menuPort <= kMenuPorts && checked_[static_cast<std::size_t>(menuPort - 1)];
+}
+
+bool SerialLink::isMenuPortEnabled(int menuPort) const
+{
+    return menuPort >= kFirstPort && menuPort <= kMenuPorts
+        && menuEnabled_[static_cast<std::size_t>(menuPort - 1)];
+}
+
+bool SerialLink::probeFlag(int portNumber) const
+{
+    return portNumber >= 0 && portNumber < kProbeFlagCount && probe_[static_cast<std::size_t>(portNumber)];
+}
+
+void SerialLink::setEnableFlags(bool enabled)
+{
+    menuEnabled_.fill(enabled);
+    otherComEnabled_ = enabled;
+}
+
+void SerialLink::setCheckMarkFor(int portNumber)
+{
+    checked_.fill(false);
+    if (portNumber >= kFirstPort && portNumber <= kMenuPorts) checked_[static_cast<std::size_t>(portNumber - 1)] = true;
+}
+
+void SerialLink::setOnlyProbe(int portNumber)
+{
+    probe_.fill(false);
+    probe_[static_cast<std::size_t>(portNumber)] = true;
+}
+
+}  // namespace brivon

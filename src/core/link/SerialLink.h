@@ -1,0 +1,84 @@
+#pragma once
+// The serial link to the meter: the selected port, the port menu's check marks
+// and enable flags, the probe flags of the watchdog, the link restart, the byte
+// sender and the port watchdog. All calls go through the SerialPort seam; every
+// error of the control is caught here and never shown.
+
+#include "core/draw/SerialPort.h"
+#include "core/link/ModeFlags.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace brivon {
+
+class SerialLink {
+public:
+    static constexpr int kFirstPort = 1;
+    static constexpr int kLastPort = 16;
+    static constexpr int kMenuPorts = 4;       // COM1-COM4 have menu entries
+    static constexpr int kFirstOtherPort = 5;  // "Other COM" offers 5-16
+    static constexpr int kProbeFlagCount = 20;
+    static constexpr int kWatchdogPeriodMs = 2000;
+
+    SerialLink(SerialPort& port, ModeFlags& modes);
+
+    // Window creation: settings "9600,n,8,1", the configured port, its check
+    // mark and probe flag, then a link restart.
+    void create(int configuredPort);
+
+    // Close, reopen and configure the port and send the first poll.
+    void restartLink();
+    // Sends 1 to 3 bytes while the port is open; a closed port sends nothing.
+    void sendBytes(const Bytes& bytes);
+    // Close if open, then open: the port ends open. False when the control raised an error.
+    bool reopen();
+
+    // COM1-COM4 menu entries.
+    void selectMenuPort(int n);
+    // "Other COM": the number the dialog starts with, and its result. Numbers
+    // outside 5-16 change nothing; returns whether the port was taken.
+    int otherComStartNumber() const;
+    bool selectOtherPort(int n);
+
+    // Every 2 s: restarts a silent port; "Invalid port number" goes off-line.
+    void watchdogTick();
+    // An accepted measurement frame: the port menu greys and the probe clears.
+    void measurementFrameAccepted();
+
+    // The off-line path of the watchdog, for the window that owns the run.
+    void setOfflineHandler(std::function<void()> handler) { offlineHandler_ = std::move(handler); }
+
+    SerialPort& port() { return port_; }
+    int portNumber() const { return portNumber_; }
+    bool isChecked(int menuPort) const;
+    bool isMenuPortEnabled(int menuPort) const;
+    bool isOtherComEnabled() const { return otherComEnabled_; }
+    bool probeFlag(int portNumber) const;
+    const Bytes& sendBuffer() const { return sendBuffer_; }
+    // The description of the last error of the control, empty after a good restart.
+    const std::string& lastError() const { return lastError_; }
+
+private:
+    void closeAndReopen();      // restart steps 1-4; throws SerialError
+    void configureAndPoll();    // restart steps 6-8; throws SerialError
+    void closeQuietly();
+    void remember(const SerialError& error) { lastError_ = error.description(); }
+    void setEnableFlags(bool enabled);
+    void setCheckMarkFor(int portNumber);
+    void setOnlyProbe(int portNumber);
+
+    SerialPort& port_;
+    ModeFlags& modes_;
+    int portNumber_ = kFirstPort;
+    std::array<bool, kMenuPorts> checked_{};
+    std::array<bool, kMenuPorts> menuEnabled_{true, true, true, true};
+    bool otherComEnabled_ = true;
+    std::array<bool, kProbeFlagCount> probe_{};
+    Bytes sendBuffer_;
+    std::string lastError_;
+    std::function<void()> offlineHandler_;
+};
+
+}  // namespace brivon
