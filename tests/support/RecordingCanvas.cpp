@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace brivon::test {
+namespace brivon::testing {
 
 void RecordingCanvas::fillRect(const draw::Rect& rect, draw::Color color) { ops_.push_back(FillOp{rect, color}); }
 
@@ -49,4 +49,4 @@ const TextOp* RecordingCanvas::findText(std::string_view text) const
     return nullptr;
 }
 
-}  // namespace brivon::test
+}  // namespace brivon::testing

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-namespace brivon::test {
+namespace brivon::testing {
 
 struct FillOp {
     draw::Rect rect;
@@ -71,4 +71,4 @@ private:
     std::vector<CanvasOp> ops_;
 };
 
-}  // namespace brivon::test
+}  // namespace brivon::testing
