@@ -1,0 +1,182 @@
+#include "core/link/MeterLink.h"
+
+#include "core/link/MainTimers.h"
+#include "support/FakeSerialPort.h"
+#include "support/FakeTimers.h"
+#include "support/FixedClock.h"
+#include "support/MeasurementFrame.h"
+
+#include <gtest/gtest.h>
+
+namespace brivon {
+namespace {
+
+using testing::hex;
+
+struct RecordingSink : ReceiveSink {
+    void eventStarting() override { ++started; }
+    void measurementReceived(const MeasurementUpdate& update) override
+    {
+        readings.push_back(update.frame.reading);
+        lastMaximum = update.statistics.maximum;
+    }
+    void memoryDumpReceived(const Bytes& block) override { memoryBlocks.push_back(block); }
+    void loggerBlockReceived(const Bytes& block) override { loggerBlocks.push_back(block); }
+    void eventFinished() override { ++finished; }
+
+    int started = 0;
+    int finished = 0;
+    std::vector<Reading> readings;
+    std::string lastMaximum;
+    std::vector<Bytes> memoryBlocks;
+    std::vector<Bytes> loggerBlocks;
+};
+
+class MeterLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        link.create(1);
+        port.clearLog();
+    }
+
+    testing::FakeSerialPort port;
+    testing::FakeTimers timers;
+    testing::FixedClock clock;
+    RecordingSink sink;
+    MeterLink link{port, timers, clock, sink};
+};
+
+TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
+{
+    port.deliver(testing::luxFrame(1234));
+    ASSERT_EQ(sink.readings.size(), 1u);
+    EXPECT_EQ(sink.readings[0].readingText, "1234");
+    EXPECT_EQ(sink.lastMaximum, "1.23  KLux");
+    EXPECT_FALSE(link.link().isMenuPortEnabled(1));
+    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+    EXPECT_EQ(sink.finished, 1);
+}
+
+TEST_F(MeterLinkTest, FrameArrivingInPiecesIsDecodedOnce)
+{
+    const Bytes frame = testing::luxFrame(77);
+    port.deliver(Bytes(frame.begin(), frame.begin() + 7));
+    EXPECT_EQ(sink.started, 0);
+    port.deliver(Bytes(frame.begin() + 7, frame.end()));
+    ASSERT_EQ(sink.readings.size(), 1u);
+    EXPECT_EQ(sink.readings[0].readingText, "77");
+}
+
+TEST_F(MeterLinkTest, ShortBlockIsIgnoredButStillPacesThePoll)
+{
+    port.setRThreshold(1);
+    port.deliver({0xAA, 0xDD, 0x01});
+    EXPECT_TRUE(sink.readings.empty());
+    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+}
+
+TEST_F(MeterLinkTest, NoPollAfterABlockOfOnlyZeroAndFF)
+{
+    Bytes noise(19, 0x00);
+    noise[3] = 0xFF;
+    port.deliver(noise);
+    EXPECT_FALSE(timers.isActive(main_timers::kPoll));
+    EXPECT_EQ(sink.finished, 1);
+}
+
+TEST_F(MeterLinkTest, ForeignBlockIsNotDecodedButPacesThePoll)
+{
+    Bytes block(19, 0x00);
+    block[18] = 0x42;
+    port.deliver(block);
+    EXPECT_TRUE(sink.readings.empty());
+    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+}
+
+TEST_F(MeterLinkTest, ErrorEventOnlyDiscardsInput)
+{
+    port.raiseErrorEvent();
+    EXPECT_EQ(port.operations().back(), "discard-in");
+    EXPECT_EQ(sink.finished, 0);
+}
+
+TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
+{
+    Bytes memory(protocol::kMemoryDumpLength, 0x00);
+    memory[0] = 0xBB;
+    memory[1] = 0x88;
+    port.setRThreshold(protocol::kMemoryDumpLength);
+    port.deliver(memory);
+    EXPECT_TRUE(sink.memoryBlocks.empty());
+
+    link.modes().listening = false;
+    link.modes().memoryInProgress = true;
+    port.deliver(memory);
+    EXPECT_EQ(sink.memoryBlocks.size(), 1u);
+    EXPECT_TRUE(sink.loggerBlocks.empty());
+
+    link.modes().memoryInProgress = false;
+    link.modes().loggerInProgress = true;
+    port.setRThreshold(protocol::kLoggerHeaderLength);
+    port.deliver({0xAA, 0xCC, 0x00, 0x10, 0x00});
+    EXPECT_EQ(sink.loggerBlocks.size(), 1u);
+    EXPECT_TRUE(sink.readings.empty());
+}
+
+TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
+{
+    testing::MeasurementFrame low;
+    low.status = 0x20;
+    port.deliver(low.bytes());
+    port.deliver(testing::luxFrame(10));
+    EXPECT_EQ(link.decoder().batteryText(), "Low");
+
+    bool offline = false;
+    link.setOfflineHandler([&] { offline = true; });
+    link.watchdogTick();  // the probe is clear after the frames
+    port.missingPorts = {1};
+    link.watchdogTick();
+    EXPECT_TRUE(offline);
+    port.missingPorts.clear();
+    link.link().restartLink();
+    port.deliver(testing::luxFrame(10));
+    EXPECT_EQ(link.decoder().batteryText(), "Normal");
+}
+
+TEST(MeterCommands, BytesOfEveryCommand)
+{
+    testing::FakeSerialPort port;
+    ModeFlags modes;
+    SerialLink link(port, modes);
+    MeterCommands commands(link);
+    link.create(1);
+    port.clearLog();
+
+    commands.powerOff();
+    EXPECT_EQ(hex(port.writtenBytes()), "55 AA 03 55 AA 03 55 AA 03");
+    port.clearLog();
+
+    commands.sendExit();
+    EXPECT_EQ(hex(port.writtenBytes()), "87 83 15");
+    port.clearLog();
+
+    commands.closeForKey();
+    EXPECT_FALSE(port.portOpen());
+    commands.sendKey(protocol::Key::HoldClick);
+    EXPECT_EQ(hex(port.writtenBytes()), "87 83 EF");
+    port.clearLog();
+
+    ASSERT_TRUE(commands.requestDump(DumpKind::Memory));
+    EXPECT_EQ(port.rThreshold(), protocol::kMemoryDumpLength);
+    EXPECT_EQ(hex(port.writtenBytes()), "12");
+    ASSERT_TRUE(commands.requestDump(DumpKind::DataLogger));
+    EXPECT_EQ(port.rThreshold(), protocol::kLoggerHeaderLength);
+    EXPECT_EQ(hex(port.writtenBytes()), "12 13");
+
+    port.missingPorts = {1};
+    EXPECT_FALSE(commands.requestDump(DumpKind::Memory));
+}
+
+}  // namespace
+}  // namespace brivon

@@ -1,0 +1,45 @@
+#include "core/link/MeterStatistics.h"
+
+#include "core/files/Units.h"
+
+#include <gtest/gtest.h>
+
+namespace brivon {
+namespace {
+
+TEST(MeterStatistics, OnlyOverRangeKeepsTheDashes)
+{
+    MeterStatistics statistics;
+    statistics.add(units::kOverRange, "10:00:00", false);
+    EXPECT_EQ(statistics.texts().maximum, "----");
+    EXPECT_EQ(statistics.texts().average, "----");
+    EXPECT_EQ(statistics.count(), 0);
+}
+
+TEST(MeterStatistics, TracksMaximumMinimumAverageAndTheirTimes)
+{
+    MeterStatistics statistics;
+    statistics.add(500.0f, "10:00:00", false);
+    statistics.add(1500.0f, "10:00:01", false);
+    statistics.add(100.0f, "10:00:02", false);
+    statistics.add(units::kOverRange, "10:00:03", false);
+    const StatisticsTexts& t = statistics.texts();
+    EXPECT_EQ(t.maximum, "1.50  KLux");
+    EXPECT_EQ(t.maximumTime, "10:00:01");
+    EXPECT_EQ(t.minimum, "100.00  Lux");
+    EXPECT_EQ(t.minimumTime, "10:00:02");
+    EXPECT_EQ(t.average, "700.00  Lux");
+    EXPECT_EQ(statistics.count(), 3);
+}
+
+TEST(MeterStatistics, FootCandleTextsConvertFromLux)
+{
+    EXPECT_EQ(statisticText(1076.0, true), "100.00  FC");
+    EXPECT_EQ(statisticText(10000.0, true), "929.37  FC");
+    EXPECT_EQ(statisticText(20000.0, true), "1.86  KFC");
+    EXPECT_EQ(statisticText(999.0, false), "999.00  Lux");
+    EXPECT_EQ(statisticText(1000.0, false), "1.00  KLux");
+}
+
+}  // namespace
+}  // namespace brivon

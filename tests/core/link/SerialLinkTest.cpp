@@ -1,0 +1,157 @@
+#include "core/link/SerialLink.h"
+
+#include "support/FakeSerialPort.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace brivon {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeSerialPort;
+
+class SerialLinkTest : public ::testing::Test {
+protected:
+    FakeSerialPort port;
+    ModeFlags modes;
+    SerialLink link{port, modes};
+};
+
+TEST_F(SerialLinkTest, CreateConfiguresOpensAndPolls)
+{
+    link.create(3);
+    EXPECT_EQ(port.settings(), "9600,n,8,1");
+    EXPECT_THAT(port.operations(), ElementsAre("port=3", "open", "input", "discard-in", "discard-out", "threshold=19",
+                                               "mode=1", "len=0", "discard-in", "write 11", "discard-out"));
+    EXPECT_TRUE(link.isChecked(3));
+    EXPECT_FALSE(link.isChecked(1));
+    EXPECT_TRUE(link.probeFlag(3));
+}
+
+TEST_F(SerialLinkTest, RestartClosesAnOpenPortFirst)
+{
+    link.create(1);
+    port.clearLog();
+    link.restartLink();
+    ASSERT_GE(port.operations().size(), 3u);
+    EXPECT_EQ(port.operations()[0], "close");
+    EXPECT_EQ(port.operations()[1], "port=1");
+    EXPECT_EQ(port.operations()[2], "open");
+}
+
+TEST_F(SerialLinkTest, FailedRestartLeavesThePortClosedAndSendsNothing)
+{
+    port.missingPorts = {2};
+    link.create(2);
+    EXPECT_FALSE(port.portOpen());
+    EXPECT_TRUE(port.writes().empty());
+    EXPECT_EQ(link.lastError(), "Invalid port number");
+}
+
+TEST_F(SerialLinkTest, ConfiguredPortAboveFourHasNoCheckMarkAndStartsOtherCom)
+{
+    link.create(9);
+    for (int n = 1; n <= 4; ++n) EXPECT_FALSE(link.isChecked(n));
+    EXPECT_EQ(link.otherComStartNumber(), 9);
+}
+
+TEST_F(SerialLinkTest, OtherComTakesOnlyFiveToSixteen)
+{
+    link.create(1);
+    EXPECT_EQ(link.otherComStartNumber(), 5);
+    port.clearLog();
+    EXPECT_FALSE(link.selectOtherPort(4));
+    EXPECT_FALSE(link.selectOtherPort(17));
+    EXPECT_TRUE(port.operations().empty());
+    EXPECT_TRUE(link.isChecked(1));
+
+    EXPECT_TRUE(link.selectOtherPort(16));
+    EXPECT_EQ(link.portNumber(), 16);
+    EXPECT_FALSE(link.isChecked(1));
+    EXPECT_TRUE(link.probeFlag(16));
+    EXPECT_FALSE(link.probeFlag(1));
+}
+
+TEST_F(SerialLinkTest, MenuPortSelectionReturnsToListening)
+{
+    link.create(1);
+    modes.listening = false;
+    modes.loggerInProgress = true;
+    link.selectMenuPort(2);
+    EXPECT_TRUE(modes.listening);
+    EXPECT_FALSE(modes.loggerInProgress);
+    EXPECT_TRUE(link.isChecked(2));
+    EXPECT_FALSE(link.isChecked(1));
+    EXPECT_EQ(port.commPort(), 2);
+}
+
+TEST_F(SerialLinkTest, FramesKeepTheWatchdogIdleAndGreyThePortMenu)
+{
+    link.create(1);
+    link.watchdogTick();  // the first tick after creation restarts: no frame has cleared the probe
+    port.clearLog();
+    link.measurementFrameAccepted();
+    EXPECT_FALSE(link.isMenuPortEnabled(1));
+    EXPECT_FALSE(link.isOtherComEnabled());
+    link.watchdogTick();
+    EXPECT_TRUE(port.operations().empty());
+    link.watchdogTick();  // silent for a whole period: reopened and polled
+    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+}
+
+TEST_F(SerialLinkTest, WatchdogDoesNothingDuringATransfer)
+{
+    link.create(1);
+    modes.listening = false;
+    port.clearLog();
+    link.watchdogTick();
+    EXPECT_TRUE(port.operations().empty());
+}
+
+TEST_F(SerialLinkTest, InvalidPortGoesOfflineAndFreesThePortMenu)
+{
+    int offlineCalls = 0;
+    link.setOfflineHandler([&] { ++offlineCalls; });
+    link.create(1);
+    link.measurementFrameAccepted();
+    link.watchdogTick();  // probe still clear: nothing
+    port.missingPorts = {1};
+    link.watchdogTick();
+    EXPECT_EQ(offlineCalls, 1);
+    EXPECT_TRUE(link.isMenuPortEnabled(3));
+    EXPECT_TRUE(link.isOtherComEnabled());
+    EXPECT_FALSE(port.portOpen());
+}
+
+TEST_F(SerialLinkTest, OtherErrorsStayOnlineAndSilent)
+{
+    int offlineCalls = 0;
+    link.setOfflineHandler([&] { ++offlineCalls; });
+    link.create(1);
+    port.openFailure = "Permission denied";
+    link.watchdogTick();
+    EXPECT_EQ(offlineCalls, 0);
+    EXPECT_EQ(link.lastError(), "Permission denied");
+    EXPECT_TRUE(link.probeFlag(1));
+}
+
+TEST_F(SerialLinkTest, SendBytesOnAClosedPortSendsNothing)
+{
+    link.sendBytes({0x87, 0x83, 0xEF});
+    EXPECT_TRUE(port.writes().empty());
+    EXPECT_EQ(testing::hex(link.sendBuffer()), "87 83 EF");
+}
+
+TEST_F(SerialLinkTest, ReopenEndsWithAnOpenPort)
+{
+    EXPECT_TRUE(link.reopen());
+    EXPECT_TRUE(port.portOpen());
+    EXPECT_TRUE(link.reopen());
+    EXPECT_THAT(port.operations(), ElementsAre("open", "close", "open"));
+    port.missingPorts = {1};
+    EXPECT_FALSE(link.reopen());
+}
+
+}  // namespace
+}  // namespace brivon
