@@ -1,0 +1,47 @@
+#include "core/files/FileOutcome.h"
+
+#include <system_error>
+
+namespace brivon::file_outcome {
+namespace {
+
+std::string withReason(const std::string& text, int errorNumber)
+{
+    if (errorNumber == 0) return text;
+    return text + ": " + std::generic_category().message(errorNumber);
+}
+
+}  // namespace
+
+FileOutcome success()
+{
+    return {};
+}
+
+FileOutcome invalidFormat()
+{
+    return {FileStatus::InvalidFormat, kInvalidFormatMessage};
+}
+
+FileOutcome endedEarly()
+{
+    return {FileStatus::EndedEarly, "The file ends before all of its data could be read."};
+}
+
+FileOutcome countOutOfRange(long long count, int capacity, const std::string& what)
+{
+    return {FileStatus::CountOutOfRange, "The file gives " + std::to_string(count) + " " + what + "; between 0 and "
+                                             + std::to_string(capacity) + " can be loaded."};
+}
+
+FileOutcome cannotOpen(const std::string& path, int errorNumber)
+{
+    return {FileStatus::CannotOpen, withReason("Cannot open " + path, errorNumber)};
+}
+
+FileOutcome cannotWrite(const std::string& path, int errorNumber)
+{
+    return {FileStatus::CannotWrite, withReason("Cannot write " + path, errorNumber)};
+}
+
+}  // namespace brivon::file_outcome

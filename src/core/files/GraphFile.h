@@ -1,0 +1,44 @@
+#pragma once
+// The graph data file (.AsmDat): one series of samples with its start time,
+// sampling interval, gain and unit. The real-time run and the data-logger's
+// current set are written in the same layout; they differ in the first count.
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <span>
+#include <string>
+
+#include "core/draw/Clock.h"
+#include "core/files/CurrentSet.h"
+#include "core/files/FileOutcome.h"
+#include "core/files/RealTimeRun.h"
+
+namespace brivon {
+
+struct GraphFileContents {
+    std::int32_t readingCount = 0;
+    std::span<const float> samples;
+    std::int32_t gain = 0;
+    std::uint8_t unitFlag = 0;
+    LocalTime start;
+    std::int32_t samplePeriodSeconds = 0;
+};
+
+// Real-time variant: the run's reading count, its committed samples, its start
+// broken down in local time and its period in whole seconds.
+GraphFileContents realTimeFileContents(const RealTimeRun& run, const Clock& clock);
+
+// Data-logger variant: the reading count is the sample count.
+GraphFileContents dataLoggerFileContents(const CurrentSet& set);
+
+std::string graphFileBytes(const GraphFileContents& contents);
+
+// Reads a graph data file into the current set, field by field in file order.
+// A wrong signature changes nothing. A file that ends early keeps the fields
+// read before, with the sample count saying how many samples were read. A
+// sample count outside 0..capacity is refused before any sample is stored.
+FileOutcome readGraphFile(std::istream& in, CurrentSet& set);
+FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set);
+
+}  // namespace brivon

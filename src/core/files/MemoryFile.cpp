@@ -1,0 +1,66 @@
+#include "core/files/MemoryFile.h"
+
+#include "core/files/ArchiveReader.h"
+#include "core/files/ArchiveWriter.h"
+
+#include <cerrno>
+#include <fstream>
+
+namespace brivon {
+namespace {
+
+bool readRecord(ArchiveReader& archive, MemoryRecord& record)
+{
+    MemoryRecord read;
+    if (!(archive.read(read.value) && archive.read(read.footCandle) && archive.read(read.status)
+          && archive.read(read.negative) && archive.read(read.time))) {
+        return false;
+    }
+    record = std::move(read);
+    return true;
+}
+
+}  // namespace
+
+std::string memoryFileBytes(const MemoryBlock& block)
+{
+    ArchiveWriter out;
+    out.writeSignature();
+    const auto records = block.used();
+    out.writeInt32(static_cast<std::int32_t>(records.size()));
+    for (const MemoryRecord& record : records) {
+        out.writeFloat(record.value);
+        out.writeUInt8(record.footCandle);
+        out.writeString(record.status);
+        out.writeUInt8(record.negative);
+        out.writeString(record.time);
+    }
+    return out.bytes();
+}
+
+FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
+{
+    ArchiveReader archive(in);
+    if (FileOutcome signature = archive.readSignature(); !signature.ok()) return signature;
+
+    std::int32_t recordCount = 0;
+    if (!archive.read(recordCount)) return file_outcome::endedEarly();
+    if (recordCount < 0 || recordCount > MemoryBlock::kCapacity) {
+        return file_outcome::countOutOfRange(recordCount, MemoryBlock::kCapacity, "memory records");
+    }
+    block.recordCount = 0;
+    for (std::int32_t i = 0; i < recordCount; ++i) {
+        if (!readRecord(archive, block.records[static_cast<std::size_t>(i)])) return file_outcome::endedEarly();
+        block.recordCount = i + 1;
+    }
+    return file_outcome::success();
+}
+
+FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return file_outcome::cannotOpen(path.string(), errno);
+    return readMemoryFile(in, block);
+}
+
+}  // namespace brivon

@@ -1,0 +1,23 @@
+#pragma once
+// The memory list file (.MemDat): the memory block's records, each with its
+// value, unit, status text, sign and time text.
+
+#include <filesystem>
+#include <istream>
+#include <string>
+
+#include "core/files/FileOutcome.h"
+#include "core/files/MemoryBlock.h"
+
+namespace brivon {
+
+std::string memoryFileBytes(const MemoryBlock& block);
+
+// Reads a memory list file into the block. A wrong signature changes nothing.
+// A file that ends early keeps the records read completely, with the record
+// count saying how many they are. A count outside 0..capacity is refused
+// before any record is stored.
+FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block);
+FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block);
+
+}  // namespace brivon

@@ -1,0 +1,24 @@
+#pragma once
+// The plain-text tables written beside every data file: one header line and
+// one line per record, each ended by CR LF.
+
+#include <string>
+
+#include "core/draw/Clock.h"
+#include "core/files/CurrentSet.h"
+#include "core/files/MemoryBlock.h"
+#include "core/files/RealTimeRun.h"
+
+namespace brivon {
+
+// One line per reading: its value at the sample where it was committed, timed
+// from the run start in whole-second periods.
+std::string realTimeExport(const RealTimeRun& run, const Clock& clock);
+
+// One line per loaded sample, timed from the set's loaded start time.
+std::string dataLoggerExport(const CurrentSet& set, const Clock& clock);
+
+// One line per memory record, with its status and stored time text.
+std::string memoryExport(const MemoryBlock& block);
+
+}  // namespace brivon
