@@ -1,0 +1,34 @@
+#pragma once
+// What the meter keeps in its own memory: manual memory records and data-logger sets.
+
+#include "meter-sim/MeterClock.h"
+#include "meter-sim/MeterIndicators.h"
+
+#include <vector>
+
+namespace brivon::sim {
+
+inline constexpr int kMemoryCapacity = 99;
+
+struct MemoryRecord {
+    MeterClock time;
+    double lux = 0.0;  // the over-range marker stores "OL"
+    int rangeIndex = 2;
+    bool footCandle = false;
+    MeterMode type = MeterMode::None;
+    bool negative = false;
+};
+
+struct LoggerRecord {
+    double lux = 0.0;  // the over-range marker stores "OL"
+    int rangeIndex = 2;
+};
+
+struct LoggerSet {
+    MeterClock start;
+    int samplingInterval = 1;  // seconds
+    bool footCandle = false;
+    std::vector<LoggerRecord> records;
+};
+
+}  // namespace brivon::sim
