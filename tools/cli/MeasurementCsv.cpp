@@ -1,0 +1,29 @@
+#include "MeasurementCsv.h"
+
+#include "core/files/Units.h"
+#include "core/util/Printf.h"
+
+namespace brivon::cli {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string measurementCsvLine(const LocalTime& time, const Reading& reading)
+{
+    const std::string lux = units::isOverRange(reading.graphValue)
+                                ? std::string("OL")
+                                : printfString("%.2f", static_cast<double>(reading.graphValue));
+    return formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText) + "," +
+           reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + "," +
+           trimmed(reading.modeText);
+}
+
+}  // namespace brivon::cli

@@ -1,0 +1,17 @@
+#pragma once
+// One CSV line per measurement frame, as brivon-cli read prints it.
+
+#include "core/draw/Clock.h"
+#include "core/link/Reading.h"
+
+#include <string>
+
+namespace brivon::cli {
+
+inline constexpr const char* kMeasurementCsvHeader = "time,lux,reading,unit,range,hold,mode";
+
+// Local time "YYYY-MM-DDTHH:MM:SS", the stored graph value ("%.2f" or "OL"),
+// then the reading, unit, range, hold and mode texts with blanks trimmed.
+std::string measurementCsvLine(const LocalTime& time, const Reading& reading);
+
+}  // namespace brivon::cli
