@@ -1,0 +1,223 @@
+#include "core/files/GraphFile.h"
+
+#include "ByteBuilder.h"
+#include "support/FixedClock.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <limits>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+namespace brivon {
+namespace {
+
+using testing::ByteBuilder;
+
+constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
+
+// The bytes after the samples: gain, unit, start date and time, interval.
+ByteBuilder& trailer(ByteBuilder& b, std::int32_t gain, std::uint8_t unit, std::int32_t interval)
+{
+    return b.i32(gain).u8(unit).ints({2010, 12, 7, 14, 5, 9}).i32(interval);
+}
+
+std::unique_ptr<CurrentSet> setWithOldContents()
+{
+    auto set = std::make_unique<CurrentSet>();
+    set->loadedReadingCount = 7;
+    set->loadedSampleCount = 7;
+    set->loadedSamples.fill(-1.0f);
+    set->loadedGain = 77;
+    set->loadedUnitFlag = 1;
+    set->loadedStart = {1999, 1, 2, 3, 4, 5};
+    set->loadedSamplePeriod = 9;
+    return set;
+}
+
+FileOutcome readBytes(const std::string& bytes, CurrentSet& set)
+{
+    std::istringstream in(bytes);
+    return readGraphFile(in, set);
+}
+
+std::vector<std::uint32_t> bitsOf(std::span<const float> values)
+{
+    std::vector<std::uint32_t> bits;
+    for (const float v : values) bits.push_back(std::bit_cast<std::uint32_t>(v));
+    return bits;
+}
+
+TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
+{
+    const testing::FixedClock clock;
+    RealTimeRun run;
+    run.currentGain = 400;
+    run.runStart = k2010Dec07At140509;
+    run.samplePeriodMs = 2999;  // whole seconds, truncated
+    const std::string bytes = graphFileBytes(realTimeFileContents(run, clock));
+
+    ByteBuilder expected;
+    trailer(expected.signature().ints({0, 0}), 400, 0, 2);
+    EXPECT_EQ(bytes, expected.bytes());
+    EXPECT_EQ(bytes.size(), 47u);
+
+    auto set = setWithOldContents();
+    ASSERT_TRUE(readBytes(bytes, *set).ok());
+    EXPECT_EQ(set->loadedSampleCount, 0);
+    EXPECT_EQ(set->loadedReadingCount, 0);
+    EXPECT_EQ(set->loadedGain, 400);
+    EXPECT_EQ(set->loadedUnitFlag, 0);
+    EXPECT_EQ(set->loadedStart.year, 2010);
+    EXPECT_EQ(set->loadedStart.second, 9);
+    EXPECT_EQ(set->loadedSamplePeriod, 2);
+}
+
+TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
+{
+    const testing::FixedClock clock;
+    const std::vector<float> samples{1.5f, 2.5f, 2.5f, 0.0f};  // more room than the run used
+    RealTimeRun run;
+    run.readingCount = 2;
+    run.sampleCount = 3;
+    run.samples = samples;
+    run.unitFlag = 1;
+    run.currentGain = 40;
+    run.runStart = k2010Dec07At140509;
+    run.samplePeriodMs = 1500;
+
+    ByteBuilder expected;
+    trailer(expected.signature().ints({2, 3}).f32(1.5f).f32(2.5f).f32(2.5f), 40, 1, 1);
+    EXPECT_EQ(graphFileBytes(realTimeFileContents(run, clock)), expected.bytes());
+}
+
+TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
+{
+    auto written = std::make_unique<CurrentSet>();
+    const std::vector<float> samples{5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
+                                     33000.5f, std::numeric_limits<float>::infinity()};
+    std::copy(samples.begin(), samples.end(), written->loadedSamples.begin());
+    written->loadedSampleCount = static_cast<std::int32_t>(samples.size());
+    written->loadedReadingCount = 99;  // not written: the variant writes the sample count twice
+    written->loadedGain = 4000;
+    written->loadedUnitFlag = 1;
+    written->loadedStart = {2010, 12, 7, 14, 5, 9};
+    written->loadedSamplePeriod = 60;
+
+    const std::string bytes = graphFileBytes(dataLoggerFileContents(*written));
+    ASSERT_EQ(bytes.size(), 47u + 4 * samples.size());
+    EXPECT_EQ(bytes.substr(6, 8), ByteBuilder().ints({6, 6}).bytes());
+    EXPECT_EQ(bytes.substr(14, 4), "\x80\x96\x98\x4A");  // the over-range marker
+
+    auto read = setWithOldContents();
+    ASSERT_TRUE(readBytes(bytes, *read).ok());
+    EXPECT_EQ(bitsOf(read->samples()), bitsOf(samples));
+    EXPECT_EQ(read->loadedReadingCount, 6);
+    EXPECT_EQ(read->loadedGain, 4000);
+    EXPECT_EQ(read->loadedUnitFlag, 1);
+    EXPECT_EQ(read->loadedStart.month, 12);
+    EXPECT_EQ(read->loadedStart.minute, 5);
+    EXPECT_EQ(read->loadedSamplePeriod, 60);
+    EXPECT_EQ(graphFileBytes(dataLoggerFileContents(*read)), bytes);
+}
+
+struct SignatureCase {
+    const char* name;
+    std::string prefix;
+    bool accepted;
+};
+
+class GraphFileSignature : public ::testing::TestWithParam<SignatureCase> {};
+
+TEST_P(GraphFileSignature, OnlyTheExactSignatureIsAccepted)
+{
+    ByteBuilder body;
+    trailer(body.ints({1, 1}).f32(12.0f), 10, 0, 1);
+    auto set = setWithOldContents();
+    const FileOutcome outcome = readBytes(GetParam().prefix + body.bytes(), *set);
+    if (GetParam().accepted) {
+        EXPECT_TRUE(outcome.ok()) << outcome.message;
+        EXPECT_EQ(set->loadedSampleCount, 1);
+        return;
+    }
+    EXPECT_EQ(outcome.status, FileStatus::InvalidFormat);
+    EXPECT_EQ(outcome.message, "Invalid Format!");
+    EXPECT_FALSE(outcome.signatureAccepted());
+    EXPECT_EQ(set->loadedReadingCount, 7);
+    EXPECT_EQ(set->loadedSampleCount, 7);
+    EXPECT_EQ(set->loadedGain, 77);
+    EXPECT_EQ(set->loadedSamples[0], -1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signatures, GraphFileSignature,
+    ::testing::Values(SignatureCase{"Exact", ByteBuilder().signature().bytes(), true},
+                      SignatureCase{"SixteenBitLength", ByteBuilder().u8(0xFF).u16(5).raw("QV731").bytes(), true},
+                      SignatureCase{"LowerCase", ByteBuilder().str("qv731").bytes(), false},
+                      SignatureCase{"LastCharacter", ByteBuilder().str("QV732").bytes(), false},
+                      SignatureCase{"LengthFour", ByteBuilder().str("QV73").bytes(), false},
+                      SignatureCase{"FirstByteSix", ByteBuilder().str("QV731 ").bytes(), false},
+                      SignatureCase{"FirstByteZero", ByteBuilder().u8(0).bytes(), false},
+                      SignatureCase{"HugeLength", ByteBuilder().u8(0xFF).u16(0xFFFF).i32(-1).bytes(), false}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(GraphFile, AFileEndingEarlyKeepsWhatWasReadBeforeIt)
+{
+    ByteBuilder full;
+    trailer(full.signature().ints({5, 3}).f32(10.0f).f32(20.0f).f32(30.0f), 400, 1, 2);
+    const std::string& bytes = full.bytes();
+    const std::size_t samplesAt = 14;
+    const std::size_t gainAt = samplesAt + 3 * 4;
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        auto set = setWithOldContents();
+        EXPECT_EQ(readBytes(bytes.substr(0, cut), *set).status, FileStatus::EndedEarly);
+        EXPECT_EQ(set->loadedReadingCount, cut >= 10 ? 5 : 7);
+        const int wholeSamples = cut < samplesAt ? 7 : static_cast<int>(std::min<std::size_t>(3, (cut - samplesAt) / 4));
+        EXPECT_EQ(set->loadedSampleCount, wholeSamples);
+        EXPECT_EQ(set->loadedGain, cut >= gainAt + 4 ? 400 : 77);
+        EXPECT_EQ(set->loadedSamplePeriod, 9);  // the last field is never complete
+    }
+}
+
+class GraphFileSampleCount : public ::testing::TestWithParam<std::int32_t> {};
+
+TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsStored)
+{
+    ByteBuilder bytes;
+    bytes.signature().i32(3).i32(GetParam());
+    for (int i = 0; i < CurrentSet::kCapacity + 1; ++i) bytes.f32(1.0f);
+    auto set = setWithOldContents();
+    const FileOutcome outcome = readBytes(bytes.bytes(), *set);
+    EXPECT_EQ(outcome.status, FileStatus::CountOutOfRange);
+    EXPECT_NE(outcome.message.find(std::to_string(GetParam())), std::string::npos) << outcome.message;
+    EXPECT_EQ(set->loadedSampleCount, 7);
+    EXPECT_EQ(set->loadedSamples[0], -1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, GraphFileSampleCount,
+                         ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1));
+
+TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
+{
+    auto written = std::make_unique<CurrentSet>();
+    written->loadedSampleCount = CurrentSet::kCapacity;
+    for (int i = 0; i < CurrentSet::kCapacity; ++i) written->loadedSamples[static_cast<std::size_t>(i)] = float(i);
+    auto read = std::make_unique<CurrentSet>();
+    ASSERT_TRUE(readBytes(graphFileBytes(dataLoggerFileContents(*written)), *read).ok());
+    EXPECT_EQ(read->loadedSampleCount, CurrentSet::kCapacity);
+    EXPECT_EQ(read->loadedSamples.back(), float(CurrentSet::kCapacity - 1));
+}
+
+TEST(GraphFile, AMissingFileCannotBeOpened)
+{
+    auto set = setWithOldContents();
+    const FileOutcome outcome = readGraphFile(std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set);
+    EXPECT_EQ(outcome.status, FileStatus::CannotOpen);
+    EXPECT_NE(outcome.message.find("No such file"), std::string::npos) << outcome.message;
+}
+
+}  // namespace
+}  // namespace brivon

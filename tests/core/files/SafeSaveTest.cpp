@@ -1,0 +1,147 @@
+#include "core/files/SafeSave.h"
+
+#include "core/files/DataFileSaves.h"
+#include "core/files/GraphFile.h"
+#include "support/FixedClock.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace brivon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentsOf(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class SafeSave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("brivon-safe-save-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Only the named entries exist in the folder: no temporary file was left behind.
+    void expectFolderHolds(std::set<std::string> names) const
+    {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder_)) found.insert(entry.path().filename().string());
+        EXPECT_EQ(found, names);
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(SafeSave, ReplacesEveryTargetWhenAllAreWritten)
+{
+    writeFile(folder_ / "a.txt", "old text");
+    const std::vector<PendingFile> files{{folder_ / "a.txt", "new text"}, {folder_ / "a.AsmDat", std::string(5000, 'd')}};
+    ASSERT_TRUE(saveFilesSafely(files).ok());
+    EXPECT_EQ(contentsOf(folder_ / "a.txt"), "new text");
+    EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), std::string(5000, 'd'));
+    expectFolderHolds({"a.txt", "a.AsmDat"});
+}
+
+TEST_F(SafeSave, AFullDiskLeavesTheOldFilesUntouched)
+{
+    // The file size limit makes writes beyond it fail as on a full disk, for root as well.
+    writeFile(folder_ / "a.txt", "old text");
+    writeFile(folder_ / "a.AsmDat", "old data");
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    const std::vector<PendingFile> files{{folder_ / "a.txt", "new text"}, {folder_ / "a.AsmDat", std::string(10000, 'd')}};
+    const FileOutcome outcome = saveFilesSafely(files);
+
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    EXPECT_NE(outcome.message.find("a.AsmDat: File too large"), std::string::npos) << outcome.message;
+    EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
+    EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), "old data");
+    expectFolderHolds({"a.txt", "a.AsmDat"});
+}
+
+TEST_F(SafeSave, ATargetThatCannotBeReplacedLeavesItAndTheOtherFilesAlone)
+{
+    // A folder in the target's place cannot be renamed over, for root as well.
+    fs::create_directory(folder_ / "a.AsmDat");
+    writeFile(folder_ / "a.txt", "old text");
+    const std::vector<PendingFile> files{{folder_ / "a.AsmDat", "data"}, {folder_ / "a.txt", "new text"}};
+    const FileOutcome outcome = saveFilesSafely(files);
+    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    EXPECT_TRUE(fs::is_directory(folder_ / "a.AsmDat"));
+    EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
+    expectFolderHolds({"a.txt", "a.AsmDat"});
+}
+
+class SafeSaveUnwritablePlace : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
+{
+    // Neither a folder that does not exist nor /proc takes new files, for root as well.
+    const fs::path target = GetParam();
+    const std::vector<PendingFile> files{{target, "data"}};
+    const FileOutcome outcome = saveFilesSafely(files);
+    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    EXPECT_NE(outcome.message.find(target.string() + ": "), std::string::npos) << outcome.message;
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_FALSE(fs::exists(temporaryPathFor(target)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
+                         ::testing::Values("/nonexistent-brivon-folder/run.AsmDat", "/proc/brivon-run.AsmDat"));
+
+TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
+{
+    const testing::FixedClock clock;
+    auto set = std::make_unique<CurrentSet>();
+    set->loadedSampleCount = 2;
+    set->loadedSamples[0] = 1.0f;
+    set->loadedSamples[1] = 5000000.0f;
+    set->loadedSamplePeriod = 1;
+    const fs::path data = folder_ / "10-12-07 14.05.09.AsmDat";
+    ASSERT_TRUE(saveCurrentSet(data, *set, clock).ok());
+    EXPECT_EQ(contentsOf(data).size(), 47u + 8);
+    EXPECT_NE(contentsOf(folder_ / "10-12-07 14.05.09.txt").find("OL"), std::string::npos);
+
+    auto read = std::make_unique<CurrentSet>();
+    ASSERT_TRUE(readGraphFile(data, *read).ok());
+    EXPECT_EQ(read->loadedSamples[1], 5000000.0f);
+}
+
+TEST_F(SafeSave, AMemorySaveIntoAMissingFolderWritesNeitherFile)
+{
+    const FileOutcome outcome = saveMemoryBlock(folder_ / "gone" / "list.MemDat", MemoryBlock{});
+    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    EXPECT_FALSE(outcome.message.empty());
+    expectFolderHolds({});
+}
+
+}  // namespace
+}  // namespace brivon
