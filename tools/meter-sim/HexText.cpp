@@ -1,0 +1,17 @@
+#include "meter-sim/HexText.h"
+
+namespace brivon::sim {
+
+std::string hexText(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (!text.empty()) text += ' ';
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+}  // namespace brivon::sim

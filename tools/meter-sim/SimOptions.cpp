@@ -1,0 +1,97 @@
+#include "meter-sim/SimOptions.h"
+
+#include "core/link/ScaleTables.h"
+#include "meter-sim/MeterCounts.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace brivon::sim {
+namespace {
+
+bool parseNumber(const std::string& text, double& out)
+{
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size();
+}
+
+bool parseRange(const std::string& text, int& out)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc{} && result.ptr == text.data() + text.size() && out >= 0 && out < kRangeCount;
+}
+
+}  // namespace
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments)
+{
+    ParsedOptions parsed;
+    SimOptions& o = parsed.options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& arg = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--pace") {
+            o.pace = true;
+        } else if (arg == "--fc") {
+            o.footCandle = true;
+        } else if (arg == "--low-battery") {
+            o.lowBattery = true;
+        } else if (arg == "--silent") {
+            o.silent = true;
+        } else if ((arg == "--link" || arg == "--log") && hasValue) {
+            (arg == "--link" ? o.linkPath : o.logPath) = arguments[++i];
+        } else if (arg == "--value" && hasValue) {
+            double lux = 0.0;
+            if (!parseNumber(arguments[++i], lux) || lux < 0.0) {
+                parsed.error = "--value needs a light value in lux";
+                return parsed;
+            }
+            o.lux = lux;
+        } else if (arg == "--range" && hasValue) {
+            int range = 0;
+            if (!parseRange(arguments[++i], range)) {
+                parsed.error = "--range needs a range index 0-3";
+                return parsed;
+            }
+            o.range = range;
+        } else {
+            parsed.error = "unknown or incomplete option: " + arg;
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+std::string usageText()
+{
+    return "Usage: brivon-meter-sim [options]\n"
+           "A simulated light meter on a pseudo-terminal. Prints the terminal's path and\n"
+           "runs until interrupted.\n"
+           "  --link PATH     also make PATH a symbolic link to the terminal\n"
+           "  --pace          send at the speed of 9600 baud\n"
+           "  --log FILE      write every byte received to FILE, in hex\n"
+           "  --value LUX     measure a fixed light value (default: a slow wave)\n"
+           "  --range N       range index 0-3 (0: 400k, 1: 400, 2: 4k, 3: 40k)\n"
+           "  --fc            display foot-candles\n"
+           "  --low-battery   report a low battery\n"
+           "  --silent        answer nothing\n"
+           "  --help          show this text\n";
+}
+
+void applyOptions(const SimOptions& options, MeterSimulator& simulator)
+{
+    MeterModel& model = simulator.model();
+    if (options.lux) {
+        model.setValue(*options.lux);
+        model.setRange(rangeFor(*options.lux, options.footCandle));
+    }
+    if (options.range) model.setRange(*options.range);
+    model.setFootCandle(options.footCandle);
+    model.setLowBattery(options.lowBattery);
+    simulator.setSilent(options.silent);
+}
+
+}  // namespace brivon::sim

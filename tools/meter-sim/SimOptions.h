@@ -1,0 +1,35 @@
+#pragma once
+// The command line of brivon-meter-sim.
+
+#include "meter-sim/MeterSimulator.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brivon::sim {
+
+struct SimOptions {
+    std::string linkPath;
+    bool pace = false;
+    std::string logPath;
+    std::optional<double> lux;
+    std::optional<int> range;
+    bool footCandle = false;
+    bool lowBattery = false;
+    bool silent = false;
+    bool help = false;
+};
+
+struct ParsedOptions {
+    SimOptions options;
+    std::string error;  // empty when the command line was understood
+};
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+std::string usageText();
+
+// Sets up the meter as the options ask; without --range a fixed value gets the range that shows it.
+void applyOptions(const SimOptions& options, MeterSimulator& simulator);
+
+}  // namespace brivon::sim
