@@ -1,0 +1,64 @@
+#include "ui/app/QtPrompts.h"
+
+#include "core/draw/FileFilter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace brivon {
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+void QtPrompts::message(const std::string& message)
+{
+    QMessageBox::information(parent_, QApplication::applicationName(), text(message));
+}
+
+bool QtPrompts::askYesNo(const std::string& question)
+{
+    return QMessageBox::question(parent_, QApplication::applicationName(), text(question),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer QtPrompts::askYesNoCancel(const std::string& question)
+{
+    switch (QMessageBox::question(parent_, QApplication::applicationName(), text(question),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtPrompts::chooseSaveFile(const FileChoice& choice) { return chooseFile(choice, true); }
+
+std::optional<std::string> QtPrompts::chooseOpenFile(const FileChoice& choice) { return chooseFile(choice, false); }
+
+std::optional<std::string> QtPrompts::chooseFile(const FileChoice& choice, bool save)
+{
+    QFileDialog dialog(parent_, QApplication::applicationName(), text(choice.defaultName),
+                       text(dialogFilter(choice.filter)));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(text(choice.defaultExtension));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!choice.defaultName.empty()) dialog.selectFile(text(choice.defaultName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<int> QtPrompts::sampleRate(int initialSeconds)
+{
+    bool ok = false;
+    const int seconds = QInputDialog::getInt(parent_, "Sample Rate Setup", "Sample rate (s):", initialSeconds,
+                                             INT_MIN, INT_MAX, 1, &ok);
+    return ok ? std::optional<int>(seconds) : std::nullopt;
+}
+
+}  // namespace brivon

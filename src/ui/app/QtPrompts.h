@@ -1,0 +1,28 @@
+#pragma once
+// The prompts as real Qt dialogs, titled with the application's name and
+// parented to the main window.
+
+#include "core/draw/Prompts.h"
+
+class QWidget;
+
+namespace brivon {
+
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+
+    void message(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
+    Answer askYesNoCancel(const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    std::optional<int> sampleRate(int initialSeconds) override;
+
+private:
+    std::optional<std::string> chooseFile(const FileChoice& choice, bool save);
+
+    QWidget* parent_;
+};
+
+}  // namespace brivon
