@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
-	qt6-base-dev qt6-serialport-dev libgl-dev \
+	qt6-base-dev qt6-serialport-dev libqt6svg6 libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	libqcustomplot-dev libqcustomplot2.1-qt6 \
 	fonts-liberation
