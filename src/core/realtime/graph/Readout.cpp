@@ -1,0 +1,46 @@
+#include "core/realtime/graph/Readout.h"
+
+#include "core/files/Units.h"
+#include "core/realtime/graph/GraphStyle.h"
+#include "core/util/Printf.h"
+
+namespace brivon::graph {
+namespace {
+
+constexpr const char* kEmptyTime = "Time:";
+constexpr const char* kEmptyData = "Data:";
+constexpr const char* kTimePrefix = "time:";
+constexpr const char* kOverRangeText = "Data: OL";
+constexpr const char* kLuxFormat = "Data:%.2fLux";
+constexpr const char* kKiloLuxFormat = "Data:%.2fKLux";
+constexpr const char* kFootCandleFormat = "Data:%.2f FC";
+constexpr const char* kKiloFootCandleFormat = "Data:%.2f KFC";
+constexpr TimeValue kMillisecondsPerSecond = 1000;
+
+}  // namespace
+
+Readout emptyRunReadout() { return {kEmptyTime, kEmptyData}; }
+
+std::string readoutValue(float lux, bool footCandles)
+{
+    if (units::isOverRange(lux)) return kOverRangeText;
+    if (!footCandles) {
+        if (lux >= units::kKiloThreshold) return printfString(kKiloLuxFormat, lux * units::kLuxToKiloLux);
+        return printfString(kLuxFormat, static_cast<double>(lux));
+    }
+    const double footCandle = lux * units::kLuxToFootCandle;
+    if (footCandle >= units::kKiloThreshold)
+        return printfString(kKiloFootCandleFormat, lux * units::kLuxToKiloFootCandle);
+    return printfString(kFootCandleFormat, footCandle);
+}
+
+std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clock& clock)
+{
+    if (index < 0 || index >= series.count()) return std::nullopt;
+    // 64-bit, so that long periods late in a run do not overflow.
+    const TimeValue elapsed = static_cast<TimeValue>(series.samplePeriodMs) * index / kMillisecondsPerSecond;
+    return Readout{kTimePrefix + formatTime(clock.toLocal(series.startTime + elapsed), kTimeFormat),
+                   readoutValue(series.samples[static_cast<std::size_t>(index)], series.footCandles)};
+}
+
+}  // namespace brivon::graph
