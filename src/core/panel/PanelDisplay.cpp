@@ -20,11 +20,6 @@ void PanelDisplay::showReading(const Reading& reading)
     setBarCount(reading.barCount);
 }
 
-void PanelDisplay::setDownloading(bool downloading)
-{
-    texts_.status = downloading ? panel::kDownloadingText : panel::kIdleStatusText;
-}
-
 void PanelDisplay::setBarCount(int count) { barCount_ = std::min(count, panel::kLastTick); }
 
 }  // namespace brivon

