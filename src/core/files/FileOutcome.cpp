@@ -34,9 +34,9 @@ FileOutcome countOutOfRange(long long count, int capacity, const std::string& wh
                                              + std::to_string(capacity) + " can be loaded."};
 }
 
-FileOutcome cannotOpen(const std::string& path, int errorNumber)
+FileOutcome cannotOpen(int errorNumber)
 {
-    return {FileStatus::CannotOpen, withReason("Cannot open " + path, errorNumber)};
+    return {FileStatus::CannotOpen, withReason("The file cannot be opened", errorNumber)};
 }
 
 FileOutcome cannotWrite(const std::string& path, int errorNumber)

@@ -33,7 +33,7 @@ FileOutcome invalidFormat();
 FileOutcome endedEarly();
 FileOutcome countOutOfRange(long long count, int capacity, const std::string& what);
 // errorNumber is the errno of the failed call, 0 when there is none.
-FileOutcome cannotOpen(const std::string& path, int errorNumber);
+FileOutcome cannotOpen(int errorNumber);
 FileOutcome cannotWrite(const std::string& path, int errorNumber);
 
 }  // namespace file_outcome

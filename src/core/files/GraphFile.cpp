@@ -66,7 +66,7 @@ FileOutcome readGraphFile(std::istream& in, CurrentSet& set)
 FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return file_outcome::cannotOpen(path.string(), errno);
+    if (!in) return file_outcome::cannotOpen(errno);
     return readGraphFile(in, set);
 }
 

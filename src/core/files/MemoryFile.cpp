@@ -59,7 +59,7 @@ FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
 FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return file_outcome::cannotOpen(path.string(), errno);
+    if (!in) return file_outcome::cannotOpen(errno);
     return readMemoryFile(in, block);
 }
 
