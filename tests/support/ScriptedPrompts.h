@@ -1,0 +1,51 @@
+#pragma once
+// Prompts answered from a script: each question takes the next scripted answer
+// of its kind and is logged. A question without a scripted answer gets the
+// cautious answer (No, Cancel, nothing chosen) and is listed in unscripted(),
+// which a test fixture checks is empty.
+
+#include "core/draw/Prompts.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace brivon::testing {
+
+class ScriptedPrompts : public Prompts {
+public:
+    void message(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
+    Answer askYesNoCancel(const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    std::optional<int> sampleRate(int initialSeconds) override;
+
+    // The script, consumed front first.
+    std::deque<Answer> answers;  // yes/no and yes/no/cancel questions
+    std::deque<std::optional<std::string>> savePaths;  // nothing = Cancel
+    std::deque<std::optional<std::string>> openPaths;
+    std::deque<std::optional<int>> sampleRates;  // nothing = Cancel
+
+    // What was asked, in order: "message: TEXT", "question: TEXT", "save: NAME",
+    // "open: NAME", "sample rate: N".
+    const std::vector<std::string>& log() const { return log_; }
+    std::vector<std::string> messages() const;
+    std::vector<std::string> questions() const;
+    const std::vector<FileChoice>& fileChoices() const { return fileChoices_; }
+    void clearLog();
+    // Prompts that found no scripted answer.
+    const std::vector<std::string>& unscripted() const { return unscripted_; }
+    // True when every scripted answer was used.
+    bool scriptUsedUp() const;
+
+private:
+    template <typename T> T next(std::deque<T>& script, const T& fallback, const std::string& asked);
+    std::vector<std::string> entriesStartingWith(const std::string& prefix) const;
+
+    std::vector<std::string> log_;
+    std::vector<FileChoice> fileChoices_;
+    std::vector<std::string> unscripted_;
+};
+
+}  // namespace brivon::testing
