@@ -109,7 +109,7 @@ void MeterModel::storeMemory()
     const Shown shown = shownValue();
     const MemoryRecord record{clock_, overRange_ ? units::kOverRange : shown.lux, range_, footCandle_, mode_,
                               shown.negative};
-    if (!storage_.storeMemory(record)) return;
+    storage_.storeMemory(record);  // a full memory keeps showing its last number
     indicator_ = MemoryIndicator::Stored;
     memoryNumberA_ = static_cast<int>(storage_.memory().size());
 }
