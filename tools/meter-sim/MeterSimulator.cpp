@@ -48,7 +48,8 @@ void MeterSimulator::handle(const Command& command, std::vector<Burst>& out)
 void MeterSimulator::appendLoggerDump(std::vector<Burst>& out) const
 {
     const std::vector<std::uint8_t> dump = encodeLoggerDump(model_.storage().loggerSets());
-    out.push_back({encodeLoggerHeader(static_cast<int>(dump.size())), kTransferGap});
+    const auto pauseAfterHeader = dump.empty() ? std::chrono::milliseconds{0} : kTransferGap;
+    out.push_back({encodeLoggerHeader(static_cast<int>(dump.size())), pauseAfterHeader});
     constexpr auto kBlock = static_cast<std::size_t>(protocol::kLoggerBlockLength);
     for (std::size_t offset = 0; offset < dump.size(); offset += kBlock) {
         const std::size_t end = std::min(dump.size(), offset + kBlock);
