@@ -59,8 +59,9 @@ std::optional<DataFileKind> kindOf(const std::string& file)
 {
     DataFileKind kind = DataFileKind::Graph;
     if (dataFileKindOf(file, kind)) return kind;
-    reportFailure(file, std::string("not a graph data file (") + kGraphFileExtension + ") or memory list file ("
-                            + kMemoryFileExtension + ")");
+    reportFailure(file,
+        std::string("not a graph data file (") + kGraphFileExtension + ") or memory list file ("
+            + kMemoryFileExtension + ")");
     return std::nullopt;
 }
 
@@ -98,7 +99,7 @@ int writeExport(const std::optional<std::string>& output, std::string text)
         std::cout.flush();
         return std::cout ? kExitOk : reportFailure("standard output", "write failed");
     }
-    const std::array<PendingFile, 1> files{PendingFile{*output, std::move(text)}};
+    const std::array<PendingFile, 1> files { PendingFile { *output, std::move(text) } };
     const FileOutcome saved = saveFilesSafely(files);
     if (!saved.ok()) {
         std::cerr << saved.message << '\n';
@@ -110,9 +111,12 @@ int writeExport(const std::optional<std::string>& output, std::string text)
 const char* unitName(std::uint8_t unitFlag)
 {
     switch (unitFlag) {
-    case 0: return "Lux";
-    case 1: return "FC";
-    default: return "unknown";
+    case 0:
+        return "Lux";
+    case 1:
+        return "FC";
+    default:
+        return "unknown";
     }
 }
 
@@ -130,7 +134,9 @@ void printGraphInfo(const std::string& file, const CurrentSet& set)
 
 void printMemoryInfo(const std::string& file, const MemoryBlock& block)
 {
-    std::cout << file << '\n' << "Kind: memory list\n" << "Record count: " << block.recordCount << '\n';
+    std::cout << file << '\n'
+              << "Kind: memory list\n"
+              << "Record count: " << block.recordCount << '\n';
 }
 
 }  // namespace

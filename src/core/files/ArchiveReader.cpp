@@ -13,11 +13,11 @@ namespace {
 // reader allocate far more than the file holds.
 constexpr std::size_t kStringChunk = 64 * 1024;
 
-template <std::size_t N>
-std::uint32_t littleEndian(const std::array<unsigned char, N>& bytes)
+template <std::size_t N> std::uint32_t littleEndian(const std::array<unsigned char, N>& bytes)
 {
     std::uint32_t value = 0;
-    for (std::size_t i = N; i-- > 0;) value = (value << 8) | bytes[i];
+    for (std::size_t i = N; i-- > 0;)
+        value = (value << 8) | bytes[i];
     return value;
 }
 
@@ -31,7 +31,7 @@ bool ArchiveReader::readBytes(void* target, std::size_t count)
 
 bool ArchiveReader::read(std::uint8_t& value)
 {
-    std::array<unsigned char, 1> bytes{};
+    std::array<unsigned char, 1> bytes {};
     if (!readBytes(bytes.data(), bytes.size())) return false;
     value = bytes[0];
     return true;
@@ -39,7 +39,7 @@ bool ArchiveReader::read(std::uint8_t& value)
 
 bool ArchiveReader::read(std::uint16_t& value)
 {
-    std::array<unsigned char, 2> bytes{};
+    std::array<unsigned char, 2> bytes {};
     if (!readBytes(bytes.data(), bytes.size())) return false;
     value = static_cast<std::uint16_t>(littleEndian(bytes));
     return true;
@@ -47,7 +47,7 @@ bool ArchiveReader::read(std::uint16_t& value)
 
 bool ArchiveReader::read(std::uint32_t& value)
 {
-    std::array<unsigned char, 4> bytes{};
+    std::array<unsigned char, 4> bytes {};
     if (!readBytes(bytes.data(), bytes.size())) return false;
     value = littleEndian(bytes);
     return true;

@@ -12,7 +12,10 @@ namespace brivon {
 
 class ArchiveReader {
 public:
-    explicit ArchiveReader(std::istream& in) : in_(in) {}
+    explicit ArchiveReader(std::istream& in)
+        : in_(in)
+    {
+    }
 
     bool read(std::uint8_t& value);
     bool read(std::int32_t& value);

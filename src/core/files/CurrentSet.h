@@ -16,19 +16,19 @@ struct CurrentSet {
     static constexpr int kCapacity = 33000;
 
     std::int32_t loadedReadingCount = 0;  // "Data No." of the loaded run
-    std::int32_t loadedSampleCount = 0;   // 0..kCapacity
-    std::array<float, kCapacity> loadedSamples{};  // lux; the over-range marker for "OL"
-    TimeValue loadedStartTime = 0;        // time of sample 0
+    std::int32_t loadedSampleCount = 0;  // 0..kCapacity
+    std::array<float, kCapacity> loadedSamples {};  // lux; the over-range marker for "OL"
+    TimeValue loadedStartTime = 0;  // time of sample 0
     std::int32_t loadedSamplePeriod = 0;  // seconds between samples
-    std::uint8_t loadedUnitFlag = 0;      // 0 = lux, 1 = foot-candles
-    LocalTime loadedStart;                // start date and time as a graph file stores it
-    std::int32_t loadedGain = 0;          // Y gain per division when the set was written
+    std::uint8_t loadedUnitFlag = 0;  // 0 = lux, 1 = foot-candles
+    LocalTime loadedStart;  // start date and time as a graph file stores it
+    std::int32_t loadedGain = 0;  // Y gain per division when the set was written
 
     // The loaded samples, never more than the set holds.
     std::span<const float> samples() const
     {
-        return std::span<const float>(loadedSamples).first(
-            static_cast<std::size_t>(std::clamp(loadedSampleCount, 0, kCapacity)));
+        return std::span<const float>(loadedSamples)
+            .first(static_cast<std::size_t>(std::clamp(loadedSampleCount, 0, kCapacity)));
     }
 };
 

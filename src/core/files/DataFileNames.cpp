@@ -11,10 +11,9 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending)
 {
     if (text.size() < ending.size()) return false;
     return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a))
-                                 == std::tolower(static_cast<unsigned char>(b));
-                      });
+        [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
 }
 
 }  // namespace
@@ -34,7 +33,7 @@ std::filesystem::path textExportPath(const std::filesystem::path& dataFile, Data
 
 bool dataFileKindOf(const std::filesystem::path& file, DataFileKind& kind)
 {
-    for (const DataFileKind candidate : {DataFileKind::Graph, DataFileKind::Memory}) {
+    for (const DataFileKind candidate : { DataFileKind::Graph, DataFileKind::Memory }) {
         if (endsWithIgnoringCase(file.filename().string(), extensionOf(candidate))) {
             kind = candidate;
             return true;

@@ -11,13 +11,13 @@
 namespace brivon {
 namespace {
 
-FileOutcome saveWithExport(const std::filesystem::path& dataFile, DataFileKind kind, std::string exportText,
-                           std::string dataBytes)
+FileOutcome saveWithExport(
+    const std::filesystem::path& dataFile, DataFileKind kind, std::string exportText, std::string dataBytes)
 {
     // The export comes first, as the program has always written it.
-    const std::array<PendingFile, 2> files{
-        PendingFile{textExportPath(dataFile, kind), std::move(exportText)},
-        PendingFile{dataFile, std::move(dataBytes)},
+    const std::array<PendingFile, 2> files {
+        PendingFile { textExportPath(dataFile, kind), std::move(exportText) },
+        PendingFile { dataFile, std::move(dataBytes) },
     };
     return saveFilesSafely(files);
 }
@@ -27,13 +27,13 @@ FileOutcome saveWithExport(const std::filesystem::path& dataFile, DataFileKind k
 FileOutcome saveRealTimeRun(const std::filesystem::path& dataFile, const RealTimeRun& run, const Clock& clock)
 {
     return saveWithExport(dataFile, DataFileKind::Graph, realTimeExport(run, clock),
-                          graphFileBytes(realTimeFileContents(run, clock)));
+        graphFileBytes(realTimeFileContents(run, clock)));
 }
 
 FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const CurrentSet& set, const Clock& clock)
 {
     return saveWithExport(dataFile, DataFileKind::Graph, dataLoggerExport(set, clock),
-                          graphFileBytes(dataLoggerFileContents(set)));
+        graphFileBytes(dataLoggerFileContents(set)));
 }
 
 FileOutcome saveMemoryBlock(const std::filesystem::path& dataFile, const MemoryBlock& block)

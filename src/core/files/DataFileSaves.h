@@ -13,7 +13,8 @@
 namespace brivon {
 
 // The main window's Save: the real-time run as a graph data file.
-FileOutcome saveRealTimeRun(const std::filesystem::path& dataFile, const RealTimeRun& run, const Clock& clock);
+FileOutcome saveRealTimeRun(
+    const std::filesystem::path& dataFile, const RealTimeRun& run, const Clock& clock);
 
 // The data-logger window's Save: the current set as a graph data file.
 FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const CurrentSet& set, const Clock& clock);

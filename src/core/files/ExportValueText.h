@@ -17,7 +17,7 @@ struct ExportValueText {
 
 // `value` in lux; a non-zero unit flag shows foot-candles. The over-range
 // marker reads "OL"; a negative record puts "-" in front of the Data text.
-ExportValueText exportValueText(float value, std::uint8_t unitFlag, FactorPrecision precision,
-                                bool negative = false);
+ExportValueText exportValueText(
+    float value, std::uint8_t unitFlag, FactorPrecision precision, bool negative = false);
 
 }  // namespace brivon

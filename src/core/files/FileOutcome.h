@@ -8,11 +8,11 @@ namespace brivon {
 
 enum class FileStatus {
     Ok,
-    InvalidFormat,    // the signature is not the program's: nothing was read after it
-    EndedEarly,       // the file ends before its last field: what was read so far is kept
+    InvalidFormat,  // the signature is not the program's: nothing was read after it
+    EndedEarly,  // the file ends before its last field: what was read so far is kept
     CountOutOfRange,  // the file holds more records than the store can take: refused
     CannotOpen,
-    CannotWrite,      // the target is untouched
+    CannotWrite,  // the target is untouched
 };
 
 struct FileOutcome {
@@ -21,7 +21,10 @@ struct FileOutcome {
 
     bool ok() const { return status == FileStatus::Ok; }
     // The signature was accepted, whatever happened after it.
-    bool signatureAccepted() const { return status != FileStatus::InvalidFormat && status != FileStatus::CannotOpen; }
+    bool signatureAccepted() const
+    {
+        return status != FileStatus::InvalidFormat && status != FileStatus::CannotOpen;
+    }
 };
 
 namespace file_outcome {

@@ -10,15 +10,15 @@ namespace brivon {
 
 GraphFileContents realTimeFileContents(const RealTimeRun& run, const Clock& clock)
 {
-    return {run.readingCount, run.committedSamples(), run.currentGain, run.unitFlag, clock.toLocal(run.runStart),
-            run.samplePeriodSeconds()};
+    return { run.readingCount, run.committedSamples(), run.currentGain, run.unitFlag,
+        clock.toLocal(run.runStart), run.samplePeriodSeconds() };
 }
 
 GraphFileContents dataLoggerFileContents(const CurrentSet& set)
 {
     const std::span<const float> samples = set.samples();
-    return {static_cast<std::int32_t>(samples.size()), samples, set.loadedGain, set.loadedUnitFlag, set.loadedStart,
-            set.loadedSamplePeriod};
+    return { static_cast<std::int32_t>(samples.size()), samples, set.loadedGain, set.loadedUnitFlag,
+        set.loadedStart, set.loadedSamplePeriod };
 }
 
 std::string graphFileBytes(const GraphFileContents& contents)
@@ -27,11 +27,12 @@ std::string graphFileBytes(const GraphFileContents& contents)
     out.writeSignature();
     out.writeInt32(contents.readingCount);
     out.writeInt32(static_cast<std::int32_t>(contents.samples.size()));
-    for (const float sample : contents.samples) out.writeFloat(sample);
+    for (const float sample : contents.samples)
+        out.writeFloat(sample);
     out.writeInt32(contents.gain);
     out.writeUInt8(contents.unitFlag);
-    for (const int field : {contents.start.year, contents.start.month, contents.start.day, contents.start.hour,
-                            contents.start.minute, contents.start.second}) {
+    for (const int field : { contents.start.year, contents.start.month, contents.start.day,
+             contents.start.hour, contents.start.minute, contents.start.second }) {
         out.writeInt32(field);
     }
     out.writeInt32(contents.samplePeriodSeconds);
@@ -56,10 +57,10 @@ FileOutcome readGraphFile(std::istream& in, CurrentSet& set)
     }
 
     const bool complete = archive.read(set.loadedGain) && archive.read(set.loadedUnitFlag)
-                          && archive.read(set.loadedStart.year) && archive.read(set.loadedStart.month)
-                          && archive.read(set.loadedStart.day) && archive.read(set.loadedStart.hour)
-                          && archive.read(set.loadedStart.minute) && archive.read(set.loadedStart.second)
-                          && archive.read(set.loadedSamplePeriod);
+        && archive.read(set.loadedStart.year) && archive.read(set.loadedStart.month)
+        && archive.read(set.loadedStart.day) && archive.read(set.loadedStart.hour)
+        && archive.read(set.loadedStart.minute) && archive.read(set.loadedStart.second)
+        && archive.read(set.loadedSamplePeriod);
     return complete ? file_outcome::success() : file_outcome::endedEarly();
 }
 

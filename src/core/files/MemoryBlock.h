@@ -11,17 +11,17 @@
 namespace brivon {
 
 struct MemoryRecord {
-    float value = 0.0f;           // lux; the over-range marker for "OL"
-    std::string time;             // "%d/%m/%y %H:%M:%S" as the download made it
-    std::string status;           // "General", "Pmin", "Pmax", "Max", "Min" or "Rel"
-    std::uint8_t negative = 0;    // 1 = the reading was negative
+    float value = 0.0f;  // lux; the over-range marker for "OL"
+    std::string time;  // "%d/%m/%y %H:%M:%S" as the download made it
+    std::string status;  // "General", "Pmin", "Pmax", "Max", "Min" or "Rel"
+    std::uint8_t negative = 0;  // 1 = the reading was negative
     std::uint8_t footCandle = 0;  // 1 = shown in foot-candles
 };
 
 struct MemoryBlock {
     static constexpr int kCapacity = 100;
 
-    std::array<MemoryRecord, kCapacity> records{};
+    std::array<MemoryRecord, kCapacity> records {};
     std::int32_t recordCount = 0;  // 0..kCapacity
 
     // The records in use, never more than the block holds.

@@ -13,7 +13,7 @@ bool readRecord(ArchiveReader& archive, MemoryRecord& record)
 {
     MemoryRecord read;
     if (!(archive.read(read.value) && archive.read(read.footCandle) && archive.read(read.status)
-          && archive.read(read.negative) && archive.read(read.time))) {
+            && archive.read(read.negative) && archive.read(read.time))) {
         return false;
     }
     record = std::move(read);
@@ -50,7 +50,8 @@ FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
     }
     block.recordCount = 0;
     for (std::int32_t i = 0; i < recordCount; ++i) {
-        if (!readRecord(archive, block.records[static_cast<std::size_t>(i)])) return file_outcome::endedEarly();
+        if (!readRecord(archive, block.records[static_cast<std::size_t>(i)]))
+            return file_outcome::endedEarly();
         block.recordCount = i + 1;
     }
     return file_outcome::success();

@@ -10,12 +10,12 @@
 namespace brivon {
 
 struct RealTimeRun {
-    std::int32_t readingCount = 0;            // readings committed ("Data No.")
-    std::int32_t sampleCount = 0;             // sample periods elapsed
-    std::span<const float> samples;           // the run's samples, lux
+    std::int32_t readingCount = 0;  // readings committed ("Data No.")
+    std::int32_t sampleCount = 0;  // sample periods elapsed
+    std::span<const float> samples;  // the run's samples, lux
     std::span<const std::int32_t> readingToSample;  // sample index at which each reading was committed
-    std::int32_t currentGain = 0;             // Y gain per division of the run
-    std::uint8_t unitFlag = 0;                // 0 = lux, 1 = foot-candles
+    std::int32_t currentGain = 0;  // Y gain per division of the run
+    std::uint8_t unitFlag = 0;  // 0 = lux, 1 = foot-candles
     TimeValue runStart = 0;
     std::int32_t samplePeriodMs = 0;
 

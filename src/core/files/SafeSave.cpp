@@ -56,7 +56,7 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
         std::error_code error;
         std::filesystem::rename(written[i], files[i].path, error);
         if (error) {
-            removeAll({written.begin() + static_cast<std::ptrdiff_t>(i), written.end()});
+            removeAll({ written.begin() + static_cast<std::ptrdiff_t>(i), written.end() });
             return file_outcome::cannotWrite(files[i].path.string(), error.value());
         }
     }

@@ -9,7 +9,8 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kSeriesHeader = "      NO             Data               UNIT         TIME  ";
 constexpr const char* kSeriesRecord = "  %5s          %9s          %7s          %8s  ";
-constexpr const char* kMemoryHeader = "      NO             Data               UNIT         STATUS           TIME  ";
+constexpr const char* kMemoryHeader
+    = "      NO             Data               UNIT         STATUS           TIME  ";
 constexpr const char* kMemoryRecord = "  %5s          %9s          %7s          %7s          %8s  ";
 constexpr const char* kTimeFormat = "%m-%d-%y/%H:%M:%S";
 
@@ -19,12 +20,12 @@ void appendLine(std::string& text, const std::string& line)
     text += kLineEnd;
 }
 
-std::string seriesLine(int number, float value, std::uint8_t unitFlag, FactorPrecision precision,
-                       const LocalTime& time)
+std::string seriesLine(
+    int number, float value, std::uint8_t unitFlag, FactorPrecision precision, const LocalTime& time)
 {
     const ExportValueText shown = exportValueText(value, unitFlag, precision);
     return printfString(kSeriesRecord, std::to_string(number).c_str(), shown.data.c_str(), shown.unit.c_str(),
-                        formatTime(time, kTimeFormat).c_str());
+        formatTime(time, kTimeFormat).c_str());
 }
 
 }  // namespace
@@ -40,8 +41,9 @@ std::string realTimeExport(const RealTimeRun& run, const Clock& clock)
         // A table entry outside the committed samples has no value to show.
         if (sample < 0 || static_cast<std::size_t>(sample) >= samples.size()) break;
         const TimeValue time = run.runStart + static_cast<TimeValue>(sample) * run.samplePeriodSeconds();
-        appendLine(text, seriesLine(static_cast<int>(k) + 1, samples[static_cast<std::size_t>(sample)],
-                                    run.unitFlag, FactorPrecision::Single, clock.toLocal(time)));
+        appendLine(text,
+            seriesLine(static_cast<int>(k) + 1, samples[static_cast<std::size_t>(sample)], run.unitFlag,
+                FactorPrecision::Single, clock.toLocal(time)));
     }
     return text;
 }
@@ -53,8 +55,9 @@ std::string dataLoggerExport(const CurrentSet& set, const Clock& clock)
     const std::span<const float> samples = set.samples();
     for (std::size_t k = 0; k < samples.size(); ++k) {
         const TimeValue time = set.loadedStartTime + static_cast<TimeValue>(k) * set.loadedSamplePeriod;
-        appendLine(text, seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag, FactorPrecision::Double,
-                                    clock.toLocal(time)));
+        appendLine(text,
+            seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag, FactorPrecision::Double,
+                clock.toLocal(time)));
     }
     return text;
 }
@@ -67,8 +70,9 @@ std::string memoryExport(const MemoryBlock& block)
     for (const MemoryRecord& record : block.used()) {
         const ExportValueText shown
             = exportValueText(record.value, record.footCandle, FactorPrecision::Double, record.negative != 0);
-        appendLine(text, printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
-                                      shown.unit.c_str(), record.status.c_str(), record.time.c_str()));
+        appendLine(text,
+            printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
+                shown.unit.c_str(), record.status.c_str(), record.time.c_str()));
     }
     return text;
 }

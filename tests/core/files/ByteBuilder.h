@@ -33,7 +33,8 @@ public:
     ByteBuilder& signature() { return str("QV731"); }
     ByteBuilder& ints(std::initializer_list<std::int32_t> values)
     {
-        for (const auto v : values) i32(v);
+        for (const auto v : values)
+            i32(v);
         return *this;
     }
 

@@ -21,7 +21,7 @@ constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 // The bytes after the samples: gain, unit, start date and time, interval.
 ByteBuilder& trailer(ByteBuilder& b, std::int32_t gain, std::uint8_t unit, std::int32_t interval)
 {
-    return b.i32(gain).u8(unit).ints({2010, 12, 7, 14, 5, 9}).i32(interval);
+    return b.i32(gain).u8(unit).ints({ 2010, 12, 7, 14, 5, 9 }).i32(interval);
 }
 
 std::unique_ptr<CurrentSet> setWithOldContents()
@@ -32,7 +32,7 @@ std::unique_ptr<CurrentSet> setWithOldContents()
     set->loadedSamples.fill(-1.0f);
     set->loadedGain = 77;
     set->loadedUnitFlag = 1;
-    set->loadedStart = {1999, 1, 2, 3, 4, 5};
+    set->loadedStart = { 1999, 1, 2, 3, 4, 5 };
     set->loadedSamplePeriod = 9;
     return set;
 }
@@ -46,7 +46,8 @@ FileOutcome readBytes(const std::string& bytes, CurrentSet& set)
 std::vector<std::uint32_t> bitsOf(std::span<const float> values)
 {
     std::vector<std::uint32_t> bits;
-    for (const float v : values) bits.push_back(std::bit_cast<std::uint32_t>(v));
+    for (const float v : values)
+        bits.push_back(std::bit_cast<std::uint32_t>(v));
     return bits;
 }
 
@@ -60,7 +61,7 @@ TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
     const std::string bytes = graphFileBytes(realTimeFileContents(run, clock));
 
     ByteBuilder expected;
-    trailer(expected.signature().ints({0, 0}), 400, 0, 2);
+    trailer(expected.signature().ints({ 0, 0 }), 400, 0, 2);
     EXPECT_EQ(bytes, expected.bytes());
     EXPECT_EQ(bytes.size(), 47u);
 
@@ -78,7 +79,7 @@ TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
 TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 {
     const testing::FixedClock clock;
-    const std::vector<float> samples{1.5f, 2.5f, 2.5f, 0.0f};  // more room than the run used
+    const std::vector<float> samples { 1.5f, 2.5f, 2.5f, 0.0f };  // more room than the run used
     RealTimeRun run;
     run.readingCount = 2;
     run.sampleCount = 3;
@@ -89,26 +90,26 @@ TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
     run.samplePeriodMs = 1500;
 
     ByteBuilder expected;
-    trailer(expected.signature().ints({2, 3}).f32(1.5f).f32(2.5f).f32(2.5f), 40, 1, 1);
+    trailer(expected.signature().ints({ 2, 3 }).f32(1.5f).f32(2.5f).f32(2.5f), 40, 1, 1);
     EXPECT_EQ(graphFileBytes(realTimeFileContents(run, clock)), expected.bytes());
 }
 
 TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
 {
     auto written = std::make_unique<CurrentSet>();
-    const std::vector<float> samples{5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
-                                     33000.5f, std::numeric_limits<float>::infinity()};
+    const std::vector<float> samples { 5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
+        33000.5f, std::numeric_limits<float>::infinity() };
     std::copy(samples.begin(), samples.end(), written->loadedSamples.begin());
     written->loadedSampleCount = static_cast<std::int32_t>(samples.size());
     written->loadedReadingCount = 99;  // not written: the variant writes the sample count twice
     written->loadedGain = 4000;
     written->loadedUnitFlag = 1;
-    written->loadedStart = {2010, 12, 7, 14, 5, 9};
+    written->loadedStart = { 2010, 12, 7, 14, 5, 9 };
     written->loadedSamplePeriod = 60;
 
     const std::string bytes = graphFileBytes(dataLoggerFileContents(*written));
     ASSERT_EQ(bytes.size(), 47u + 4 * samples.size());
-    EXPECT_EQ(bytes.substr(6, 8), ByteBuilder().ints({6, 6}).bytes());
+    EXPECT_EQ(bytes.substr(6, 8), ByteBuilder().ints({ 6, 6 }).bytes());
     EXPECT_EQ(bytes.substr(14, 4), "\x80\x96\x98\x4A");  // the over-range marker
 
     auto read = setWithOldContents();
@@ -129,12 +130,12 @@ struct SignatureCase {
     bool accepted;
 };
 
-class GraphFileSignature : public ::testing::TestWithParam<SignatureCase> {};
+class GraphFileSignature : public ::testing::TestWithParam<SignatureCase> { };
 
 TEST_P(GraphFileSignature, OnlyTheExactSignatureIsAccepted)
 {
     ByteBuilder body;
-    trailer(body.ints({1, 1}).f32(12.0f), 10, 0, 1);
+    trailer(body.ints({ 1, 1 }).f32(12.0f), 10, 0, 1);
     auto set = setWithOldContents();
     const FileOutcome outcome = readBytes(GetParam().prefix + body.bytes(), *set);
     if (GetParam().accepted) {
@@ -151,22 +152,21 @@ TEST_P(GraphFileSignature, OnlyTheExactSignatureIsAccepted)
     EXPECT_EQ(set->loadedSamples[0], -1.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Signatures, GraphFileSignature,
-    ::testing::Values(SignatureCase{"Exact", ByteBuilder().signature().bytes(), true},
-                      SignatureCase{"SixteenBitLength", ByteBuilder().u8(0xFF).u16(5).raw("QV731").bytes(), true},
-                      SignatureCase{"LowerCase", ByteBuilder().str("qv731").bytes(), false},
-                      SignatureCase{"LastCharacter", ByteBuilder().str("QV732").bytes(), false},
-                      SignatureCase{"LengthFour", ByteBuilder().str("QV73").bytes(), false},
-                      SignatureCase{"FirstByteSix", ByteBuilder().str("QV731 ").bytes(), false},
-                      SignatureCase{"FirstByteZero", ByteBuilder().u8(0).bytes(), false},
-                      SignatureCase{"HugeLength", ByteBuilder().u8(0xFF).u16(0xFFFF).i32(-1).bytes(), false}),
+INSTANTIATE_TEST_SUITE_P(Signatures, GraphFileSignature,
+    ::testing::Values(SignatureCase { "Exact", ByteBuilder().signature().bytes(), true },
+        SignatureCase { "SixteenBitLength", ByteBuilder().u8(0xFF).u16(5).raw("QV731").bytes(), true },
+        SignatureCase { "LowerCase", ByteBuilder().str("qv731").bytes(), false },
+        SignatureCase { "LastCharacter", ByteBuilder().str("QV732").bytes(), false },
+        SignatureCase { "LengthFour", ByteBuilder().str("QV73").bytes(), false },
+        SignatureCase { "FirstByteSix", ByteBuilder().str("QV731 ").bytes(), false },
+        SignatureCase { "FirstByteZero", ByteBuilder().u8(0).bytes(), false },
+        SignatureCase { "HugeLength", ByteBuilder().u8(0xFF).u16(0xFFFF).i32(-1).bytes(), false }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GraphFile, AFileEndingEarlyKeepsWhatWasReadBeforeIt)
 {
     ByteBuilder full;
-    trailer(full.signature().ints({5, 3}).f32(10.0f).f32(20.0f).f32(30.0f), 400, 1, 2);
+    trailer(full.signature().ints({ 5, 3 }).f32(10.0f).f32(20.0f).f32(30.0f), 400, 1, 2);
     const std::string& bytes = full.bytes();
     const std::size_t samplesAt = 14;
     const std::size_t gainAt = samplesAt + 3 * 4;
@@ -175,20 +175,22 @@ TEST(GraphFile, AFileEndingEarlyKeepsWhatWasReadBeforeIt)
         auto set = setWithOldContents();
         EXPECT_EQ(readBytes(bytes.substr(0, cut), *set).status, FileStatus::EndedEarly);
         EXPECT_EQ(set->loadedReadingCount, cut >= 10 ? 5 : 7);
-        const int wholeSamples = cut < samplesAt ? 7 : static_cast<int>(std::min<std::size_t>(3, (cut - samplesAt) / 4));
+        const int wholeSamples
+            = cut < samplesAt ? 7 : static_cast<int>(std::min<std::size_t>(3, (cut - samplesAt) / 4));
         EXPECT_EQ(set->loadedSampleCount, wholeSamples);
         EXPECT_EQ(set->loadedGain, cut >= gainAt + 4 ? 400 : 77);
         EXPECT_EQ(set->loadedSamplePeriod, 9);  // the last field is never complete
     }
 }
 
-class GraphFileSampleCount : public ::testing::TestWithParam<std::int32_t> {};
+class GraphFileSampleCount : public ::testing::TestWithParam<std::int32_t> { };
 
 TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsStored)
 {
     ByteBuilder bytes;
     bytes.signature().i32(3).i32(GetParam());
-    for (int i = 0; i < CurrentSet::kCapacity + 1; ++i) bytes.f32(1.0f);
+    for (int i = 0; i < CurrentSet::kCapacity + 1; ++i)
+        bytes.f32(1.0f);
     auto set = setWithOldContents();
     const FileOutcome outcome = readBytes(bytes.bytes(), *set);
     EXPECT_EQ(outcome.status, FileStatus::CountOutOfRange);
@@ -198,13 +200,14 @@ TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsSt
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, GraphFileSampleCount,
-                         ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1));
+    ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1));
 
 TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
 {
     auto written = std::make_unique<CurrentSet>();
     written->loadedSampleCount = CurrentSet::kCapacity;
-    for (int i = 0; i < CurrentSet::kCapacity; ++i) written->loadedSamples[static_cast<std::size_t>(i)] = float(i);
+    for (int i = 0; i < CurrentSet::kCapacity; ++i)
+        written->loadedSamples[static_cast<std::size_t>(i)] = float(i);
     auto read = std::make_unique<CurrentSet>();
     ASSERT_TRUE(readBytes(graphFileBytes(dataLoggerFileContents(*written)), *read).ok());
     EXPECT_EQ(read->loadedSampleCount, CurrentSet::kCapacity);

@@ -19,7 +19,8 @@ std::unique_ptr<MemoryBlock> blockWithOldContents()
 {
     auto block = std::make_unique<MemoryBlock>();
     block->recordCount = 3;
-    for (auto& record : block->records) record = {-1.0f, "old", "Rel", 1, 1};
+    for (auto& record : block->records)
+        record = { -1.0f, "old", "Rel", 1, 1 };
     return block;
 }
 
@@ -45,9 +46,10 @@ TEST(MemoryFile, RecordLayoutIsValueUnitStatusSignTime)
 {
     MemoryBlock block;
     block.recordCount = 1;
-    block.records[0] = {123.5f, kTime, "General", 0, 1};
+    block.records[0] = { 123.5f, kTime, "General", 0, 1 };
     const std::string bytes = memoryFileBytes(block);
-    EXPECT_EQ(bytes, ByteBuilder().signature().i32(1).f32(123.5f).u8(1).str("General").u8(0).str(kTime).bytes());
+    EXPECT_EQ(
+        bytes, ByteBuilder().signature().i32(1).f32(123.5f).u8(1).str("General").u8(0).str(kTime).bytes());
     EXPECT_EQ(bytes.size() - 10, 32u);
 }
 
@@ -55,10 +57,10 @@ TEST(MemoryFile, RoundTripKeepsValuesBitForBitWithTheirFlags)
 {
     MemoryBlock written;
     written.recordCount = 4;
-    written.records[0] = {5000000.0f, kTime, "Pmax", 1, 0};
-    written.records[1] = {5000000.0f, kTime, "Max", 0, 1};
-    written.records[2] = {-0.0f, kTime, "Min", 1, 1};
-    written.records[3] = {0.1f, std::string(300, 't'), std::string(70000, 's'), 0, 0};
+    written.records[0] = { 5000000.0f, kTime, "Pmax", 1, 0 };
+    written.records[1] = { 5000000.0f, kTime, "Max", 0, 1 };
+    written.records[2] = { -0.0f, kTime, "Min", 1, 1 };
+    written.records[3] = { 0.1f, std::string(300, 't'), std::string(70000, 's'), 0, 0 };
 
     auto read = blockWithOldContents();
     ASSERT_TRUE(readBytes(memoryFileBytes(written), *read).ok());
@@ -81,7 +83,7 @@ struct LengthCase {
     std::size_t length;
 };
 
-class MemoryFileStringLength : public ::testing::TestWithParam<LengthCase> {};
+class MemoryFileStringLength : public ::testing::TestWithParam<LengthCase> { };
 
 TEST_P(MemoryFileStringLength, StringsAreReadByTheFullLengthRule)
 {
@@ -104,16 +106,15 @@ TEST_P(MemoryFileStringLength, StringsAreReadByTheFullLengthRule)
     // The writer picks the same form for that length.
     MemoryBlock rewritten;
     rewritten.recordCount = 1;
-    rewritten.records[0] = {1.0f, kTime, status, 0, 0};
+    rewritten.records[0] = { 1.0f, kTime, status, 0, 0 };
     EXPECT_EQ(memoryFileBytes(rewritten), bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, MemoryFileStringLength,
-    ::testing::Values(LengthCase{"OneByte", ByteBuilder().u8(254).bytes(), 254},
-                      LengthCase{"SixteenBitAt255", ByteBuilder().u8(0xFF).u16(255).bytes(), 255},
-                      LengthCase{"SixteenBitAt65534", ByteBuilder().u8(0xFF).u16(0xFFFE).bytes(), 0xFFFE},
-                      LengthCase{"ThirtyTwoBit", ByteBuilder().u8(0xFF).u16(0xFFFF).i32(0x10005).bytes(), 0x10005}),
+INSTANTIATE_TEST_SUITE_P(Lengths, MemoryFileStringLength,
+    ::testing::Values(LengthCase { "OneByte", ByteBuilder().u8(254).bytes(), 254 },
+        LengthCase { "SixteenBitAt255", ByteBuilder().u8(0xFF).u16(255).bytes(), 255 },
+        LengthCase { "SixteenBitAt65534", ByteBuilder().u8(0xFF).u16(0xFFFE).bytes(), 0xFFFE },
+        LengthCase { "ThirtyTwoBit", ByteBuilder().u8(0xFF).u16(0xFFFF).i32(0x10005).bytes(), 0x10005 }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(MemoryFile, WrongSignatureLeavesTheBlockAlone)
@@ -129,8 +130,8 @@ TEST(MemoryFile, AFileEndingEarlyKeepsTheRecordsReadCompletely)
 {
     MemoryBlock written;
     written.recordCount = 2;
-    written.records[0] = {1.0f, kTime, "General", 0, 0};
-    written.records[1] = {2.0f, kTime, "Pmin", 1, 0};
+    written.records[0] = { 1.0f, kTime, "General", 0, 0 };
+    written.records[1] = { 2.0f, kTime, "Pmin", 1, 0 };
     const std::string bytes = memoryFileBytes(written);
     const std::size_t secondRecordAt = 10 + 32;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
@@ -151,20 +152,22 @@ TEST(MemoryFile, AFileEndingEarlyKeepsTheRecordsReadCompletely)
     }
 }
 
-class MemoryFileRecordCount : public ::testing::TestWithParam<std::int32_t> {};
+class MemoryFileRecordCount : public ::testing::TestWithParam<std::int32_t> { };
 
 TEST_P(MemoryFileRecordCount, CountsTheBlockCannotHoldAreRefused)
 {
     ByteBuilder bytes;
     bytes.signature().i32(GetParam());
-    for (int i = 0; i <= MemoryBlock::kCapacity; ++i) bytes.f32(1.0f).u8(0).str("General").u8(0).str(kTime);
+    for (int i = 0; i <= MemoryBlock::kCapacity; ++i)
+        bytes.f32(1.0f).u8(0).str("General").u8(0).str(kTime);
     auto block = blockWithOldContents();
     EXPECT_EQ(readBytes(bytes.bytes(), *block).status, FileStatus::CountOutOfRange);
     EXPECT_EQ(block->recordCount, 3);
     EXPECT_EQ(block->records[0].time, "old");
 }
 
-INSTANTIATE_TEST_SUITE_P(OutOfRange, MemoryFileRecordCount, ::testing::Values(MemoryBlock::kCapacity + 1, -1));
+INSTANTIATE_TEST_SUITE_P(
+    OutOfRange, MemoryFileRecordCount, ::testing::Values(MemoryBlock::kCapacity + 1, -1));
 
 }  // namespace
 }  // namespace brivon

@@ -46,7 +46,8 @@ protected:
     void expectFolderHolds(std::set<std::string> names) const
     {
         std::set<std::string> found;
-        for (const auto& entry : fs::directory_iterator(folder_)) found.insert(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(folder_))
+            found.insert(entry.path().filename().string());
         EXPECT_EQ(found, names);
     }
 
@@ -56,11 +57,12 @@ protected:
 TEST_F(SafeSave, ReplacesEveryTargetWhenAllAreWritten)
 {
     writeFile(folder_ / "a.txt", "old text");
-    const std::vector<PendingFile> files{{folder_ / "a.txt", "new text"}, {folder_ / "a.AsmDat", std::string(5000, 'd')}};
+    const std::vector<PendingFile> files { { folder_ / "a.txt", "new text" },
+        { folder_ / "a.AsmDat", std::string(5000, 'd') } };
     ASSERT_TRUE(saveFilesSafely(files).ok());
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "new text");
     EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), std::string(5000, 'd'));
-    expectFolderHolds({"a.txt", "a.AsmDat"});
+    expectFolderHolds({ "a.txt", "a.AsmDat" });
 }
 
 TEST_F(SafeSave, AFullDiskLeavesTheOldFilesUntouched)
@@ -68,14 +70,15 @@ TEST_F(SafeSave, AFullDiskLeavesTheOldFilesUntouched)
     // The file size limit makes writes beyond it fail as on a full disk, for root as well.
     writeFile(folder_ / "a.txt", "old text");
     writeFile(folder_ / "a.AsmDat", "old data");
-    rlimit old{};
+    rlimit old {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
 
-    const std::vector<PendingFile> files{{folder_ / "a.txt", "new text"}, {folder_ / "a.AsmDat", std::string(10000, 'd')}};
+    const std::vector<PendingFile> files { { folder_ / "a.txt", "new text" },
+        { folder_ / "a.AsmDat", std::string(10000, 'd') } };
     const FileOutcome outcome = saveFilesSafely(files);
 
     ::setrlimit(RLIMIT_FSIZE, &old);
@@ -84,7 +87,7 @@ TEST_F(SafeSave, AFullDiskLeavesTheOldFilesUntouched)
     EXPECT_NE(outcome.message.find("a.AsmDat: File too large"), std::string::npos) << outcome.message;
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
     EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), "old data");
-    expectFolderHolds({"a.txt", "a.AsmDat"});
+    expectFolderHolds({ "a.txt", "a.AsmDat" });
 }
 
 TEST_F(SafeSave, ATargetThatCannotBeReplacedLeavesItAndTheOtherFilesAlone)
@@ -92,21 +95,22 @@ TEST_F(SafeSave, ATargetThatCannotBeReplacedLeavesItAndTheOtherFilesAlone)
     // A folder in the target's place cannot be renamed over, for root as well.
     fs::create_directory(folder_ / "a.AsmDat");
     writeFile(folder_ / "a.txt", "old text");
-    const std::vector<PendingFile> files{{folder_ / "a.AsmDat", "data"}, {folder_ / "a.txt", "new text"}};
+    const std::vector<PendingFile> files { { folder_ / "a.AsmDat", "data" },
+        { folder_ / "a.txt", "new text" } };
     const FileOutcome outcome = saveFilesSafely(files);
     EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
     EXPECT_TRUE(fs::is_directory(folder_ / "a.AsmDat"));
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
-    expectFolderHolds({"a.txt", "a.AsmDat"});
+    expectFolderHolds({ "a.txt", "a.AsmDat" });
 }
 
-class SafeSaveUnwritablePlace : public ::testing::TestWithParam<const char*> {};
+class SafeSaveUnwritablePlace : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
 {
     // Neither a folder that does not exist nor /proc takes new files, for root as well.
     const fs::path target = GetParam();
-    const std::vector<PendingFile> files{{target, "data"}};
+    const std::vector<PendingFile> files { { target, "data" } };
     const FileOutcome outcome = saveFilesSafely(files);
     EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
     EXPECT_NE(outcome.message.find(target.string() + ": "), std::string::npos) << outcome.message;
@@ -115,7 +119,7 @@ TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
-                         ::testing::Values("/nonexistent-brivon-folder/run.AsmDat", "/proc/brivon-run.AsmDat"));
+    ::testing::Values("/nonexistent-brivon-folder/run.AsmDat", "/proc/brivon-run.AsmDat"));
 
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {
@@ -137,7 +141,7 @@ TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 
 TEST_F(SafeSave, AMemorySaveIntoAMissingFolderWritesNeitherFile)
 {
-    const FileOutcome outcome = saveMemoryBlock(folder_ / "gone" / "list.MemDat", MemoryBlock{});
+    const FileOutcome outcome = saveMemoryBlock(folder_ / "gone" / "list.MemDat", MemoryBlock {});
     EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
     EXPECT_FALSE(outcome.message.empty());
     expectFolderHolds({});

@@ -14,7 +14,8 @@ namespace {
 
 constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 const std::string kSeriesHeader = "      NO             Data               UNIT         TIME  \r\n";
-const std::string kMemoryHeader = "      NO             Data               UNIT         STATUS           TIME  \r\n";
+const std::string kMemoryHeader
+    = "      NO             Data               UNIT         STATUS           TIME  \r\n";
 
 struct ValueCase {
     const char* name;
@@ -26,7 +27,7 @@ struct ValueCase {
     const char* unit;
 };
 
-class ExportValue : public ::testing::TestWithParam<ValueCase> {};
+class ExportValue : public ::testing::TestWithParam<ValueCase> { };
 
 TEST_P(ExportValue, DataAndUnitTexts)
 {
@@ -39,29 +40,28 @@ TEST_P(ExportValue, DataAndUnitTexts)
 constexpr auto kDouble = FactorPrecision::Double;
 constexpr auto kSingle = FactorPrecision::Single;
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ExportValue,
-    ::testing::Values(ValueCase{"Zero", 0.0f, 0, kDouble, false, "0.00", "Lux"},
-                      ValueCase{"BelowKilo", 999.99f, 0, kDouble, false, "999.99", "Lux"},
-                      ValueCase{"KiloLux", 1000.0f, 0, kDouble, false, "1.00K", "Lux"},
-                      ValueCase{"KiloFootCandle", 10760.0f, 1, kDouble, false, "1.00K", "FC"},
-                      ValueCase{"FootCandleBelowKilo", 10750.0f, 1, kDouble, false, "999.07", "FC"},
-                      ValueCase{"FootCandleDouble", 5586.0f, 1, kDouble, false, "519.14", "FC"},
-                      ValueCase{"FootCandleSingle", 5586.0f, 1, kSingle, false, "519.15", "FC"},
-                      ValueCase{"OtherUnitFlagIsFootCandle", 10.76f, 2, kDouble, false, "1.00", "FC"},
-                      ValueCase{"OverRangeLux", 5000000.0f, 0, kDouble, false, "OL", "Lux"},
-                      ValueCase{"OverRangeFootCandle", 5000000.0f, 1, kSingle, false, "OL", "FC"},
-                      ValueCase{"NegativeOverRange", 5000000.0f, 0, kDouble, true, "-OL", "Lux"},
-                      ValueCase{"Negative", 12.5f, 1, kDouble, true, "-1.16", "FC"},
-                      ValueCase{"AboveTheMarkerIsANumber", 6000000.0f, 0, kDouble, false, "6000.00K", "Lux"}),
+INSTANTIATE_TEST_SUITE_P(Values, ExportValue,
+    ::testing::Values(ValueCase { "Zero", 0.0f, 0, kDouble, false, "0.00", "Lux" },
+        ValueCase { "BelowKilo", 999.99f, 0, kDouble, false, "999.99", "Lux" },
+        ValueCase { "KiloLux", 1000.0f, 0, kDouble, false, "1.00K", "Lux" },
+        ValueCase { "KiloFootCandle", 10760.0f, 1, kDouble, false, "1.00K", "FC" },
+        ValueCase { "FootCandleBelowKilo", 10750.0f, 1, kDouble, false, "999.07", "FC" },
+        ValueCase { "FootCandleDouble", 5586.0f, 1, kDouble, false, "519.14", "FC" },
+        ValueCase { "FootCandleSingle", 5586.0f, 1, kSingle, false, "519.15", "FC" },
+        ValueCase { "OtherUnitFlagIsFootCandle", 10.76f, 2, kDouble, false, "1.00", "FC" },
+        ValueCase { "OverRangeLux", 5000000.0f, 0, kDouble, false, "OL", "Lux" },
+        ValueCase { "OverRangeFootCandle", 5000000.0f, 1, kSingle, false, "OL", "FC" },
+        ValueCase { "NegativeOverRange", 5000000.0f, 0, kDouble, true, "-OL", "Lux" },
+        ValueCase { "Negative", 12.5f, 1, kDouble, true, "-1.16", "FC" },
+        ValueCase { "AboveTheMarkerIsANumber", 6000000.0f, 0, kDouble, false, "6000.00K", "Lux" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(TextExport, HeadersHaveTheirFixedWidths)
 {
     const testing::FixedClock clock;
-    EXPECT_EQ(realTimeExport(RealTimeRun{}, clock), kSeriesHeader);
+    EXPECT_EQ(realTimeExport(RealTimeRun {}, clock), kSeriesHeader);
     EXPECT_EQ(dataLoggerExport(*std::make_unique<CurrentSet>(), clock), kSeriesHeader);
-    EXPECT_EQ(memoryExport(MemoryBlock{}), kMemoryHeader);
+    EXPECT_EQ(memoryExport(MemoryBlock {}), kMemoryHeader);
     EXPECT_EQ(kSeriesHeader.size(), 59u + 2);
     EXPECT_EQ(kMemoryHeader.size(), 76u + 2);
 }
@@ -74,7 +74,7 @@ struct RunFixture {
 
 RunFixture runOfThreeReadings(std::int32_t periodMs)
 {
-    RunFixture f{{100.0f, 5586.0f, 5586.0f, 5000000.0f, 0.0f}, {0, 1, 3}, {}};
+    RunFixture f { { 100.0f, 5586.0f, 5586.0f, 5000000.0f, 0.0f }, { 0, 1, 3 }, {} };
     f.run.readingCount = 3;
     f.run.sampleCount = 4;  // the third sample repeats the second: no reading in that period
     f.run.samples = f.samples;
@@ -90,9 +90,9 @@ TEST(TextExport, RealTimeExportListsReadingsAtTheirSamples)
     const testing::FixedClock clock;
     const RunFixture f = runOfThreeReadings(2000);
     EXPECT_EQ(realTimeExport(f.run, clock),
-              kSeriesHeader + "      1               9.29               FC          12-07-10/14:05:09  \r\n"
-                  + "      2             519.15               FC          12-07-10/14:05:11  \r\n"
-                  + "      3                 OL               FC          12-07-10/14:05:15  \r\n");
+        kSeriesHeader + "      1               9.29               FC          12-07-10/14:05:09  \r\n"
+            + "      2             519.15               FC          12-07-10/14:05:11  \r\n"
+            + "      3                 OL               FC          12-07-10/14:05:15  \r\n");
 }
 
 TEST(TextExport, RealTimeIntervalBelowOneSecondGivesEveryLineTheStartTime)
@@ -101,7 +101,8 @@ TEST(TextExport, RealTimeIntervalBelowOneSecondGivesEveryLineTheStartTime)
     const std::string text = realTimeExport(runOfThreeReadings(999).run, clock);
     EXPECT_EQ(text.find("14:05:1"), std::string::npos) << text;
     std::size_t stamps = 0;
-    for (auto at = text.find("12-07-10/14:05:09"); at != std::string::npos; at = text.find("12-07-10/14:05:09", at + 1))
+    for (auto at = text.find("12-07-10/14:05:09"); at != std::string::npos;
+         at = text.find("12-07-10/14:05:09", at + 1))
         ++stamps;
     EXPECT_EQ(stamps, 3u);
 }
@@ -110,7 +111,7 @@ TEST(TextExport, RealTimeExportNeverReadsPastTheCommittedSamples)
 {
     const testing::FixedClock clock;
     RunFixture f = runOfThreeReadings(1000);
-    f.table = {0, 1, 4};  // entry beyond the four committed samples
+    f.table = { 0, 1, 4 };  // entry beyond the four committed samples
     f.run.readingToSample = f.table;
     const std::string text = realTimeExport(f.run, clock);
     EXPECT_EQ(text.find("      3 "), std::string::npos) << text;
@@ -129,20 +130,22 @@ TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData
     set->loadedStartTime = k2010Dec07At140509;
     set->loadedSamplePeriod = 3600;
     EXPECT_EQ(dataLoggerExport(*set, clock),
-              kSeriesHeader + "      1              12.35              Lux          12-07-10/14:05:09  \r\n"
-                  + "      2          123456.00K              Lux          12-07-10/15:05:09  \r\n"
-                  + "      3                 OL              Lux          12-07-10/16:05:09  \r\n");
+        kSeriesHeader + "      1              12.35              Lux          12-07-10/14:05:09  \r\n"
+            + "      2          123456.00K              Lux          12-07-10/15:05:09  \r\n"
+            + "      3                 OL              Lux          12-07-10/16:05:09  \r\n");
 }
 
 TEST(TextExport, MemoryExportShowsStatusStoredTimeAndSign)
 {
     MemoryBlock block;
     block.recordCount = 2;
-    block.records[0] = {5000000.0f, "07/12/10 14:05:09", "Pmax", 1, 0};
-    block.records[1] = {10760.0f, "08/12/10 09:00:00", "General", 0, 1};
+    block.records[0] = { 5000000.0f, "07/12/10 14:05:09", "Pmax", 1, 0 };
+    block.records[1] = { 10760.0f, "08/12/10 09:00:00", "General", 0, 1 };
     EXPECT_EQ(memoryExport(block),
-              kMemoryHeader + "      1                -OL              Lux             Pmax          07/12/10 14:05:09  \r\n"
-                  + "      2              1.00K               FC          General          08/12/10 09:00:00  \r\n");
+        kMemoryHeader
+            + "      1                -OL              Lux             Pmax          07/12/10 14:05:09  \r\n"
+            + "      2              1.00K               FC          General          08/12/10 09:00:00  "
+              "\r\n");
 }
 
 struct NameCase {
@@ -151,7 +154,7 @@ struct NameCase {
     const char* text;
 };
 
-class TextExportName : public ::testing::TestWithParam<NameCase> {};
+class TextExportName : public ::testing::TestWithParam<NameCase> { };
 
 TEST_P(TextExportName, BesideTheDataFileWithItsExtensionReplaced)
 {
@@ -159,12 +162,12 @@ TEST_P(TextExportName, BesideTheDataFileWithItsExtensionReplaced)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, TextExportName,
-                         ::testing::Values(NameCase{"/data/10-12-07 14.05.09.AsmDat", DataFileKind::Graph,
-                                                    "/data/10-12-07 14.05.09.txt"},
-                                           NameCase{"run.asmdat", DataFileKind::Graph, "run.txt"},
-                                           NameCase{"/m/list.MemDat", DataFileKind::Memory, "/m/list.txt"},
-                                           NameCase{"/m/list.MemDat", DataFileKind::Graph, "/m/list.MemDat.txt"},
-                                           NameCase{"/d.AsmDat/x", DataFileKind::Graph, "/d.AsmDat/x.txt"}));
+    ::testing::Values(
+        NameCase { "/data/10-12-07 14.05.09.AsmDat", DataFileKind::Graph, "/data/10-12-07 14.05.09.txt" },
+        NameCase { "run.asmdat", DataFileKind::Graph, "run.txt" },
+        NameCase { "/m/list.MemDat", DataFileKind::Memory, "/m/list.txt" },
+        NameCase { "/m/list.MemDat", DataFileKind::Graph, "/m/list.MemDat.txt" },
+        NameCase { "/d.AsmDat/x", DataFileKind::Graph, "/d.AsmDat/x.txt" }));
 
 }  // namespace
 }  // namespace brivon

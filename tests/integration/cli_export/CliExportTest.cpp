@@ -1,5 +1,7 @@
 // brivon-cli export and info on data files built from known bytes.
 
+#include "core/files/ByteBuilder.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -9,69 +11,47 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
-#include <initializer_list>
-
 namespace brivon {
 namespace {
 
 constexpr int kRunMs = 10000;
 
-class Bytes {
-public:
-    Bytes& u8(int v)
-    {
-        data_.append(static_cast<char>(v));
-        return *this;
-    }
-    Bytes& i32(std::int32_t v)
-    {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int shift = 0; shift < 32; shift += 8) u8(static_cast<int>((u >> shift) & 0xFF));
-        return *this;
-    }
-    Bytes& f32(float v) { return i32(std::bit_cast<std::int32_t>(v)); }
-    Bytes& str(const QByteArray& text)
-    {
-        u8(static_cast<int>(text.size()));
-        data_.append(text);
-        return *this;
-    }
-    Bytes& ints(std::initializer_list<std::int32_t> values)
-    {
-        for (const auto v : values) i32(v);
-        return *this;
-    }
-    const QByteArray& data() const { return data_; }
+using testing::ByteBuilder;
 
-private:
-    QByteArray data_;
-};
+QByteArray bytesOf(const ByteBuilder& builder)
+{
+    return QByteArray::fromStdString(builder.bytes());
+}
 
 // Three foot-candle samples, 2 s apart, from 7 Dec 2010 14:05:09.
-QByteArray graphFile(const QByteArray& signature = "QV731")
+QByteArray graphFile(const char* signature = "QV731")
 {
-    return Bytes()
-        .str(signature)
-        .ints({3, 3})
-        .f32(12.5f)
-        .f32(5586.0f)
-        .f32(5000000.0f)
-        .i32(400)
-        .u8(1)
-        .ints({2010, 12, 7, 14, 5, 9, 2})
-        .data();
+    return bytesOf(ByteBuilder()
+                       .str(signature)
+                       .ints({ 3, 3 })
+                       .f32(12.5f)
+                       .f32(5586.0f)
+                       .f32(5000000.0f)
+                       .i32(400)
+                       .u8(1)
+                       .ints({ 2010, 12, 7, 14, 5, 9, 2 }));
 }
 
 QByteArray memoryFile()
 {
-    return Bytes()
-        .str("QV731")
-        .i32(2)
-        .f32(5000000.0f).u8(0).str("Pmax").u8(1).str("07/12/10 14:05:09")
-        .f32(123.4f).u8(1).str("General").u8(0).str("07/12/10 14:06:00")
-        .data();
+    return bytesOf(ByteBuilder()
+                       .signature()
+                       .i32(2)
+                       .f32(5000000.0f)
+                       .u8(0)
+                       .str("Pmax")
+                       .u8(1)
+                       .str("07/12/10 14:05:09")
+                       .f32(123.4f)
+                       .u8(1)
+                       .str("General")
+                       .u8(0)
+                       .str("07/12/10 14:06:00"));
 }
 
 struct CliRun {
@@ -115,41 +95,43 @@ protected:
 
 TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)
 {
-    const CliRun result = run({"export", write("run.AsmDat", graphFile())});
+    const CliRun result = run({ "export", write("run.AsmDat", graphFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.output.toStdString(),
-              "      NO             Data               UNIT         TIME  \r\n"
-              "      1               1.16               FC          12-07-10/14:05:09  \r\n"
-              "      2             519.14               FC          12-07-10/14:05:11  \r\n"
-              "      3                 OL               FC          12-07-10/14:05:13  \r\n");
+        "      NO             Data               UNIT         TIME  \r\n"
+        "      1               1.16               FC          12-07-10/14:05:09  \r\n"
+        "      2             519.14               FC          12-07-10/14:05:11  \r\n"
+        "      3                 OL               FC          12-07-10/14:05:13  \r\n");
 }
 
 TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
 {
     const QString out = folder_.filePath("list.txt");
-    const CliRun result = run({"export", "-o", out, write("list.MemDat", memoryFile())});
+    const CliRun result = run({ "export", "-o", out, write("list.MemDat", memoryFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.output.isEmpty());
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(),
-              "      NO             Data               UNIT         STATUS           TIME  \r\n"
-              "      1                -OL              Lux             Pmax          07/12/10 14:05:09  \r\n"
-              "      2              11.47               FC          General          07/12/10 14:06:00  \r\n");
+        "      NO             Data               UNIT         STATUS           TIME  \r\n"
+        "      1                -OL              Lux             Pmax          07/12/10 14:05:09  \r\n"
+        "      2              11.47               FC          General          07/12/10 14:06:00  \r\n");
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
 }
 
 TEST_F(CliExport, InfoPrintsTheHeaderFields)
 {
     const QString file = write("run.AsmDat", graphFile());
-    const CliRun graph = run({"info", file});
+    const CliRun graph = run({ "info", file });
     ASSERT_EQ(graph.exitCode, 0) << graph.errors.toStdString();
-    EXPECT_EQ(graph.output.toStdString(), file.toStdString()
-                                              + "\nKind: graph data\nReading count: 3\nSample count: 3\nUnit: FC\n"
-                                                "Start: 2010-12-07 14:05:09\nSampling interval: 2 s\nGain: 400\n");
-    const CliRun memory = run({"info", write("list.MemDat", memoryFile())});
+    EXPECT_EQ(graph.output.toStdString(),
+        file.toStdString()
+            + "\nKind: graph data\nReading count: 3\nSample count: 3\nUnit: FC\n"
+              "Start: 2010-12-07 14:05:09\nSampling interval: 2 s\nGain: 400\n");
+    const CliRun memory = run({ "info", write("list.MemDat", memoryFile()) });
     ASSERT_EQ(memory.exitCode, 0);
-    EXPECT_TRUE(memory.output.endsWith("Kind: memory list\nRecord count: 2\n")) << memory.output.toStdString();
+    EXPECT_TRUE(memory.output.endsWith("Kind: memory list\nRecord count: 2\n"))
+        << memory.output.toStdString();
 }
 
 struct FailureCase {
@@ -159,54 +141,53 @@ struct FailureCase {
     const char* reason;
 };
 
-class CliExportFailure : public CliExport, public ::testing::WithParamInterface<FailureCase> {};
+class CliExportFailure : public CliExport, public ::testing::WithParamInterface<FailureCase> { };
 
 TEST_P(CliExportFailure, NamesTheFileAndTheReason)
 {
     const FailureCase& c = GetParam();
     const QString file = write(c.fileName, c.bytes);
-    for (const char* command : {"export", "info"}) {
+    for (const char* command : { "export", "info" }) {
         SCOPED_TRACE(command);
-        const CliRun result = run({command, file});
+        const CliRun result = run({ command, file });
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.output.isEmpty());
         EXPECT_EQ(result.errors.toStdString(), file.toStdString() + ": " + c.reason + "\n");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, CliExportFailure,
-    ::testing::Values(
-        FailureCase{"WrongSignature", "bad.AsmDat", graphFile("qv731"), "Invalid Format!"},
-        FailureCase{"MemoryWrongSignature", "bad.MemDat", Bytes().str("QV73").i32(0).data(), "Invalid Format!"},
-        FailureCase{"Truncated", "short.AsmDat", graphFile().left(30),
-                    "The file ends before all of its data could be read."},
-        FailureCase{"TooManySamples", "big.AsmDat", Bytes().str("QV731").ints({1, 33001}).data(),
-                    "The file gives 33001 samples; between 0 and 33000 can be loaded."},
-        FailureCase{"TooManyRecords", "big.MemDat", Bytes().str("QV731").i32(101).data(),
-                    "The file gives 101 memory records; between 0 and 100 can be loaded."},
-        FailureCase{"UnknownKind", "run.dat", graphFile(),
-                    "not a graph data file (.AsmDat) or memory list file (.MemDat)"}),
+INSTANTIATE_TEST_SUITE_P(Files, CliExportFailure,
+    ::testing::Values(FailureCase { "WrongSignature", "bad.AsmDat", graphFile("qv731"), "Invalid Format!" },
+        FailureCase { "MemoryWrongSignature", "bad.MemDat", bytesOf(ByteBuilder().str("QV73").i32(0)),
+            "Invalid Format!" },
+        FailureCase { "Truncated", "short.AsmDat", graphFile().left(30),
+            "The file ends before all of its data could be read." },
+        FailureCase { "TooManySamples", "big.AsmDat", bytesOf(ByteBuilder().signature().ints({ 1, 33001 })),
+            "The file gives 33001 samples; between 0 and 33000 can be loaded." },
+        FailureCase { "TooManyRecords", "big.MemDat", bytesOf(ByteBuilder().signature().i32(101)),
+            "The file gives 101 memory records; between 0 and 100 can be loaded." },
+        FailureCase { "UnknownKind", "run.dat", graphFile(),
+            "not a graph data file (.AsmDat) or memory list file (.MemDat)" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 {
     const QString file = folder_.filePath("missing.AsmDat");
-    const CliRun result = run({"export", file});
+    const CliRun result = run({ "export", file });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.errors.toStdString(),
-              file.toStdString() + ": The file cannot be opened: No such file or directory\n");
+        file.toStdString() + ": The file cannot be opened: No such file or directory\n");
 }
 
 TEST_F(CliExport, AnOutputThatCannotBeWrittenIsAnError)
 {
     const QString out = folder_.filePath("gone/list.txt");
-    const CliRun result = run({"export", write("list.MemDat", memoryFile()), "-o", out});
+    const CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", out });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.errors.startsWith(("Cannot write " + out).toUtf8())) << result.errors.toStdString();
 }
 
-class CliExportUsage : public CliExport, public ::testing::WithParamInterface<QStringList> {};
+class CliExportUsage : public CliExport, public ::testing::WithParamInterface<QStringList> { };
 
 TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 {
@@ -216,10 +197,9 @@ TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CliExportUsage,
-                         ::testing::Values(QStringList{"export"}, QStringList{"export", "a.AsmDat", "-o"},
-                                           QStringList{"export", "a.AsmDat", "b.AsmDat"},
-                                           QStringList{"export", "--all", "a.AsmDat"}, QStringList{"info"},
-                                           QStringList{"info", "a.AsmDat", "b.AsmDat"}));
+    ::testing::Values(QStringList { "export" }, QStringList { "export", "a.AsmDat", "-o" },
+        QStringList { "export", "a.AsmDat", "b.AsmDat" }, QStringList { "export", "--all", "a.AsmDat" },
+        QStringList { "info" }, QStringList { "info", "a.AsmDat", "b.AsmDat" }));
 
 }  // namespace
 }  // namespace brivon
