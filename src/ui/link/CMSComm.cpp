@@ -108,9 +108,13 @@ void CMSComm::discardInput()
     waiting_.clear();
 }
 
+// Drops only what has not been handed to the device yet. Output hands every
+// command over at once, and the program discards output right after each
+// command: flushing the device's queue too would lose the command itself
+// (a pseudo-terminal, or a UART at 9600 baud, still holds it at that moment).
 void CMSComm::discardOutput()
 {
-    if (port_.isOpen()) port_.clear(QSerialPort::Output);
+    if (port_.isOpen() && port_.bytesToWrite() > 0) port_.clear(QSerialPort::Output);
 }
 
 Bytes CMSComm::input()
