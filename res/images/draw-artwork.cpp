@@ -35,7 +35,8 @@ const QColor kKeyYellow(246, 204, 70);
 const QColor kKeyRed(214, 70, 60);
 const QColor kKeyText(24, 28, 34);
 
-const QRect kBody(6, 14, 208, 580);
+// A margin of at least 8 pixels on the left: the panel is 8 pixels wider than the face, which repeats there.
+const QRect kBody(10, 14, 198, 580);
 const QRect kDisplayBezel(42, 115, 134, 167);
 const QRect kKeypadArea(40, 283, 140, 266);
 constexpr int kCornerRadius = 22;
