@@ -1,0 +1,78 @@
+#include "core/realtime/CDTDoc.h"
+
+#include "core/files/GraphFile.h"
+#include "core/util/Printf.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace brivon {
+
+CDTDoc::CDTDoc(const Clock& clock)
+    : clock_(clock)
+    , currentSet_(std::make_unique<CurrentSet>())
+{
+}
+
+void CDTDoc::addObserver(DocumentObserver& observer)
+{
+    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
+        observers_.push_back(&observer);
+}
+
+void CDTDoc::removeObserver(DocumentObserver& observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+}
+
+void CDTDoc::updateAllViews()
+{
+    for (DocumentObserver* observer : observers_)
+        observer->viewsChanged();
+}
+
+void CDTDoc::resetForNewRun(TimeValue now)
+{
+    run_.resetForNewRun(now);
+    updateAllViews();
+}
+
+RunBookkeeping::Commit CDTDoc::commitSample()
+{
+    const RunBookkeeping::Commit commit = run_.commit();
+    if (commit == RunBookkeeping::Commit::NewReading) {
+        view_.startTimeText = formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
+        view_.dataNoText = printfString("%d", run_.readingCount());
+        for (DocumentObserver* observer : observers_)
+            observer->samplePlotted();
+    }
+    return commit;
+}
+
+std::string CDTDoc::storedBytes() const
+{
+    return graphFileBytes(realTimeFileContents(run_.view(), clock_));
+}
+
+FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
+{
+    if (outcome.signatureAccepted()) {
+        view_.fileSet = true;
+        view_.newFileSet = true;
+        updateAllViews();
+    }
+    if (!outcome.ok()) prompts.message(outcome.message);
+    return outcome;
+}
+
+FileOutcome CDTDoc::load(std::istream& in, Prompts& prompts)
+{
+    return loaded(readGraphFile(in, *currentSet_), prompts);
+}
+
+FileOutcome CDTDoc::load(const std::filesystem::path& path, Prompts& prompts)
+{
+    return loaded(readGraphFile(path, *currentSet_), prompts);
+}
+
+}  // namespace brivon

@@ -1,0 +1,64 @@
+#pragma once
+// The program's single document: the samples of the real-time run with their
+// bookkeeping, the view's shared flags and strip texts, and the current set
+// that a graph data file is loaded into. A file never overwrites the run.
+
+#include "core/draw/Clock.h"
+#include "core/draw/Prompts.h"
+#include "core/files/CurrentSet.h"
+#include "core/files/FileOutcome.h"
+#include "core/realtime/DocumentObserver.h"
+#include "core/realtime/RealTimeViewState.h"
+#include "core/realtime/RunBookkeeping.h"
+
+#include <filesystem>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brivon {
+
+class CDTDoc {
+public:
+    static constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
+
+    explicit CDTDoc(const Clock& clock);
+
+    RunBookkeeping& run() { return run_; }
+    const RunBookkeeping& run() const { return run_; }
+    RealTimeViewState& view() { return view_; }
+    const RealTimeViewState& view() const { return view_; }
+    CurrentSet& currentSet() { return *currentSet_; }
+    const CurrentSet& currentSet() const { return *currentSet_; }
+
+    // Observers stay registered until removed; the document does not own them.
+    void addObserver(DocumentObserver& observer);
+    void removeObserver(DocumentObserver& observer);
+    void updateAllViews();
+
+    // The first frame after Run: the run restarts at `now` and every view redraws it empty.
+    void resetForNewRun(TimeValue now);
+    // One tick of the sample timer of an active, not yet full run. A new
+    // reading sets the "Start Time" and "Data No." texts and plots the point.
+    RunBookkeeping::Commit commitSample();
+
+    // The run as a graph data file.
+    std::string storedBytes() const;
+    // Loads a graph data file into the current set. A wrong signature shows
+    // "Invalid Format!" and changes nothing; any other failure shows its
+    // message and keeps what was read before it.
+    FileOutcome load(std::istream& in, Prompts& prompts);
+    FileOutcome load(const std::filesystem::path& path, Prompts& prompts);
+
+private:
+    FileOutcome loaded(FileOutcome outcome, Prompts& prompts);
+
+    const Clock& clock_;
+    RunBookkeeping run_;
+    RealTimeViewState view_;
+    std::unique_ptr<CurrentSet> currentSet_;
+    std::vector<DocumentObserver*> observers_;
+};
+
+}  // namespace brivon

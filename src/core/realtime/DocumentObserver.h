@@ -1,0 +1,16 @@
+#pragma once
+// How the document tells its views what changed.
+
+namespace brivon {
+
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    // Every view updates: a new run, a new Y scale, a loaded file, a new sample rate.
+    virtual void viewsChanged() { }
+    // A commit added a reading: the graph plots the new point (without erasing,
+    // and not while a rubber-band drag is on) and the real-time strip refreshes.
+    virtual void samplePlotted() { }
+};
+
+}  // namespace brivon

@@ -1,0 +1,65 @@
+#include "core/realtime/RunBookkeeping.h"
+
+#include "core/realtime/RunLimits.h"
+
+namespace brivon {
+
+RunBookkeeping::RunBookkeeping()
+    : samples_(run_limits::kSampleCapacity, 0.0f)
+    , readingToSample_(run_limits::kMaxReadings, 0)
+{
+}
+
+void RunBookkeeping::append(float lux, bool footCandle)
+{
+    samples_[static_cast<std::size_t>(sampleCount_)] = lux;
+    newReading_ = true;
+    unitFlag_ = footCandle ? 1 : 0;
+}
+
+void RunBookkeeping::resetForNewRun(TimeValue start)
+{
+    startTime_ = start;
+    sampleCount_ = 0;
+    readingCount_ = 0;
+}
+
+bool RunBookkeeping::isFull() const
+{
+    return readingCount_ >= run_limits::kMaxReadings || sampleCount_ >= run_limits::kMaxSamples;
+}
+
+RunBookkeeping::Commit RunBookkeeping::commit()
+{
+    readingToSample_[static_cast<std::size_t>(readingCount_)] = sampleCount_;
+    if (newReading_) {
+        newReading_ = false;
+        ++sampleCount_;
+        ++readingCount_;
+        return Commit::NewReading;
+    }
+    // A silent period repeats the sample before it, so the graph holds the
+    // last value. With no sample yet the slot keeps what it holds.
+    if (sampleCount_ > 0) {
+        samples_[static_cast<std::size_t>(sampleCount_)]
+            = samples_[static_cast<std::size_t>(sampleCount_ - 1)];
+    }
+    ++sampleCount_;
+    return Commit::Repeated;
+}
+
+RealTimeRun RunBookkeeping::view() const
+{
+    RealTimeRun run;
+    run.readingCount = readingCount_;
+    run.sampleCount = sampleCount_;
+    run.samples = samples_;
+    run.readingToSample = readingToSample_;
+    run.currentGain = currentGain_;
+    run.unitFlag = unitFlag_;
+    run.runStart = startTime_;
+    run.samplePeriodMs = samplePeriodMs_;
+    return run;
+}
+
+}  // namespace brivon

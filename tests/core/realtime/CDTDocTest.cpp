@@ -1,0 +1,125 @@
+#include "core/realtime/CDTDoc.h"
+
+#include "core/files/GraphFile.h"
+#include "core/files/Units.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+namespace brivon {
+namespace {
+
+constexpr TimeValue kStart = 1291730709;  // 7 December 2010, 14:05:09 (UTC in the fixed clock)
+
+struct CountingObserver : DocumentObserver {
+    void viewsChanged() override { ++changes; }
+    void samplePlotted() override { ++plots; }
+    int changes = 0;
+    int plots = 0;
+};
+
+class Document : public ::testing::Test {
+protected:
+    Document() { doc.addObserver(observer); }
+
+    testing::FixedClock clock { kStart };
+    CDTDoc doc { clock };
+    CountingObserver observer;
+    testing::ScriptedPrompts prompts;
+};
+
+TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
+{
+    doc.resetForNewRun(kStart);
+    EXPECT_EQ(observer.changes, 1);
+    doc.run().append(12, false);
+    doc.commitSample();
+    EXPECT_EQ(doc.view().startTimeText, "07/12/10 14:05:09");
+    EXPECT_EQ(doc.view().dataNoText, "1");
+    EXPECT_EQ(observer.plots, 1);
+
+    doc.view().dataNoText = "unchanged";
+    doc.commitSample();
+    EXPECT_EQ(doc.view().dataNoText, "unchanged");
+    EXPECT_EQ(observer.plots, 1);
+}
+
+TEST_F(Document, StoresTheRunInTheGraphFileLayout)
+{
+    doc.resetForNewRun(kStart);
+    doc.run().setSamplePeriodMs(1500);
+    doc.run().setCurrentGain(4000);
+    doc.run().append(units::kOverRange, true);
+    doc.commitSample();
+    doc.commitSample();
+
+    const std::string bytes = doc.storedBytes();
+    ASSERT_EQ(bytes.size(), 47u + 4u * 2u);
+    EXPECT_EQ(bytes.substr(0, 6), std::string("\x05QV731", 6));
+    std::int32_t readings = 0;
+    std::memcpy(&readings, bytes.data() + 6, 4);
+    EXPECT_EQ(readings, 1);
+
+    CurrentSet set;
+    std::istringstream in(bytes);
+    ASSERT_TRUE(readGraphFile(in, set).ok());
+    EXPECT_EQ(set.loadedSampleCount, 2);
+    EXPECT_EQ(set.loadedSamples[1], units::kOverRange);
+    EXPECT_EQ(set.loadedGain, 4000);
+    EXPECT_EQ(set.loadedUnitFlag, 1);
+    EXPECT_EQ(set.loadedStart.year, 2010);
+    EXPECT_EQ(set.loadedStart.second, 9);
+    EXPECT_EQ(set.loadedSamplePeriod, 1);
+}
+
+TEST_F(Document, LoadingAGraphFileFillsTheCurrentSetAndLeavesTheRun)
+{
+    doc.run().append(3, false);
+    doc.commitSample();
+    const std::string bytes = doc.storedBytes();
+    doc.run().append(99, false);
+    doc.commitSample();
+
+    std::istringstream in(bytes);
+    EXPECT_TRUE(doc.load(in, prompts).ok());
+    EXPECT_EQ(doc.currentSet().loadedSampleCount, 1);
+    EXPECT_EQ(doc.currentSet().loadedSamples[0], 3);
+    EXPECT_EQ(doc.run().sampleCount(), 2);
+    EXPECT_TRUE(doc.view().fileSet);
+    EXPECT_TRUE(doc.view().newFileSet);
+    EXPECT_GE(observer.changes, 1);
+    EXPECT_TRUE(prompts.messages().empty());
+}
+
+class WrongSignature : public Document, public ::testing::WithParamInterface<std::string> { };
+
+TEST_P(WrongSignature, IsRefusedWithInvalidFormatAndChangesNothing)
+{
+    doc.currentSet().loadedSampleCount = 7;
+    std::istringstream in(GetParam() + std::string(40, '\0'));
+    EXPECT_FALSE(doc.load(in, prompts).ok());
+    EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
+    EXPECT_EQ(doc.currentSet().loadedSampleCount, 7);
+    EXPECT_FALSE(doc.view().fileSet);
+    EXPECT_EQ(observer.changes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signatures, WrongSignature,
+    ::testing::Values(std::string("\x05qv731", 6), std::string("\x04QV73", 5), std::string("\x06QV7310", 7)));
+
+TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
+{
+    const std::string bytes = doc.storedBytes();
+    std::istringstream in(bytes.substr(0, 12));
+    const FileOutcome outcome = doc.load(in, prompts);
+    EXPECT_EQ(outcome.status, FileStatus::EndedEarly);
+    EXPECT_TRUE(doc.view().fileSet);
+    EXPECT_EQ(prompts.messages(), std::vector<std::string> { outcome.message });
+}
+
+}  // namespace
+}  // namespace brivon
