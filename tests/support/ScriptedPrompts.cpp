@@ -8,6 +8,12 @@ const std::string kQuestion = "question: ";
 
 }  // namespace
 
+void ScriptedPrompts::record(const std::string& entry)
+{
+    log_.push_back(entry);
+    if (onPrompt) onPrompt(entry);
+}
+
 template <typename T>
 T ScriptedPrompts::next(std::deque<T>& script, const T& fallback, const std::string& asked)
 {
@@ -22,38 +28,38 @@ T ScriptedPrompts::next(std::deque<T>& script, const T& fallback, const std::str
 
 void ScriptedPrompts::message(const std::string& text)
 {
-    log_.push_back(kMessage + text);
+    record(kMessage + text);
 }
 
 bool ScriptedPrompts::askYesNo(const std::string& question)
 {
-    log_.push_back(kQuestion + question);
+    record(kQuestion + question);
     return next(answers, Answer::No, question) == Answer::Yes;
 }
 
 Answer ScriptedPrompts::askYesNoCancel(const std::string& question)
 {
-    log_.push_back(kQuestion + question);
+    record(kQuestion + question);
     return next(answers, Answer::Cancel, question);
 }
 
 std::optional<std::string> ScriptedPrompts::chooseSaveFile(const FileChoice& choice)
 {
-    log_.push_back("save: " + choice.defaultName);
+    record("save: " + choice.defaultName);
     fileChoices_.push_back(choice);
     return next(savePaths, std::optional<std::string> {}, "save " + choice.defaultName);
 }
 
 std::optional<std::string> ScriptedPrompts::chooseOpenFile(const FileChoice& choice)
 {
-    log_.push_back("open: " + choice.defaultName);
+    record("open: " + choice.defaultName);
     fileChoices_.push_back(choice);
     return next(openPaths, std::optional<std::string> {}, "open " + choice.defaultName);
 }
 
 std::optional<int> ScriptedPrompts::sampleRate(int initialSeconds)
 {
-    log_.push_back("sample rate: " + std::to_string(initialSeconds));
+    record("sample rate: " + std::to_string(initialSeconds));
     return next(sampleRates, std::optional<int> {}, "sample rate");
 }
 

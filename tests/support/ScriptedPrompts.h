@@ -7,6 +7,7 @@
 #include "core/draw/Prompts.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     std::deque<std::optional<std::string>> savePaths;  // nothing = Cancel
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<int>> sampleRates;  // nothing = Cancel
+    // Runs as each prompt is shown, before it is answered (to look at the
+    // state the program is in while it waits for the user).
+    std::function<void(const std::string& entry)> onPrompt;
 
     // What was asked, in order: "message: TEXT", "question: TEXT", "save: NAME",
     // "open: NAME", "sample rate: N".
@@ -40,6 +44,7 @@ public:
     bool scriptUsedUp() const;
 
 private:
+    void record(const std::string& entry);
     template <typename T> T next(std::deque<T>& script, const T& fallback, const std::string& asked);
     std::vector<std::string> entriesStartingWith(const std::string& prefix) const;
 
