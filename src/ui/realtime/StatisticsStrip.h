@@ -1,0 +1,29 @@
+#pragma once
+// The strip below the graph: maximum, minimum and average of the readings and
+// the times of the maximum and minimum, as the receive handler formats them.
+
+#include "core/realtime/graph/GraphSeries.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace brivon::ui {
+
+class StatisticsStrip : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatisticsStrip(QWidget* parent = nullptr);
+
+    void setStatistics(const graph::StatisticsTexts& texts);
+    graph::StatisticsTexts statistics() const;
+
+private:
+    QLineEdit* maximum_;
+    QLineEdit* maximumTime_;
+    QLineEdit* minimum_;
+    QLineEdit* minimumTime_;
+    QLineEdit* average_;
+};
+
+}  // namespace brivon::ui
