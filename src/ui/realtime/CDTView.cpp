@@ -92,8 +92,7 @@ void CDTView::undoZoom()
 {
     model_.undoZoom();
     scrollStrip_->disableScrolling();
-    invalidateGraph(false);
-    repaint();
+    redrawNow();
     emit zoomChanged(false);
 }
 
@@ -104,6 +103,12 @@ void CDTView::invalidateGraph(bool keepCursor)
     cacheValid_ = false;
     keepCursor_ = keepCursor_ || keepCursor;
     update();
+}
+
+void CDTView::redrawNow()
+{
+    invalidateGraph(false);
+    renderCache();
 }
 
 void CDTView::renderCache()
@@ -136,7 +141,7 @@ void CDTView::applyScrollBar(const graph::GraphFrame& frame)
 
 void CDTView::paintEvent(QPaintEvent* event)
 {
-    if (!cacheValid_ || cache_.size() != size()) renderCache();
+    ensureLaidOut();
     if (rearmSampleTimer_ && samplePeriodMs_ > 0) sampleTimer_.start(samplePeriodMs_);
     rearmSampleTimer_ = false;
     QPainter painter(this);
@@ -195,9 +200,16 @@ void CDTView::layoutStrips()
     if (placement.scroll) place(scrollStrip_, *placement.scroll);
 }
 
+void CDTView::ensureLaidOut()
+{
+    // The mouse works on the graph as it is drawn: lay it out first if a paint is still due.
+    if (!cacheValid_ || cache_.size() != size()) renderCache();
+}
+
 void CDTView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || series().count() == 0) return;
+    ensureLaidOut();
     const draw::Point point = model_.geometry().clampToPlot(toPoint(event->position()));
     model_.startSelection(point);
     dragStart_ = dragCurrent_ = QPoint(point.x, point.y);
@@ -211,6 +223,7 @@ void CDTView::mouseMoveEvent(QMouseEvent* event)
     lastPointer_ = event->position().toPoint();
     const graph::GraphSeries s = series();
     if (s.count() == 0) return;
+    ensureLaidOut();
     const draw::Point point = model_.geometry().clampToPlot({lastPointer_.x(), lastPointer_.y()});
     moveCursor(point.x);
     if (const auto readout = graph::readoutAt(s, model_.nearestSample(point.x), clock_))
@@ -229,13 +242,13 @@ void CDTView::mouseMoveEvent(QMouseEvent* event)
 void CDTView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || series().count() == 0) return;
+    ensureLaidOut();
     model_.endSelection(toPoint(event->position()));
     const bool dragged = dragging_ && !noDrag_;
     endDrag();
     if (!dragged) return;
     const bool zoomed = model_.zoomToSelection();
-    invalidateGraph(false);
-    repaint();
+    redrawNow();
     if (zoomed) emit zoomChanged(true);
 }
 
@@ -253,8 +266,7 @@ void CDTView::watchDrag()
 {
     if (!dragging_ || !graph::dragLeftGraph({lastPointer_.x(), lastPointer_.y()}, model_.geometry())) return;
     endDrag();
-    invalidateGraph(false);
-    repaint();
+    redrawNow();
 }
 
 void CDTView::scrollTo(int position)

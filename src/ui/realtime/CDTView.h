@@ -71,6 +71,9 @@ protected:
 private:
     graph::GraphSeries series() const;
     void renderCache();
+    void ensureLaidOut();
+    // Lays out and draws at once (the scroll strip follows), the screen at the next paint.
+    void redrawNow();
     void refreshStrips(const graph::GraphSeries& s);
     void applyScrollBar(const graph::GraphFrame& frame);
     void invalidateGraph(bool keepCursor);
