@@ -37,8 +37,8 @@ bool ByteLog::waitForCount(std::size_t count, std::chrono::milliseconds timeout)
     return arrived_.wait_for(lock, timeout, [&] { return bytes_.size() >= count; });
 }
 
-bool ByteLog::waitForPattern(std::span<const std::uint8_t> pattern, std::chrono::milliseconds timeout,
-                             std::size_t from) const
+bool ByteLog::waitForPattern(
+    std::span<const std::uint8_t> pattern, std::chrono::milliseconds timeout, std::size_t from) const
 {
     std::unique_lock lock(mutex_);
     return arrived_.wait_for(lock, timeout, [&] { return contains(pattern, from); });

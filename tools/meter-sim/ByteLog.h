@@ -22,8 +22,8 @@ public:
     // True once at least `count` bytes have been received; false after the timeout.
     bool waitForCount(std::size_t count, std::chrono::milliseconds timeout) const;
     // True once `pattern` has been received at or after offset `from`; false after the timeout.
-    bool waitForPattern(std::span<const std::uint8_t> pattern, std::chrono::milliseconds timeout,
-                        std::size_t from = 0) const;
+    bool waitForPattern(
+        std::span<const std::uint8_t> pattern, std::chrono::milliseconds timeout, std::size_t from = 0) const;
 
 private:
     bool contains(std::span<const std::uint8_t> pattern, std::size_t from) const;

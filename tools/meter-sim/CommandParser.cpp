@@ -9,7 +9,8 @@ namespace p = protocol;
 std::vector<Command> CommandParser::feed(std::span<const std::uint8_t> bytes)
 {
     std::vector<Command> out;
-    for (const std::uint8_t byte : bytes) take(byte, out);
+    for (const std::uint8_t byte : bytes)
+        take(byte, out);
     return out;
 }
 
@@ -26,7 +27,7 @@ void CommandParser::take(std::uint8_t byte, std::vector<Command>& out)
         }
         break;
     case State::KeyCode:
-        out.push_back({Command::Kind::Key, byte});
+        out.push_back({ Command::Kind::Key, byte });
         state_ = State::Idle;
         return;
     case State::PowerOff1:
@@ -37,7 +38,7 @@ void CommandParser::take(std::uint8_t byte, std::vector<Command>& out)
         break;
     case State::PowerOff2:
         if (byte == p::kPowerOff[2]) {
-            out.push_back({Command::Kind::PowerOff, 0});
+            out.push_back({ Command::Kind::PowerOff, 0 });
             state_ = State::Idle;
             return;
         }
@@ -51,11 +52,11 @@ void CommandParser::take(std::uint8_t byte, std::vector<Command>& out)
 void CommandParser::start(std::uint8_t byte, std::vector<Command>& out)
 {
     if (byte == p::kPoll) {
-        out.push_back({Command::Kind::Poll, 0});
+        out.push_back({ Command::Kind::Poll, 0 });
     } else if (byte == p::kMemoryDumpRequest) {
-        out.push_back({Command::Kind::MemoryRequest, 0});
+        out.push_back({ Command::Kind::MemoryRequest, 0 });
     } else if (byte == p::kLoggerDumpRequest) {
-        out.push_back({Command::Kind::LoggerRequest, 0});
+        out.push_back({ Command::Kind::LoggerRequest, 0 });
     } else if (byte == p::kKeyCommandPrefix[0]) {
         state_ = State::KeyPrefix;
     } else if (byte == p::kPowerOff[0]) {

@@ -23,7 +23,7 @@ constexpr std::uint8_t kRangeMask = 0x03, kFootCandleBit = 0x04;
 // Data-logger header offsets.
 constexpr std::size_t kHeaderLengthHigh = 3, kHeaderLengthLow = 4;
 // Set header.
-constexpr std::array<std::uint8_t, 2> kSetMark{0xAA, 0x56};
+constexpr std::array<std::uint8_t, 2> kSetMark { 0xAA, 0x56 };
 constexpr std::size_t kSetInterval = 3, kSetUnit = 4, kSetYear = 6, kSetMonth = 8, kSetDay = 9, kSetHour = 10,
                       kSetMinute = 11, kSetSecond = 12;
 constexpr int kMaxPlainByte = 255;
@@ -46,14 +46,14 @@ void putMemoryRecord(std::uint8_t* out, const MemoryRecord& r)
     const CountBytes count = splitCount(countFor(r.lux, r.rangeIndex, r.footCandle));
     out[kRecHundreds] = count.hundreds;
     out[kRecUnits] = count.units;
-    out[kRecScale] = static_cast<std::uint8_t>(scaleBits(r.rangeIndex, r.footCandle) |
-                                               static_cast<std::uint8_t>(r.type));
+    out[kRecScale] = static_cast<std::uint8_t>(
+        scaleBits(r.rangeIndex, r.footCandle) | static_cast<std::uint8_t>(r.type));
     out[kRecSign] = r.negative ? kRecNegativeBit : 0;
 }
 
 void appendSetHeader(std::vector<std::uint8_t>& out, const LoggerSet& set)
 {
-    std::array<std::uint8_t, kLoggerSetHeaderLength> header{};
+    std::array<std::uint8_t, kLoggerSetHeaderLength> header {};
     header[0] = kSetMark[0];
     header[1] = kSetMark[1];
     header[kSetInterval] = static_cast<std::uint8_t>(std::clamp(set.samplingInterval, 0, kMaxPlainByte));

@@ -33,8 +33,8 @@ std::uint8_t modeByte(const FrameContent& c)
 
 std::uint8_t statusByte(const FrameContent& c)
 {
-    auto status = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c.memory) |
-                                            static_cast<std::uint8_t>(c.clockDisplay));
+    auto status = static_cast<std::uint8_t>(
+        static_cast<std::uint8_t>(c.memory) | static_cast<std::uint8_t>(c.clockDisplay));
     if (c.negative) status |= kNegativeBit;
     if (c.lowBattery) status |= kLowBatteryBit;
     return status;
@@ -44,7 +44,7 @@ std::uint8_t statusByte(const FrameContent& c)
 
 MeasurementFrame encodeFrame(const FrameContent& c)
 {
-    MeasurementFrame f{};
+    MeasurementFrame f {};
     f[0] = protocol::kMeasurementMark0;
     f[1] = protocol::kMeasurementMark1;
     f[kYear] = yearByte(c.clock);

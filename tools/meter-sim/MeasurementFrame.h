@@ -15,8 +15,8 @@ using MeasurementFrame = std::array<std::uint8_t, protocol::kMeasurementFrameLen
 struct FrameContent {
     MeterClock clock;
     int samplingInterval = 1;  // seconds, two digits
-    int graphCount = 0;        // the live measurement
-    int displayCount = 0;      // the number on the display (held, max, relative, recalled ...)
+    int graphCount = 0;  // the live measurement
+    int displayCount = 0;  // the number on the display (held, max, relative, recalled ...)
     int rangeIndex = 0;
     bool footCandle = false;
     MeterMode mode = MeterMode::None;

@@ -12,8 +12,8 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 std::chrono::sys_days daysOf(const MeterClock& clock)
 {
     using namespace std::chrono;
-    return sys_days{year{clock.year} / month{static_cast<unsigned>(clock.month)} /
-                    day{static_cast<unsigned>(clock.day)}};
+    return sys_days { year { clock.year } / month { static_cast<unsigned>(clock.month) }
+        / day { static_cast<unsigned>(clock.day) } };
 }
 
 }  // namespace
@@ -24,7 +24,10 @@ std::uint8_t toBcd(int value)
     return static_cast<std::uint8_t>((clamped / 10) << 4 | clamped % 10);
 }
 
-std::uint8_t yearByte(const MeterClock& clock) { return toBcd(clock.year - kYearBase); }
+std::uint8_t yearByte(const MeterClock& clock)
+{
+    return toBcd(clock.year - kYearBase);
+}
 
 std::int64_t secondsOf(const MeterClock& clock)
 {
@@ -42,7 +45,7 @@ MeterClock advancedBy(const MeterClock& clock, std::int64_t seconds)
         secondOfDay += kSecondsPerDay;
         --dayCount;
     }
-    const year_month_day date{sys_days{days{dayCount}}};
+    const year_month_day date { sys_days { days { dayCount } } };
     MeterClock out;
     out.year = static_cast<int>(date.year());
     out.month = static_cast<int>(static_cast<unsigned>(date.month()));
@@ -55,7 +58,7 @@ MeterClock advancedBy(const MeterClock& clock, std::int64_t seconds)
 
 int isoWeekday(const MeterClock& clock)
 {
-    return static_cast<int>(std::chrono::weekday{daysOf(clock)}.iso_encoding());
+    return static_cast<int>(std::chrono::weekday { daysOf(clock) }.iso_encoding());
 }
 
 }  // namespace brivon::sim

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kCountsPerHundred = 100;
 // Range indexes from the smallest full scale to the largest.
-constexpr std::array<int, kRangeCount> kRangesByScale{1, 2, 3, 0};
+constexpr std::array<int, kRangeCount> kRangesByScale { 1, 2, 3, 0 };
 // Below the lowest over-range threshold of every unit (foot-candles: 3802).
 constexpr int kLargestSafeCount = 3800;
 
@@ -39,11 +39,14 @@ double luxFor(int count, int rangeIndex, bool footCandle)
 CountBytes splitCount(int count)
 {
     const int clamped = std::clamp(count, 0, kMaxCount);
-    return {static_cast<std::uint8_t>(clamped / kCountsPerHundred),
-            static_cast<std::uint8_t>(clamped % kCountsPerHundred)};
+    return { static_cast<std::uint8_t>(clamped / kCountsPerHundred),
+        static_cast<std::uint8_t>(clamped % kCountsPerHundred) };
 }
 
-int nextRange(int rangeIndex) { return (rangeIndex + 1) % kRangeCount; }
+int nextRange(int rangeIndex)
+{
+    return (rangeIndex + 1) % kRangeCount;
+}
 
 int rangeFor(double lux, bool footCandle)
 {

@@ -18,8 +18,8 @@ enum class MeterMode : std::uint8_t {
 // Bits 0-1 of the status byte.
 enum class MemoryIndicator : std::uint8_t {
     None = 0,
-    Stored = 1,     // "MEM" with memory number A
-    Recalled = 2,   // "MEM" with memory number B
+    Stored = 1,  // "MEM" with memory number A
+    Recalled = 2,  // "MEM" with memory number B
     Recording = 3,  // "REC"
 };
 

@@ -16,15 +16,22 @@ using protocol::Key;
 constexpr double kDefaultLux = 523.0;
 constexpr double kDefaultWaveAmplitude = 0.03;
 constexpr int kDefaultWavePeriod = 120;
-constexpr MeterClock kDefaultClock{2024, 1, 1, 12, 0, 0};
+constexpr MeterClock kDefaultClock { 2024, 1, 1, 12, 0, 0 };
 
-bool isMaxMode(MeterMode mode) { return mode == MeterMode::Max || mode == MeterMode::PeakMax; }
-bool isMinMode(MeterMode mode) { return mode == MeterMode::Min || mode == MeterMode::PeakMin; }
+bool isMaxMode(MeterMode mode)
+{
+    return mode == MeterMode::Max || mode == MeterMode::PeakMax;
+}
+bool isMinMode(MeterMode mode)
+{
+    return mode == MeterMode::Min || mode == MeterMode::PeakMin;
+}
 
 }  // namespace
 
 MeterModel::MeterModel()
-    : pattern_(ValuePattern::wave(kDefaultLux, kDefaultWaveAmplitude, kDefaultWavePeriod)), clock_(kDefaultClock)
+    : pattern_(ValuePattern::wave(kDefaultLux, kDefaultWaveAmplitude, kDefaultWavePeriod))
+    , clock_(kDefaultClock)
 {
 }
 
@@ -68,26 +75,45 @@ void MeterModel::pressKey(std::uint8_t code)
     // A stored record's "MEM" shows until the next key.
     if (indicator_ == MemoryIndicator::Stored) indicator_ = MemoryIndicator::None;
     switch (static_cast<Key>(code)) {
-    case Key::HoldClick: setHold(!hold_); break;
-    case Key::RangeClick: range_ = nextRange(range_); break;
-    case Key::FcLuxClick: footCandle_ = !footCandle_; break;
-    case Key::MaxMinClick: stepMode(MeterMode::Max, MeterMode::Min); break;
-    case Key::PeakClick: stepMode(MeterMode::PeakMax, MeterMode::PeakMin); break;
+    case Key::HoldClick:
+        setHold(!hold_);
+        break;
+    case Key::RangeClick:
+        range_ = nextRange(range_);
+        break;
+    case Key::FcLuxClick:
+        footCandle_ = !footCandle_;
+        break;
+    case Key::MaxMinClick:
+        stepMode(MeterMode::Max, MeterMode::Min);
+        break;
+    case Key::PeakClick:
+        stepMode(MeterMode::PeakMax, MeterMode::PeakMin);
+        break;
     case Key::PeakDoubleClick:
         if (mode_ == MeterMode::PeakMax || mode_ == MeterMode::PeakMin) setMode(MeterMode::None);
         break;
-    case Key::RelClick: toggleRel(); break;
+    case Key::RelClick:
+        toggleRel();
+        break;
     case Key::RelDoubleClick:
         if (mode_ == MeterMode::Rel) setMode(MeterMode::None);
         break;
-    case Key::MemSetClick: storeMemory(); break;
-    case Key::MemSetDoubleClick: toggleRecording(); break;
-    case Key::LoadClick: stepRecall(); break;
+    case Key::MemSetClick:
+        storeMemory();
+        break;
+    case Key::MemSetDoubleClick:
+        toggleRecording();
+        break;
+    case Key::LoadClick:
+        stepRecall();
+        break;
     case Key::LoadDoubleClick:
         recallIndex_ = 0;
         if (indicator_ == MemoryIndicator::Recalled) indicator_ = MemoryIndicator::None;
         break;
-    case Key::ProgramExit: break;
+    case Key::ProgramExit:
+        break;
     }
 }
 
@@ -102,13 +128,16 @@ void MeterModel::stepMode(MeterMode first, MeterMode second)
     }
 }
 
-void MeterModel::toggleRel() { setMode(mode_ == MeterMode::Rel ? MeterMode::None : MeterMode::Rel); }
+void MeterModel::toggleRel()
+{
+    setMode(mode_ == MeterMode::Rel ? MeterMode::None : MeterMode::Rel);
+}
 
 void MeterModel::storeMemory()
 {
     const Shown shown = shownValue();
-    const MemoryRecord record{clock_, overRange_ ? units::kOverRange : shown.lux, range_, footCandle_, mode_,
-                              shown.negative};
+    const MemoryRecord record { clock_, overRange_ ? units::kOverRange : shown.lux, range_, footCandle_,
+        mode_, shown.negative };
     storage_.storeMemory(record);  // a full memory keeps showing its last number
     indicator_ = MemoryIndicator::Stored;
     memoryNumberA_ = static_cast<int>(storage_.memory().size());
@@ -135,16 +164,16 @@ void MeterModel::toggleRecording()
 
 MeterModel::Shown MeterModel::shownValue() const
 {
-    Shown shown{live_, false};
+    Shown shown { live_, false };
     if (recallIndex_ > 0) {
         const MemoryRecord& record = storage_.memory()[static_cast<std::size_t>(recallIndex_ - 1)];
-        shown = {record.lux, record.negative};
+        shown = { record.lux, record.negative };
     } else if (hold_) {
         shown = held_;
     } else if (isMaxMode(mode_) || isMinMode(mode_)) {
         shown.lux = extreme_;
     } else if (mode_ == MeterMode::Rel) {
-        shown = {std::fabs(live_ - relReference_), live_ < relReference_};
+        shown = { std::fabs(live_ - relReference_), live_ < relReference_ };
     }
     shown.negative = shown.negative || negative_;
     return shown;
@@ -160,7 +189,7 @@ void MeterModel::track(double live)
 MeasurementFrame MeterModel::nextFrame()
 {
     track(pattern_.next());
-    storage_.recordIfDue(clock_, {overRange_ ? units::kOverRange : live_, range_});
+    storage_.recordIfDue(clock_, { overRange_ ? units::kOverRange : live_, range_ });
     const Shown shown = shownValue();
 
     FrameContent content;

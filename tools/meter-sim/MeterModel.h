@@ -72,9 +72,9 @@ private:
     bool hold_ = false;
     Shown held_;
     MeterMode mode_ = MeterMode::None;
-    double extreme_ = 0.0;        // maximum or minimum since the mode was entered
-    double relReference_ = 0.0;   // the reading when REL was pressed
-    int recallIndex_ = 0;         // 1-based memory record shown by LOAD; 0 = none
+    double extreme_ = 0.0;  // maximum or minimum since the mode was entered
+    double relReference_ = 0.0;  // the reading when REL was pressed
+    int recallIndex_ = 0;  // 1-based memory record shown by LOAD; 0 = none
     MemoryIndicator indicator_ = MemoryIndicator::None;
     int memoryNumberA_ = 0;
     int memoryNumberB_ = 0;

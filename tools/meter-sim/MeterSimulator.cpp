@@ -29,33 +29,38 @@ void MeterSimulator::handle(const Command& command, std::vector<Burst>& out)
     switch (command.kind) {
     case Command::Kind::Poll: {
         const MeasurementFrame frame = model_.nextFrame();
-        out.push_back({{frame.begin(), frame.end()}, {}});
+        out.push_back({ { frame.begin(), frame.end() }, {} });
         ++polls_;
         break;
     }
     case Command::Kind::MemoryRequest:
-        out.push_back({encodeMemoryDump(model_.storage().memory()), {}});
+        out.push_back({ encodeMemoryDump(model_.storage().memory()), {} });
         break;
-    case Command::Kind::LoggerRequest: appendLoggerDump(out); break;
+    case Command::Kind::LoggerRequest:
+        appendLoggerDump(out);
+        break;
     case Command::Kind::Key:
         if (command.key == static_cast<std::uint8_t>(protocol::Key::ProgramExit)) ++exits_;
         model_.pressKey(command.key);
         break;
-    case Command::Kind::PowerOff: poweredOff_ = true; break;
+    case Command::Kind::PowerOff:
+        poweredOff_ = true;
+        break;
     }
 }
 
 void MeterSimulator::appendLoggerDump(std::vector<Burst>& out) const
 {
     const std::vector<std::uint8_t> dump = encodeLoggerDump(model_.storage().loggerSets());
-    const auto pauseAfterHeader = dump.empty() ? std::chrono::milliseconds{0} : kTransferGap;
-    out.push_back({encodeLoggerHeader(static_cast<int>(dump.size())), pauseAfterHeader});
+    const auto pauseAfterHeader = dump.empty() ? std::chrono::milliseconds { 0 } : kTransferGap;
+    out.push_back({ encodeLoggerHeader(static_cast<int>(dump.size())), pauseAfterHeader });
     constexpr auto kBlock = static_cast<std::size_t>(protocol::kLoggerBlockLength);
     for (std::size_t offset = 0; offset < dump.size(); offset += kBlock) {
         const std::size_t end = std::min(dump.size(), offset + kBlock);
         const auto first = dump.begin() + static_cast<std::ptrdiff_t>(offset);
         const auto last = dump.begin() + static_cast<std::ptrdiff_t>(end);
-        out.push_back({{first, last}, end < dump.size() ? kTransferGap : std::chrono::milliseconds{0}});
+        out.push_back(
+            { { first, last }, end < dump.size() ? kTransferGap : std::chrono::milliseconds { 0 } });
     }
 }
 

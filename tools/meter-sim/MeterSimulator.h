@@ -15,14 +15,14 @@ namespace brivon::sim {
 // Bytes to send in one go, and the quiet time the line keeps after them.
 struct Burst {
     std::vector<std::uint8_t> bytes;
-    std::chrono::milliseconds pauseAfter{0};
+    std::chrono::milliseconds pauseAfter { 0 };
 };
 
 class MeterSimulator {
 public:
     // The meter pauses after the data-logger header and after each dump block,
     // so that the receiver can raise its receive threshold in between.
-    static constexpr std::chrono::milliseconds kTransferGap{100};
+    static constexpr std::chrono::milliseconds kTransferGap { 100 };
 
     // Handles the received bytes; returns the answers in order.
     std::vector<Burst> receive(std::span<const std::uint8_t> bytes);

@@ -28,7 +28,7 @@ bool MeterStorage::startRecording(const MeterClock& start, int samplingInterval,
 {
     stopRecording();
     if (loggerLength() + kLoggerSetHeaderLength + kLoggerRecordLength > kMaxLoggerDumpLength) return false;
-    sets_.push_back({start, samplingInterval, footCandle, {}});
+    sets_.push_back({ start, samplingInterval, footCandle, {} });
     recording_ = true;
     return true;
 }
@@ -53,7 +53,8 @@ void MeterStorage::recordIfDue(const MeterClock& now, const LoggerRecord& record
 int MeterStorage::loggerLength() const
 {
     int length = 0;
-    for (const LoggerSet& set : sets_) length += loggerLengthOf(set);
+    for (const LoggerSet& set : sets_)
+        length += loggerLengthOf(set);
     return length;
 }
 

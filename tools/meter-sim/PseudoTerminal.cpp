@@ -13,11 +13,14 @@ namespace {
 
 constexpr std::size_t kPathCapacity = 128;
 
-[[noreturn]] void fail(const char* what) { throw std::system_error(errno, std::generic_category(), what); }
+[[noreturn]] void fail(const char* what)
+{
+    throw std::system_error(errno, std::generic_category(), what);
+}
 
 void makeRaw(int fd)
 {
-    termios settings{};
+    termios settings {};
     if (tcgetattr(fd, &settings) != 0) fail("tcgetattr");
     cfmakeraw(&settings);
     cfsetispeed(&settings, B9600);
@@ -35,7 +38,7 @@ PseudoTerminal::PseudoTerminal()
     try {
         if (grantpt(master_) != 0) fail("grantpt");
         if (unlockpt(master_) != 0) fail("unlockpt");
-        std::array<char, kPathCapacity> name{};
+        std::array<char, kPathCapacity> name {};
         if (ptsname_r(master_, name.data(), name.size()) != 0) fail("ptsname_r");
         slavePath_ = name.data();
         keptSlave_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);

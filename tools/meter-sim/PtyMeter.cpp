@@ -14,21 +14,22 @@ namespace {
 
 constexpr std::size_t kReadChunk = 4096;
 // While no client holds the slave the master may report a hang-up; look again after this.
-constexpr std::chrono::milliseconds kIdleRetry{10};
+constexpr std::chrono::milliseconds kIdleRetry { 10 };
 constexpr auto kForever = std::chrono::nanoseconds::max();
 
 timespec toTimespec(std::chrono::nanoseconds duration)
 {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(duration);
-    return {static_cast<time_t>(seconds.count()), static_cast<long>((duration - seconds).count())};
+    return { static_cast<time_t>(seconds.count()), static_cast<long>((duration - seconds).count()) };
 }
 
 }  // namespace
 
-PtyMeter::PtyMeter(PtyMeterOptions options) : options_(std::move(options))
+PtyMeter::PtyMeter(PtyMeterOptions options)
+    : options_(std::move(options))
 {
     if (!options_.linkPath.empty()) link_ = std::make_unique<PathLink>(options_.linkPath, slavePath());
-    std::array<int, 2> wake{};
+    std::array<int, 2> wake {};
     if (pipe2(wake.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
         throw std::system_error(errno, std::generic_category(), "pipe2");
     }
@@ -55,12 +56,13 @@ void PtyMeter::script(const std::function<void(MeterSimulator&)>& change)
 
 void PtyMeter::run()
 {
-    while (waitReadable(kForever)) handleInput();
+    while (waitReadable(kForever))
+        handleInput();
 }
 
 void PtyMeter::handleInput()
 {
-    std::array<std::uint8_t, kReadChunk> buffer{};
+    std::array<std::uint8_t, kReadChunk> buffer {};
     const ssize_t length = read(terminal_.masterFd(), buffer.data(), buffer.size());
     if (length <= 0) {
         // EAGAIN, or EIO/hang-up while no client holds the slave: try again shortly.
@@ -74,7 +76,8 @@ void PtyMeter::handleInput()
     std::vector<Burst> answers;
     {
         const std::lock_guard lock(simulatorMutex_);
-        if (options_.followSystemClock) simulator_.model().setClock(SystemClock{}.toLocal(SystemClock{}.now()));
+        if (options_.followSystemClock)
+            simulator_.model().setClock(SystemClock {}.toLocal(SystemClock {}.now()));
         answers = simulator_.receive(bytes);
     }
     for (const Burst& burst : answers) {
@@ -115,7 +118,7 @@ bool PtyMeter::writeAll(const std::uint8_t* data, std::size_t length)
 
 bool PtyMeter::waitWritable()
 {
-    std::array<pollfd, 2> fds{{{terminal_.masterFd(), POLLOUT, 0}, {wakeRead_, POLLIN, 0}}};
+    std::array<pollfd, 2> fds { { { terminal_.masterFd(), POLLOUT, 0 }, { wakeRead_, POLLIN, 0 } } };
     while (!stopping_) {
         if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) return false;
         if (fds[1].revents != 0) return false;
@@ -129,7 +132,7 @@ bool PtyMeter::waitWritable()
 
 bool PtyMeter::sleepUntil(std::chrono::steady_clock::time_point deadline)
 {
-    pollfd wake{wakeRead_, POLLIN, 0};
+    pollfd wake { wakeRead_, POLLIN, 0 };
     while (!stopping_) {
         const auto remaining = deadline - std::chrono::steady_clock::now();
         if (remaining <= std::chrono::nanoseconds::zero()) return true;
@@ -141,7 +144,7 @@ bool PtyMeter::sleepUntil(std::chrono::steady_clock::time_point deadline)
 
 bool PtyMeter::waitReadable(std::chrono::nanoseconds timeout)
 {
-    std::array<pollfd, 2> fds{{{terminal_.masterFd(), POLLIN, 0}, {wakeRead_, POLLIN, 0}}};
+    std::array<pollfd, 2> fds { { { terminal_.masterFd(), POLLIN, 0 }, { wakeRead_, POLLIN, 0 } } };
     const timespec limit = toTimespec(timeout);
     while (!stopping_) {
         const int ready = ppoll(fds.data(), fds.size(), timeout == kForever ? nullptr : &limit, nullptr);

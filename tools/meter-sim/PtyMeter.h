@@ -21,9 +21,9 @@
 namespace brivon::sim {
 
 struct PtyMeterOptions {
-    std::string linkPath;            // when set, a symbolic link to the slave is made there
-    bool pace = false;               // send at the speed of 9600 baud, 8N1
-    bool followSystemClock = true;   // the meter's clock is the computer's local time
+    std::string linkPath;  // when set, a symbolic link to the slave is made there
+    bool pace = false;  // send at the speed of 9600 baud, 8N1
+    bool followSystemClock = true;  // the meter's clock is the computer's local time
     // Called on the meter's thread with every chunk received, before it is handled.
     std::function<void(std::span<const std::uint8_t>)> onReceived;
 };
@@ -31,7 +31,7 @@ struct PtyMeterOptions {
 class PtyMeter {
 public:
     // One byte at 9600 baud with start and stop bits.
-    static constexpr std::chrono::nanoseconds kByteTime{1'041'667};
+    static constexpr std::chrono::nanoseconds kByteTime { 1'041'667 };
 
     explicit PtyMeter(PtyMeterOptions options = {});  // throws std::system_error
     ~PtyMeter();
@@ -67,7 +67,7 @@ private:
     MeterSimulator simulator_;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
-    std::atomic<bool> stopping_{false};
+    std::atomic<bool> stopping_ { false };
     std::thread thread_;
 };
 

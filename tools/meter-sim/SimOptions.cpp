@@ -19,7 +19,8 @@ bool parseNumber(const std::string& text, double& out)
 bool parseRange(const std::string& text, int& out)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc{} && result.ptr == text.data() + text.size() && out >= 0 && out < kRangeCount;
+    return result.ec == std::errc {} && result.ptr == text.data() + text.size() && out >= 0
+        && out < kRangeCount;
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 
 namespace brivon::sim {
 
-ValuePattern ValuePattern::constant(double lux) { return sequence({lux}); }
+ValuePattern ValuePattern::constant(double lux)
+{
+    return sequence({ lux });
+}
 
 ValuePattern ValuePattern::sequence(std::vector<double> lux)
 {

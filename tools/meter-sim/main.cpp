@@ -19,7 +19,7 @@ constexpr int kUsageError = 2;
 
 int main(int argc, char** argv)
 {
-    const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
+    const ParsedOptions parsed = parseOptions({ argv + 1, argv + argc });
     if (!parsed.error.empty()) {
         std::cerr << "brivon-meter-sim: " << parsed.error << "\n" << usageText();
         return kUsageError;
@@ -50,7 +50,8 @@ int main(int argc, char** argv)
         ptyOptions.linkPath = options.linkPath;
         ptyOptions.pace = options.pace;
         if (log.is_open()) {
-            ptyOptions.onReceived = [&log](std::span<const std::uint8_t> bytes) { log << hexText(bytes) << std::endl; };
+            ptyOptions.onReceived
+                = [&log](std::span<const std::uint8_t> bytes) { log << hexText(bytes) << std::endl; };
         }
         PtyMeter meter(std::move(ptyOptions));
         meter.script([&options](MeterSimulator& simulator) { applyOptions(options, simulator); });

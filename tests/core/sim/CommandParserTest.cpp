@@ -11,11 +11,12 @@ namespace {
 
 using Kind = Command::Kind;
 
-const std::vector<std::uint8_t> kStream{0x11, 0x87, 0x83, 0xEF, 0x12, 0x55, 0xAA, 0x03, 0x13, 0x87, 0x83, 0x15};
-const std::vector<Command> kStreamCommands{{Kind::Poll, 0},          {Kind::Key, 0xEF},         {Kind::MemoryRequest, 0},
-                                           {Kind::PowerOff, 0},      {Kind::LoggerRequest, 0},  {Kind::Key, 0x15}};
+const std::vector<std::uint8_t> kStream { 0x11, 0x87, 0x83, 0xEF, 0x12, 0x55, 0xAA, 0x03, 0x13, 0x87, 0x83,
+    0x15 };
+const std::vector<Command> kStreamCommands { { Kind::Poll, 0 }, { Kind::Key, 0xEF },
+    { Kind::MemoryRequest, 0 }, { Kind::PowerOff, 0 }, { Kind::LoggerRequest, 0 }, { Kind::Key, 0x15 } };
 
-class CommandsInPieces : public ::testing::TestWithParam<std::size_t> {};
+class CommandsInPieces : public ::testing::TestWithParam<std::size_t> { };
 
 TEST_P(CommandsInPieces, GiveTheSameCommandsWhateverTheSplit)
 {
@@ -36,30 +37,29 @@ struct ResyncCase {
     std::vector<Command> commands;
 };
 
-class BrokenSequences : public ::testing::TestWithParam<ResyncCase> {};
+class BrokenSequences : public ::testing::TestWithParam<ResyncCase> { };
 
 TEST_P(BrokenSequences, AreDroppedAndTheNextCommandIsStillSeen)
 {
-    EXPECT_EQ(CommandParser{}.feed(GetParam().bytes), GetParam().commands);
+    EXPECT_EQ(CommandParser {}.feed(GetParam().bytes), GetParam().commands);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BrokenSequences,
-    ::testing::Values(ResyncCase{{0x00, 0xFF, 0x11}, {{Kind::Poll, 0}}},
-                      ResyncCase{{0x87, 0x11}, {{Kind::Poll, 0}}},
-                      ResyncCase{{0x87, 0x87, 0x83, 0x7F}, {{Kind::Key, 0x7F}}},
-                      ResyncCase{{0x55, 0xAA, 0x12}, {{Kind::MemoryRequest, 0}}},
-                      ResyncCase{{0x55, 0x55, 0xAA, 0x03}, {{Kind::PowerOff, 0}}},
-                      // The key code itself may be any byte, even a command byte.
-                      ResyncCase{{0x87, 0x83, 0x11, 0x11}, {{Kind::Key, 0x11}, {Kind::Poll, 0}}}));
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenSequences,
+    ::testing::Values(ResyncCase { { 0x00, 0xFF, 0x11 }, { { Kind::Poll, 0 } } },
+        ResyncCase { { 0x87, 0x11 }, { { Kind::Poll, 0 } } },
+        ResyncCase { { 0x87, 0x87, 0x83, 0x7F }, { { Kind::Key, 0x7F } } },
+        ResyncCase { { 0x55, 0xAA, 0x12 }, { { Kind::MemoryRequest, 0 } } },
+        ResyncCase { { 0x55, 0x55, 0xAA, 0x03 }, { { Kind::PowerOff, 0 } } },
+        // The key code itself may be any byte, even a command byte.
+        ResyncCase { { 0x87, 0x83, 0x11, 0x11 }, { { Kind::Key, 0x11 }, { Kind::Poll, 0 } } }));
 
 TEST(MeterSimulatorInput, AnswersEveryPollOfAChunkAndKeysSplitOverChunks)
 {
     MeterSimulator sim;
-    EXPECT_EQ(sim.receive(std::vector<std::uint8_t>{0x11, 0x11, 0x11}).size(), 3u);
-    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t>{0x87}).empty());
-    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t>{0x83}).empty());
-    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t>{0xEF, 0x11}).size() == 1u);
+    EXPECT_EQ(sim.receive(std::vector<std::uint8_t> { 0x11, 0x11, 0x11 }).size(), 3u);
+    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t> { 0x87 }).empty());
+    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t> { 0x83 }).empty());
+    EXPECT_TRUE(sim.receive(std::vector<std::uint8_t> { 0xEF, 0x11 }).size() == 1u);
     EXPECT_TRUE(sim.model().hold());
     EXPECT_EQ(sim.pollsAnswered(), 4);
 }

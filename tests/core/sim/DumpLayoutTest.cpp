@@ -12,9 +12,10 @@ namespace {
 
 using protocol::bcd;
 
-constexpr MeterClock kTime{2025, 11, 30, 17, 45, 6};
+constexpr MeterClock kTime { 2025, 11, 30, 17, 45, 6 };
 
-// Reads a memory record as the program does: count, range factor, foot-candles, over range above factor x 4000.
+// Reads a memory record as the program does: count, range factor, foot-candles, over range above factor x
+// 4000.
 double memoryValue(const std::uint8_t* record)
 {
     const int count = record[8] * 100 + record[9];
@@ -29,12 +30,12 @@ struct MemoryCase {
     double expectedLux;
 };
 
-class MemoryDumpRecord : public ::testing::TestWithParam<MemoryCase> {};
+class MemoryDumpRecord : public ::testing::TestWithParam<MemoryCase> { };
 
 TEST_P(MemoryDumpRecord, HasTheLayoutTheProgramReads)
 {
     const MemoryRecord& r = GetParam().record;
-    const std::vector<std::uint8_t> dump = encodeMemoryDump({r, r});
+    const std::vector<std::uint8_t> dump = encodeMemoryDump({ r, r });
     ASSERT_EQ(dump.size(), static_cast<std::size_t>(protocol::kMemoryDumpLength));
     EXPECT_EQ(dump[0], protocol::kMemoryDumpMark0);
     EXPECT_EQ(dump[1], protocol::kMemoryDumpMark1);
@@ -57,32 +58,32 @@ TEST_P(MemoryDumpRecord, HasTheLayoutTheProgramReads)
     EXPECT_EQ(bcd(dump[3 + 2 * 13 + 3]), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, MemoryDumpRecord,
-    ::testing::Values(MemoryCase{{kTime, 123.4, 1, false, MeterMode::None, false}, 123.4},
-                      MemoryCase{{kTime, 2500.0, 2, true, MeterMode::PeakMax, true}, 2500.0},
-                      MemoryCase{{kTime, 31000.0, 3, false, MeterMode::Rel, false}, 31000.0},
-                      MemoryCase{{kTime, 150000.0, 0, true, MeterMode::Min, false}, 150000.0},
-                      MemoryCase{{kTime, units::kOverRange, 2, false, MeterMode::Max, false}, units::kOverRange},
-                      MemoryCase{{kTime, 9000.0, 2, false, MeterMode::PeakMin, false}, units::kOverRange}));
+INSTANTIATE_TEST_SUITE_P(Records, MemoryDumpRecord,
+    ::testing::Values(MemoryCase { { kTime, 123.4, 1, false, MeterMode::None, false }, 123.4 },
+        MemoryCase { { kTime, 2500.0, 2, true, MeterMode::PeakMax, true }, 2500.0 },
+        MemoryCase { { kTime, 31000.0, 3, false, MeterMode::Rel, false }, 31000.0 },
+        MemoryCase { { kTime, 150000.0, 0, true, MeterMode::Min, false }, 150000.0 },
+        MemoryCase { { kTime, units::kOverRange, 2, false, MeterMode::Max, false }, units::kOverRange },
+        MemoryCase { { kTime, 9000.0, 2, false, MeterMode::PeakMin, false }, units::kOverRange }));
 
 TEST(MemoryDump, EmptyMemoryStartsWithAnInvalidDayAndAFullOneEndsAtTheLastSlot)
 {
     const std::vector<std::uint8_t> empty = encodeMemoryDump({});
     EXPECT_EQ(bcd(empty[3 + 3]), 0);
 
-    std::vector<MemoryRecord> many(kMemoryCapacity + 3, MemoryRecord{kTime, 50.0, 1, false, MeterMode::None, false});
+    std::vector<MemoryRecord> many(
+        kMemoryCapacity + 3, MemoryRecord { kTime, 50.0, 1, false, MeterMode::None, false });
     const std::vector<std::uint8_t> full = encodeMemoryDump(many);
     ASSERT_EQ(full.size(), static_cast<std::size_t>(protocol::kMemoryDumpLength));
     EXPECT_EQ(bcd(full[1277 + 3]), kTime.day);  // record 99 at its offset
-    EXPECT_EQ(full[1290], 0);                   // nothing written past the records
+    EXPECT_EQ(full[1290], 0);  // nothing written past the records
 }
 
 TEST(LoggerDump, SetHeadersAndRecordsHaveTheLayoutTheProgramReads)
 {
-    const LoggerSet first{kTime, 5, false, {{123.4, 1}, {units::kOverRange, 2}, {4000.0, 2}}};
-    const LoggerSet second{{2026, 1, 2, 3, 4, 5}, 60, true, {{200.0, 1}}};
-    const std::vector<std::uint8_t> dump = encodeLoggerDump({first, second});
+    const LoggerSet first { kTime, 5, false, { { 123.4, 1 }, { units::kOverRange, 2 }, { 4000.0, 2 } } };
+    const LoggerSet second { { 2026, 1, 2, 3, 4, 5 }, 60, true, { { 200.0, 1 } } };
+    const std::vector<std::uint8_t> dump = encodeLoggerDump({ first, second });
     ASSERT_EQ(dump.size(), static_cast<std::size_t>(loggerLengthOf(first) + loggerLengthOf(second)));
 
     EXPECT_EQ(dump[0], 0xAA);
@@ -97,7 +98,7 @@ TEST(LoggerDump, SetHeadersAndRecordsHaveTheLayoutTheProgramReads)
     EXPECT_EQ(bcd(dump[12]), 6);
     // Records: hundreds, units, range code and foot-candle bit.
     EXPECT_EQ(std::vector<std::uint8_t>(dump.begin() + 13, dump.begin() + 22),
-              (std::vector<std::uint8_t>{12, 34, 1, 99, 99, 2, 40, 0, 2}));  // 4000 in range 2 reads "OL"
+        (std::vector<std::uint8_t> { 12, 34, 1, 99, 99, 2, 40, 0, 2 }));  // 4000 in range 2 reads "OL"
 
     const std::size_t s = static_cast<std::size_t>(loggerLengthOf(first));
     EXPECT_EQ(dump[s], 0xAA);
@@ -109,8 +110,8 @@ TEST(LoggerDump, SetHeadersAndRecordsHaveTheLayoutTheProgramReads)
 
 TEST(LoggerDump, IsCutAtTheLargestLengthTheHeaderCanAnnounce)
 {
-    LoggerSet huge{kTime, 1, false, std::vector<LoggerRecord>(30000, {100.0, 2})};
-    const std::vector<std::uint8_t> dump = encodeLoggerDump({huge, huge});
+    LoggerSet huge { kTime, 1, false, std::vector<LoggerRecord>(30000, { 100.0, 2 }) };
+    const std::vector<std::uint8_t> dump = encodeLoggerDump({ huge, huge });
     EXPECT_LE(dump.size(), static_cast<std::size_t>(kMaxLoggerDumpLength));
     EXPECT_EQ((dump.size() - kLoggerSetHeaderLength) % kLoggerRecordLength, 0u);
     EXPECT_GT(dump.size() + kLoggerRecordLength, static_cast<std::size_t>(kMaxLoggerDumpLength));
@@ -121,15 +122,16 @@ struct TransferCase {
     std::vector<std::size_t> burstSizes;
 };
 
-class LoggerTransfer : public ::testing::TestWithParam<TransferCase> {};
+class LoggerTransfer : public ::testing::TestWithParam<TransferCase> { };
 
 TEST_P(LoggerTransfer, SendsTheHeaderThenBlocksOf8000WithPausesBetween)
 {
     MeterSimulator sim;
     for (const std::size_t records : GetParam().recordsPerSet) {
-        ASSERT_TRUE(sim.model().storage().addLoggerSet({kTime, 1, false, std::vector<LoggerRecord>(records)}));
+        ASSERT_TRUE(
+            sim.model().storage().addLoggerSet({ kTime, 1, false, std::vector<LoggerRecord>(records) }));
     }
-    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t>{protocol::kLoggerDumpRequest});
+    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t> { protocol::kLoggerDumpRequest });
     std::vector<std::size_t> sizes;
     std::size_t total = 0;
     for (const Burst& b : bursts) {
@@ -142,21 +144,22 @@ TEST_P(LoggerTransfer, SendsTheHeaderThenBlocksOf8000WithPausesBetween)
     EXPECT_EQ(header[0], protocol::kLoggerHeaderMark0);
     EXPECT_EQ(header[1], protocol::kLoggerHeaderMark1);
     EXPECT_EQ(static_cast<std::size_t>(header[3] * 256 + header[4]), total - header.size());
-    for (std::size_t i = 0; i + 1 < bursts.size(); ++i) EXPECT_GT(bursts[i].pauseAfter.count(), 0) << i;
+    for (std::size_t i = 0; i + 1 < bursts.size(); ++i)
+        EXPECT_GT(bursts[i].pauseAfter.count(), 0) << i;
     EXPECT_EQ(bursts.back().pauseAfter.count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, LoggerTransfer,
-                         ::testing::Values(TransferCase{{}, {5}}, TransferCase{{10}, {5, 43}},
-                                           TransferCase{{1329, 1329}, {5, 8000}},            // exactly one block
-                                           TransferCase{{884, 885, 885}, {5, 8000, 1}},      // 8001
-                                           TransferCase{{3329, 3329}, {5, 8000, 8000, 4000}}));  // 20000
+    ::testing::Values(TransferCase { {}, { 5 } }, TransferCase { { 10 }, { 5, 43 } },
+        TransferCase { { 1329, 1329 }, { 5, 8000 } },  // exactly one block
+        TransferCase { { 884, 885, 885 }, { 5, 8000, 1 } },  // 8001
+        TransferCase { { 3329, 3329 }, { 5, 8000, 8000, 4000 } }));  // 20000
 
 TEST(MemoryTransfer, AnswersTheRequestWithOneDumpOfTheStoredRecords)
 {
     MeterSimulator sim;
-    sim.model().storage().storeMemory({kTime, 77.0, 1, false, MeterMode::None, false});
-    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t>{protocol::kMemoryDumpRequest});
+    sim.model().storage().storeMemory({ kTime, 77.0, 1, false, MeterMode::None, false });
+    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t> { protocol::kMemoryDumpRequest });
     ASSERT_EQ(bursts.size(), 1u);
     EXPECT_EQ(bursts.front().bytes, encodeMemoryDump(sim.model().storage().memory()));
 }

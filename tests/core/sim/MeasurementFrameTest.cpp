@@ -22,7 +22,7 @@ struct ValueCase {
     const char* rangeText;
 };
 
-class FrameDecodesToTheMeasuredValue : public ::testing::TestWithParam<ValueCase> {};
+class FrameDecodesToTheMeasuredValue : public ::testing::TestWithParam<ValueCase> { };
 
 TEST_P(FrameDecodesToTheMeasuredValue, InEveryRangeAndUnit)
 {
@@ -45,15 +45,15 @@ TEST_P(FrameDecodesToTheMeasuredValue, InEveryRangeAndUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, FrameDecodesToTheMeasuredValue,
-                         ::testing::Values(ValueCase{0, false, 123400.0, "123.4", "KLux", "400k"},
-                                           ValueCase{1, false, 123.4, "123.4", "Lux", "400"},
-                                           ValueCase{2, false, 2345.0, "2345", "Lux", "4k"},
-                                           ValueCase{3, false, 12340.0, "12.34", "KLux", "40k"},
-                                           ValueCase{1, false, 0.0, "0.0", "Lux", "400"},
-                                           ValueCase{0, true, 200000.0, "18.59", "KFC", "40k"},
-                                           ValueCase{1, true, 200.0, "18.59", "FC", "40"},
-                                           ValueCase{2, true, 2000.0, "185.9", "FC", "400"},
-                                           ValueCase{3, true, 20000.0, "1859", "FC", "4k"}));
+    ::testing::Values(ValueCase { 0, false, 123400.0, "123.4", "KLux", "400k" },
+        ValueCase { 1, false, 123.4, "123.4", "Lux", "400" },
+        ValueCase { 2, false, 2345.0, "2345", "Lux", "4k" },
+        ValueCase { 3, false, 12340.0, "12.34", "KLux", "40k" },
+        ValueCase { 1, false, 0.0, "0.0", "Lux", "400" },
+        ValueCase { 0, true, 200000.0, "18.59", "KFC", "40k" },
+        ValueCase { 1, true, 200.0, "18.59", "FC", "40" },
+        ValueCase { 2, true, 2000.0, "185.9", "FC", "400" },
+        ValueCase { 3, true, 20000.0, "1859", "FC", "4k" }));
 
 struct OverRangeCase {
     int range;
@@ -61,13 +61,13 @@ struct OverRangeCase {
     bool negative;
 };
 
-class FrameReadsOverRange : public ::testing::TestWithParam<OverRangeCase> {};
+class FrameReadsOverRange : public ::testing::TestWithParam<OverRangeCase> { };
 
 TEST_P(FrameReadsOverRange, WhenForcedAndWhenTheLightExceedsTheRange)
 {
     const OverRangeCase& c = GetParam();
     const std::string expected = c.negative ? "-OL" : "OL";
-    for (const bool forced : {true, false}) {
+    for (const bool forced : { true, false }) {
         SCOPED_TRACE(forced ? "forced" : "beyond the range");
         MeterSimulator sim;
         sim.model().setRange(c.range);
@@ -83,10 +83,10 @@ TEST_P(FrameReadsOverRange, WhenForcedAndWhenTheLightExceedsTheRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, FrameReadsOverRange,
-                         ::testing::Values(OverRangeCase{0, false, false}, OverRangeCase{1, false, true},
-                                           OverRangeCase{2, false, false}, OverRangeCase{3, false, false},
-                                           OverRangeCase{0, true, false}, OverRangeCase{1, true, false},
-                                           OverRangeCase{2, true, true}, OverRangeCase{3, true, false}));
+    ::testing::Values(OverRangeCase { 0, false, false }, OverRangeCase { 1, false, true },
+        OverRangeCase { 2, false, false }, OverRangeCase { 3, false, false },
+        OverRangeCase { 0, true, false }, OverRangeCase { 1, true, false }, OverRangeCase { 2, true, true },
+        OverRangeCase { 3, true, false }));
 
 TEST(MeasurementFrame, NegativeSignAndLowBatteryReachTheReading)
 {
@@ -106,12 +106,12 @@ struct ClockCase {
     const char* text;
 };
 
-class FrameCarriesTheMetersClock : public ::testing::TestWithParam<ClockCase> {};
+class FrameCarriesTheMetersClock : public ::testing::TestWithParam<ClockCase> { };
 
 TEST_P(FrameCarriesTheMetersClock, InEachClockDisplay)
 {
     MeterSimulator sim;
-    sim.model().setClock({2026, 12, 8, 23, 5, 9});  // a Tuesday
+    sim.model().setClock({ 2026, 12, 8, 23, 5, 9 });  // a Tuesday
     sim.model().setSamplingInterval(30);
     sim.model().setClockDisplay(GetParam().display);
     const Reading r = readOnce(sim);
@@ -126,10 +126,10 @@ TEST_P(FrameCarriesTheMetersClock, InEachClockDisplay)
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, FrameCarriesTheMetersClock,
-                         ::testing::Values(ClockCase{ClockDisplay::Time, "Time", "23:05:09"},
-                                           ClockCase{ClockDisplay::Day, "Day", "2 12 08"},
-                                           ClockCase{ClockDisplay::Sampling, "Sampling", "30"},
-                                           ClockCase{ClockDisplay::Year, "Year", "2026"}));
+    ::testing::Values(ClockCase { ClockDisplay::Time, "Time", "23:05:09" },
+        ClockCase { ClockDisplay::Day, "Day", "2 12 08" },
+        ClockCase { ClockDisplay::Sampling, "Sampling", "30" },
+        ClockCase { ClockDisplay::Year, "Year", "2026" }));
 
 struct IndicatorCase {
     MemoryIndicator indicator;
@@ -138,7 +138,7 @@ struct IndicatorCase {
     const char* numberText;
 };
 
-class FrameCarriesTheMemoryIndicator : public ::testing::TestWithParam<IndicatorCase> {};
+class FrameCarriesTheMemoryIndicator : public ::testing::TestWithParam<IndicatorCase> { };
 
 TEST_P(FrameCarriesTheMemoryIndicator, WithItsNumber)
 {
@@ -150,17 +150,17 @@ TEST_P(FrameCarriesTheMemoryIndicator, WithItsNumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Indicators, FrameCarriesTheMemoryIndicator,
-                         ::testing::Values(IndicatorCase{MemoryIndicator::None, 5, "   ", "   "},
-                                           IndicatorCase{MemoryIndicator::Stored, 7, "MEM", "07"},
-                                           IndicatorCase{MemoryIndicator::Recalled, 42, "MEM", "42"},
-                                           IndicatorCase{MemoryIndicator::Recording, 3, "REC", "   "}));
+    ::testing::Values(IndicatorCase { MemoryIndicator::None, 5, "   ", "   " },
+        IndicatorCase { MemoryIndicator::Stored, 7, "MEM", "07" },
+        IndicatorCase { MemoryIndicator::Recalled, 42, "MEM", "42" },
+        IndicatorCase { MemoryIndicator::Recording, 3, "REC", "   " }));
 
 TEST(MeasurementFrame, ModeAndHoldBitsGiveThePanelTexts)
 {
     MeterSimulator sim;
-    const std::pair<MeterMode, const char*> modes[] = {{MeterMode::None, "    "},   {MeterMode::Max, "MAX "},
-                                                       {MeterMode::Min, "MIN "},    {MeterMode::PeakMax, "PMAX"},
-                                                       {MeterMode::PeakMin, "PMIN"}, {MeterMode::Rel, "Manu"}};
+    const std::pair<MeterMode, const char*> modes[]
+        = { { MeterMode::None, "    " }, { MeterMode::Max, "MAX " }, { MeterMode::Min, "MIN " },
+              { MeterMode::PeakMax, "PMAX" }, { MeterMode::PeakMin, "PMIN" }, { MeterMode::Rel, "Manu" } };
     for (const auto& [mode, text] : modes) {
         sim.model().setMode(mode);
         EXPECT_EQ(readOnce(sim).modeText, text);
@@ -175,10 +175,11 @@ TEST(MeasurementFrame, SequenceOfValuesRepeats)
 {
     MeterSimulator sim;
     sim.model().setRange(2);
-    sim.model().setPattern(ValuePattern::sequence({100.0, 200.0, 300.0}));
+    sim.model().setPattern(ValuePattern::sequence({ 100.0, 200.0, 300.0 }));
     std::vector<std::string> texts;
-    for (int i = 0; i < 4; ++i) texts.push_back(readOnce(sim).readingText);
-    EXPECT_EQ(texts, (std::vector<std::string>{"100", "200", "300", "100"}));
+    for (int i = 0; i < 4; ++i)
+        texts.push_back(readOnce(sim).readingText);
+    EXPECT_EQ(texts, (std::vector<std::string> { "100", "200", "300", "100" }));
 }
 
 TEST(MeterCounts, RangeForPicksTheSmallestRangeThatShowsTheValue)

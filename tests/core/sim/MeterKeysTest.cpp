@@ -21,13 +21,13 @@ protected:
 
     void measure(std::vector<double> lux) { sim.model().setPattern(ValuePattern::sequence(std::move(lux))); }
 
-    static constexpr MeterClock kClock{2026, 3, 14, 9, 26, 53};
+    static constexpr MeterClock kClock { 2026, 3, 14, 9, 26, 53 };
     MeterSimulator sim;
 };
 
 TEST_F(MeterKeys, HoldFreezesTheDisplayWhileTheGraphFollowsTheLight)
 {
-    measure({100.0, 200.0, 300.0});
+    measure({ 100.0, 200.0, 300.0 });
     readOnce(sim);
     press(sim, Key::HoldClick);
     const Reading held = readOnce(sim);
@@ -49,12 +49,12 @@ TEST_F(MeterKeys, RangeStepsThroughTheFullScalesAndWraps)
         rangeTexts.push_back(readOnce(sim).rangeText);
         press(sim, Key::RangeClick);
     }
-    EXPECT_EQ(rangeTexts, (std::vector<std::string>{"400", "4k", "40k", "400k", "400"}));
+    EXPECT_EQ(rangeTexts, (std::vector<std::string> { "400", "4k", "40k", "400k", "400" }));
 }
 
 TEST_F(MeterKeys, FcLuxSwitchesTheUnitAndBack)
 {
-    measure({1076.0});
+    measure({ 1076.0 });
     press(sim, Key::FcLuxClick);
     const Reading fc = readOnce(sim);
     EXPECT_EQ(fc.unitText, "FC");
@@ -66,7 +66,7 @@ TEST_F(MeterKeys, FcLuxSwitchesTheUnitAndBack)
 
 TEST_F(MeterKeys, MaxMinStepsMaxThenMinThenOff)
 {
-    measure({200.0, 500.0, 300.0, 100.0, 400.0});
+    measure({ 200.0, 500.0, 300.0, 100.0, 400.0 });
     readOnce(sim);  // 200
     press(sim, Key::MaxMinClick);
     Reading r = readOnce(sim);  // 500
@@ -98,7 +98,7 @@ TEST_F(MeterKeys, PeakStepsPeakMaxThenPeakMinAndDoubleClickLeaves)
 
 TEST_F(MeterKeys, RelShowsTheDifferenceToTheReferenceWithItsSign)
 {
-    measure({250.0, 300.0, 200.0});
+    measure({ 250.0, 300.0, 200.0 });
     readOnce(sim);
     press(sim, Key::RelClick);
     Reading r = readOnce(sim);
@@ -115,7 +115,7 @@ TEST_F(MeterKeys, RelShowsTheDifferenceToTheReferenceWithItsSign)
 
 TEST_F(MeterKeys, MemSetStoresTheDisplayedValueAndShowsItsNumber)
 {
-    measure({1234.0, 2000.0});
+    measure({ 1234.0, 2000.0 });
     readOnce(sim);
     press(sim, Key::MaxMinClick);
     press(sim, Key::MemSetClick);
@@ -136,18 +136,19 @@ TEST_F(MeterKeys, MemSetStoresTheDisplayedValueAndShowsItsNumber)
 
 TEST_F(MeterKeys, MemSetStopsAtTheMemoryCapacity)
 {
-    measure({10.0});
+    measure({ 10.0 });
     readOnce(sim);
-    for (int i = 0; i < kMemoryCapacity + 5; ++i) press(sim, Key::MemSetClick);
+    for (int i = 0; i < kMemoryCapacity + 5; ++i)
+        press(sim, Key::MemSetClick);
     EXPECT_EQ(sim.model().storage().memory().size(), static_cast<std::size_t>(kMemoryCapacity));
     EXPECT_EQ(readOnce(sim).memoryNumberText, "99");
 }
 
 TEST_F(MeterKeys, LoadRecallsTheStoredRecordsInTurnAndDoubleClickLeaves)
 {
-    sim.model().storage().storeMemory({kClock, 111.0, 2, false, MeterMode::None, false});
-    sim.model().storage().storeMemory({kClock, 222.0, 2, false, MeterMode::None, true});
-    measure({999.0});
+    sim.model().storage().storeMemory({ kClock, 111.0, 2, false, MeterMode::None, false });
+    sim.model().storage().storeMemory({ kClock, 222.0, 2, false, MeterMode::None, true });
+    measure({ 999.0 });
 
     press(sim, Key::LoadClick);
     Reading r = readOnce(sim);
@@ -170,10 +171,10 @@ TEST_F(MeterKeys, LoadRecallsTheStoredRecordsInTurnAndDoubleClickLeaves)
 TEST_F(MeterKeys, MemSetDoubleClickRecordsALoggerSetAtTheSamplingInterval)
 {
     sim.model().setSamplingInterval(2);
-    measure({100.0, 110.0, 120.0, 130.0});
+    measure({ 100.0, 110.0, 120.0, 130.0 });
     press(sim, Key::MemSetDoubleClick);
     EXPECT_EQ(readOnce(sim).memoryFlagText, "REC");  // first record at once
-    readOnce(sim);                                    // 1 s later by the clock: not yet
+    readOnce(sim);  // 1 s later by the clock: not yet
     sim.model().setClock(advancedBy(kClock, 2));
     readOnce(sim);
     press(sim, Key::MemSetDoubleClick);
@@ -190,10 +191,10 @@ TEST_F(MeterKeys, MemSetDoubleClickRecordsALoggerSetAtTheSamplingInterval)
 
 TEST_F(MeterKeys, UnknownKeyCodesAndExitChangeNothing)
 {
-    measure({321.0});
+    measure({ 321.0 });
     const std::vector<std::uint8_t> before = testing::pollOnce(sim);
     press(sim, Key::ProgramExit);
-    sim.receive(std::vector<std::uint8_t>{0x87, 0x83, 0x00});
+    sim.receive(std::vector<std::uint8_t> { 0x87, 0x83, 0x00 });
     EXPECT_EQ(testing::pollOnce(sim), before);
     EXPECT_EQ(sim.exitCommands(), 1);
 }
@@ -202,7 +203,7 @@ TEST(MeterPower, PowerOffSilencesTheMeterUntilSwitchedOn)
 {
     MeterSimulator sim;
     sim.model().setHold(true);
-    const std::vector<std::uint8_t> offThrice{0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x11};
+    const std::vector<std::uint8_t> offThrice { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x11 };
     EXPECT_TRUE(sim.receive(offThrice).empty());
     EXPECT_TRUE(sim.poweredOff());
     EXPECT_TRUE(testing::pollOnce(sim).empty());

@@ -22,9 +22,10 @@ constexpr auto kTimeout = 2000ms;
 // The program's side of the line: the slave opened by path, raw.
 class SlaveEnd {
 public:
-    explicit SlaveEnd(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY))
+    explicit SlaveEnd(const std::string& path)
+        : fd_(open(path.c_str(), O_RDWR | O_NOCTTY))
     {
-        termios raw{};
+        termios raw {};
         if (fd_ >= 0 && tcgetattr(fd_, &raw) == 0) {
             cfmakeraw(&raw);
             tcsetattr(fd_, TCSANOW, &raw);
@@ -38,7 +39,10 @@ public:
     SlaveEnd& operator=(const SlaveEnd&) = delete;
 
     bool isOpen() const { return fd_ >= 0; }
-    void send(std::vector<std::uint8_t> bytes) { ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    void send(std::vector<std::uint8_t> bytes)
+    {
+        ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
 
     // Reads until `count` bytes have come or the time-out passes.
     std::vector<std::uint8_t> receive(std::size_t count, std::chrono::milliseconds timeout = kTimeout)
@@ -46,8 +50,9 @@ public:
         std::vector<std::uint8_t> bytes;
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         while (bytes.size() < count) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-            pollfd p{fd_, POLLIN, 0};
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd p { fd_, POLLIN, 0 };
             if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
             std::uint8_t buffer[512];
             const ssize_t n = read(fd_, buffer, std::min(sizeof buffer, count - bytes.size()));
@@ -72,12 +77,12 @@ TEST(PtyMeter, AnswersAPollOnTheSlaveWithAFrameAndLogsWhatItReceived)
     });
     SlaveEnd port(meter.slavePath());
     ASSERT_TRUE(port.isOpen());
-    port.send({protocol::kPoll});
+    port.send({ protocol::kPoll });
 
     const std::vector<std::uint8_t> frame = port.receive(kFrameLength);
     ASSERT_EQ(frame.size(), kFrameLength);
-    EXPECT_EQ(FrameDecoder{}.decode(frame).reading.readingText, "234.5");
-    EXPECT_EQ(meter.received().bytes(), std::vector<std::uint8_t>{protocol::kPoll});
+    EXPECT_EQ(FrameDecoder {}.decode(frame).reading.readingText, "234.5");
+    EXPECT_EQ(meter.received().bytes(), std::vector<std::uint8_t> { protocol::kPoll });
 }
 
 TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
@@ -86,10 +91,10 @@ TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
     for (int round = 0; round < 3; ++round) {
         SlaveEnd port(meter.slavePath());
         port.send(testing::keyCommand(protocol::Key::HoldClick));
-        port.send({protocol::kPoll});
+        port.send({ protocol::kPoll });
         const std::vector<std::uint8_t> frame = port.receive(kFrameLength);
         ASSERT_EQ(frame.size(), kFrameLength) << "round " << round;
-        EXPECT_EQ(FrameDecoder{}.decode(frame).reading.hold, round % 2 == 0);
+        EXPECT_EQ(FrameDecoder {}.decode(frame).reading.hold, round % 2 == 0);
     }
     const std::vector<std::uint8_t> exitKey = testing::keyCommand(protocol::Key::ProgramExit);
     {
@@ -102,7 +107,8 @@ TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
 
 TEST(PtyMeter, LinksThePortAtTheGivenPathForItsLifetime)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("brivon-sim-" + std::to_string(getpid()));
+    const std::filesystem::path dir
+        = std::filesystem::temp_directory_path() / ("brivon-sim-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const std::filesystem::path link = dir / "ttyMeter";
     std::filesystem::create_symlink("/nonexistent", link);  // a stale link is replaced
@@ -113,7 +119,7 @@ TEST(PtyMeter, LinksThePortAtTheGivenPathForItsLifetime)
         EXPECT_EQ(std::filesystem::read_symlink(link), meter.slavePath());
         EXPECT_EQ(meter.portPath(), link.string());
         SlaveEnd port(link.string());
-        port.send({protocol::kPoll});
+        port.send({ protocol::kPoll });
         EXPECT_EQ(port.receive(kFrameLength).size(), kFrameLength);
     }
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
@@ -126,15 +132,16 @@ TEST(PtyMeter, PacesItsOutputAtTheLineSpeedAndStopsPromptlyMidTransfer)
     options.pace = true;
     auto meter = std::make_unique<PtyMeter>(options);
     meter->script([](MeterSimulator& sim) {
-        sim.model().storage().addLoggerSet({{2026, 1, 1, 0, 0, 0}, 1, false, std::vector<LoggerRecord>(5000)});
+        sim.model().storage().addLoggerSet(
+            { { 2026, 1, 1, 0, 0, 0 }, 1, false, std::vector<LoggerRecord>(5000) });
     });
     SlaveEnd port(meter->slavePath());
     const auto start = std::chrono::steady_clock::now();
-    port.send({protocol::kPoll});
+    port.send({ protocol::kPoll });
     ASSERT_EQ(port.receive(kFrameLength).size(), kFrameLength);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 17 * PtyMeter::kByteTime);
 
-    port.send({protocol::kLoggerDumpRequest});
+    port.send({ protocol::kLoggerDumpRequest });
     ASSERT_EQ(port.receive(protocol::kLoggerHeaderLength + 10).size(), protocol::kLoggerHeaderLength + 10u);
     const auto stopStart = std::chrono::steady_clock::now();
     meter.reset();  // about 15 s of dump still to send
@@ -145,12 +152,12 @@ TEST(PtyMeter, PowerOffSilencesItOnTheLine)
 {
     PtyMeter meter;
     SlaveEnd port(meter.slavePath());
-    port.send({0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03});
-    port.send({protocol::kPoll});
+    port.send({ 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 });
+    port.send({ protocol::kPoll });
     ASSERT_TRUE(meter.received().waitForCount(10, kTimeout));
     EXPECT_TRUE(port.receive(1, 100ms).empty());
     meter.script([](MeterSimulator& sim) { sim.powerOn(); });
-    port.send({protocol::kPoll});
+    port.send({ protocol::kPoll });
     EXPECT_EQ(port.receive(kFrameLength).size(), kFrameLength);
 }
 

@@ -14,7 +14,7 @@ namespace brivon::sim::testing {
 inline std::vector<std::uint8_t> pollOnce(MeterSimulator& sim)
 {
     const std::uint8_t poll = protocol::kPoll;
-    const std::vector<Burst> answer = sim.receive({&poll, 1});
+    const std::vector<Burst> answer = sim.receive({ &poll, 1 });
     if (answer.size() != 1) return {};
     return answer.front().bytes;
 }
@@ -25,12 +25,12 @@ inline Reading readOnce(MeterSimulator& sim)
     const std::vector<std::uint8_t> frame = pollOnce(sim);
     EXPECT_EQ(frame.size(), static_cast<std::size_t>(protocol::kMeasurementFrameLength));
     if (frame.size() != static_cast<std::size_t>(protocol::kMeasurementFrameLength)) return {};
-    return FrameDecoder{}.decode(frame).reading;
+    return FrameDecoder {}.decode(frame).reading;
 }
 
 inline std::vector<std::uint8_t> keyCommand(protocol::Key key)
 {
-    return {protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], static_cast<std::uint8_t>(key)};
+    return { protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], static_cast<std::uint8_t>(key) };
 }
 
 inline void press(MeterSimulator& sim, protocol::Key key)

@@ -1,0 +1,69 @@
+#include "meter-sim/SimOptions.h"
+
+#include "SimTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace brivon::sim {
+namespace {
+
+TEST(SimOptions, ReadsEveryOption)
+{
+    const ParsedOptions parsed = parseOptions({ "--link", "/tmp/ttyM", "--pace", "--log", "in.txt", "--value",
+        "1500.5", "--range", "3", "--fc", "--low-battery", "--silent", "--help" });
+    ASSERT_EQ(parsed.error, "");
+    const SimOptions& o = parsed.options;
+    EXPECT_EQ(o.linkPath, "/tmp/ttyM");
+    EXPECT_TRUE(o.pace);
+    EXPECT_EQ(o.logPath, "in.txt");
+    EXPECT_EQ(o.lux, 1500.5);
+    EXPECT_EQ(o.range, 3);
+    EXPECT_TRUE(o.footCandle && o.lowBattery && o.silent && o.help);
+}
+
+class BadCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
+
+TEST_P(BadCommandLine, IsRefusedWithAReason)
+{
+    EXPECT_NE(parseOptions(GetParam()).error, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadCommandLine,
+    ::testing::Values(std::vector<std::string> { "--range", "4" },
+        std::vector<std::string> { "--range", "1x" }, std::vector<std::string> { "--value", "bright" },
+        std::vector<std::string> { "--value", "-3" }, std::vector<std::string> { "--link" },
+        std::vector<std::string> { "--verbose" }));
+
+TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
+{
+    MeterSimulator sim;
+    SimOptions options;
+    options.lux = 25000.0;
+    options.lowBattery = true;
+    applyOptions(options, sim);
+    Reading r = testing::readOnce(sim);
+    EXPECT_EQ(r.readingText, "25.00");
+    EXPECT_EQ(r.unitText, "KLux");
+    EXPECT_TRUE(r.lowBattery);
+
+    options.range = 0;
+    applyOptions(options, sim);
+    EXPECT_EQ(testing::readOnce(sim).readingText, "25.0");
+}
+
+TEST(MeterClock, AdvancesOverMonthAndYearEndsAndKnowsTheWeekday)
+{
+    const MeterClock newYearsEve { 2025, 12, 31, 23, 59, 58 };
+    const MeterClock later = advancedBy(newYearsEve, 3);
+    EXPECT_EQ(later.year, 2026);
+    EXPECT_EQ(later.month, 1);
+    EXPECT_EQ(later.day, 1);
+    EXPECT_EQ(later.second, 1);
+    EXPECT_EQ(secondsOf(later) - secondsOf(newYearsEve), 3);
+    EXPECT_EQ(advancedBy({ 2024, 2, 28, 12, 0, 0 }, 86400).day, 29);  // leap year
+    EXPECT_EQ(isoWeekday(newYearsEve), 3);  // a Wednesday
+    EXPECT_EQ(toBcd(59), 0x59);
+}
+
+}  // namespace
+}  // namespace brivon::sim
