@@ -1,0 +1,38 @@
+#include "core/app/CommandUpdates.h"
+
+#include "core/app/CommandIds.h"
+
+namespace brivon {
+
+std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
+{
+    using namespace command_ids;
+    if (id >= kCom1 && id <= kCom4) {
+        const int port = id - kCom1 + SerialLink::kFirstPort;
+        return CommandState { in.link.isMenuPortEnabled(port), in.link.isChecked(port) };
+    }
+    switch (id) {
+    case kRun:
+    case kPowerOff:
+        return CommandState { in.view.idleFrame };
+    case kStop:
+        return CommandState { in.view.runFlag };
+    case kSave:
+    case kPrint:
+        return CommandState { in.run.sampleCount() >= 1 };
+    case kOtherCom:
+        return CommandState { in.link.isOtherComEnabled() };
+    case kDataLogger:
+        return CommandState { !in.view.offline };
+    case kOpen:
+        return CommandState { !in.view.loggerWindowOpen };
+    case kMem:
+    case kHelpContents:
+    case kAbout:
+        return CommandState {};
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace brivon

@@ -1,0 +1,31 @@
+#pragma once
+// Which of the main window's commands are enabled and checked, from the state
+// of the run, the view and the serial link. The Qt window asks before it shows
+// a menu or refreshes the toolbar.
+
+#include "core/link/SerialLink.h"
+#include "core/realtime/RealTimeViewState.h"
+#include "core/realtime/RunBookkeeping.h"
+
+#include <optional>
+
+namespace brivon {
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+
+    bool operator==(const CommandState&) const = default;
+};
+
+struct CommandInputs {
+    const RealTimeViewState& view;
+    const RunBookkeeping& run;
+    const SerialLink& link;
+};
+
+// The state of command `id`; nothing for commands whose state is decided
+// elsewhere (UndoZoom by the graph's zoom) or that have no update rule.
+std::optional<CommandState> commandUpdate(int id, const CommandInputs& inputs);
+
+}  // namespace brivon

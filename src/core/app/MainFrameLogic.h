@@ -1,0 +1,118 @@
+#pragma once
+// What the main window does, without the window: it owns the meter link and
+// receives its frames, keeps the run state and the mode flags, handles the
+// menu and toolbar commands and their update rules, runs the main window's
+// timers and the view's sample and watchdog timers, and closes the program.
+// The Qt class CMainFrame forwards its commands, timers and events here and
+// shows what MainFrameEvents and the document's observers report.
+
+#include "core/app/CommandUpdates.h"
+#include "core/app/Configuration.h"
+#include "core/app/DownloadStart.h"
+#include "core/app/RunControl.h"
+#include "core/app/RunSave.h"
+#include "core/draw/Clock.h"
+#include "core/draw/Prompts.h"
+#include "core/draw/SerialPort.h"
+#include "core/draw/Timers.h"
+#include "core/link/MeterLink.h"
+#include "core/realtime/CDTDoc.h"
+
+#include <optional>
+#include <string>
+
+namespace brivon {
+
+// The seams the main window lives on: its serial port, its timers, the view's
+// timers, the clock and the dialogs.
+struct MainFrameSeams {
+    SerialPort& port;
+    Timers& mainTimers;
+    Timers& viewTimers;
+    const Clock& clock;
+    Prompts& prompts;
+};
+
+// What the window shows in answer to the link and the timers.
+class MainFrameEvents {
+public:
+    virtual ~MainFrameEvents() = default;
+    // A measurement frame was decoded: the meter panel takes its texts and bar
+    // count, the statistics strip its statistics, the real-time strip the battery text.
+    virtual void measurementShown(const MeasurementUpdate& /*update*/) { }
+    // The panel's off-line state or status text changed.
+    virtual void panelChanged() { }
+    // Main timer 1: the download progress dialog is due (shown modally).
+    virtual void downloadProgressDue() { }
+};
+
+enum class CloseMode {
+    AskToSave,  // the user closes the window
+    Unattended,  // a signal ends the program: no questions
+};
+
+class MainFrameLogic : private ReceiveSink {
+public:
+    static constexpr const char* kSaveBeforeCloseQuestion = "Do you want to save the data before closing?";
+
+    MainFrameLogic(CDTDoc& document, const MainFrameSeams& seams, Configuration configuration);
+    MainFrameLogic(const MainFrameLogic&) = delete;
+    MainFrameLogic& operator=(const MainFrameLogic&) = delete;
+
+    void setEvents(MainFrameEvents* events) { events_ = events; }
+
+    // Window creation: the Y scale and the port from the configuration, the
+    // link started with its first poll, the watchdog running.
+    void create();
+
+    // Commands.
+    void run();
+    void stop() { runControl_.stop(); }
+    void selectMenuPort(int n);  // COM1-COM4
+    int otherComStartNumber() const { return serialLink_.otherComStartNumber(); }
+    void selectOtherPort(int n);  // the "COM Port Setup" dialog's number on OK
+    void powerOff() { meterLink_.commands().powerOff(); }
+    bool save() { return runSave_.save(); }
+    bool startDataLogger();
+    bool startMemory();
+    // Writes the configuration, sends the exit command and, when asked to and
+    // the run has more than one sample, offers to save. Only the first call acts.
+    void close(CloseMode mode);
+    bool closed() const { return closed_; }
+
+    // The update rule of a command; nothing for commands decided elsewhere.
+    std::optional<CommandState> commandState(int id) const;
+
+    // Timers: each window's timers call these with the id that fired.
+    void mainTimerExpired(int id);
+    void viewTimerExpired(int id);
+
+    CDTDoc& document() { return document_; }
+    const RunControl& runControl() const { return runControl_; }
+    MeterLink& link() { return meterLink_; }
+    const SerialLink& serialLink() const { return serialLink_; }
+    const DownloadState& downloads() const { return downloadStart_.state(); }
+    DownloadState& downloads() { return downloadStart_.state(); }
+    const Configuration& configuration() const { return configuration_; }
+    // Status bar pane 0.
+    std::string linkStatusText() const;
+
+private:
+    void measurementReceived(const MeasurementUpdate& update) override;
+    void eventFinished() override { runControl_.endRunIfFull(); }
+    void goOffline();
+    void notifyPanel();
+
+    CDTDoc& document_;
+    MainFrameSeams seams_;
+    Configuration configuration_;
+    MeterLink meterLink_;
+    const SerialLink& serialLink_;  // the link's port state, for the const queries
+    RunControl runControl_;
+    RunSave runSave_;
+    DownloadStart downloadStart_;
+    MainFrameEvents* events_ = nullptr;
+    bool closed_ = false;
+};
+
+}  // namespace brivon

@@ -1,0 +1,79 @@
+#include "core/app/RunControl.h"
+
+#include "core/realtime/ViewTimers.h"
+#include "core/util/Printf.h"
+
+#include <algorithm>
+
+namespace brivon {
+
+int RunControl::dialogStartSeconds() const
+{
+    const int seconds = document_.run().samplePeriodMs() / kMillisecondsPerSecond;
+    return std::max(1, seconds);
+}
+
+void RunControl::run(Prompts& prompts, const std::function<void()>& save)
+{
+    const int startSeconds = dialogStartSeconds();
+    if (startedBefore_ && prompts.askYesNo(kSaveBeforeRunQuestion)) save();
+
+    if (const auto entered = prompts.sampleRate(startSeconds)) {
+        // The dialog takes any integer; the period is at least one second, and
+        // the strip shows the period actually used.
+        const int seconds = std::max(1, *entered);
+        const int periodMs = seconds * kMillisecondsPerSecond;
+        RealTimeViewState& view = document_.view();
+        document_.run().setSamplePeriodMs(periodMs);
+        view.sampleRateText = printfString("%d", seconds);
+        if (view.idleFrame) {
+            view.idleFrame = false;
+            view.runFlag = true;
+        }
+        viewTimers_.start(view_timers::kSample, periodMs);
+        document_.updateAllViews();
+        requested_ = true;
+        running_ = true;
+    }
+    if (running_) startedBefore_ = true;
+    document_.view().runChosen = true;
+}
+
+void RunControl::stop()
+{
+    running_ = false;
+    stopped_ = true;
+    document_.view().runFlag = false;
+}
+
+void RunControl::frameArrived(TimeValue now)
+{
+    if (awaitingFirstFrame()) {
+        requested_ = false;
+        stopped_ = false;
+        document_.resetForNewRun(now);
+    }
+    if (!running_) document_.view().idleFrame = true;
+}
+
+void RunControl::sampleTick()
+{
+    if (!running_) return;
+    // A requested run that no frame has started yet keeps the last run's full
+    // counters untouched: the first frame resets them.
+    if (document_.run().isFull()) {
+        if (!awaitingFirstFrame()) stop();
+        return;
+    }
+    document_.commitSample();
+    // The run ends at the tick that reaches a limit, so that no later tick
+    // writes past the tables, whether frames still come or not.
+    if (document_.run().isFull()) stop();
+}
+
+void RunControl::endRunIfFull()
+{
+    if (document_.run().isFull() && !awaitingFirstFrame()) stop();
+}
+
+}  // namespace brivon

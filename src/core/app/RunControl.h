@@ -1,0 +1,61 @@
+#pragma once
+// The run state of the real-time acquisition: Run, Stop, the first frame that
+// starts a requested run, the sample timer's commit and the end of a full run.
+//
+// Three flags: run requested R, running G, stopped S; idle is (0, 0, 1).
+// Run with OK sets R and G; the next measurement frame while R and S are set
+// clears both and resets the run's counters; Stop, a full run and an invalid
+// port clear G and set S. The sample timer commits whenever G is set.
+
+#include "core/draw/Prompts.h"
+#include "core/draw/Timers.h"
+#include "core/realtime/CDTDoc.h"
+
+#include <functional>
+
+namespace brivon {
+
+class RunControl {
+public:
+    static constexpr const char* kSaveBeforeRunQuestion
+        = "Do you want to save the existing graph data before continuing?";
+    static constexpr int kMillisecondsPerSecond = 1000;
+
+    RunControl(CDTDoc& document, Timers& viewTimers)
+        : document_(document)
+        , viewTimers_(viewTimers)
+    {
+    }
+
+    // The Run command. From the second Run on, the user is offered to save the
+    // last run first (`save` is called on Yes); then the sample period is asked.
+    void run(Prompts& prompts, const std::function<void()>& save);
+    // Stop, and every other end of a run.
+    void stop();
+    // Measurement frame acceptance, with the time it arrived.
+    void frameArrived(TimeValue now);
+    // The view's sample timer.
+    void sampleTick();
+    // After every receive event: a full run ends.
+    void endRunIfFull();
+
+    bool runRequested() const { return requested_; }
+    bool running() const { return running_; }
+    bool stopped() const { return stopped_; }
+    bool runStartedBefore() const { return startedBefore_; }
+
+private:
+    // Requested but not yet started by a frame: the counters still belong to the last run.
+    bool awaitingFirstFrame() const { return requested_ && stopped_; }
+    // The dialog starts at the current period in seconds, or at 1 before the first Run.
+    int dialogStartSeconds() const;
+
+    CDTDoc& document_;
+    Timers& viewTimers_;
+    bool requested_ = false;
+    bool running_ = false;
+    bool stopped_ = true;
+    bool startedBefore_ = false;
+};
+
+}  // namespace brivon

@@ -1,0 +1,35 @@
+#pragma once
+// The main window's Save: the real-time run as a graph data file with its text
+// export beside it, under a name the user picks (offered: the time now).
+
+#include "core/draw/Clock.h"
+#include "core/draw/Prompts.h"
+#include "core/realtime/CDTDoc.h"
+
+#include <string>
+
+namespace brivon {
+
+class RunSave {
+public:
+    static constexpr const char* kDefaultExtension = "AsmDat";
+    static constexpr const char* kFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|";
+
+    RunSave(const CDTDoc& document, const Clock& clock, Prompts& prompts)
+        : document_(document)
+        , clock_(clock)
+        , prompts_(prompts)
+    {
+    }
+
+    // True when both files were written. Cancel writes nothing; a failed save
+    // leaves any earlier files as they were and tells the user why.
+    bool save();
+
+private:
+    const CDTDoc& document_;
+    const Clock& clock_;
+    Prompts& prompts_;
+};
+
+}  // namespace brivon

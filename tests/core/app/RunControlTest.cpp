@@ -1,0 +1,203 @@
+#include "core/app/CommandIds.h"
+#include "core/app/MainFrameFixture.h"
+#include "core/realtime/RunLimits.h"
+#include "core/realtime/ViewTimers.h"
+
+namespace brivon {
+namespace {
+
+using namespace command_ids;
+
+constexpr const char* kIdle = "001";
+constexpr const char* kRequested = "111";
+constexpr const char* kActive = "010";
+
+class RunStates : public testing::MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        create();
+        frame();  // the meter answers: Run becomes possible
+    }
+};
+
+TEST_F(RunStates, RunWithCancelChangesNothingButMarksTheRunChosen)
+{
+    run(std::nullopt);
+    EXPECT_EQ(flags(), kIdle);
+    EXPECT_TRUE(doc.view().runChosen);
+    EXPECT_TRUE(doc.view().idleFrame);
+    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_FALSE(viewTimers.isActive(view_timers::kSample));
+    // Nothing was started, so the next Run does not offer to save.
+    run(1);
+    EXPECT_EQ(flags(), kRequested);
+    EXPECT_EQ(prompts.questions().size(), 0u);
+}
+
+TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
+{
+    run(2);
+    EXPECT_EQ(prompts.log(), std::vector<std::string> { "sample rate: 1" });
+    EXPECT_EQ(flags(), kRequested);
+    EXPECT_EQ(doc.view().sampleRateText, "2");
+    EXPECT_FALSE(doc.view().idleFrame);
+    EXPECT_TRUE(doc.view().runFlag);
+
+    clock.advance(30);
+    frame(250);
+    EXPECT_EQ(flags(), kActive);
+    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 30);
+    viewTimers.advance(2000);
+    EXPECT_EQ(samples(), 1);
+    EXPECT_EQ(doc.run().samples()[0], 250);
+    EXPECT_EQ(doc.view().dataNoText, "1");
+}
+
+TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
+{
+    run(0);
+    EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
+    EXPECT_EQ(doc.view().sampleRateText, "1");
+    logic->stop();
+    run(-5, Answer::No);
+    EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
+    logic->stop();
+    run(7, Answer::No);
+    logic->stop();
+    run(std::nullopt, Answer::No);
+    EXPECT_EQ(prompts.log().back(), "sample rate: 7");
+}
+
+TEST_F(RunStates, TheFirstRunNeverAsksToSaveAndEveryLaterOneDoes)
+{
+    run(1);
+    logic->stop();  // stopped before its first frame: it still counts as started
+    run(1, Answer::No);
+    frame();
+    periods(3, true);
+    logic->stop();
+    run(1, Answer::No);
+    EXPECT_EQ(prompts.questions(), std::vector<std::string>(2, RunControl::kSaveBeforeRunQuestion));
+    EXPECT_EQ(samples(), 3);
+}
+
+TEST_F(RunStates, AnsweringYesSavesTheLastRunBeforeTheDialog)
+{
+    run(1);
+    periods(2, true);
+    logic->stop();
+    prompts.savePaths.push_back((folder / "last").string());
+    run(1, Answer::Yes);
+    EXPECT_EQ(prompts.log().back(), "sample rate: 1");
+    EXPECT_EQ(std::filesystem::file_size(folder / "last.AsmDat"), 47u + 4u * 2u);
+}
+
+TEST_F(RunStates, RunDuringAnActiveRunDoesNotRestartIt)
+{
+    run(1);
+    periods(3, true);
+    EXPECT_EQ(flags(), kActive);
+    const TimeValue start = doc.run().startTime();
+
+    clock.advance(60);
+    run(1, Answer::No);
+    EXPECT_EQ(flags(), "110");
+    periods(2, true);
+    EXPECT_EQ(readings(), 5);
+    EXPECT_EQ(doc.run().startTime(), start);
+}
+
+TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
+{
+    run(1);
+    logic->stop();
+    EXPECT_EQ(flags(), "101");
+    EXPECT_FALSE(enabled(kStop));
+
+    clock.advance(10);
+    frame();  // resets the counters and the start time although nothing runs
+    EXPECT_EQ(flags(), "000");
+    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    periods(2, true);
+    EXPECT_EQ(samples(), 0);
+
+    clock.advance(10);
+    run(1, Answer::No);
+    EXPECT_EQ(flags(), "110");
+    periods(2, true);
+    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    EXPECT_EQ(samples(), 2);
+}
+
+TEST_F(RunStates, StopEndsTheRunAndKeepsItsSamples)
+{
+    run(1);
+    periods(4, true);
+    logic->stop();
+    EXPECT_EQ(flags(), kIdle);
+    EXPECT_FALSE(doc.view().runFlag);
+    periods(3, true);
+    EXPECT_EQ(samples(), 4);
+    EXPECT_TRUE(doc.view().idleFrame);
+}
+
+TEST_F(RunStates, TheRunEndsAtTheTickOfItsTenThousandthReading)
+{
+    run(1);
+    periods(run_limits::kMaxReadings - 1, true);
+    EXPECT_EQ(flags(), kActive);
+    period(true);
+    EXPECT_EQ(readings(), run_limits::kMaxReadings);
+    EXPECT_EQ(flags(), kIdle);
+    EXPECT_FALSE(enabled(kStop));
+
+    viewTimers.advance(5 * kOneSecond);  // later ticks with no frame write nothing
+    EXPECT_EQ(samples(), run_limits::kMaxReadings);
+    frame();
+    EXPECT_TRUE(enabled(kRun));
+}
+
+TEST_F(RunStates, TheRunEndsAtTheTickOfSample19990WithNoFrameArriving)
+{
+    run(1);
+    period(true);
+    viewTimers.advance(static_cast<long long>(run_limits::kMaxSamples - 1) * kOneSecond);
+    EXPECT_EQ(samples(), run_limits::kMaxSamples);
+    EXPECT_EQ(readings(), 1);
+    EXPECT_EQ(flags(), kIdle);
+    EXPECT_FALSE(doc.view().runFlag);
+    viewTimers.advance(10 * kOneSecond);
+    EXPECT_EQ(samples(), run_limits::kMaxSamples);
+}
+
+TEST_F(RunStates, ANewRunAfterAFullOneWaitsForItsFrameInsteadOfEnding)
+{
+    run(1);
+    period(true);
+    viewTimers.advance(static_cast<long long>(run_limits::kMaxSamples) * kOneSecond);
+    run(1, Answer::No);
+    viewTimers.advance(3 * kOneSecond);  // the meter is silent: the full counters stay untouched
+    EXPECT_EQ(flags(), kRequested);
+    frame(42);
+    period(false);
+    EXPECT_EQ(samples(), 1);
+    EXPECT_EQ(doc.run().samples()[0], 42);
+}
+
+TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
+{
+    run(1);
+    periods(2, true);
+    port.missingPorts = { 1 };
+    viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
+    EXPECT_EQ(flags(), kIdle);
+    EXPECT_TRUE(doc.view().offline);
+    EXPECT_FALSE(doc.view().idleFrame);
+    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_GE(events.panelChanges, 1);
+    EXPECT_FALSE(enabled(kDataLogger));
+}
+
+}  // namespace
+}  // namespace brivon
