@@ -1,0 +1,99 @@
+#include "core/app/MainFrameFixture.h"
+#include "core/link/MainTimers.h"
+
+namespace brivon {
+namespace {
+
+using testing::hex;
+
+constexpr std::uint8_t kLowBatteryStatus = 0x20;
+
+class Downloads : public testing::MainFrameTest {
+protected:
+    void SetUp() override { create(); }
+
+    void batteryFrame(bool low)
+    {
+        testing::MeasurementFrame content;
+        content.graphCount = content.displayCount = 100;
+        content.status = low ? kLowBatteryStatus : 0;
+        port.deliver(content.bytes());
+    }
+    const ModeFlags& modes() { return logic->link().modes(); }
+};
+
+TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
+{
+    batteryFrame(true);
+    batteryFrame(false);  // "Low" sticks once seen
+    EXPECT_FALSE(logic->startDataLogger());
+    EXPECT_FALSE(logic->startMemory());
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, DownloadStart::kLowBatteryMessage));
+    EXPECT_TRUE(modes().listening);
+}
+
+TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
+{
+    EXPECT_FALSE(logic->startMemory());
+    batteryFrame(false);
+    doc.view().offline = true;
+    EXPECT_FALSE(logic->startDataLogger());
+    EXPECT_FALSE(logic->startMemory());
+    EXPECT_TRUE(prompts.log().empty());
+    EXPECT_TRUE(modes().listening);
+}
+
+TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
+{
+    batteryFrame(false);
+    mainTimers.advance(100);  // the paced poll goes out first
+    port.clearLog();
+    ASSERT_TRUE(logic->startDataLogger());
+    EXPECT_FALSE(modes().listening);
+    EXPECT_TRUE(modes().loggerInProgress);
+    EXPECT_TRUE(doc.view().listRefill);
+    EXPECT_FALSE(doc.view().fileBrowse);
+
+    mainTimers.advance(99);
+    EXPECT_TRUE(port.writes().empty());
+    mainTimers.advance(1);
+    EXPECT_EQ(port.rThreshold(), 5);
+    EXPECT_EQ(hex(port.writtenBytes()), "13");
+    mainTimers.advance(1000);
+    EXPECT_EQ(port.writes().size(), 1u);  // the request timer fired once
+}
+
+TEST_F(Downloads, MemShowsTheProgressAndRequestsTheMemoryDump)
+{
+    batteryFrame(false);
+    mainTimers.advance(100);
+    port.clearLog();
+    ASSERT_TRUE(logic->startMemory());
+    EXPECT_TRUE(modes().memoryInProgress);
+    EXPECT_FALSE(modes().listening);
+    EXPECT_FALSE(modes().loggerInProgress);
+    EXPECT_TRUE(logic->downloads().fillRequest);
+    EXPECT_EQ(logic->downloads().downloadTotal, 2000);
+    EXPECT_EQ(logic->downloads().panelStatusText, "DownLoad");
+    EXPECT_EQ(events.panelChanges, 1);
+
+    mainTimers.advance(10);
+    EXPECT_EQ(events.progressDialogs, 1);
+    mainTimers.advance(90);
+    EXPECT_EQ(port.rThreshold(), 1352);
+    EXPECT_EQ(hex(port.writtenBytes()), "12");
+    mainTimers.advance(1000);
+    EXPECT_EQ(events.progressDialogs, 1);
+}
+
+TEST_F(Downloads, APortThatCannotBeReopenedStopsTheStartSilently)
+{
+    batteryFrame(false);
+    port.openFailure = "Port is busy";
+    EXPECT_FALSE(logic->startDataLogger());
+    EXPECT_TRUE(modes().listening);
+    EXPECT_TRUE(prompts.log().empty());
+}
+
+}  // namespace
+}  // namespace brivon
