@@ -50,7 +50,6 @@ CMeterPanel::CMeterPanel(SerialLink& link, Timers* externalTimers, QWidget* pare
       keys_(link, externalTimers ? *externalTimers : *ownTimers_),
       faceBrush_(QPixmap(picturePath("meter-face")))
 {
-    setModal(false);
     // Every paint covers its whole region with the face, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(panel::kPanelWidth, panel::kFaceHeight);
