@@ -1,4 +1,5 @@
-// Runs the tests inside a QApplication, as the widgets and the serial port need an event loop.
+// Runs the tests inside a QApplication, as the widgets and the serial port need
+// an event loop. Without a display (CI, test discovery) Qt draws offscreen.
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
