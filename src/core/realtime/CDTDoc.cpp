@@ -49,6 +49,22 @@ RunBookkeeping::Commit CDTDoc::commitSample()
     return commit;
 }
 
+graph::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
+{
+    graph::GraphSeries series;
+    series.samples = run_.samples();
+    series.sampleCount = run_.sampleCount();
+    series.readingCount = run_.readingCount();
+    series.startTime = run_.startTime();
+    series.samplePeriodMs = run_.samplePeriodMs();
+    series.footCandles = run_.unitFlag() != 0;
+    series.yGain = view_.yGain;
+    series.yOffset = view_.yOffset;
+    series.statistics = { statistics.maximum, statistics.maximumTime, statistics.minimum,
+        statistics.minimumTime, statistics.average };
+    return series;
+}
+
 std::string CDTDoc::storedBytes() const
 {
     return graphFileBytes(realTimeFileContents(run_.view(), clock_));

@@ -7,9 +7,11 @@
 #include "core/draw/Prompts.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
+#include "core/link/MeterStatistics.h"
 #include "core/realtime/DocumentObserver.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
+#include "core/realtime/graph/GraphSeries.h"
 
 #include <filesystem>
 #include <istream>
@@ -42,6 +44,9 @@ public:
     // One tick of the sample timer of an active, not yet full run. A new
     // reading sets the "Start Time" and "Data No." texts and plots the point.
     RunBookkeeping::Commit commitSample();
+
+    // The run as the graph draws it, with the statistics of the meter link.
+    graph::GraphSeries graphSeries(const StatisticsTexts& statistics) const;
 
     // The run as a graph data file.
     std::string storedBytes() const;

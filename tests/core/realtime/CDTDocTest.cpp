@@ -48,6 +48,31 @@ TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
     EXPECT_EQ(observer.plots, 1);
 }
 
+TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
+{
+    doc.resetForNewRun(kStart);
+    doc.run().setSamplePeriodMs(2000);
+    doc.run().append(7, true);
+    doc.commitSample();
+    doc.view().yGain = 4;
+    doc.view().yOffset = 2;
+    StatisticsTexts statistics;
+    statistics.maximum = "0.65  FC";
+    statistics.minimumTime = "14:05:09";
+
+    const graph::GraphSeries series = doc.graphSeries(statistics);
+    EXPECT_EQ(series.count(), 1);
+    EXPECT_EQ(series.samples[0], 7);
+    EXPECT_EQ(series.readingCount, 1);
+    EXPECT_EQ(series.startTime, kStart);
+    EXPECT_EQ(series.samplePeriodMs, 2000);
+    EXPECT_TRUE(series.footCandles);
+    EXPECT_EQ(series.yGain, 4);
+    EXPECT_EQ(series.yOffset, 2);
+    EXPECT_EQ(series.statistics.maximum, "0.65  FC");
+    EXPECT_EQ(series.statistics.minimumTime, "14:05:09");
+}
+
 TEST_F(Document, StoresTheRunInTheGraphFileLayout)
 {
     doc.resetForNewRun(kStart);
