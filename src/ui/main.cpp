@@ -1,7 +1,67 @@
+// brivon: the meter's companion program.
+
+#include "core/app/CommandLine.h"
+#include "meter-sim/PtyMeter.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/StopSignals.h"
+
 #include <QApplication>
+#include <QIcon>
+#include <QScreen>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+
+constexpr int kUsageError = 1;
+constexpr double kSimulatedLux = 520.0;
+constexpr double kSimulatedSwing = 0.25;
+constexpr int kSimulatedPeriodReadings = 120;
+
+// The simulated meter answers on a pseudo-terminal that the configured port points at.
+std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
+{
+    auto meter = std::make_unique<brivon::sim::PtyMeter>();
+    meter->script([](brivon::sim::MeterSimulator& simulator) {
+        simulator.model().setPattern(
+            brivon::sim::ValuePattern::wave(kSimulatedLux, kSimulatedSwing, kSimulatedPeriodReadings));
+    });
+    return meter;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    using namespace brivon;
+    const ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty() || parsed.line.help) {
+        if (!parsed.error.empty()) std::cerr << "brivon: " << parsed.error << '\n';
+        std::cerr << kCommandLineUsage;
+        return parsed.line.help && parsed.error.empty() ? 0 : kUsageError;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Brivon");
+    QApplication::setWindowIcon(QIcon(":/icons/run.svg"));
+
+    Configuration configuration = Configuration::fromEnvironment();
+    PortMap portMap;
+    for (const auto& [number, path] : configuration.devicePaths()) portMap.setPath(number, path);
+    for (const auto& [number, path] : parsed.line.ports) portMap.setPath(number, path);
+    std::unique_ptr<sim::PtyMeter> simulatedMeter;
+    if (parsed.line.simulate) {
+        simulatedMeter = startSimulatedMeter();
+        portMap.setPath(configuration.portNumber(), simulatedMeter->slavePath());
+    }
+
+    CMainFrame frame(portMap, std::move(configuration));
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &frame, &CMainFrame::closeUnattended);
+    if (!parsed.line.fileToOpen.empty() && !frame.openGraphFile(parsed.line.fileToOpen)) return kUsageError;
+    // Without a window manager (a bare X server) maximising is not honoured: fill the screen anyway.
+    frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    frame.showMaximized();
+    return QApplication::exec();
 }

@@ -1,15 +1,17 @@
 #include "ui/app/QtPrompts.h"
 
 #include "core/draw/FileFilter.h"
+#include "ui/realtime/SampleRateDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 
 namespace brivon {
 
 namespace {
+
+constexpr int kMillisecondsPerSecond = 1000;
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -55,10 +57,9 @@ std::optional<std::string> QtPrompts::chooseFile(const FileChoice& choice, bool 
 
 std::optional<int> QtPrompts::sampleRate(int initialSeconds)
 {
-    bool ok = false;
-    const int seconds = QInputDialog::getInt(parent_, "Sample Rate Setup", "Sample rate (s):", initialSeconds,
-                                             INT_MIN, INT_MAX, 1, &ok);
-    return ok ? std::optional<int>(seconds) : std::nullopt;
+    const auto periodMs = ui::SampleRateDialog::ask(parent_, initialSeconds * kMillisecondsPerSecond);
+    if (!periodMs) return std::nullopt;
+    return *periodMs / kMillisecondsPerSecond;
 }
 
 }  // namespace brivon

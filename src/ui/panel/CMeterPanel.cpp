@@ -45,11 +45,14 @@ CMeterPanel::CMeterPanel(SerialLink& link, QWidget* parent) : CMeterPanel(link, 
 CMeterPanel::CMeterPanel(SerialLink& link, Timers& timers, QWidget* parent) : CMeterPanel(link, &timers, parent) {}
 
 CMeterPanel::CMeterPanel(SerialLink& link, Timers* externalTimers, QWidget* parent)
-    : QDialog(parent, Qt::Widget),
+    : QDialog(parent),
       ownTimers_(externalTimers ? nullptr : std::make_unique<QtTimers>()),
       keys_(link, externalTimers ? *externalTimers : *ownTimers_),
       faceBrush_(QPixmap(picturePath("meter-face")))
 {
+    // A child inside the main window, not a window of its own (a QDialog
+    // constructed with Qt::Widget still becomes a dialog window).
+    setWindowFlags(Qt::Widget);
     // Every paint covers its whole region with the face, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(panel::kPanelWidth, panel::kFaceHeight);

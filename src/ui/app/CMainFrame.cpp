@@ -1,0 +1,353 @@
+#include "ui/app/CMainFrame.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/StatusBarTexts.h"
+#include "ui/app/ComPortDialog.h"
+#include "ui/panel/CMeterPanel.h"
+#include "ui/realtime/CDTView.h"
+#include "ui/realtime/RealTimeStrip.h"
+#include "ui/realtime/StatisticsStrip.h"
+#include "ui/realtime/YAxisDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace brivon {
+
+namespace {
+
+using namespace command_ids;
+
+constexpr const char* kTitle = "Brivon";
+constexpr const char* kAboutTitle = "About Brivon";
+constexpr const char* kAboutText = "Brivon Version 2.0";
+constexpr const char* kHelpFileName = "help.html";
+constexpr const char* kScrollLockIndicator = "SCRL";
+// The command states follow the run as the framework's idle updates did.
+constexpr int kCommandRefreshMs = 200;
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* prompts, QWidget* parent)
+    : QMainWindow(parent), document_(clock_), qtPrompts_(this), prompts_(prompts ? *prompts : qtPrompts_),
+      port_(std::move(portMap)),
+      logic_(document_, MainFrameSeams{port_, mainTimers_, viewTimers_, clock_, prompts_}, std::move(configuration))
+{
+    setWindowTitle(kTitle);
+    mainTimers_.setHandler([this](int id) { logic_.mainTimerExpired(id); });
+    viewTimers_.setHandler([this](int id) { logic_.viewTimerExpired(id); });
+
+    view_ = new ui::CDTView(clock_, this);
+    view_->setSeriesSource([this] {
+        const RunBookkeeping& run = document_.run();
+        const RealTimeViewState& state = document_.view();
+        const StatisticsTexts& statistics = logic_.link().statistics().texts();
+        graph::GraphSeries series;
+        series.samples = run.samples();
+        series.sampleCount = run.sampleCount();
+        series.readingCount = run.readingCount();
+        series.startTime = run.startTime();
+        series.samplePeriodMs = run.samplePeriodMs();
+        series.footCandles = run.unitFlag() != 0;
+        series.yGain = state.yGain;
+        series.yOffset = state.yOffset;
+        series.statistics = {statistics.maximum, statistics.maximumTime, statistics.minimum, statistics.minimumTime,
+                             statistics.average};
+        return series;
+    });
+    setCentralWidget(view_);
+    panel_ = new CMeterPanel(logic_.link().link(), view_);
+    view_->setMeterPanel(panel_);
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+
+    connect(view_, &ui::CDTView::readoutChanged, this, [this](const QString& timeText, const QString& dataText) {
+        panes_[status_bar::kTimePane]->setText(timeText);
+        panes_[status_bar::kDataPane]->setText(dataText);
+    });
+    connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
+        RealTimeViewState& state = document_.view();
+        if (const auto chosen = ui::YAxisDialog::ask(this, {state.yGain, state.yOffset})) {
+            state.yGain = chosen->gain;
+            state.yOffset = chosen->offset;
+            document_.updateAllViews();
+        }
+    });
+    connect(panel_, &CMeterPanel::powerOffClicked, this, [this] { logic_.powerOff(); });
+
+    document_.addObserver(*this);
+    logic_.setEvents(this);
+    logic_.create();
+    viewsChanged();
+
+    auto* refresh = new QTimer(this);
+    connect(refresh, &QTimer::timeout, this, [this] {
+        refreshCommandStates();
+        refreshStatusPanes();
+    });
+    refresh->start(kCommandRefreshMs);
+    refreshCommandStates();
+    refreshStatusPanes();
+}
+
+CMainFrame::~CMainFrame()
+{
+    logic_.setEvents(nullptr);
+    document_.removeObserver(*this);
+    delete printer_;
+}
+
+QAction* CMainFrame::addCommand(int id, const QString& label, const char* icon, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(label, this);
+    if (icon) action->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
+    actions_[id] = action;
+    return action;
+}
+
+void CMainFrame::buildActions()
+{
+    addCommand(kSave, "&Save", "save", QKeySequence::Save);
+    addCommand(kOpen, "&Open...", "open", QKeySequence::Open);
+    addCommand(kPrint, "&Print...", "print", QKeySequence::Print);
+    addCommand(kPrintSetup, "P&rint Setup...");
+    addCommand(kRun, "&Run", "run");
+    addCommand(kStop, "S&top", "stop");
+    addCommand(kUndoZoom, "&UndoZoom", "undozoom");
+    for (int n = 1; n <= SerialLink::kMenuPorts; ++n) addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
+    addCommand(kOtherCom, "&Other COM...");
+    addCommand(kDataLogger, "&Data Logger");
+    addCommand(kMem, "&Mem");
+    addCommand(kAbout, "&About Brivon...");
+    addCommand(kHelpContents, "&Contents", "help", QKeySequence::HelpContents);
+    actions_[kStop]->setShortcut(QKeySequence(Qt::Key_Escape));
+}
+
+void CMainFrame::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(actions_[kSave]);
+    file->addAction(actions_[kOpen]);
+    file->addAction(actions_[kPrint]);
+    file->addAction(actions_[kPrintSetup]);
+    file->addSeparator();
+    file->addAction("E&xit", QKeySequence::Quit, this, &QWidget::close);
+    QMenu* realTime = menuBar()->addMenu("&RealTime");
+    realTime->addActions({actions_[kRun], actions_[kStop], actions_[kUndoZoom]});
+    QMenu* ports = menuBar()->addMenu("&COM Port");
+    for (int n = 1; n <= SerialLink::kMenuPorts; ++n) ports->addAction(actions_[kCom1 + n - 1]);
+    ports->addAction(actions_[kOtherCom]);
+    menuBar()->addAction(actions_[kDataLogger]);
+    menuBar()->addAction(actions_[kMem]);
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addActions({actions_[kAbout], actions_[kHelpContents]});
+    for (QMenu* menu : {file, realTime, ports, help})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
+}
+
+void CMainFrame::buildToolBar()
+{
+    QToolBar* bar = addToolBar("Standard");
+    bar->setObjectName("standardToolBar");
+    const int ids[] = {kSave, kOpen, kRun, kStop, kPrint, kUndoZoom, kHelpContents};
+    for (int id : ids) {
+        if (id != ids[0]) bar->addSeparator();
+        bar->addAction(actions_[id]);
+    }
+}
+
+void CMainFrame::buildStatusBar()
+{
+    for (std::size_t i = 0; i < panes_.size(); ++i) {
+        panes_[i] = new QLabel(this);
+        panes_[i]->setFrameShape(QFrame::Panel);
+        panes_[i]->setFrameShadow(QFrame::Sunken);
+    }
+    for (std::size_t i = 0; i < status_bar::kPaneWidths.size(); ++i)
+        panes_[i]->setMinimumWidth(status_bar::kPaneWidths[i]);
+    // The link pane stretches: its text may name a device and what to do about it.
+    statusBar()->addWidget(panes_[status_bar::kLinkPane], 1);
+    statusBar()->addWidget(panes_[status_bar::kTimePane]);
+    statusBar()->addWidget(panes_[status_bar::kDataPane]);
+    panes_[3]->setText(kScrollLockIndicator);
+    panes_[3]->setEnabled(false);
+    statusBar()->addPermanentWidget(panes_[3]);
+    panes_[status_bar::kTimePane]->setText(status_bar::kEmptyTimeText);
+    panes_[status_bar::kDataPane]->setText(status_bar::kEmptyDataText);
+}
+
+void CMainFrame::refreshCommandStates()
+{
+    for (const auto& [id, action] : actions_) {
+        if (const auto state = logic_.commandState(id)) {
+            action->setEnabled(state->enabled);
+            if (action->isCheckable()) action->setChecked(state->checked);
+        }
+    }
+    actions_[kUndoZoom]->setEnabled(view_->isZoomed());
+}
+
+void CMainFrame::refreshStatusPanes()
+{
+    const QString link = text(logic_.linkStatusText());
+    panes_[status_bar::kLinkPane]->setText(link);
+    panes_[status_bar::kLinkPane]->setToolTip(link);
+}
+
+QString CMainFrame::statusPaneText(int pane) const { return panes_.at(static_cast<std::size_t>(pane))->text(); }
+
+QAction* CMainFrame::action(int commandId) const
+{
+    const auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::onCommand(int id)
+{
+    refreshCommandStates();
+    if (!actions_[id]->isEnabled()) return;
+    switch (id) {
+    case kSave: logic_.save(); break;
+    case kOpen: openFromDialog(); break;
+    case kPrint: print(); break;
+    case kPrintSetup: printSetup(); break;
+    case kRun: logic_.run(); break;
+    case kStop: logic_.stop(); break;
+    case kUndoZoom: view_->undoZoom(); break;
+    case kOtherCom: chooseOtherPort(); break;
+    case kDataLogger: logic_.startDataLogger(); break;
+    case kMem: logic_.startMemory(); break;
+    case kAbout: showAbout(); break;
+    case kHelpContents: showHelp(); break;
+    default:
+        if (id >= kCom1 && id <= kCom4) logic_.selectMenuPort(id - kCom1 + 1);
+        break;
+    }
+    refreshCommandStates();
+    refreshStatusPanes();
+}
+
+bool CMainFrame::openGraphFile(const std::string& path)
+{
+    const FileOutcome outcome = document_.load(path, prompts_);
+    if (outcome.status != FileStatus::Ok && outcome.status != FileStatus::InvalidFormat)
+        prompts_.message(outcome.message);
+    document_.updateAllViews();
+    return outcome.status == FileStatus::Ok;
+}
+
+void CMainFrame::openFromDialog()
+{
+    FileChoice choice;
+    choice.defaultExtension = RunSave::kDefaultExtension;
+    choice.filter = RunSave::kFilter;
+    if (const auto path = prompts_.chooseOpenFile(choice)) openGraphFile(*path);
+}
+
+void CMainFrame::chooseOtherPort()
+{
+    if (const auto number = ComPortDialog::ask(this, logic_.otherComStartNumber())) logic_.selectOtherPort(*number);
+}
+
+void CMainFrame::showAbout()
+{
+    QMessageBox about(QMessageBox::NoIcon, kAboutTitle, kAboutText, QMessageBox::Ok, this);
+    about.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
+    about.exec();
+}
+
+// The help page beside the executable, shown by the desktop's viewer.
+void CMainFrame::showHelp()
+{
+    QString folder = QApplication::applicationDirPath();
+    if (!folder.endsWith('/')) folder += '/';
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + kHelpFileName));
+}
+
+void CMainFrame::printSetup()
+{
+    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
+    QPageSetupDialog(printer_, this).exec();
+}
+
+// The graph as the window shows it, scaled onto the page.
+void CMainFrame::print()
+{
+    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const QPixmap picture = view_->grab();
+    QPainter painter(printer_);
+    const QRect page = painter.viewport();
+    const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(picture.rect());
+    painter.drawPixmap(0, 0, picture);
+}
+
+void CMainFrame::measurementShown(const MeasurementUpdate& update)
+{
+    panel_->setOffline(false);
+    panel_->showReading(update.frame.reading);
+    view_->realTimeStrip().setBatteryState(text(update.batteryText));
+    view_->statisticsStrip().setStatistics({update.statistics.maximum, update.statistics.maximumTime,
+                                            update.statistics.minimum, update.statistics.minimumTime,
+                                            update.statistics.average});
+}
+
+void CMainFrame::panelChanged()
+{
+    panel_->setOffline(document_.view().offline);
+    panel_->setStatusText(logic_.downloads().panelStatusText);
+}
+
+void CMainFrame::viewsChanged()
+{
+    const RealTimeViewState& state = document_.view();
+    view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
+    view_->setSamplePeriod(document_.run().samplePeriodMs());
+    view_->updateGraph();
+}
+
+void CMainFrame::samplePlotted()
+{
+    const RealTimeViewState& state = document_.view();
+    view_->realTimeStrip().setStartTime(text(state.startTimeText));
+    view_->realTimeStrip().setDataNo(text(state.dataNoText));
+    view_->plotNewSample();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    logic_.close(CloseMode::AskToSave);
+    event->accept();
+}
+
+void CMainFrame::closeUnattended()
+{
+    logic_.close(CloseMode::Unattended);
+    close();
+}
+
+}  // namespace brivon

@@ -1,0 +1,91 @@
+#pragma once
+// The program's main window: menu, toolbar, status bar, the real-time view with
+// its strips and the meter panel. Its commands, timers and the meter link are
+// the core's MainFrameLogic; this class turns Qt events into calls on it and
+// shows what it reports.
+
+#include "core/app/MainFrameLogic.h"
+#include "core/realtime/CDTDoc.h"
+#include "core/realtime/DocumentObserver.h"
+#include "ui/app/QtPrompts.h"
+#include "ui/link/CMSComm.h"
+#include "ui/link/QtTimers.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+
+class QAction;
+class QLabel;
+class QPrinter;
+
+namespace brivon {
+
+class CMeterPanel;
+namespace ui {
+class CDTView;
+}
+
+class CMainFrame : public QMainWindow, private MainFrameEvents, private DocumentObserver {
+    Q_OBJECT
+public:
+    // `prompts` answers the dialogs instead of real ones (tests); nothing shows Qt dialogs.
+    CMainFrame(PortMap portMap, Configuration configuration, Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Loads a graph file as the document's Open does; false when it was refused.
+    bool openGraphFile(const std::string& path);
+    // Closes as the Close command does, without asking anything (a stop signal).
+    void closeUnattended();
+
+    // The command's action (menu entry and toolbar button share one), for tests.
+    QAction* action(int commandId) const;
+    MainFrameLogic& logic() { return logic_; }
+    CDTDoc& document() { return document_; }
+    ui::CDTView& view() { return *view_; }
+    CMeterPanel& panel() { return *panel_; }
+    QString statusPaneText(int pane) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void measurementShown(const MeasurementUpdate& update) override;
+    void panelChanged() override;
+    void viewsChanged() override;
+    void samplePlotted() override;
+
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    QAction* addCommand(int id, const QString& text, const char* icon = nullptr,
+                        const QKeySequence& shortcut = {});
+    void refreshCommandStates();
+    void refreshStatusPanes();
+    void onCommand(int id);
+    void openFromDialog();
+    void chooseOtherPort();
+    void showAbout();
+    void showHelp();
+    void print();
+    void printSetup();
+
+    SystemClock clock_;
+    CDTDoc document_;
+    QtPrompts qtPrompts_;
+    Prompts& prompts_;
+    CMSComm port_;
+    QtTimers mainTimers_;
+    QtTimers viewTimers_;
+    MainFrameLogic logic_;
+    ui::CDTView* view_ = nullptr;
+    CMeterPanel* panel_ = nullptr;
+    std::map<int, QAction*> actions_;
+    std::array<QLabel*, 4> panes_{};
+    QPrinter* printer_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace brivon

@@ -1,0 +1,33 @@
+#include "core/app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace brivon {
+namespace {
+
+TEST(CommandLine, TakesSimulatePortsAndAFile)
+{
+    const auto parsed
+        = parseCommandLine({ "--port", "3=/dev/pts/4", "--simulate", "run.AsmDat", "--port", "16=/x" });
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.line.simulate);
+    ASSERT_EQ(parsed.line.ports.size(), 2u);
+    EXPECT_EQ(parsed.line.ports[0], (std::pair<int, std::string> { 3, "/dev/pts/4" }));
+    EXPECT_EQ(parsed.line.ports[1].first, 16);
+    EXPECT_EQ(parsed.line.fileToOpen, "run.AsmDat");
+}
+
+class BadCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
+
+TEST_P(BadCommandLine, IsRefusedWithAReason)
+{
+    EXPECT_NE(parseCommandLine(GetParam()).error, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, BadCommandLine,
+    ::testing::Values(std::vector<std::string> { "--port" },
+        std::vector<std::string> { "--port", "17=/dev/x" }, std::vector<std::string> { "--frobnicate" },
+        std::vector<std::string> { "a.AsmDat", "b.AsmDat" }));
+
+}  // namespace
+}  // namespace brivon
