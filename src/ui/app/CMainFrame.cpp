@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/StatusBarTexts.h"
+#include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/realtime/CDTView.h"
@@ -54,23 +55,7 @@ CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* pr
     viewTimers_.setHandler([this](int id) { logic_.viewTimerExpired(id); });
 
     view_ = new ui::CDTView(clock_, this);
-    view_->setSeriesSource([this] {
-        const RunBookkeeping& run = document_.run();
-        const RealTimeViewState& state = document_.view();
-        const StatisticsTexts& statistics = logic_.link().statistics().texts();
-        graph::GraphSeries series;
-        series.samples = run.samples();
-        series.sampleCount = run.sampleCount();
-        series.readingCount = run.readingCount();
-        series.startTime = run.startTime();
-        series.samplePeriodMs = run.samplePeriodMs();
-        series.footCandles = run.unitFlag() != 0;
-        series.yGain = state.yGain;
-        series.yOffset = state.yOffset;
-        series.statistics = {statistics.maximum, statistics.maximumTime, statistics.minimum, statistics.minimumTime,
-                             statistics.average};
-        return series;
-    });
+    view_->setSeriesSource([this] { return document_.graphSeries(logic_.link().statistics().texts()); });
     setCentralWidget(view_);
     panel_ = new CMeterPanel(logic_.link().link(), view_);
     view_->setMeterPanel(panel_);
@@ -314,6 +299,13 @@ void CMainFrame::measurementShown(const MeasurementUpdate& update)
     view_->statisticsStrip().setStatistics({update.statistics.maximum, update.statistics.maximumTime,
                                             update.statistics.minimum, update.statistics.minimumTime,
                                             update.statistics.average});
+}
+
+void CMainFrame::downloadProgressDue()
+{
+    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().link(), this);
+    dialog.runModal();
+    panelChanged();
 }
 
 void CMainFrame::panelChanged()

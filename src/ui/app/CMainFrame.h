@@ -53,6 +53,7 @@ protected:
 private:
     void measurementShown(const MeasurementUpdate& update) override;
     void panelChanged() override;
+    void downloadProgressDue() override;
     void viewsChanged() override;
     void samplePlotted() override;
 

@@ -17,14 +17,14 @@ TEST(CommandLine, TakesSimulatePortsAndAFile)
     EXPECT_EQ(parsed.line.fileToOpen, "run.AsmDat");
 }
 
-class BadCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
+class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
 
-TEST_P(BadCommandLine, IsRefusedWithAReason)
+TEST_P(RefusedCommandLine, IsRefusedWithAReason)
 {
     EXPECT_NE(parseCommandLine(GetParam()).error, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, BadCommandLine,
+INSTANTIATE_TEST_SUITE_P(Lines, RefusedCommandLine,
     ::testing::Values(std::vector<std::string> { "--port" },
         std::vector<std::string> { "--port", "17=/dev/x" }, std::vector<std::string> { "--frobnicate" },
         std::vector<std::string> { "a.AsmDat", "b.AsmDat" }));

@@ -1,0 +1,93 @@
+#include "core/app/DownloadProgress.h"
+
+#include <algorithm>
+
+namespace brivon {
+
+DownloadProgress::DownloadProgress(DownloadState& state, ModeFlags& modes, SerialLink& link, Timers& timers)
+    : state_(state), modes_(modes), link_(link), timers_(timers)
+{
+}
+
+void DownloadProgress::paint()
+{
+    if (state_.downloadTotal > 0 && !started_) {
+        timers_.start(kAdvanceTimer, kAdvancePeriodMs);
+        timers_.start(kMemoryTimeoutTimer, kMemoryTimeoutMs);
+        maximum_ = state_.downloadTotal;
+        position_ = 0;
+        started_ = true;
+    }
+    if (state_.loggerComplete) {
+        timers_.stop(kAdvanceTimer);
+        timers_.stop(kLoggerTimeoutTimer);
+        position_ = maximum_;
+        timers_.start(kLoggerDoneTimer, kDoneDelayMs);
+    }
+    if (state_.memoryComplete) {
+        timers_.stop(kAdvanceTimer);
+        timers_.stop(kMemoryTimeoutTimer);
+        position_ = maximum_;
+        timers_.start(kMemoryDoneTimer, kDoneDelayMs);
+    }
+}
+
+void DownloadProgress::timerExpired(int id)
+{
+    switch (id) {
+    case kAdvanceTimer:
+        maximum_ = state_.downloadTotal;
+        position_ = std::clamp(position_ + kAdvanceStep, 0, std::max(maximum_, 0));
+        if (position_ >= maximum_ && modes_.loggerInProgress && !state_.loggerComplete) {
+            timers_.stop(kAdvanceTimer);
+            timers_.start(kLoggerTimeoutTimer, kLoggerTimeoutMs);
+        }
+        break;
+    case kLoggerTimeoutTimer:
+        timers_.stop(id);
+        if (modes_.loggerInProgress && !state_.loggerComplete) {
+            giveUp();
+            state_.loggerComplete = true;
+            modes_.loggerInProgress = false;
+            end(DownloadEnd::TimedOut);
+        }
+        break;
+    case kMemoryTimeoutTimer:
+        timers_.stop(id);
+        if (modes_.memoryInProgress && !state_.memoryComplete) {
+            giveUp();
+            state_.memoryComplete = true;
+            modes_.memoryInProgress = false;
+            state_.downloadTotal = 0;
+            end(DownloadEnd::TimedOut);
+        }
+        break;
+    case kMemoryDoneTimer:
+        timers_.stop(id);
+        end(DownloadEnd::MemoryList);
+        break;
+    case kLoggerDoneTimer:
+        timers_.stop(id);
+        end(state_.downloadTotal > 0 ? DownloadEnd::DataLogger : DownloadEnd::NothingToShow);
+        break;
+    default: break;
+    }
+}
+
+// A time-out: the status line clears and polling starts again.
+void DownloadProgress::giveUp()
+{
+    state_.panelStatusText = kIdleStatus;
+    link_.restartLink();
+    modes_.listening = true;
+}
+
+void DownloadProgress::end(DownloadEnd how)
+{
+    for (int id : {kAdvanceTimer, kLoggerTimeoutTimer, kMemoryTimeoutTimer, kMemoryDoneTimer, kLoggerDoneTimer})
+        timers_.stop(id);
+    started_ = false;
+    if (endHandler_) endHandler_(how);
+}
+
+}  // namespace brivon

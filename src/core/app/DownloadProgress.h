@@ -1,0 +1,64 @@
+#pragma once
+// The "logging..." progress dialog's logic: it advances its bar on a timer
+// while the meter transfers its stored data, notices the end of the transfer
+// at its next paint, and gives up after a time-out, restarting the link and
+// returning to listening.
+
+#include "core/app/DownloadStart.h"
+#include "core/draw/Timers.h"
+#include "core/link/ModeFlags.h"
+#include "core/link/SerialLink.h"
+
+#include <functional>
+
+namespace brivon {
+
+enum class DownloadEnd {
+    TimedOut,     // the dialog closes; nothing arrived in time
+    MemoryList,   // the memory list window opens next
+    DataLogger,   // the data-logger window opens next
+    NothingToShow,  // a finished data-logger transfer without data
+};
+
+class DownloadProgress {
+public:
+    static constexpr int kAdvanceTimer = 1;
+    static constexpr int kLoggerTimeoutTimer = 2;
+    static constexpr int kMemoryTimeoutTimer = 3;
+    static constexpr int kMemoryDoneTimer = 4;
+    static constexpr int kLoggerDoneTimer = 5;
+    static constexpr int kAdvancePeriodMs = 500;
+    static constexpr int kLoggerTimeoutMs = 15000;
+    static constexpr int kMemoryTimeoutMs = 10000;
+    static constexpr int kDoneDelayMs = 200;
+    static constexpr int kAdvanceStep = 158;
+    static constexpr const char* kIdleStatus = "        ";
+
+    DownloadProgress(DownloadState& state, ModeFlags& modes, SerialLink& link, Timers& timers);
+
+    // Called once when the dialog ends, with how it ended.
+    void setEndHandler(std::function<void(DownloadEnd)> handler) { endHandler_ = std::move(handler); }
+
+    // The dialog's paint: starts the bar once a total is known, notices completion.
+    void paint();
+    void timerExpired(int id);
+
+    int position() const { return position_; }
+    int maximum() const { return maximum_; }
+    bool started() const { return started_; }
+
+private:
+    void end(DownloadEnd how);
+    void giveUp();
+
+    DownloadState& state_;
+    ModeFlags& modes_;
+    SerialLink& link_;
+    Timers& timers_;
+    std::function<void(DownloadEnd)> endHandler_;
+    bool started_ = false;
+    int position_ = 0;
+    int maximum_ = 0;
+};
+
+}  // namespace brivon

@@ -1,0 +1,92 @@
+#include "core/app/DownloadProgress.h"
+
+#include "support/FakeSerialPort.h"
+#include "support/FakeTimers.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace brivon {
+namespace {
+
+class DownloadProgressTest : public ::testing::Test {
+protected:
+    DownloadProgressTest()
+    {
+        link.create(1);
+        port.clearLog();
+        progress.setEndHandler([this](DownloadEnd how) { ended = how; });
+        timers.setHandler([this](int id) { progress.timerExpired(id); });
+    }
+
+    testing::FakeSerialPort port;
+    ModeFlags modes;
+    SerialLink link{port, modes};
+    testing::FakeTimers timers;
+    DownloadState state;
+    DownloadProgress progress{state, modes, link, timers};
+    std::optional<DownloadEnd> ended;
+};
+
+TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain)
+{
+    modes = {false, true, false};
+    state.downloadTotal = 2000;
+    state.panelStatusText = "DownLoad";
+    progress.paint();
+    timers.advance(1000);
+    EXPECT_EQ(progress.position(), 2 * DownloadProgress::kAdvanceStep);
+    timers.advance(8999);
+    EXPECT_FALSE(ended);
+    timers.advance(1);
+    EXPECT_EQ(ended, DownloadEnd::TimedOut);
+    EXPECT_TRUE(modes.listening);
+    EXPECT_FALSE(modes.memoryInProgress);
+    EXPECT_EQ(state.downloadTotal, 0);
+    EXPECT_EQ(state.panelStatusText, "        ");
+    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+}
+
+TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
+{
+    modes = {false, false, true};
+    state.downloadTotal = 316;  // full after two steps
+    progress.paint();
+    timers.advance(1000);
+    EXPECT_EQ(progress.position(), 316);
+    timers.advance(14999);
+    EXPECT_FALSE(ended);
+    timers.advance(1);
+    EXPECT_EQ(ended, DownloadEnd::TimedOut);
+    EXPECT_TRUE(modes.listening);
+    EXPECT_FALSE(modes.loggerInProgress);
+    EXPECT_TRUE(state.loggerComplete);
+}
+
+TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
+{
+    modes = {false, true, false};
+    state.downloadTotal = 2000;
+    progress.paint();
+    state.memoryComplete = true;
+    progress.paint();
+    EXPECT_EQ(progress.position(), 2000);
+    timers.advance(DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, DownloadEnd::MemoryList);
+    timers.advance(20000);
+    EXPECT_EQ(testing::hex(port.writtenBytes()), "");
+}
+
+TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
+{
+    modes = {false, false, true};
+    state.downloadTotal = 0;
+    state.loggerComplete = true;
+    progress.paint();
+    timers.advance(DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, DownloadEnd::NothingToShow);
+}
+
+}  // namespace
+}  // namespace brivon
