@@ -1,0 +1,124 @@
+// The whole program against the simulated meter: the real main window with its
+// widgets (offscreen), CMSComm on a pseudo-terminal, scripted prompts, and a
+// configuration folder of its own.
+
+#include "core/app/CommandIds.h"
+#include "meter-sim/PtyMeter.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/realtime/CDTView.h"
+#include "ui/realtime/RealTimeStrip.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace brivon {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kWaitMs = 5000;
+const std::uint8_t kExitCommand[] = {0x87, 0x83, 0x15};
+
+std::string readFile(const QString& path)
+{
+    std::ifstream in(path.toStdString());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class MainFrameOverPty : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(configHome.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
+        PortMap map;
+        map.setPath(1, meter.slavePath());
+        frame = std::make_unique<CMainFrame>(map, Configuration::fromEnvironment(), &prompts);
+        frame->resize(1280, 800);
+        frame->show();
+    }
+    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    QString configFile() const { return configHome.path() + "/brivon/Brivonconfig.ini"; }
+    void trigger(int commandId) { frame->action(commandId)->trigger(); }
+
+    QTemporaryDir configHome;
+    sim::PtyMeter meter;
+    testing::ScriptedPrompts prompts;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->statusPaneText(0) == "COM1: meter connected"; }, kWaitMs));
+    EXPECT_FALSE(frame->action(command_ids::kCom1 + 1)->isEnabled());
+}
+
+TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToSave)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(command_ids::kRun)->isEnabled(); }, kWaitMs));
+    prompts.sampleRates.push_back(1);
+    trigger(command_ids::kRun);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->document().run().sampleCount() >= 2; }, kWaitMs));
+    EXPECT_TRUE(frame->action(command_ids::kStop)->isEnabled());
+    EXPECT_FALSE(frame->view().realTimeStrip().dataNo().isEmpty());
+    EXPECT_FLOAT_EQ(frame->document().run().samples()[0], 1234.0f);
+
+    prompts.onPrompt = [&](const std::string&) {
+        EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms)) << "exit command before the question";
+    };
+    prompts.answers.push_back(Answer::No);
+    frame->close();
+    EXPECT_EQ(prompts.questions(), std::vector<std::string>{"Do you want to save the data before closing?"});
+    const std::string config = readFile(configFile());
+    EXPECT_NE(config.find("COM num=1"), std::string::npos) << config;
+    EXPECT_NE(config.find("Gain=400"), std::string::npos) << config;
+    EXPECT_NE(config.find("Offset=0"), std::string::npos) << config;
+}
+
+TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
+    QTimer::singleShot(0, [&] { trigger(command_ids::kMem); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
+    meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
+}
+
+// SIGTERM, as when the desktop session ends: the program closes like Close,
+// without questions, and the meter hears the exit command.
+TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
+{
+    sim::PtyMeter meter;
+    QTemporaryDir configHome;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", configHome.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(BRIVON_BINARY_DIR "/brivon", {"--port", QString("1=") + meter.slavePath().c_str()});
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_TRUE(meter.received().waitForCount(3, 10s)) << "the program polls";
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(kWaitMs));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms));
+    EXPECT_NE(readFile(configHome.path() + "/brivon/Brivonconfig.ini").find("COM num=1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brivon
