@@ -86,7 +86,7 @@ QFont QtCanvas::toQFont(const draw::Font& font)
 QPen QtCanvas::toQPen(const draw::Pen& pen)
 {
     // Width 0 is the one-pixel cosmetic pen, as it is for the window system.
-    QPen result(toQColor(pen.color), std::max(pen.width, 1));
+    QPen result(toQColor(pen.color), pen.width <= 1 ? 0 : pen.width);
     result.setCosmetic(true);
     result.setCapStyle(Qt::FlatCap);
     result.setJoinStyle(Qt::MiterJoin);

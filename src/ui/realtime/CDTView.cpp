@@ -114,7 +114,11 @@ void CDTView::redrawNow()
 void CDTView::renderCache()
 {
     const graph::GraphSeries s = series();
-    if (cache_.size() != size()) cache_ = QImage(size(), QImage::Format_RGB32);
+    if (cache_.size() != size()) {
+        // The main window's background shows where the graph draws nothing.
+        cache_ = QImage(size(), QImage::Format_RGB32);
+        cache_.fill(QColor(graph::kButtonFace.r, graph::kButtonFace.g, graph::kButtonFace.b));
+    }
     QPainter painter(&cache_);
     const graph::GraphFrame frame = model_.layout(s, {0, 0, width(), height()});
     renderer_.render(painter, frame, s.samples);

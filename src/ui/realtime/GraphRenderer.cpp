@@ -1,6 +1,5 @@
 #include "ui/realtime/GraphRenderer.h"
 
-#include "core/realtime/graph/GraphStyle.h"
 #include "ui/draw/QtCanvas.h"
 
 #include <QPainter>
@@ -28,9 +27,6 @@ void onSurface(QPainter& painter, const draw::Rect& surface, DrawFn draw)
 void GraphRenderer::render(QPainter& painter, const graph::GraphFrame& frame, std::span<const float> samples)
 {
     const graph::GraphGeometry& g = frame.geometry;
-    // The main window's background, never covered by the graph's own surfaces.
-    const auto face = graph::kButtonFace;
-    painter.fillRect(toQRect(g.client), QColor(face.r, face.g, face.b));
     painter.save();
     painter.translate(0, -kToolbarHeight);
     QtCanvas mainWindow(painter);

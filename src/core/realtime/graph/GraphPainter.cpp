@@ -25,6 +25,11 @@ void GraphPainter::paintPlot(draw::Canvas& canvas, const GraphFrame& frame, std:
         const int y = static_cast<int>(j * height * (1.0 / kDivisions));
         canvas.drawLine({0, y}, {width, y}, kGridPen);
     }
+    if (drawsAsColumns(frame)) {
+        buildDataColumns(frame, samples, columns_);
+        for (const auto& column : columns_) canvas.fillRect(column, kDataPen.color);
+        return;
+    }
     buildDataPolyline(frame, samples, points_);
     if (points_.size() >= 2) canvas.drawPolyline(points_, kDataPen);
 }

@@ -21,7 +21,9 @@ public:
     void paintMainWindowBands(draw::Canvas& canvas, const GraphFrame& frame) const;
 
 private:
-    std::vector<draw::Point> points_;  // reused from paint to paint
+    // Reused from paint to paint.
+    std::vector<draw::Point> points_;
+    std::vector<draw::Rect> columns_;
 };
 
 }  // namespace brivon::graph

@@ -60,32 +60,68 @@ struct PolylineCase {
     bool zoomed;
 };
 
-class FastPolyline : public ::testing::TestWithParam<PolylineCase> {};
-
-TEST_P(FastPolyline, CoversTheSamePixelsAsTheNaiveLine)
-{
-    GraphRun run;
-    std::mt19937 random(7);
-    std::normal_distribution<float> noise(0.0f, 25.0f);
-    for (int i = 0; i < GetParam().samples; ++i)
-        run.samples.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.01f) + noise(random)));
-    if (GetParam().zoomed) {
-        ASSERT_TRUE(run.zoom({300, 160}, {950, 600}));
+class FastLine : public ::testing::TestWithParam<PolylineCase> {
+protected:
+    graph::GraphFrame frame()
+    {
+        std::mt19937 random(7);
+        std::normal_distribution<float> noise(0.0f, 25.0f);
+        for (int i = 0; i < GetParam().samples; ++i)
+            run.samples.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.01f) + noise(random)));
+        run.paint();
+        if (GetParam().zoomed) {
+            EXPECT_TRUE(run.zoom({300, 160}, {950, 600}));
+        }
+        return run.paint();
     }
-    const auto frame = run.paint();
 
-    RecordingCanvas canvas;
-    graph::GraphPainter painter;
-    painter.paintPlot(canvas, frame, run.samples);
-    const auto polylines = canvas.all<PolylineOp>();
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines.front().pen, graph::kDataPen);
+    GraphRun run;
+};
+
+TEST_P(FastLine, PolylineCoversTheSamePixelsAsTheNaiveLine)
+{
+    const auto f = frame();
+    std::vector<draw::Point> points;
+    graph::buildDataPolyline(f, run.samples, points);
     // Never more than four points per pixel column.
-    EXPECT_LE(polylines.front().points.size(), 4u * 682);
-    EXPECT_EQ(rasterize(polylines.front().points), naivePixels(frame, run.samples));
+    EXPECT_LE(points.size(), 4u * 682);
+    EXPECT_EQ(rasterize(points), naivePixels(f, run.samples));
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, FastPolyline,
+TEST_P(FastLine, ColumnRunsAreWithinAPixelOfTheNaiveLine)
+{
+    const auto f = frame();
+    if (!graph::drawsAsColumns(f)) GTEST_SKIP() << "samples are wider than a pixel: the line is stroked";
+    std::vector<draw::Rect> columns;
+    graph::buildDataColumns(f, run.samples, columns);
+    Pixels filled;
+    for (const auto& c : columns)
+        for (int y = c.top; y < c.bottom; ++y) filled.insert({c.left, y});
+    const Pixels naive = naivePixels(f, run.samples);
+    for (const auto& p : naive) EXPECT_TRUE(filled.count(p)) << p.first << "," << p.second;
+    for (const auto& [x, y] : filled)
+        EXPECT_TRUE(naive.count({x, y}) || naive.count({x, y - 1}) || naive.count({x, y + 1})) << x << "," << y;
+}
+
+TEST_P(FastLine, PainterFillsColumnsOnlyWhereSamplesAreDenserThanPixels)
+{
+    const auto f = frame();
+    RecordingCanvas canvas;
+    graph::GraphPainter painter;
+    painter.paintPlot(canvas, f, run.samples);
+    const auto polylines = canvas.all<PolylineOp>();
+    const auto fills = canvas.all<FillOp>();
+    if (graph::drawsAsColumns(f)) {
+        EXPECT_TRUE(polylines.empty());
+        EXPECT_LE(fills.size(), 1u + 682);
+        EXPECT_EQ(fills.back().color, graph::kDataPen.color);
+    } else {
+        ASSERT_EQ(polylines.size(), 1u);
+        EXPECT_EQ(polylines.front().pen, graph::kDataPen);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, FastLine,
                          ::testing::Values(PolylineCase{50, false}, PolylineCase{700, false},
                                            PolylineCase{19990, false}, PolylineCase{19990, true},
                                            PolylineCase{300, true}));
