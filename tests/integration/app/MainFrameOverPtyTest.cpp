@@ -3,6 +3,7 @@
 // configuration folder of its own.
 
 #include "core/app/CommandIds.h"
+#include "core/files/GraphFile.h"
 #include "meter-sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/app/CMainFrame.h"
@@ -96,6 +97,32 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
+}
+
+TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
+{
+    const std::vector<float> samples{10.0f, 5000000.0f, 30.0f};
+    GraphFileContents contents;
+    contents.readingCount = 3;
+    contents.samples = samples;
+    contents.gain = 400;
+    contents.start = {2010, 12, 7, 14, 5, 9};
+    contents.samplePeriodSeconds = 2;
+    const QString path = configHome.path() + "/run.AsmDat";
+    std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
+
+    ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
+    const CurrentSet& set = frame->document().currentSet();
+    ASSERT_EQ(set.samples().size(), 3u);
+    EXPECT_EQ(set.samples()[1], 5000000.0f);
+    EXPECT_EQ(set.loadedGain, 400);
+    EXPECT_TRUE(frame->document().view().fileSet);
+
+    const QString foreign = configHome.path() + "/foreign.AsmDat";
+    std::ofstream(foreign.toStdString(), std::ios::binary) << "\x05qv731 and more";
+    EXPECT_FALSE(frame->openGraphFile(foreign.toStdString()));
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Invalid Format!"});
+    EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
 }
 
 // SIGTERM, as when the desktop session ends: the program closes like Close,
