@@ -7,6 +7,8 @@
 #include "meter-sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/panel/CMeterPanel.h"
+#include "ui/panel/PictureButton.h"
 #include "ui/realtime/CDTView.h"
 #include "ui/realtime/RealTimeStrip.h"
 
@@ -97,6 +99,18 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
+}
+
+TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDisplay)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    EXPECT_EQ(frame->panel().display().texts().hold, "    ");
+    PictureButton* hold = frame->panel().button(PanelButtonId::Hold);
+    ASSERT_NE(hold, nullptr);
+    QTest::mouseClick(hold, Qt::LeftButton);
+    const std::uint8_t holdKey[] = {0x87, 0x83, 0xEF};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(holdKey, 0ms); }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->panel().display().texts().hold == "HOLD"; }, kWaitMs));
 }
 
 TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
