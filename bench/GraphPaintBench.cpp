@@ -31,7 +31,7 @@ using namespace brivon;
 
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
-constexpr draw::Rect kClient{0, 0, kViewWidth, kViewHeight};
+constexpr draw::Rect kClient { 0, 0, kViewWidth, kViewHeight };
 constexpr int kDeepestLevel = 99;
 
 // Per-iteration times of each benchmark, in nanoseconds.
@@ -74,21 +74,21 @@ void zoomTo(graph::GraphModel& model, int level)
     const int quarter = plot.width() / 4;
     for (int k = 1; k <= level; ++k) {
         const bool last = k == level;
-        model.startSelection({last ? plot.left + quarter : plot.left, plot.top});
-        model.endSelection({last ? plot.right - quarter : plot.right - 1, plot.bottom});
+        model.startSelection({ last ? plot.left + quarter : plot.left, plot.top });
+        model.endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
         if (!model.zoomToSelection()) throw std::runtime_error("zoom refused at level " + std::to_string(k));
         model.layout(series, kClient);
     }
 }
 
-template <typename Step>
-void timeIterations(benchmark::State& state, const std::string& name, Step step)
+template <typename Step> void timeIterations(benchmark::State& state, const std::string& name, Step step)
 {
     auto& times = timings()[name];
     for (auto _ : state) {
         const auto begin = std::chrono::steady_clock::now();
         step();
-        times.push_back(std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - begin).count());
+        times.push_back(
+            std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - begin).count());
     }
 }
 
@@ -151,8 +151,10 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     const double peer = median(timings()["QCustomPlot"]);
-    auto ratio = [&](int level) { return peer > 0 ? median(timings()["level " + std::to_string(level)]) / peer : 0.0; };
+    auto ratio = [&](int level) {
+        return peer > 0 ? median(timings()["level " + std::to_string(level)]) / peer : 0.0;
+    };
     std::printf("ratio vs QCustomPlot: level 0 %.2f, level 1 %.2f, level 99 %.2f\n", ratio(0), ratio(1),
-                ratio(kDeepestLevel));
+        ratio(kDeepestLevel));
     return 0;
 }

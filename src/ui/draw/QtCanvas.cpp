@@ -18,9 +18,9 @@ struct FaceSubstitute {
     const char* installed;
 };
 constexpr FaceSubstitute kFaceSubstitutes[] = {
-    {"Arial", "Liberation Sans"},
-    {"Narrow Arial", "Liberation Sans Narrow"},
-    {" Narrow Arial", "Liberation Sans Narrow"},
+    { "Arial", "Liberation Sans" },
+    { "Narrow Arial", "Liberation Sans Narrow" },
+    { " Narrow Arial", "Liberation Sans Narrow" },
 };
 
 // A font request of height 0 lets the face choose: the window system's default character height.
@@ -29,14 +29,20 @@ constexpr int kMinWeight = 100;
 constexpr int kMaxWeight = 900;
 
 // Dash patterns of the window system's cosmetic pens, in pen widths.
-const QList<qreal> kDashPattern{18, 6};
-const QList<qreal> kDotPattern{3, 3};
-const QList<qreal> kDashDotPattern{9, 6, 3, 6};
-const QList<qreal> kDashDotDotPattern{9, 3, 3, 3, 3, 3};
+const QList<qreal> kDashPattern { 18, 6 };
+const QList<qreal> kDotPattern { 3, 3 };
+const QList<qreal> kDashDotPattern { 9, 6, 3, 6 };
+const QList<qreal> kDashDotDotPattern { 9, 3, 3, 3, 3, 3 };
 
-QColor toQColor(draw::Color color) { return QColor(color.r, color.g, color.b); }
+QColor toQColor(draw::Color color)
+{
+    return QColor(color.r, color.g, color.b);
+}
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString installedFace(const std::string& face)
 {
@@ -60,7 +66,10 @@ const QImage& resourceImage(std::string_view name)
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {}
+QtCanvas::QtCanvas(QPainter& painter)
+    : painter_(painter)
+{
+}
 
 QFont QtCanvas::toQFont(const draw::Font& font)
 {
@@ -76,8 +85,9 @@ QFont QtCanvas::toQFont(const draw::Font& font)
         const int average = QFontMetrics(result).averageCharWidth();
         if (average > 0) result.setStretch(std::clamp(100 * font.width / average, 1, 4000));
     }
-    result.setWeight(font.weight == 0 ? QFont::Normal
-                                      : static_cast<QFont::Weight>(std::clamp(font.weight, kMinWeight, kMaxWeight)));
+    result.setWeight(font.weight == 0
+            ? QFont::Normal
+            : static_cast<QFont::Weight>(std::clamp(font.weight, kMinWeight, kMaxWeight)));
     result.setItalic(font.italic);
     result.setUnderline(font.underline);
     return result;
@@ -120,8 +130,7 @@ const QFont& QtCanvas::cachedFont(const draw::Font& font) const
     return lastQFont_;
 }
 
-template <typename DrawFn>
-void QtCanvas::withPen(const draw::Pen& pen, DrawFn draw)
+template <typename DrawFn> void QtCanvas::withPen(const draw::Pen& pen, DrawFn draw)
 {
     const QPainter::CompositionMode previousMode = painter_.compositionMode();
     const bool previousAntialiasing = painter_.testRenderHint(QPainter::Antialiasing);
@@ -162,7 +171,8 @@ void QtCanvas::drawPolyline(std::span<const draw::Point> points, const draw::Pen
     withPen(pen, [&] { painter_.drawPolyline(polygon); });
 }
 
-void QtCanvas::drawText(draw::Point at, std::string_view text, const draw::Font& font, const draw::TextStyle& style)
+void QtCanvas::drawText(
+    draw::Point at, std::string_view text, const draw::Font& font, const draw::TextStyle& style)
 {
     const QFont& qfont = cachedFont(font);
     const QFontMetrics metrics(qfont);
@@ -171,7 +181,8 @@ void QtCanvas::drawText(draw::Point at, std::string_view text, const draw::Font&
     int left = at.x;
     if (style.align == draw::TextAlign::Center) left -= width / 2;
     if (style.align == draw::TextAlign::Right) left -= width;
-    if (style.background) painter_.fillRect(QRect(left, at.y, width, metrics.height()), toQColor(*style.background));
+    if (style.background)
+        painter_.fillRect(QRect(left, at.y, width, metrics.height()), toQColor(*style.background));
     painter_.setFont(qfont);
     painter_.setPen(toQColor(style.color));
     painter_.drawText(QPoint(left, at.y + metrics.ascent()), qtext);

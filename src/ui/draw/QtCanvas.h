@@ -19,8 +19,8 @@ public:
     void drawRect(const draw::Rect& rect, const draw::Pen& pen) override;
     void drawLine(draw::Point from, draw::Point to, const draw::Pen& pen) override;
     void drawPolyline(std::span<const draw::Point> points, const draw::Pen& pen) override;
-    void drawText(draw::Point at, std::string_view text, const draw::Font& font,
-                  const draw::TextStyle& style) override;
+    void drawText(
+        draw::Point at, std::string_view text, const draw::Font& font, const draw::TextStyle& style) override;
     void drawImage(draw::Point at, std::string_view imageName) override;
     int textWidth(std::string_view text, const draw::Font& font) const override;
 
@@ -32,8 +32,7 @@ public:
 private:
     const QFont& cachedFont(const draw::Font& font) const;
     // Draws with the pen's raster operation, restoring the painter's afterwards.
-    template <typename DrawFn>
-    void withPen(const draw::Pen& pen, DrawFn draw);
+    template <typename DrawFn> void withPen(const draw::Pen& pen, DrawFn draw);
 
     QPainter& painter_;
     mutable draw::Font lastFont_;

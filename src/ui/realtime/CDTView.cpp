@@ -17,25 +17,31 @@
 namespace brivon::ui {
 namespace {
 
-QRect toQRect(const draw::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
+QRect toQRect(const draw::Rect& r)
+{
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+QString toQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 draw::Point toPoint(const QPointF& position)
 {
     const QPoint p = position.toPoint();
-    return {p.x(), p.y()};
+    return { p.x(), p.y() };
 }
 
 }  // namespace
 
 CDTView::CDTView(const Clock& clock, QWidget* parent)
-    : QWidget(parent),
-      clock_(clock),
-      model_(clock),
-      realTimeStrip_(new RealTimeStrip(this)),
-      statisticsStrip_(new StatisticsStrip(this)),
-      spacerStrip_(new QWidget(this)),
-      scrollStrip_(new ScrollStrip(this)),
-      rubberBand_(new QRubberBand(QRubberBand::Rectangle, this))
+    : QWidget(parent)
+    , clock_(clock)
+    , model_(clock)
+    , realTimeStrip_(new RealTimeStrip(this))
+    , statisticsStrip_(new StatisticsStrip(this))
+    , spacerStrip_(new QWidget(this))
+    , scrollStrip_(new ScrollStrip(this))
+    , rubberBand_(new QRubberBand(QRubberBand::Rectangle, this))
 {
     // The graph covers the whole view from its cache: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,7 +86,10 @@ void CDTView::setSamplePeriod(int samplePeriodMs)
     update();
 }
 
-void CDTView::updateGraph() { invalidateGraph(false); }
+void CDTView::updateGraph()
+{
+    invalidateGraph(false);
+}
 
 void CDTView::plotNewSample()
 {
@@ -96,7 +105,10 @@ void CDTView::undoZoom()
     emit zoomChanged(false);
 }
 
-graph::GraphSeries CDTView::series() const { return source_ ? source_() : graph::GraphSeries{}; }
+graph::GraphSeries CDTView::series() const
+{
+    return source_ ? source_() : graph::GraphSeries {};
+}
 
 void CDTView::invalidateGraph(bool keepCursor)
 {
@@ -120,7 +132,7 @@ void CDTView::renderCache()
         cache_.fill(QColor(graph::kButtonFace.r, graph::kButtonFace.g, graph::kButtonFace.b));
     }
     QPainter painter(&cache_);
-    const graph::GraphFrame frame = model_.layout(s, {0, 0, width(), height()});
+    const graph::GraphFrame frame = model_.layout(s, { 0, 0, width(), height() });
     renderer_.render(painter, frame, s.samples);
     cacheValid_ = true;
     // A redraw for a new sample keeps the cursor; any other one removes it until the mouse moves.
@@ -134,7 +146,10 @@ void CDTView::renderCache()
     refreshStrips(s);
 }
 
-void CDTView::refreshStrips(const graph::GraphSeries& s) { statisticsStrip_->setStatistics(s.statistics); }
+void CDTView::refreshStrips(const graph::GraphSeries& s)
+{
+    statisticsStrip_->setStatistics(s.statistics);
+}
 
 void CDTView::applyScrollBar(const graph::GraphFrame& frame)
 {
@@ -168,7 +183,7 @@ void CDTView::drawCursor(QPainter& painter) const
     {
         QPainter overlayPainter(&overlay);
         QtCanvas canvas(overlayPainter);
-        canvas.drawLine({0, 0}, {0, column.height() - 1}, graph::kCursorPen);
+        canvas.drawLine({ 0, 0 }, { 0, column.height() - 1 }, graph::kCursorPen);
     }
     painter.drawImage(column.topLeft(), overlay);
 }
@@ -191,8 +206,8 @@ void CDTView::resizeEvent(QResizeEvent* event)
 void CDTView::layoutStrips()
 {
     // The layout is that of the main window's client area, which reaches over the toolbar and the status bar.
-    const graph::StripPlacement placement =
-        graph::placeStrips({0, -kToolbarHeight, width(), height() + kStatusBarHeight});
+    const graph::StripPlacement placement
+        = graph::placeStrips({ 0, -kToolbarHeight, width(), height() + kStatusBarHeight });
     auto place = [](QWidget* strip, const draw::Rect& rect) {
         strip->setGeometry(toQRect(rect));
         strip->raise();
@@ -228,7 +243,7 @@ void CDTView::mouseMoveEvent(QMouseEvent* event)
     const graph::GraphSeries s = series();
     if (s.count() == 0) return;
     ensureLaidOut();
-    const draw::Point point = model_.geometry().clampToPlot({lastPointer_.x(), lastPointer_.y()});
+    const draw::Point point = model_.geometry().clampToPlot({ lastPointer_.x(), lastPointer_.y() });
     moveCursor(point.x);
     if (const auto readout = graph::readoutAt(s, model_.nearestSample(point.x), clock_))
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
@@ -268,7 +283,8 @@ void CDTView::endDrag()
 
 void CDTView::watchDrag()
 {
-    if (!dragging_ || !graph::dragLeftGraph({lastPointer_.x(), lastPointer_.y()}, model_.geometry())) return;
+    if (!dragging_ || !graph::dragLeftGraph({ lastPointer_.x(), lastPointer_.y() }, model_.geometry()))
+        return;
     endDrag();
     redrawNow();
 }

@@ -7,11 +7,13 @@
 namespace brivon::ui {
 namespace {
 
-QRect toQRect(const draw::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+QRect toQRect(const draw::Rect& r)
+{
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
 // Runs `draw` with the painter's origin at the surface's top left and clipped to it.
-template <typename DrawFn>
-void onSurface(QPainter& painter, const draw::Rect& surface, DrawFn draw)
+template <typename DrawFn> void onSurface(QPainter& painter, const draw::Rect& surface, DrawFn draw)
 {
     if (surface.width() <= 0 || surface.height() <= 0) return;
     painter.save();

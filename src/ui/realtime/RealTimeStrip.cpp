@@ -32,12 +32,12 @@ QLineEdit* makeStripField(QWidget* parent, const char* name)
 }
 
 RealTimeStrip::RealTimeStrip(QWidget* parent)
-    : QWidget(parent),
-      startTime_(makeStripField(this, "startTime")),
-      dataNo_(makeStripField(this, "dataNo")),
-      battery_(makeStripField(this, "voltageStage")),
-      sampleRate_(makeStripField(this, "sampleRate")),
-      yAxis_(new QPushButton(QStringLiteral("Y Axis"), this))
+    : QWidget(parent)
+    , startTime_(makeStripField(this, "startTime"))
+    , dataNo_(makeStripField(this, "dataNo"))
+    , battery_(makeStripField(this, "voltageStage"))
+    , sampleRate_(makeStripField(this, "sampleRate"))
+    , yAxis_(new QPushButton(QStringLiteral("Y Axis"), this))
 {
     setFont(QtCanvas::toQFont(kStripFont));
     paintStripBackground(*this, kStripBackground);
@@ -63,13 +63,37 @@ RealTimeStrip::RealTimeStrip(QWidget* parent)
     connect(yAxis_, &QPushButton::clicked, this, &RealTimeStrip::yAxisClicked);
 }
 
-void RealTimeStrip::setStartTime(const QString& text) { startTime_->setText(text); }
-void RealTimeStrip::setDataNo(const QString& text) { dataNo_->setText(text); }
-void RealTimeStrip::setBatteryState(const QString& text) { battery_->setText(text); }
-void RealTimeStrip::setSampleRate(const QString& text) { sampleRate_->setText(text); }
-QString RealTimeStrip::startTime() const { return startTime_->text(); }
-QString RealTimeStrip::dataNo() const { return dataNo_->text(); }
-QString RealTimeStrip::batteryState() const { return battery_->text(); }
-QString RealTimeStrip::sampleRate() const { return sampleRate_->text(); }
+void RealTimeStrip::setStartTime(const QString& text)
+{
+    startTime_->setText(text);
+}
+void RealTimeStrip::setDataNo(const QString& text)
+{
+    dataNo_->setText(text);
+}
+void RealTimeStrip::setBatteryState(const QString& text)
+{
+    battery_->setText(text);
+}
+void RealTimeStrip::setSampleRate(const QString& text)
+{
+    sampleRate_->setText(text);
+}
+QString RealTimeStrip::startTime() const
+{
+    return startTime_->text();
+}
+QString RealTimeStrip::dataNo() const
+{
+    return dataNo_->text();
+}
+QString RealTimeStrip::batteryState() const
+{
+    return battery_->text();
+}
+QString RealTimeStrip::sampleRate() const
+{
+    return sampleRate_->text();
+}
 
 }  // namespace brivon::ui

@@ -17,7 +17,7 @@ public:
     void setStartTime(const QString& text);
     void setDataNo(const QString& text);
     void setBatteryState(const QString& text);  // "Low" or "Normal"
-    void setSampleRate(const QString& text);    // whole seconds
+    void setSampleRate(const QString& text);  // whole seconds
 
     QString startTime() const;
     QString dataNo() const;

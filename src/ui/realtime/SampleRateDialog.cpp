@@ -18,7 +18,9 @@ constexpr int kMillisecondsPerSecond = 1000;
 
 }  // namespace
 
-SampleRateDialog::SampleRateDialog(QWidget* parent) : QDialog(parent), seconds_(new QLineEdit(this))
+SampleRateDialog::SampleRateDialog(QWidget* parent)
+    : QDialog(parent)
+    , seconds_(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Sample Rate Setup"));
     const QFont font = QtCanvas::toQFont(kSampleRateDialogFont);
@@ -27,7 +29,8 @@ SampleRateDialog::SampleRateDialog(QWidget* parent) : QDialog(parent), seconds_(
     auto* label = new QLabel(QStringLiteral("Sample Rate"), this);
     auto* unit = new QLabel(QStringLiteral("Sec"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(unit), static_cast<QWidget*>(ok)})
+    for (QWidget* widget :
+        { static_cast<QWidget*>(label), static_cast<QWidget*>(unit), static_cast<QWidget*>(ok) })
         widget->setFont(font);
     ok->setDefault(true);
     auto* row = new QHBoxLayout;
@@ -52,7 +55,10 @@ int SampleRateDialog::periodMs() const
     return graph::samplePeriodMsFromSeconds(seconds_->text().toInt());
 }
 
-QString SampleRateDialog::sampleRateText() const { return QString::number(periodMs() / kMillisecondsPerSecond); }
+QString SampleRateDialog::sampleRateText() const
+{
+    return QString::number(periodMs() / kMillisecondsPerSecond);
+}
 
 std::optional<int> SampleRateDialog::ask(QWidget* parent, int currentPeriodMs)
 {

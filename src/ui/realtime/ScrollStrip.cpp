@@ -8,7 +8,9 @@
 
 namespace brivon::ui {
 
-ScrollStrip::ScrollStrip(QWidget* parent) : QWidget(parent), bar_(new QScrollBar(Qt::Horizontal, this))
+ScrollStrip::ScrollStrip(QWidget* parent)
+    : QWidget(parent)
+    , bar_(new QScrollBar(Qt::Horizontal, this))
 {
     paintStripBackground(*this, kScrollStripBackground);
     bar_->setObjectName(QStringLiteral("graphScrollBar"));
@@ -34,6 +36,9 @@ void ScrollStrip::setPosition(int position)
     bar_->setValue(position);
 }
 
-void ScrollStrip::disableScrolling() { bar_->setEnabled(false); }
+void ScrollStrip::disableScrolling()
+{
+    bar_->setEnabled(false);
+}
 
 }  // namespace brivon::ui

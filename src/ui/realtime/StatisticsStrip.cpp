@@ -11,12 +11,12 @@
 namespace brivon::ui {
 
 StatisticsStrip::StatisticsStrip(QWidget* parent)
-    : QWidget(parent),
-      maximum_(makeStripField(this, "maximum")),
-      maximumTime_(makeStripField(this, "maximumTime")),
-      minimum_(makeStripField(this, "minimum")),
-      minimumTime_(makeStripField(this, "minimumTime")),
-      average_(makeStripField(this, "average"))
+    : QWidget(parent)
+    , maximum_(makeStripField(this, "maximum"))
+    , maximumTime_(makeStripField(this, "maximumTime"))
+    , minimum_(makeStripField(this, "minimum"))
+    , minimumTime_(makeStripField(this, "minimumTime"))
+    , average_(makeStripField(this, "average"))
 {
     setFont(QtCanvas::toQFont(kStripFont));
     paintStripBackground(*this, kStripBackground);
@@ -45,8 +45,8 @@ void StatisticsStrip::setStatistics(const graph::StatisticsTexts& texts)
 
 graph::StatisticsTexts StatisticsStrip::statistics() const
 {
-    return {maximum_->text().toStdString(), maximumTime_->text().toStdString(), minimum_->text().toStdString(),
-            minimumTime_->text().toStdString(), average_->text().toStdString()};
+    return { maximum_->text().toStdString(), maximumTime_->text().toStdString(),
+        minimum_->text().toStdString(), minimumTime_->text().toStdString(), average_->text().toStdString() };
 }
 
 }  // namespace brivon::ui

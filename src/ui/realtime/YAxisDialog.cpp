@@ -30,9 +30,9 @@ std::optional<int> chosenIndex(const QComboBox& list)
 }  // namespace
 
 YAxisDialog::YAxisDialog(QWidget* parent)
-    : QDialog(parent),
-      offset_(choiceList(this, graph::kOffsetChoices, "offset")),
-      gain_(choiceList(this, graph::kGainChoices, "gain"))
+    : QDialog(parent)
+    , offset_(choiceList(this, graph::kOffsetChoices, "offset"))
+    , gain_(choiceList(this, graph::kGainChoices, "gain"))
 {
     setWindowTitle(QStringLiteral("Y OFFSET And Y GAINS Setup"));
     const QFont font = QtCanvas::toQFont(kYAxisDialogFont);
@@ -40,8 +40,8 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     auto* offsetLabel = new QLabel(QStringLiteral("Y OFFSET(DIV)"), this);
     auto* gainLabel = new QLabel(QStringLiteral("Y GAINS/DIV"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    for (QWidget* widget : {static_cast<QWidget*>(offsetLabel), static_cast<QWidget*>(gainLabel),
-                            static_cast<QWidget*>(ok)})
+    for (QWidget* widget :
+        { static_cast<QWidget*>(offsetLabel), static_cast<QWidget*>(gainLabel), static_cast<QWidget*>(ok) })
         widget->setFont(font);
     ok->setDefault(true);
     form->addRow(offsetLabel, offset_);

@@ -8,8 +8,8 @@
 #include "ui/realtime/YAxisDialog.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +27,8 @@ class GraphView : public ::testing::Test {
 protected:
     GraphView()
     {
-        for (int i = 0; i < 500; ++i) samples.push_back(static_cast<float>(100 + i % 200));
+        for (int i = 0; i < 500; ++i)
+            samples.push_back(static_cast<float>(100 + i % 200));
         view.setSeriesSource([this] {
             graph::GraphSeries s;
             s.samples = samples;
@@ -50,16 +51,16 @@ protected:
         QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
     }
 
-    testing::FixedClock clock{kStart};
+    testing::FixedClock clock { kStart };
     std::vector<float> samples;
-    graph::StatisticsTexts statistics{"300.00  Lux", "14:05:10", "100.00  Lux", "14:05:09", "200.00  Lux"};
-    ui::CDTView view{clock};
+    graph::StatisticsTexts statistics { "300.00  Lux", "14:05:10", "100.00  Lux", "14:05:09", "200.00  Lux" };
+    ui::CDTView view { clock };
 };
 
 TEST_F(GraphView, AMouseDragCreatesAZoomLevel)
 {
     QSignalSpy zoomed(&view, &ui::CDTView::zoomChanged);
-    drag({400, 200}, {600, 450});
+    drag({ 400, 200 }, { 600, 450 });
     EXPECT_TRUE(view.isZoomed());
     EXPECT_EQ(view.model().level(), 1);
     ASSERT_EQ(zoomed.count(), 1);
@@ -73,16 +74,16 @@ TEST_F(GraphView, AMouseDragCreatesAZoomLevel)
 
 TEST_F(GraphView, AClickWithoutMovingZoomsNothing)
 {
-    QTest::mouseClick(&view, Qt::LeftButton, {}, {500, 300});
+    QTest::mouseClick(&view, Qt::LeftButton, {}, { 500, 300 });
     EXPECT_FALSE(view.isZoomed());
     EXPECT_FALSE(view.isDragActive());
 }
 
 TEST_F(GraphView, UndoZoomReturnsToTheWholeRunAndDisablesScrolling)
 {
-    drag({400, 200}, {800, 450});
-    drag({400, 200}, {800, 450});
-    drag({400, 200}, {800, 450});
+    drag({ 400, 200 }, { 800, 450 });
+    drag({ 400, 200 }, { 800, 450 });
+    drag({ 400, 200 }, { 800, 450 });
     ASSERT_EQ(view.model().level(), 3);
     view.undoZoom();
     EXPECT_FALSE(view.isZoomed());
@@ -91,7 +92,7 @@ TEST_F(GraphView, UndoZoomReturnsToTheWholeRunAndDisablesScrolling)
 
 TEST_F(GraphView, ScrollingMovesTheZoomedView)
 {
-    drag({400, 200}, {600, 450});
+    drag({ 400, 200 }, { 600, 450 });
     view.scrollStrip().scrollBar().setValue(30);
     EXPECT_EQ(view.model().scrollPosition(), 30);
     view.scrollStrip().scrollBar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -101,7 +102,7 @@ TEST_F(GraphView, ScrollingMovesTheZoomedView)
 TEST_F(GraphView, MovingOverThePlotReadsOutTheNearestSample)
 {
     QSignalSpy readout(&view, &ui::CDTView::readoutChanged);
-    QTest::mouseMove(&view, {294, 300});
+    QTest::mouseMove(&view, { 294, 300 });
     ASSERT_GE(readout.count(), 1);
     EXPECT_EQ(readout.back().at(0).toString(), QStringLiteral("time:14:05:09"));
     EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:100.00Lux"));
@@ -109,10 +110,11 @@ TEST_F(GraphView, MovingOverThePlotReadsOutTheNearestSample)
 
 TEST_F(GraphView, TheCursorShowsWhiteOnTheBlackPlot)
 {
-    QTest::mouseMove(&view, {700, 300});
+    QTest::mouseMove(&view, { 700, 300 });
     const QImage shot = view.grab().toImage();
     int white = 0;
-    for (int y = 151; y < 160; ++y) white += shot.pixelColor(700, y) == QColor(Qt::white);
+    for (int y = 151; y < 160; ++y)
+        white += shot.pixelColor(700, y) == QColor(Qt::white);
     EXPECT_GT(white, 0);
     EXPECT_LT(white, 9);  // dotted
     EXPECT_EQ(shot.pixelColor(702, 152), QColor(Qt::black));
@@ -120,11 +122,11 @@ TEST_F(GraphView, TheCursorShowsWhiteOnTheBlackPlot)
 
 TEST_F(GraphView, DraggingFarOutOfThePlotCancelsTheDrag)
 {
-    QTest::mousePress(&view, Qt::LeftButton, {}, {400, 200});
-    QTest::mouseMove(&view, {500, 300});
-    QTest::mouseMove(&view, {500, 700});  // at or below client bottom - 130
+    QTest::mousePress(&view, Qt::LeftButton, {}, { 400, 200 });
+    QTest::mouseMove(&view, { 500, 300 });
+    QTest::mouseMove(&view, { 500, 700 });  // at or below client bottom - 130
     QTest::qWait(50);
-    QTest::mouseRelease(&view, Qt::LeftButton, {}, {500, 700});
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, { 500, 700 });
     EXPECT_FALSE(view.isZoomed());
     EXPECT_FALSE(view.isDragActive());
 }
@@ -134,9 +136,10 @@ TEST_F(GraphView, StripsShowTheTextsTheyAreGiven)
     view.realTimeStrip().setStartTime(QStringLiteral("07/12/10 14:05:09"));
     view.realTimeStrip().setDataNo(QStringLiteral("500"));
     view.realTimeStrip().setBatteryState(QStringLiteral("Normal"));
-    EXPECT_EQ(view.realTimeStrip().findChild<QLineEdit*>(QStringLiteral("dataNo"))->text(), QStringLiteral("500"));
+    EXPECT_EQ(
+        view.realTimeStrip().findChild<QLineEdit*>(QStringLiteral("dataNo"))->text(), QStringLiteral("500"));
     EXPECT_EQ(view.statisticsStrip().findChild<QLineEdit*>(QStringLiteral("maximum"))->text(),
-              QStringLiteral("300.00  Lux"));
+        QStringLiteral("300.00  Lux"));
     EXPECT_EQ(view.statisticsStrip().statistics().average, "200.00  Lux");
     EXPECT_TRUE(view.realTimeStrip().isVisible());
     EXPECT_EQ(view.realTimeStrip().geometry(), QRect(228, 0, 1024 - 230, 120));
@@ -156,10 +159,10 @@ TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({400, 4}), (graph::YAxisSetting{400, 4}));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({400, 4}), (graph::YAxisSetting{4000, 2}));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)
@@ -169,7 +172,7 @@ TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)
     EXPECT_EQ(dialog.secondsEdit().text(), QStringLiteral("1"));
     dialog.setCurrentPeriodMs(5000);
     EXPECT_EQ(dialog.secondsEdit().text(), QStringLiteral("5"));
-    for (const char* typed : {"0", "-3"}) {
+    for (const char* typed : { "0", "-3" }) {
         dialog.secondsEdit().clear();
         QTest::keyClicks(&dialog.secondsEdit(), QString::fromLatin1(typed));
         EXPECT_EQ(dialog.periodMs(), 1000) << typed;

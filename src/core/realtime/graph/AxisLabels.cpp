@@ -32,14 +32,14 @@ double cutLabel(double value, bool large)
 
 AxisLabels levelZeroLabels(int yGain, int yOffset)
 {
-    AxisLabels labels{};
+    AxisLabels labels {};
     for (int j = 0; j < kLabelCount; ++j)
         labels[j] = static_cast<float>(static_cast<double>(j + yOffset) * static_cast<double>(yGain));
     return labels;
 }
 
-AxisLabels selectedLabels(const AxisLabels& parent, double selectionTop, double selectionBottom, int height,
-                          double bottomGap)
+AxisLabels selectedLabels(
+    const AxisLabels& parent, double selectionTop, double selectionBottom, int height, double bottomGap)
 {
     const double low = parent.front();
     const double span = static_cast<double>(parent.back()) - low;
@@ -48,8 +48,9 @@ AxisLabels selectedLabels(const AxisLabels& parent, double selectionTop, double 
     const bool large = a >= units::kKiloThreshold;
     a = cutLabel(a, large);
     b = cutLabel(b, large);
-    AxisLabels labels{};
-    for (int j = 0; j < kLabelCount; ++j) labels[j] = static_cast<float>(a + (b - a) * j);
+    AxisLabels labels {};
+    for (int j = 0; j < kLabelCount; ++j)
+        labels[j] = static_cast<float>(a + (b - a) * j);
     return labels;
 }
 
@@ -61,7 +62,9 @@ std::string labelText(float value)
 
 int labelTextX(float value)
 {
-    const int columns = value < kOneDigit ? kOneDigitColumns : value < kTwoDigits ? kTwoDigitColumns : kWideColumns;
+    const int columns = value < kOneDigit ? kOneDigitColumns
+        : value < kTwoDigits              ? kTwoDigitColumns
+                                          : kWideColumns;
     return static_cast<int>(columns * kLabelCharPitch + kLabelTextIndent);
 }
 

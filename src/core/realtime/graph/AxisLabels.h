@@ -16,8 +16,8 @@ AxisLabels levelZeroLabels(int yGain, int yOffset);
 // The labels of the level that a selection creates: `topFraction` and
 // `bottomFraction` are the selection's y as fractions of the plot, `height` is
 // H and `bottomGap` the distance from the selection's bottom to the plot's last row.
-AxisLabels selectedLabels(const AxisLabels& parent, double selectionTop, double selectionBottom, int height,
-                          double bottomGap);
+AxisLabels selectedLabels(
+    const AxisLabels& parent, double selectionTop, double selectionBottom, int height, double bottomGap);
 
 // "%.2f", or "%.2fk" of the value in thousands from 1000 on.
 std::string labelText(float value);

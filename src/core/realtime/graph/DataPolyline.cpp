@@ -8,7 +8,10 @@ namespace {
 // Collects the points of one pixel column and emits the few that draw it.
 class ColumnReducer {
 public:
-    explicit ColumnReducer(std::vector<draw::Point>& out) : out_(out) {}
+    explicit ColumnReducer(std::vector<draw::Point>& out)
+        : out_(out)
+    {
+    }
 
     void add(draw::Point p)
     {
@@ -42,7 +45,7 @@ public:
 private:
     void emit(int y)
     {
-        const draw::Point p{x_, y};
+        const draw::Point p { x_, y };
         if (out_.empty() || !(out_.back() == p)) out_.push_back(p);
     }
 
@@ -59,7 +62,10 @@ private:
 // columns is split at its middle row.
 class ColumnRuns {
 public:
-    explicit ColumnRuns(std::vector<draw::Rect>& out) : out_(out) {}
+    explicit ColumnRuns(std::vector<draw::Rect>& out)
+        : out_(out)
+    {
+    }
 
     void add(draw::Point p)
     {
@@ -80,7 +86,7 @@ public:
 
     void flush()
     {
-        if (open_) out_.push_back({x_, low_, x_ + 1, high_ + 1});
+        if (open_) out_.push_back({ x_, low_, x_ + 1, high_ + 1 });
         open_ = false;
     }
 
@@ -108,15 +114,19 @@ void forEachPoint(const GraphFrame& frame, std::span<const float> samples, AddFn
     if (line.empty() || line.first < 0 || static_cast<std::size_t>(line.last) >= samples.size()) return;
     const YMapping mapping(frame.map.labels, frame.geometry.height(), frame.footCandles);
     for (int i = line.first; i <= line.last; ++i)
-        add(draw::Point{toPixel(frame.map.xOf(static_cast<double>(line.shift) + i)),
-                        toPixel(mapping.yOf(samples[static_cast<std::size_t>(i)]))});
+        add(draw::Point { toPixel(frame.map.xOf(static_cast<double>(line.shift) + i)),
+            toPixel(mapping.yOf(samples[static_cast<std::size_t>(i)])) });
 }
 
 }  // namespace
 
-bool drawsAsColumns(const GraphFrame& frame) { return frame.map.pitch > 0 && frame.map.pitch <= 1; }
+bool drawsAsColumns(const GraphFrame& frame)
+{
+    return frame.map.pitch > 0 && frame.map.pitch <= 1;
+}
 
-void buildDataColumns(const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Rect>& columns)
+void buildDataColumns(
+    const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Rect>& columns)
 {
     columns.clear();
     ColumnRuns runs(columns);
@@ -124,7 +134,8 @@ void buildDataColumns(const GraphFrame& frame, std::span<const float> samples, s
     runs.flush();
 }
 
-void buildDataPolyline(const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Point>& points)
+void buildDataPolyline(
+    const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Point>& points)
 {
     points.clear();
     ColumnReducer reducer(points);

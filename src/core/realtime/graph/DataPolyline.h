@@ -1,7 +1,8 @@
 #pragma once
-// The red line of the samples, in work bounded by the plot's pixel columns: where several consecutive samples fall into one
-// column, the column keeps its first, lowest, highest and last point. That
-// covers exactly the pixels the sample-by-sample line covers.
+// The red line of the samples, in work bounded by the plot's pixel columns.
+// As a polyline: where several consecutive samples fall into one column, the
+// column keeps its first, lowest, highest and last point, which covers exactly
+// the pixels the sample-by-sample line covers.
 
 #include "core/draw/Canvas.h"
 #include "core/realtime/graph/GraphFrame.h"
@@ -12,7 +13,8 @@
 namespace brivon::graph {
 
 // Replaces `points` with the polyline of `frame.line` over `samples`.
-void buildDataPolyline(const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Point>& points);
+void buildDataPolyline(
+    const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Point>& points);
 
 // Where samples are denser than pixels, every column the line crosses is one
 // unbroken vertical run: its own points and half of each segment to the
@@ -20,6 +22,7 @@ void buildDataPolyline(const GraphFrame& frame, std::span<const float> samples, 
 // the cost of stroking it, within a pixel of the stroked line.
 bool drawsAsColumns(const GraphFrame& frame);
 // Replaces `columns` with the one-pixel-wide runs of `frame.line` over `samples`.
-void buildDataColumns(const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Rect>& columns);
+void buildDataColumns(
+    const GraphFrame& frame, std::span<const float> samples, std::vector<draw::Rect>& columns);
 
 }  // namespace brivon::graph

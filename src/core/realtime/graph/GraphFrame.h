@@ -38,8 +38,8 @@ struct GraphFrame {
     bool footCandles = false;
     bool zoomed = false;
     bool compressed = false;  // the axis was compressed by this paint
-    LevelMap map;             // the current level
-    std::vector<int> gridX;   // vertical grid lines, in plot pixels
+    LevelMap map;  // the current level
+    std::vector<int> gridX;  // vertical grid lines, in plot pixels
     std::vector<TimeLabel> timeLabels;
     std::array<std::string, kLabelCount> yLabels;
     DataLine line;

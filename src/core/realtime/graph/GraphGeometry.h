@@ -7,7 +7,7 @@ namespace brivon::graph {
 
 struct GraphGeometry {
     draw::Rect client;
-    draw::Rect plot;        // the plot bitmap, bitmapHeight() tall
+    draw::Rect plot;  // the plot bitmap, bitmapHeight() tall
     draw::Rect labelStrip;  // the Y labels, left of the plot
     draw::Rect rightStrip;
     // On the main window's client area, in the view's numbers.
@@ -17,9 +17,9 @@ struct GraphGeometry {
 
     static GraphGeometry fromClient(const draw::Rect& client);
 
-    int width() const { return plot.width(); }           // W
+    int width() const { return plot.width(); }  // W
     int bitmapHeight() const { return plot.height(); }
-    int height() const { return plot.height() - 1; }     // H: all Y mapping uses it
+    int height() const { return plot.height() - 1; }  // H: all Y mapping uses it
     // Nothing can be plotted into a plot without area.
     bool drawable() const { return width() > 0 && height() > 0; }
     // The clamped point inside the plot rectangle (both edges included).

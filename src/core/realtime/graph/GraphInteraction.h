@@ -16,9 +16,9 @@ inline constexpr int kWatchdogMs = 2000;
 
 inline bool dragLeftGraph(draw::Point pointer, const GraphGeometry& g)
 {
-    return pointer.y <= g.plot.top - kDragAbovePlot || pointer.x <= g.plot.left - kDragLeftOfPlot ||
-           pointer.x >= g.client.right - kDragClientRightMargin ||
-           pointer.y >= g.client.bottom - kDragClientBottomMargin;
+    return pointer.y <= g.plot.top - kDragAbovePlot || pointer.x <= g.plot.left - kDragLeftOfPlot
+        || pointer.x >= g.client.right - kDragClientRightMargin
+        || pointer.y >= g.client.bottom - kDragClientBottomMargin;
 }
 
 // The view's state the command update rules read.
@@ -44,7 +44,7 @@ struct GraphCommandEnables {
 inline GraphCommandEnables commandEnables(const GraphCommandState& s)
 {
     const bool hasSamples = s.sampleCount >= 1;
-    return {s.idleFrame, s.idleFrame, s.runFlag, hasSamples, hasSamples, s.zoomed, !s.loggerWindowOpen};
+    return { s.idleFrame, s.idleFrame, s.runFlag, hasSamples, hasSamples, s.zoomed, !s.loggerWindowOpen };
 }
 
 }  // namespace brivon::graph

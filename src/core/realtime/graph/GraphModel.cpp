@@ -35,11 +35,13 @@ GraphFrame GraphModel::layout(const GraphSeries& series, const draw::Rect& clien
     map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
     frame.map = map_;
     frame.zoomed = zoom_.zoomed();
-    for (int j = 0; j < kLabelCount; ++j) frame.yLabels[j] = labelText(map_.labels[j]);
+    for (int j = 0; j < kLabelCount; ++j)
+        frame.yLabels[j] = labelText(map_.labels[j]);
     if (!geometry_.drawable()) return frame;
 
     if (frame.sampleCount == 0)
-        for (int i = 0; i < kEmptyRunGridLines; ++i) frame.gridX.push_back(toPixel(i * width * (1.0 / kGridColumns)));
+        for (int i = 0; i < kEmptyRunGridLines; ++i)
+            frame.gridX.push_back(toPixel(i * width * (1.0 / kGridColumns)));
     if (frame.zoomed)
         placeZoomed(frame, series);
     else if (frame.sampleCount > 0)
@@ -53,16 +55,17 @@ void GraphModel::placeAutoScale(GraphFrame& frame, const GraphSeries& series) co
     const int plotLeft = geometry_.plot.left;
     // The grid falls on whole samples, n samples apart.
     const int n = toPixel((geometry_.width() / kGridColumns) / static_cast<double>(pitch));
-    for (int i = 0; i < kAutoScaleGridLines; ++i) frame.gridX.push_back(toPixel(static_cast<float>(i * n) * pitch));
+    for (int i = 0; i < kAutoScaleGridLines; ++i)
+        frame.gridX.push_back(toPixel(static_cast<float>(i * n) * pitch));
 
     const TimeValue period = series.samplePeriodSeconds();
     for (int k = kAutoScaleTimeLabels - 1; k >= 1; --k) {
         const int gridLine = k * kTimeLabelGridStep;
-        frame.timeLabels.push_back({toPixel(static_cast<double>(n * pitch * gridLine) + plotLeft),
-                                    timeText(series.startTime + n * period * gridLine)});
+        frame.timeLabels.push_back({ toPixel(static_cast<double>(n * pitch * gridLine) + plotLeft),
+            timeText(series.startTime + n * period * gridLine) });
     }
-    frame.timeLabels.push_back({plotLeft + kFirstTimeLabelIndent, timeText(series.startTime)});
-    if (frame.sampleCount >= 2) frame.line = {0, frame.sampleCount - 1, 0};
+    frame.timeLabels.push_back({ plotLeft + kFirstTimeLabelIndent, timeText(series.startTime) });
+    if (frame.sampleCount >= 2) frame.line = { 0, frame.sampleCount - 1, 0 };
 }
 
 void GraphModel::placeZoomed(GraphFrame& frame, const GraphSeries& series)
@@ -88,29 +91,35 @@ void GraphModel::placeZoomed(GraphFrame& frame, const GraphSeries& series)
         const double x = map_.xOf(sample);
         frame.gridX.push_back(toPixel(x));
         if (frame.sampleCount > 0 && plot.left + x >= plot.left && plot.left + x <= plot.right)
-            frame.timeLabels.push_back(
-                {toPixel(plot.left + x), timeText(firstTime + static_cast<TimeValue>(sample - firstVisible_) * period)});
+            frame.timeLabels.push_back({ toPixel(plot.left + x),
+                timeText(firstTime + static_cast<TimeValue>(sample - firstVisible_) * period) });
     }
 
     const int start = firstVisible_ - scrollOffset_ + 1;
     const int end = toPixel(width / d + start + 2);
-    frame.line = {std::max(start, 1) - 1, std::min(end, frame.sampleCount) - 1, scrollOffset_};
+    frame.line = { std::max(start, 1) - 1, std::min(end, frame.sampleCount) - 1, scrollOffset_ };
 }
 
 int GraphModel::nearestSample(int x) const
 {
     if (!(map_.pitch > 0)) return -1;
     const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
-    const double offset = geometry_.clampToPlot({x, geometry_.plot.top}).x - geometry_.plot.left;
+    const double offset = geometry_.clampToPlot({ x, geometry_.plot.top }).x - geometry_.plot.left;
     int index = toPixel((offset - map_.x0) / map_.pitch - shift);
     const int sample = shift + index;
     if (offset - map_.xOf(sample) > map_.xOf(sample + 1) - offset) ++index;
     return index;
 }
 
-void GraphModel::startSelection(draw::Point point) { zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_); }
+void GraphModel::startSelection(draw::Point point)
+{
+    zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_);
+}
 
-void GraphModel::endSelection(draw::Point point) { zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_); }
+void GraphModel::endSelection(draw::Point point)
+{
+    zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_);
+}
 
 bool GraphModel::zoomToSelection()
 {
@@ -131,6 +140,9 @@ int GraphModel::samplesPerScreen() const
     return map_.pitch > 0 ? std::max(1, toPixel(geometry_.width() / map_.pitch)) : 1;
 }
 
-std::string GraphModel::timeText(TimeValue t) const { return formatTime(clock_.toLocal(t), kTimeFormat); }
+std::string GraphModel::timeText(TimeValue t) const
+{
+    return formatTime(clock_.toLocal(t), kTimeFormat);
+}
 
 }  // namespace brivon::graph

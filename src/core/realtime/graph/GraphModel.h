@@ -15,7 +15,10 @@ namespace brivon::graph {
 
 class GraphModel {
 public:
-    explicit GraphModel(const Clock& clock) : clock_(clock) {}
+    explicit GraphModel(const Clock& clock)
+        : clock_(clock)
+    {
+    }
 
     // One paint: updates the scale (the first sample of a run resets it) and
     // works out what is drawn in the view's client rectangle.

@@ -25,12 +25,15 @@ struct GraphSeries {
     TimeValue startTime = 0;
     int samplePeriodMs = 0;
     bool footCandles = false;  // the unit of the latest frame
-    int yGain = 40;             // value per division
-    int yOffset = 0;            // divisions
+    int yGain = 40;  // value per division
+    int yOffset = 0;  // divisions
     StatisticsTexts statistics;
 
     // The sample count, never more than the values the span holds.
-    int count() const { return sampleCount < 0 ? 0 : std::min<int>(sampleCount, static_cast<int>(samples.size())); }
+    int count() const
+    {
+        return sampleCount < 0 ? 0 : std::min<int>(sampleCount, static_cast<int>(samples.size()));
+    }
     int samplePeriodSeconds() const { return samplePeriodMs / 1000; }
 };
 

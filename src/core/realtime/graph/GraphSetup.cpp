@@ -20,9 +20,11 @@ int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> ind
 
 }  // namespace
 
-YAxisSetting applyAxisChoice(YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex)
+YAxisSetting applyAxisChoice(
+    YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex)
 {
-    return {chosenValue(kGainChoices, gainIndex, current.gain), chosenValue(kOffsetChoices, offsetIndex, current.offset)};
+    return { chosenValue(kGainChoices, gainIndex, current.gain),
+        chosenValue(kOffsetChoices, offsetIndex, current.offset) };
 }
 
 int samplePeriodMsFromSeconds(int seconds)

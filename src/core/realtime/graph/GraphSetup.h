@@ -13,10 +13,10 @@ struct AxisChoice {
     int value;
 };
 
-inline constexpr std::array<AxisChoice, 6> kOffsetChoices{
-    {{"0", 0}, {"2", 2}, {"4", 4}, {"6", 6}, {"8", 8}, {"10", 10}}};
-inline constexpr std::array<AxisChoice, 5> kGainChoices{
-    {{"4", 4}, {"40", 40}, {"400", 400}, {"4k", 4000}, {"40k", 40000}}};
+inline constexpr std::array<AxisChoice, 6> kOffsetChoices { { { "0", 0 }, { "2", 2 }, { "4", 4 }, { "6", 6 },
+    { "8", 8 }, { "10", 10 } } };
+inline constexpr std::array<AxisChoice, 5> kGainChoices { { { "4", 4 }, { "40", 40 }, { "400", 400 },
+    { "4k", 4000 }, { "40k", 40000 } } };
 
 struct YAxisSetting {
     int gain = 40;
@@ -26,7 +26,8 @@ struct YAxisSetting {
 
 // The setting after OK: each list's chosen item, or the current value where
 // no item (or no valid item) was chosen.
-YAxisSetting applyAxisChoice(YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex);
+YAxisSetting applyAxisChoice(
+    YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex);
 
 // The sample period after OK: whole seconds, at least one.
 int samplePeriodMsFromSeconds(int seconds);

@@ -50,13 +50,14 @@ inline constexpr draw::Color kButtonFace = draw::rgb(240, 240, 240);
 inline constexpr draw::Color kTextColor = draw::rgb(0, 0, 0);
 inline constexpr draw::Color kYLabelBackground = draw::rgb(255, 255, 255);
 
-inline constexpr draw::Pen kGridPen{draw::PenStyle::Dot, 1, draw::rgb(170, 170, 170)};
-inline constexpr draw::Pen kDataPen{draw::PenStyle::Solid, 0, draw::rgb(255, 0, 0)};
+inline constexpr draw::Pen kGridPen { draw::PenStyle::Dot, 1, draw::rgb(170, 170, 170) };
+inline constexpr draw::Pen kDataPen { draw::PenStyle::Solid, 0, draw::rgb(255, 0, 0) };
 // The cursor: black and inverting, so it shows white on the black plot.
-inline constexpr draw::Pen kCursorPen{draw::PenStyle::Dot, 1, draw::rgb(0, 0, 0), draw::RasterOp::NotXorPen};
+inline constexpr draw::Pen kCursorPen { draw::PenStyle::Dot, 1, draw::rgb(0, 0, 0),
+    draw::RasterOp::NotXorPen };
 
 // The main window's display font (10 points) that the graph's texts use.
-inline const draw::Font kDisplayFont{"SimSun", -13, 0, 400};
+inline const draw::Font kDisplayFont { "SimSun", -13, 0, 400 };
 
 inline constexpr const char* kTimeFormat = "%H:%M:%S";
 

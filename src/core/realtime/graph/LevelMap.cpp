@@ -12,10 +12,10 @@ constexpr double kPixelLimit = 1 << 22;
 }  // namespace
 
 YMapping::YMapping(const AxisLabels& labels, int height, bool footCandles)
-    : height_(height),
-      low_(labels.front()),
-      span_(static_cast<double>(labels.back()) - labels.front()),
-      unitFactor_(footCandles ? units::kLuxToFootCandle : 1.0)
+    : height_(height)
+    , low_(labels.front())
+    , span_(static_cast<double>(labels.back()) - labels.front())
+    , unitFactor_(footCandles ? units::kLuxToFootCandle : 1.0)
 {
 }
 

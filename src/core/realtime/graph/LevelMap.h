@@ -10,7 +10,7 @@ namespace brivon::graph {
 struct LevelMap {
     double x0 = 0.0;
     double pitch = 0.0;  // pixels per sample
-    AxisLabels labels{};
+    AxisLabels labels {};
 
     double xOf(double sample) const { return x0 + pitch * sample; }
 };

@@ -19,7 +19,10 @@ constexpr TimeValue kMillisecondsPerSecond = 1000;
 
 }  // namespace
 
-Readout emptyRunReadout() { return {kEmptyTime, kEmptyData}; }
+Readout emptyRunReadout()
+{
+    return { kEmptyTime, kEmptyData };
+}
 
 std::string readoutValue(float lux, bool footCandles)
 {
@@ -39,8 +42,8 @@ std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clo
     if (index < 0 || index >= series.count()) return std::nullopt;
     // 64-bit, so that long periods late in a run do not overflow.
     const TimeValue elapsed = static_cast<TimeValue>(series.samplePeriodMs) * index / kMillisecondsPerSecond;
-    return Readout{kTimePrefix + formatTime(clock.toLocal(series.startTime + elapsed), kTimeFormat),
-                   readoutValue(series.samples[static_cast<std::size_t>(index)], series.footCandles)};
+    return Readout { kTimePrefix + formatTime(clock.toLocal(series.startTime + elapsed), kTimeFormat),
+        readoutValue(series.samples[static_cast<std::size_t>(index)], series.footCandles) };
 }
 
 }  // namespace brivon::graph

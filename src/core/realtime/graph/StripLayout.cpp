@@ -3,9 +3,9 @@
 namespace brivon::graph {
 namespace {
 
-constexpr int kStripLeft = 228;       // right of the meter panel
+constexpr int kStripLeft = 228;  // right of the meter panel
 constexpr int kStripWidthLess = 230;
-constexpr int kRealTimeTop = 30;      // under the toolbar
+constexpr int kRealTimeTop = 30;  // under the toolbar
 constexpr int kRealTimeHeight = 120;
 constexpr int kStatisticsAboveBottom = 120;
 constexpr int kStatisticsHeight = 100;
@@ -14,9 +14,12 @@ constexpr int kScrollHeight = 25;
 constexpr int kPanelTop = 31;
 constexpr int kPanelWidth = 228;
 constexpr int kPanelHeightLess = 50;
-constexpr int kMinTopRoom = 142;      // the strips at the bottom only move while they stay below this
+constexpr int kMinTopRoom = 142;  // the strips at the bottom only move while they stay below this
 
-draw::Rect at(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+draw::Rect at(int left, int top, int width, int height)
+{
+    return { left, top, left + width, top + height };
+}
 
 }  // namespace
 
@@ -29,7 +32,8 @@ StripPlacement placeStrips(const draw::Rect& client)
     const int statisticsTop = client.bottom - kStatisticsAboveBottom;
     if (client.top + kMinTopRoom < statisticsTop)
         placement.statistics = at(left, statisticsTop, width, kStatisticsHeight);
-    placement.meterPanel = at(client.left, client.top + kPanelTop, kPanelWidth, client.height() - kPanelHeightLess);
+    placement.meterPanel
+        = at(client.left, client.top + kPanelTop, kPanelWidth, client.height() - kPanelHeightLess);
     const int scrollTop = client.bottom - kScrollAboveBottom;
     if (client.top + kMinTopRoom < scrollTop) placement.scroll = at(left, scrollTop, width, kScrollHeight);
     return placement;

@@ -11,7 +11,7 @@ struct StripPlacement {
     draw::Rect realTime;
     std::optional<draw::Rect> statistics;  // none: too short, it stays where it was
     draw::Rect meterPanel;
-    std::optional<draw::Rect> scroll;      // likewise
+    std::optional<draw::Rect> scroll;  // likewise
 };
 
 // `client` is the main window's client rectangle (toolbar and status bar included).

@@ -5,7 +5,10 @@
 namespace brivon::graph {
 namespace {
 
-float pitchFor(int width, int capacity) { return static_cast<float>(static_cast<double>(width) / (capacity - 1)); }
+float pitchFor(int width, int capacity)
+{
+    return static_cast<float>(static_cast<double>(width) / (capacity - 1));
+}
 
 }  // namespace
 

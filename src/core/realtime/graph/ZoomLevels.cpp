@@ -18,8 +18,8 @@ constexpr double kFirstDivision = 0.1;
 ZoomLevels::Corner ZoomLevels::cornerAt(draw::Point point, const GraphGeometry& geometry)
 {
     const auto& plot = geometry.plot;
-    return {point, static_cast<double>(point.x - plot.left) / geometry.width(),
-            static_cast<double>(point.y - plot.top) / geometry.bitmapHeight()};
+    return { point, static_cast<double>(point.x - plot.left) / geometry.width(),
+        static_cast<double>(point.y - plot.top) / geometry.bitmapHeight() };
 }
 
 void ZoomLevels::setFirstCorner(draw::Point point, const GraphGeometry& geometry)
@@ -54,7 +54,8 @@ bool ZoomLevels::enterSelection(const LevelMap& current, const GraphGeometry& ge
     return true;
 }
 
-LevelMap ZoomLevels::magnify(const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry)
+LevelMap ZoomLevels::magnify(
+    const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry)
 {
     const auto& plot = geometry.plot;
     const int width = geometry.width();
@@ -85,7 +86,8 @@ LevelMap ZoomLevels::magnify(const LevelMap& parent, const Selection& selection,
 LevelMap ZoomLevels::compose(int level, const LevelMap& levelZero, const GraphGeometry& geometry) const
 {
     LevelMap map = levelZero;
-    for (int k = 1; k <= std::min(level, kMaxLevel); ++k) map = magnify(map, selections_[k - 1], geometry);
+    for (int k = 1; k <= std::min(level, kMaxLevel); ++k)
+        map = magnify(map, selections_[k - 1], geometry);
     return map;
 }
 

@@ -41,9 +41,10 @@ private:
     };
 
     static Corner cornerAt(draw::Point point, const GraphGeometry& geometry);
-    static LevelMap magnify(const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry);
+    static LevelMap magnify(
+        const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry);
 
-    std::array<Selection, kMaxLevel + 1> selections_{};
+    std::array<Selection, kMaxLevel + 1> selections_ {};
     int level_ = 0;
 };
 

@@ -27,7 +27,7 @@ void rasterize(draw::Point a, draw::Point b, Pixels& pixels)
     const int sy = a.y < b.y ? 1 : -1;
     int error = dx + dy;
     for (;;) {
-        pixels.insert({a.x, a.y});
+        pixels.insert({ a.x, a.y });
         if (a == b) return;
         const int e2 = 2 * error;
         if (e2 >= dy) error += dy, a.x += sx;
@@ -38,7 +38,8 @@ void rasterize(draw::Point a, draw::Point b, Pixels& pixels)
 Pixels rasterize(const std::vector<draw::Point>& polyline)
 {
     Pixels pixels;
-    for (std::size_t i = 1; i < polyline.size(); ++i) rasterize(polyline[i - 1], polyline[i], pixels);
+    for (std::size_t i = 1; i < polyline.size(); ++i)
+        rasterize(polyline[i - 1], polyline[i], pixels);
     return pixels;
 }
 
@@ -47,11 +48,12 @@ Pixels naivePixels(const graph::GraphFrame& frame, const std::vector<float>& sam
 {
     const graph::YMapping mapping(frame.map.labels, frame.geometry.height(), frame.footCandles);
     auto pointOf = [&](int i) {
-        return draw::Point{static_cast<int>(frame.map.x0 + frame.map.pitch * (frame.line.shift + i)),
-                           static_cast<int>(mapping.yOf(samples[static_cast<std::size_t>(i)]))};
+        return draw::Point { static_cast<int>(frame.map.x0 + frame.map.pitch * (frame.line.shift + i)),
+            static_cast<int>(mapping.yOf(samples[static_cast<std::size_t>(i)])) };
     };
     Pixels pixels;
-    for (int i = frame.line.first + 1; i <= frame.line.last; ++i) rasterize(pointOf(i - 1), pointOf(i), pixels);
+    for (int i = frame.line.first + 1; i <= frame.line.last; ++i)
+        rasterize(pointOf(i - 1), pointOf(i), pixels);
     return pixels;
 }
 
@@ -70,7 +72,7 @@ protected:
             run.samples.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.01f) + noise(random)));
         run.paint();
         if (GetParam().zoomed) {
-            EXPECT_TRUE(run.zoom({300, 160}, {950, 600}));
+            EXPECT_TRUE(run.zoom({ 300, 160 }, { 950, 600 }));
         }
         return run.paint();
     }
@@ -96,11 +98,14 @@ TEST_P(FastLine, ColumnRunsAreWithinAPixelOfTheNaiveLine)
     graph::buildDataColumns(f, run.samples, columns);
     Pixels filled;
     for (const auto& c : columns)
-        for (int y = c.top; y < c.bottom; ++y) filled.insert({c.left, y});
+        for (int y = c.top; y < c.bottom; ++y)
+            filled.insert({ c.left, y });
     const Pixels naive = naivePixels(f, run.samples);
-    for (const auto& p : naive) EXPECT_TRUE(filled.count(p)) << p.first << "," << p.second;
+    for (const auto& p : naive)
+        EXPECT_TRUE(filled.count(p)) << p.first << "," << p.second;
     for (const auto& [x, y] : filled)
-        EXPECT_TRUE(naive.count({x, y}) || naive.count({x, y - 1}) || naive.count({x, y + 1})) << x << "," << y;
+        EXPECT_TRUE(naive.count({ x, y }) || naive.count({ x, y - 1 }) || naive.count({ x, y + 1 }))
+            << x << "," << y;
 }
 
 TEST_P(FastLine, PainterFillsColumnsOnlyWhereSamplesAreDenserThanPixels)
@@ -122,18 +127,17 @@ TEST_P(FastLine, PainterFillsColumnsOnlyWhereSamplesAreDenserThanPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, FastLine,
-                         ::testing::Values(PolylineCase{50, false}, PolylineCase{700, false},
-                                           PolylineCase{19990, false}, PolylineCase{19990, true},
-                                           PolylineCase{300, true}));
+    ::testing::Values(PolylineCase { 50, false }, PolylineCase { 700, false }, PolylineCase { 19990, false },
+        PolylineCase { 19990, true }, PolylineCase { 300, true }));
 
 TEST(FastPolyline, KeepsEveryPointWhenSamplesAreWiderThanAPixel)
 {
     GraphRun run;
-    const auto frame = run.record({10, 300, 20, 390});
+    const auto frame = run.record({ 10, 300, 20, 390 });
     std::vector<draw::Point> points;
     graph::buildDataPolyline(frame, run.samples, points);
     ASSERT_EQ(points.size(), 4u);
-    EXPECT_EQ(points[1], (draw::Point{6, static_cast<int>(467 - 467 * 0.75)}));
+    EXPECT_EQ(points[1], (draw::Point { 6, static_cast<int>(467 - 467 * 0.75) }));
     EXPECT_EQ(points[3].x, static_cast<int>(3 * (680.0f / 99)));
 }
 
@@ -142,7 +146,7 @@ TEST(FastPolyline, DrawsNothingBeyondTheSamplesItHas)
     GraphRun run;
     auto frame = run.recordRamp(10);
     frame.line.last = 50;  // a frame that claims more samples than the run holds
-    std::vector<draw::Point> points{{1, 1}};
+    std::vector<draw::Point> points { { 1, 1 } };
     graph::buildDataPolyline(frame, run.samples, points);
     EXPECT_TRUE(points.empty());
 }

@@ -16,7 +16,7 @@ struct ValueCase {
     const char* text;
 };
 
-class ReadoutValue : public ::testing::TestWithParam<ValueCase> {};
+class ReadoutValue : public ::testing::TestWithParam<ValueCase> { };
 
 TEST_P(ReadoutValue, ShowsTheSampleInTheLatestUnit)
 {
@@ -24,18 +24,15 @@ TEST_P(ReadoutValue, ShowsTheSampleInTheLatestUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadoutValue,
-                         ::testing::Values(ValueCase{1500.0f, false, "Data:1.50KLux"},
-                                           ValueCase{999.99f, false, "Data:999.99Lux"},
-                                           ValueCase{20000.0f, true, "Data:1.86 KFC"},
-                                           ValueCase{100.0f, true, "Data:9.29 FC"},
-                                           ValueCase{10760.0f, true, "Data:1.00 KFC"},
-                                           ValueCase{5000000.0f, false, "Data: OL"},
-                                           ValueCase{5000000.0f, true, "Data: OL"}));
+    ::testing::Values(ValueCase { 1500.0f, false, "Data:1.50KLux" },
+        ValueCase { 999.99f, false, "Data:999.99Lux" }, ValueCase { 20000.0f, true, "Data:1.86 KFC" },
+        ValueCase { 100.0f, true, "Data:9.29 FC" }, ValueCase { 10760.0f, true, "Data:1.00 KFC" },
+        ValueCase { 5000000.0f, false, "Data: OL" }, ValueCase { 5000000.0f, true, "Data: OL" }));
 
 TEST(Readout, TimeIsTheStartPlusTheSamplesPeriods)
 {
     GraphRun run;
-    run.samples = {1.0f, 2.0f, 3.0f};
+    run.samples = { 1.0f, 2.0f, 3.0f };
     run.periodMs = 1500;
     const auto readout = graph::readoutAt(run.series(), 2, run.clock);
     ASSERT_TRUE(readout.has_value());
@@ -52,7 +49,7 @@ TEST(Readout, LongPeriodsLateInARunDoNotOverflow)
     run.periodMs = 2000000 * 1000;  // the longest period the dialog accepts
     const auto readout = graph::readoutAt(run.series(), 19989, run.clock);
     ASSERT_TRUE(readout.has_value());
-    const TimeValue t = kStart + TimeValue{2000000} * 19989;
+    const TimeValue t = kStart + TimeValue { 2000000 } * 19989;
     EXPECT_EQ(readout->time, "time:" + formatTime(run.clock.toLocal(t), "%H:%M:%S"));
 }
 
@@ -61,7 +58,7 @@ struct RateCase {
     int periodMs;
 };
 
-class SampleRate : public ::testing::TestWithParam<RateCase> {};
+class SampleRate : public ::testing::TestWithParam<RateCase> { };
 
 TEST_P(SampleRate, IsWholeSecondsOfAtLeastOne)
 {
@@ -69,8 +66,8 @@ TEST_P(SampleRate, IsWholeSecondsOfAtLeastOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seconds, SampleRate,
-                         ::testing::Values(RateCase{0, 1000}, RateCase{-3, 1000}, RateCase{1, 1000},
-                                           RateCase{7, 7000}, RateCase{2147483647, 2147483000}));
+    ::testing::Values(RateCase { 0, 1000 }, RateCase { -3, 1000 }, RateCase { 1, 1000 }, RateCase { 7, 7000 },
+        RateCase { 2147483647, 2147483000 }));
 
 TEST(SampleRate, DialogStartsWithTheCurrentPeriodOrOne)
 {
@@ -81,48 +78,48 @@ TEST(SampleRate, DialogStartsWithTheCurrentPeriodOrOne)
 
 TEST(AxisChoice, UnchosenListsKeepTheirValue)
 {
-    const graph::YAxisSetting current{400, 6};
+    const graph::YAxisSetting current { 400, 6 };
     EXPECT_EQ(graph::applyAxisChoice(current, std::nullopt, std::nullopt), current);
-    EXPECT_EQ(graph::applyAxisChoice(current, 4, std::nullopt), (graph::YAxisSetting{40000, 6}));
-    EXPECT_EQ(graph::applyAxisChoice(current, std::nullopt, 5), (graph::YAxisSetting{400, 10}));
+    EXPECT_EQ(graph::applyAxisChoice(current, 4, std::nullopt), (graph::YAxisSetting { 40000, 6 }));
+    EXPECT_EQ(graph::applyAxisChoice(current, std::nullopt, 5), (graph::YAxisSetting { 400, 10 }));
     EXPECT_EQ(graph::applyAxisChoice(current, 9, -1), current);
 }
 
 TEST(StripLayout, PlacesTheStripsAroundTheGraph)
 {
-    const auto placement = graph::placeStrips({0, 0, 1280, 900});
-    EXPECT_EQ(placement.realTime, (draw::Rect{228, 30, 228 + 1050, 150}));
+    const auto placement = graph::placeStrips({ 0, 0, 1280, 900 });
+    EXPECT_EQ(placement.realTime, (draw::Rect { 228, 30, 228 + 1050, 150 }));
     ASSERT_TRUE(placement.statistics && placement.scroll);
-    EXPECT_EQ(*placement.statistics, (draw::Rect{228, 780, 1278, 880}));
-    EXPECT_EQ(*placement.scroll, (draw::Rect{228, 758, 1278, 783}));
-    EXPECT_EQ(placement.meterPanel, (draw::Rect{0, 31, 228, 881}));
+    EXPECT_EQ(*placement.statistics, (draw::Rect { 228, 780, 1278, 880 }));
+    EXPECT_EQ(*placement.scroll, (draw::Rect { 228, 758, 1278, 783 }));
+    EXPECT_EQ(placement.meterPanel, (draw::Rect { 0, 31, 228, 881 }));
 }
 
 TEST(StripLayout, AShortWindowLeavesTheBottomStripsWhereTheyWere)
 {
-    const auto placement = graph::placeStrips({0, 0, 800, 284});
+    const auto placement = graph::placeStrips({ 0, 0, 800, 284 });
     EXPECT_TRUE(placement.statistics.has_value());
     EXPECT_FALSE(placement.scroll.has_value());
-    EXPECT_TRUE(graph::placeStrips({0, 0, 800, 285}).scroll.has_value());
-    EXPECT_TRUE(graph::placeStrips({0, 0, 800, 263}).statistics.has_value());
-    EXPECT_FALSE(graph::placeStrips({0, 0, 800, 262}).statistics.has_value());
+    EXPECT_TRUE(graph::placeStrips({ 0, 0, 800, 285 }).scroll.has_value());
+    EXPECT_TRUE(graph::placeStrips({ 0, 0, 800, 263 }).statistics.has_value());
+    EXPECT_FALSE(graph::placeStrips({ 0, 0, 800, 262 }).statistics.has_value());
 }
 
 TEST(GraphGeometry, ANarrowWindowCollapsesTheRightStrip)
 {
-    const auto g = graph::GraphGeometry::fromClient({0, 0, 273, 600});
+    const auto g = graph::GraphGeometry::fromClient({ 0, 0, 273, 600 });
     EXPECT_EQ(g.rightStrip.left, 224);
     EXPECT_EQ(g.rightStrip.right, 224);
     EXPECT_FALSE(g.drawable());
-    EXPECT_EQ(graph::GraphGeometry::fromClient({0, 0, 274, 600}).rightStrip.left, 224);
-    EXPECT_EQ(graph::GraphGeometry::fromClient({0, 0, 275, 600}).rightStrip.right, 285);
+    EXPECT_EQ(graph::GraphGeometry::fromClient({ 0, 0, 274, 600 }).rightStrip.left, 224);
+    EXPECT_EQ(graph::GraphGeometry::fromClient({ 0, 0, 275, 600 }).rightStrip.right, 285);
 }
 
 TEST(GraphGeometry, ATinyWindowPaintsWithoutArea)
 {
     GraphRun run;
-    run.recordRamp(300, {0, 0, 200, 200});
-    const auto frame = run.paint({0, 0, 200, 200});
+    run.recordRamp(300, { 0, 0, 200, 200 });
+    const auto frame = run.paint({ 0, 0, 200, 200 });
     EXPECT_TRUE(frame.gridX.empty());
     EXPECT_TRUE(frame.line.empty());
     EXPECT_EQ(run.model.nearestSample(100), -1);
@@ -133,7 +130,7 @@ struct DragCase {
     bool leaves;
 };
 
-class DragWatch : public ::testing::TestWithParam<DragCase> {};
+class DragWatch : public ::testing::TestWithParam<DragCase> { };
 
 TEST_P(DragWatch, EndsTheDragOnlyWellOutsideThePlot)
 {
@@ -142,17 +139,16 @@ TEST_P(DragWatch, EndsTheDragOnlyWellOutsideThePlot)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pointers, DragWatch,
-                         ::testing::Values(DragCase{{500, 148}, false}, DragCase{{500, 147}, true},
-                                           DragCase{{245, 300}, false}, DragCase{{244, 300}, true},
-                                           DragCase{{1003, 300}, false}, DragCase{{1004, 300}, true},
-                                           DragCase{{500, 637}, false}, DragCase{{500, 638}, true}));
+    ::testing::Values(DragCase { { 500, 148 }, false }, DragCase { { 500, 147 }, true },
+        DragCase { { 245, 300 }, false }, DragCase { { 244, 300 }, true }, DragCase { { 1003, 300 }, false },
+        DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }));
 
 TEST(GraphCommands, SaveAndPrintNeedASample)
 {
-    auto enables = graph::commandEnables({.idleFrame = true, .sampleCount = 0});
+    auto enables = graph::commandEnables({ .idleFrame = true, .sampleCount = 0 });
     EXPECT_TRUE(enables.run && enables.powerOff && enables.open);
     EXPECT_FALSE(enables.save || enables.print || enables.stop || enables.undoZoom);
-    enables = graph::commandEnables({.runFlag = true, .sampleCount = 1, .loggerWindowOpen = true});
+    enables = graph::commandEnables({ .runFlag = true, .sampleCount = 1, .loggerWindowOpen = true });
     EXPECT_TRUE(enables.save && enables.print && enables.stop);
     EXPECT_FALSE(enables.run || enables.open);
 }

@@ -10,12 +10,12 @@
 namespace brivon::testing {
 
 // 1024 x 768: the plot spans x 294..974 (W = 680) and y 150..618 (H = 467).
-inline constexpr draw::Rect kClient{0, 0, 1024, 768};
+inline constexpr draw::Rect kClient { 0, 0, 1024, 768 };
 inline constexpr TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
 
 struct GraphRun {
-    FixedClock clock{kStart};
-    graph::GraphModel model{clock};
+    FixedClock clock { kStart };
+    graph::GraphModel model { clock };
     std::vector<float> samples;
     int yGain = 40;
     int yOffset = 0;
@@ -52,7 +52,8 @@ struct GraphRun {
     graph::GraphFrame recordRamp(int count, const draw::Rect& client = kClient)
     {
         std::vector<float> values;
-        for (int i = 0; i < count; ++i) values.push_back(static_cast<float>(i % 400));
+        for (int i = 0; i < count; ++i)
+            values.push_back(static_cast<float>(i % 400));
         return record(values, client);
     }
 

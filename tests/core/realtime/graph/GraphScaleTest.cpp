@@ -38,7 +38,7 @@ TEST(GraphScale, TheFirstSampleOfANewRunResetsScaleAndZoom)
 {
     GraphRun run;
     run.recordRamp(500);
-    ASSERT_TRUE(run.zoom({400, 200}, {600, 500}));
+    ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
     run.samples.clear();
     run.recordRamp(1);
     EXPECT_FALSE(run.model.zoomed());
@@ -50,7 +50,7 @@ TEST(GraphZoom, ASelectionFillsThePlot)
 {
     GraphRun run;
     const double wholePitch = run.recordRamp(200).map.pitch;
-    ASSERT_TRUE(run.zoom({kLeft + 170, kTop}, {kLeft + 340, kBottom}));
+    ASSERT_TRUE(run.zoom({ kLeft + 170, kTop }, { kLeft + 340, kBottom }));
     const auto frame = run.paint();
     EXPECT_TRUE(frame.zoomed);
     // The selection's left edge becomes the plot's, its width the plot's width.
@@ -68,8 +68,8 @@ TEST(GraphZoom, AReversedDragZoomsLikeTheForwardOne)
     GraphRun reversed;
     forward.recordRamp(300);
     reversed.recordRamp(300);
-    ASSERT_TRUE(forward.zoom({400, 200}, {700, 450}));
-    ASSERT_TRUE(reversed.zoom({700, 450}, {400, 200}));
+    ASSERT_TRUE(forward.zoom({ 400, 200 }, { 700, 450 }));
+    ASSERT_TRUE(reversed.zoom({ 700, 450 }, { 400, 200 }));
     const auto a = forward.paint();
     const auto b = reversed.paint();
     EXPECT_DOUBLE_EQ(a.map.x0, b.map.x0);
@@ -83,7 +83,7 @@ TEST(GraphZoom, SelectedLabelsAreCutToTheMetersResolution)
     GraphRun run;
     run.recordRamp(300);
     // Bottom at 3/4 of H from the top, a quarter of the plot high: 100 ... 200 of 0 ... 400.
-    ASSERT_TRUE(run.zoom({400, kTop + 117}, {700, kTop + 350}));
+    ASSERT_TRUE(run.zoom({ 400, kTop + 117 }, { 700, kTop + 350 }));
     const auto frame = run.paint();
     // a = (617 - 499.25) x 400 / 467 = 100.85; b = (23.25 + 117.75) x 400 / 467 = 120.76
     EXPECT_EQ(frame.yLabels.front(), "100.85");
@@ -97,7 +97,7 @@ struct RefusedZoom {
     draw::Point to;
 };
 
-class GraphZoomRefused : public ::testing::TestWithParam<RefusedZoom> {};
+class GraphZoomRefused : public ::testing::TestWithParam<RefusedZoom> { };
 
 TEST_P(GraphZoomRefused, KeepsTheLevel)
 {
@@ -108,18 +108,18 @@ TEST_P(GraphZoomRefused, KeepsTheLevel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, GraphZoomRefused,
-                         ::testing::Values(RefusedZoom{"a click", {500, 300}, {500, 300}},
-                                           RefusedZoom{"no width", {500, 200}, {500, 500}},
-                                           RefusedZoom{"divisions below 0.1 lux", {400, 300}, {700, 302}}));
+    ::testing::Values(RefusedZoom { "a click", { 500, 300 }, { 500, 300 } },
+        RefusedZoom { "no width", { 500, 200 }, { 500, 500 } },
+        RefusedZoom { "divisions below 0.1 lux", { 400, 300 }, { 700, 302 } }));
 
 TEST(GraphZoom, LevelNinetyNineIsTheDeepest)
 {
     GraphRun run;
     run.recordRamp(2000);
     for (int level = 1; level <= 99; ++level)
-        ASSERT_TRUE(run.zoom({kLeft, kTop}, {kRight - 1, kBottom})) << level;
+        ASSERT_TRUE(run.zoom({ kLeft, kTop }, { kRight - 1, kBottom })) << level;
     EXPECT_EQ(run.model.level(), 99);
-    EXPECT_FALSE(run.zoom({kLeft, kTop}, {kRight - 1, kBottom}));
+    EXPECT_FALSE(run.zoom({ kLeft, kTop }, { kRight - 1, kBottom }));
     EXPECT_EQ(run.model.level(), 99);
 }
 
@@ -127,15 +127,15 @@ TEST(GraphZoom, ResizingKeepsTheSameSamplesInView)
 {
     GraphRun run;
     run.recordRamp(400);
-    ASSERT_TRUE(run.zoom({450, 200}, {650, 500}));
+    ASSERT_TRUE(run.zoom({ 450, 200 }, { 650, 500 }));
     const auto before = run.paint();
-    const auto after = run.paint({0, 0, 1600, 1000});
+    const auto after = run.paint({ 0, 0, 1600, 1000 });
     const int first = run.model.firstVisibleSample();
     EXPECT_EQ(after.line.first, before.line.first);
     EXPECT_NEAR(after.line.last, before.line.last, 1);
     EXPECT_EQ(after.yLabels, before.yLabels);
     // The first visible sample sits at the left edge at both sizes.
-    for (const auto* frame : {&before, &after}) {
+    for (const auto* frame : { &before, &after }) {
         EXPECT_LE(frame->map.xOf(first), 0.0);
         EXPECT_GT(frame->map.xOf(first + 1), 0.0);
     }
@@ -145,7 +145,7 @@ TEST(GraphZoom, NewSamplesWhileZoomedDoNotMoveTheView)
 {
     GraphRun run;
     run.recordRamp(400);
-    ASSERT_TRUE(run.zoom({450, 200}, {650, 500}));
+    ASSERT_TRUE(run.zoom({ 450, 200 }, { 650, 500 }));
     const auto before = run.paint();
     const auto after = run.recordRamp(200);
     EXPECT_DOUBLE_EQ(after.map.x0, before.map.x0);
@@ -157,7 +157,8 @@ TEST(GraphZoom, UndoZoomReturnsToTheWholeRun)
     GraphRun run;
     run.recordRamp(600);
     const auto whole = run.paint();
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(run.zoom({400, 200}, {800, 500}));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(run.zoom({ 400, 200 }, { 800, 500 }));
     run.model.scrollTo(10);
     run.model.undoZoom();
     const auto frame = run.paint();
@@ -165,14 +166,14 @@ TEST(GraphZoom, UndoZoomReturnsToTheWholeRun)
     EXPECT_FALSE(frame.scrollBar.enabled);
     EXPECT_EQ(run.model.scrollOffset(), 0);
     EXPECT_DOUBLE_EQ(frame.map.pitch, whole.map.pitch);
-    EXPECT_FALSE(graph::commandEnables({.sampleCount = 600, .zoomed = run.model.zoomed()}).undoZoom);
+    EXPECT_FALSE(graph::commandEnables({ .sampleCount = 600, .zoomed = run.model.zoomed() }).undoZoom);
 }
 
 TEST(GraphScroll, TheThumbPositionIsTheFirstSampleDrawn)
 {
     GraphRun run;
     run.recordRamp(600);
-    ASSERT_TRUE(run.zoom({400, 200}, {600, 500}));
+    ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
     const int first = run.model.firstVisibleSample();
     const auto placed = run.paint();
     EXPECT_FALSE(placed.scrollBar.position.has_value());  // placed once, by the paint after the zoom
@@ -201,7 +202,7 @@ TEST(GraphCursor, NearestSampleFollowsTheScrolledView)
 {
     GraphRun run;
     run.recordRamp(600);
-    ASSERT_TRUE(run.zoom({400, 200}, {600, 500}));
+    ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
     run.model.scrollTo(30);
     run.paint();
     const auto& map = run.model.currentMap();
