@@ -318,7 +318,6 @@ void CMainFrame::viewsChanged()
 {
     const RealTimeViewState& state = document_.view();
     view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
-    view_->setSamplePeriod(document_.run().samplePeriodMs());
     view_->updateGraph();
 }
 

@@ -16,11 +16,12 @@ namespace {
 struct FaceSubstitute {
     const char* requested;
     const char* installed;
+    int stretch;  // the installed face's own width class
 };
 constexpr FaceSubstitute kFaceSubstitutes[] = {
-    { "Arial", "Liberation Sans" },
-    { "Narrow Arial", "Liberation Sans Narrow" },
-    { " Narrow Arial", "Liberation Sans Narrow" },
+    { "Arial", "Liberation Sans", QFont::Unstretched },
+    { "Narrow Arial", "Liberation Sans Narrow", QFont::Condensed },
+    { " Narrow Arial", "Liberation Sans Narrow", QFont::Condensed },
 };
 
 // A font request of height 0 lets the face choose: the window system's default character height.
@@ -44,11 +45,24 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString installedFace(const std::string& face)
+const FaceSubstitute* substituteFor(const std::string& face)
 {
     for (const auto& substitute : kFaceSubstitutes)
-        if (face == substitute.requested) return QString::fromLatin1(substitute.installed);
-    return QString::fromStdString(face);
+        if (face == substitute.requested) return &substitute;
+    return nullptr;
+}
+
+QString installedFace(const std::string& face)
+{
+    const FaceSubstitute* substitute = substituteFor(face);
+    return substitute ? QString::fromLatin1(substitute->installed) : QString::fromStdString(face);
+}
+
+// The stretch Qt reports the face at: a condensed face is matched at its own width class.
+int nativeStretch(const std::string& face)
+{
+    const FaceSubstitute* substitute = substituteFor(face);
+    return substitute ? substitute->stretch : QFont::Unstretched;
 }
 
 const QImage& resourceImage(std::string_view name)
@@ -81,13 +95,14 @@ QFont QtCanvas::toQFont(const draw::Font& font)
         const int cell = QFontMetrics(result).height();
         if (cell > 0) result.setPixelSize(std::max(1, requested * requested / cell));
     }
-    if (font.width > 0) {
-        const int average = QFontMetrics(result).averageCharWidth();
-        if (average > 0) result.setStretch(std::clamp(100 * font.width / average, 1, 4000));
-    }
     result.setWeight(font.weight == 0
             ? QFont::Normal
             : static_cast<QFont::Weight>(std::clamp(font.weight, kMinWeight, kMaxWeight)));
+    // The requested average character width, measured at the final weight.
+    if (font.width > 0) {
+        const int average = QFontMetrics(result).averageCharWidth();
+        if (average > 0) result.setStretch(std::clamp(nativeStretch(font.face) * font.width / average, 1, 4000));
+    }
     result.setItalic(font.italic);
     result.setUnderline(font.underline);
     return result;

@@ -49,9 +49,6 @@ CDTView::CDTView(const Clock& clock, QWidget* parent)
     spacerStrip_->setObjectName(QStringLiteral("spacerStrip"));
     spacerStrip_->hide();
 
-    connect(&sampleTimer_, &QTimer::timeout, this, &CDTView::sampleTimerFired);
-    watchdogTimer_.setInterval(graph::kWatchdogMs);
-    connect(&watchdogTimer_, &QTimer::timeout, this, &CDTView::watchdogTimerFired);
     dragWatch_.setInterval(graph::kDragWatchMs);
     connect(&dragWatch_, &QTimer::timeout, this, &CDTView::watchDrag);
     connect(scrollStrip_, &ScrollStrip::scrolled, this, &CDTView::scrollTo);
@@ -70,20 +67,6 @@ void CDTView::setMeterPanel(QWidget* panel)
     meterPanel_ = panel;
     if (meterPanel_) meterPanel_->setParent(this);
     layoutStrips();
-}
-
-void CDTView::startTimers(int samplePeriodMs)
-{
-    samplePeriodMs_ = samplePeriodMs;
-    if (samplePeriodMs_ > 0) sampleTimer_.start(samplePeriodMs_);
-    watchdogTimer_.start();
-}
-
-void CDTView::setSamplePeriod(int samplePeriodMs)
-{
-    samplePeriodMs_ = samplePeriodMs;
-    rearmSampleTimer_ = true;
-    update();
 }
 
 void CDTView::updateGraph()
@@ -161,8 +144,6 @@ void CDTView::applyScrollBar(const graph::GraphFrame& frame)
 void CDTView::paintEvent(QPaintEvent* event)
 {
     ensureLaidOut();
-    if (rearmSampleTimer_ && samplePeriodMs_ > 0) sampleTimer_.start(samplePeriodMs_);
-    rearmSampleTimer_ = false;
     QPainter painter(this);
     painter.drawImage(event->rect(), cache_, event->rect());
     if (cursorShown_) drawCursor(painter);

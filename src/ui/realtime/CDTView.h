@@ -2,7 +2,8 @@
 // The real-time graph view. It paints the graph into a cached image (redrawn
 // when the run or the scale changes, not for a mouse move), draws the dotted
 // cursor over it, zooms by rubber-band drags, and hosts the strips around the
-// graph and the view's timers. The main window owns it, feeds it the run
+// graph and the drag watch. The sample and watchdog timers belong to the
+// window logic. The main window owns it, feeds it the run
 // through a series source and wires its signals.
 
 #include "core/draw/Clock.h"
@@ -39,11 +40,6 @@ public:
     StatisticsStrip& statisticsStrip() { return *statisticsStrip_; }
     ScrollStrip& scrollStrip() { return *scrollStrip_; }
 
-    // Timer 1 (the sample commit) with the period, timer 2 (the port watchdog) every 2 s.
-    void startTimers(int samplePeriodMs);
-    // A new period takes effect with the next paint.
-    void setSamplePeriod(int samplePeriodMs);
-
     // All views update: the run, the axis or the unit changed. The cursor goes.
     void updateGraph();
     // A commit plotted a new reading: redraw, keeping the cursor, unless a drag is on.
@@ -56,8 +52,6 @@ public:
 
 signals:
     void readoutChanged(const QString& timeText, const QString& dataText);
-    void sampleTimerFired();
-    void watchdogTimerFired();
     void zoomChanged(bool zoomed);
 
 protected:
@@ -98,11 +92,7 @@ private:
     ScrollStrip* scrollStrip_;
     QWidget* meterPanel_ = nullptr;
 
-    QTimer sampleTimer_;
-    QTimer watchdogTimer_;
     QTimer dragWatch_;
-    bool rearmSampleTimer_ = false;
-    int samplePeriodMs_ = 0;
 
     bool cursorShown_ = false;
     bool keepCursor_ = false;

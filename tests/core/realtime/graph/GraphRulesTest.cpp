@@ -143,15 +143,5 @@ INSTANTIATE_TEST_SUITE_P(Pointers, DragWatch,
         DragCase { { 245, 300 }, false }, DragCase { { 244, 300 }, true }, DragCase { { 1003, 300 }, false },
         DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }));
 
-TEST(GraphCommands, SaveAndPrintNeedASample)
-{
-    auto enables = graph::commandEnables({ .idleFrame = true, .sampleCount = 0 });
-    EXPECT_TRUE(enables.run && enables.powerOff && enables.open);
-    EXPECT_FALSE(enables.save || enables.print || enables.stop || enables.undoZoom);
-    enables = graph::commandEnables({ .runFlag = true, .sampleCount = 1, .loggerWindowOpen = true });
-    EXPECT_TRUE(enables.save && enables.print && enables.stop);
-    EXPECT_FALSE(enables.run || enables.open);
-}
-
 }  // namespace
 }  // namespace brivon::testing
