@@ -17,7 +17,7 @@ namespace {
 constexpr int kUsageError = 1;
 constexpr double kSimulatedLux = 520.0;
 constexpr double kSimulatedSwing = 0.25;
-constexpr int kSimulatedPeriodReadings = 120;
+constexpr int kSimulatedPeriodReadings = 1200;  // about a minute at the poll rate
 
 // The simulated meter answers on a pseudo-terminal that the configured port points at.
 std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
