@@ -15,10 +15,21 @@ LocalTime SystemClock::toLocal(TimeValue t) const
     const std::time_t value = static_cast<std::time_t>(t);
     std::tm tm{};
     localtime_r(&value, &tm);
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    return fromTm(tm);
 }
 
 TimeValue SystemClock::fromLocal(const LocalTime& local) const
+{
+    std::tm tm = toTm(local);
+    return static_cast<TimeValue>(std::mktime(&tm));
+}
+
+LocalTime fromTm(const std::tm& tm)
+{
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+std::tm toTm(const LocalTime& local)
 {
     std::tm tm{};
     tm.tm_year = local.year - 1900;
@@ -28,7 +39,7 @@ TimeValue SystemClock::fromLocal(const LocalTime& local) const
     tm.tm_min = local.minute;
     tm.tm_sec = local.second;
     tm.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&tm));
+    return tm;
 }
 
 std::string formatTime(const LocalTime& t, const std::string& format)

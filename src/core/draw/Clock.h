@@ -2,6 +2,7 @@
 // The clock seam: "now" as seconds since 1970 and its local-time breakdown.
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 namespace brivon {
@@ -32,6 +33,10 @@ public:
     LocalTime toLocal(TimeValue t) const override;
     TimeValue fromLocal(const LocalTime& local) const override;
 };
+
+// Between the C library's broken-down time and ours (tm_isdst left to be worked out).
+LocalTime fromTm(const std::tm& tm);
+std::tm toTm(const LocalTime& local);
 
 // strftime-style formatting of a broken-down time ("%d/%m/%y %H:%M:%S" and
 // the other formats the program uses: %y %Y %m %d %H %M %S %%).

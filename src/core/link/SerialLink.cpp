@@ -44,6 +44,16 @@ void SerialLink::closeQuietly()
     }
 }
 
+void SerialLink::configureAndPollQuietly()
+{
+    try {
+        configureAndPoll();
+        lastError_.clear();
+    } catch (const SerialError& error) {
+        remember(error);
+    }
+}
+
 void SerialLink::restartLink()
 {
     try {
@@ -53,12 +63,7 @@ void SerialLink::restartLink()
         closeQuietly();
         return;
     }
-    try {
-        configureAndPoll();
-        lastError_.clear();
-    } catch (const SerialError& error) {
-        remember(error);
-    }
+    configureAndPollQuietly();
 }
 
 void SerialLink::sendBytes(const Bytes& bytes)
@@ -125,12 +130,7 @@ void SerialLink::watchdogTick()
             closeQuietly();
             return;
         }
-        try {
-            configureAndPoll();
-            lastError_.clear();
-        } catch (const SerialError& error) {
-            remember(error);
-        }
+        configureAndPollQuietly();
     }
     probe = true;
 }

@@ -63,6 +63,7 @@ public:
 private:
     void closeAndReopen();      // restart steps 1-4; throws SerialError
     void configureAndPoll();    // restart steps 6-8; throws SerialError
+    void configureAndPollQuietly();  // the same, an error only remembered
     void closeQuietly();
     void remember(const SerialError& error) { lastError_ = error.description(); }
     void setEnableFlags(bool enabled);

@@ -1,8 +1,8 @@
 // brivon-cli read against the simulated meter, as a user runs it.
 
+#include "integration/CliProcess.h"
 #include "meter-sim/PtyMeter.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -11,28 +11,16 @@
 namespace brivon {
 namespace {
 
-constexpr int kRunMs = 10000;
-
-struct CliRun {
+struct CliLines {
     int exitCode = -1;
     QStringList lines;
     QString errors;
 };
 
-CliRun runCli(const QStringList& arguments)
+CliLines runCli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(BRIVON_BINARY_DIR "/brivon-cli", arguments);
-    CliRun run;
-    if (!process.waitForFinished(kRunMs)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const testing::CliRun run = testing::runCli(arguments);
+    return {run.exitCode, QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts), QString::fromUtf8(run.errors)};
 }
 
 TEST(CliRead, PrintsOneLinePerFrameAfterTheHeader)
@@ -42,7 +30,7 @@ TEST(CliRead, PrintsOneLinePerFrameAfterTheHeader)
         s.model().setValue(1234.0);
         s.model().setMode(sim::MeterMode::Max);
     });
-    const CliRun run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "3"});
+    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "3"});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     ASSERT_EQ(run.lines.size(), 4);
     EXPECT_EQ(run.lines[0], "time,lux,reading,unit,range,hold,mode");
@@ -54,7 +42,7 @@ TEST(CliRead, OverRangeIsPrintedAsOL)
 {
     sim::PtyMeter meter;
     meter.script([](sim::MeterSimulator& s) { s.model().setOverRange(true); });
-    const CliRun run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "1"});
+    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "1"});
     ASSERT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.lines.size(), 2);
     EXPECT_TRUE(run.lines[1].contains(",OL,OL,")) << run.lines[1].toStdString();
@@ -64,14 +52,14 @@ TEST(CliRead, SecondsLimitEndsASilentRead)
 {
     sim::PtyMeter meter;
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
-    const CliRun run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--seconds", "1"});
+    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--seconds", "1"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.lines, QStringList{"time,lux,reading,unit,range,hold,mode"});
 }
 
 TEST(CliRead, MissingDeviceIsReportedAndFails)
 {
-    const CliRun run = runCli({"read", "--device", "/dev/brivon-no-such-port"});
+    const CliLines run = runCli({"read", "--device", "/dev/brivon-no-such-port"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.errors.trimmed(), "Invalid port number");
     EXPECT_TRUE(run.lines.isEmpty());
@@ -79,7 +67,7 @@ TEST(CliRead, MissingDeviceIsReportedAndFails)
 
 TEST(CliRead, BadArgumentsShowTheUsage)
 {
-    const CliRun run = runCli({"read", "--count", "x"});
+    const CliLines run = runCli({"read", "--count", "x"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.startsWith("usage:"));
 }

@@ -1,5 +1,6 @@
 // brivon-cli export and info on data files built from known bytes.
 
+#include "integration/CliProcess.h"
 #include "core/files/ByteBuilder.h"
 
 #include <QByteArray>
@@ -14,7 +15,6 @@
 namespace brivon {
 namespace {
 
-constexpr int kRunMs = 10000;
 
 using testing::ByteBuilder;
 
@@ -54,11 +54,6 @@ QByteArray memoryFile()
                        .str("07/12/10 14:06:00"));
 }
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray output;
-    QByteArray errors;
-};
 
 class CliExport : public ::testing::Test {
 protected:
@@ -71,23 +66,11 @@ protected:
         return path;
     }
 
-    CliRun run(const QStringList& arguments)
+    static testing::CliRun run(const QStringList& arguments)
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TZ", "UTC");
-        process.setProcessEnvironment(environment);
-        process.start(BRIVON_BINARY_DIR "/brivon-cli", arguments);
-        CliRun result;
-        if (!process.waitForFinished(kRunMs)) {
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.exitCode = process.exitCode();
-        result.output = process.readAllStandardOutput();
-        result.errors = process.readAllStandardError();
-        return result;
+        return testing::runCli(arguments, environment);
     }
 
     QTemporaryDir folder_;
@@ -95,7 +78,7 @@ protected:
 
 TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)
 {
-    const CliRun result = run({ "export", write("run.AsmDat", graphFile()) });
+    const testing::CliRun result = run({ "export", write("run.AsmDat", graphFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.output.toStdString(),
         "      NO             Data               UNIT         TIME  \r\n"
@@ -107,7 +90,7 @@ TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)
 TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
 {
     const QString out = folder_.filePath("list.txt");
-    const CliRun result = run({ "export", "-o", out, write("list.MemDat", memoryFile()) });
+    const testing::CliRun result = run({ "export", "-o", out, write("list.MemDat", memoryFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.output.isEmpty());
     QFile file(out);
@@ -122,13 +105,13 @@ TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
 TEST_F(CliExport, InfoPrintsTheHeaderFields)
 {
     const QString file = write("run.AsmDat", graphFile());
-    const CliRun graph = run({ "info", file });
+    const testing::CliRun graph = run({ "info", file });
     ASSERT_EQ(graph.exitCode, 0) << graph.errors.toStdString();
     EXPECT_EQ(graph.output.toStdString(),
         file.toStdString()
             + "\nKind: graph data\nReading count: 3\nSample count: 3\nUnit: FC\n"
               "Start: 2010-12-07 14:05:09\nSampling interval: 2 s\nGain: 400\n");
-    const CliRun memory = run({ "info", write("list.MemDat", memoryFile()) });
+    const testing::CliRun memory = run({ "info", write("list.MemDat", memoryFile()) });
     ASSERT_EQ(memory.exitCode, 0);
     EXPECT_TRUE(memory.output.endsWith("Kind: memory list\nRecord count: 2\n"))
         << memory.output.toStdString();
@@ -149,7 +132,7 @@ TEST_P(CliExportFailure, NamesTheFileAndTheReason)
     const QString file = write(c.fileName, c.bytes);
     for (const char* command : { "export", "info" }) {
         SCOPED_TRACE(command);
-        const CliRun result = run({ command, file });
+        const testing::CliRun result = run({ command, file });
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.output.isEmpty());
         EXPECT_EQ(result.errors.toStdString(), file.toStdString() + ": " + c.reason + "\n");
@@ -173,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Files, CliExportFailure,
 TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 {
     const QString file = folder_.filePath("missing.AsmDat");
-    const CliRun result = run({ "export", file });
+    const testing::CliRun result = run({ "export", file });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.errors.toStdString(),
         file.toStdString() + ": The file cannot be opened: No such file or directory\n");
@@ -182,7 +165,7 @@ TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 TEST_F(CliExport, AnOutputThatCannotBeWrittenIsAnError)
 {
     const QString out = folder_.filePath("gone/list.txt");
-    const CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", out });
+    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", out });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.errors.startsWith(("Cannot write " + out).toUtf8())) << result.errors.toStdString();
 }
@@ -191,7 +174,7 @@ class CliExportUsage : public CliExport, public ::testing::WithParamInterface<QS
 
 TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 {
-    const CliRun result = run(GetParam());
+    const testing::CliRun result = run(GetParam());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.errors.startsWith("usage: brivon-cli ")) << result.errors.toStdString();
 }
