@@ -51,9 +51,9 @@ std::string formatTime(const LocalTime& t, const std::string& format)
             out += format[i];
             continue;
         }
-        const char spec = format[++i];
+        const char conversion = format[++i];
         int value = -1;
-        switch (spec) {
+        switch (conversion) {
         case 'y': value = t.year % 100; break;
         case 'm': value = t.month; break;
         case 'd': value = t.day; break;
@@ -65,7 +65,7 @@ std::string formatTime(const LocalTime& t, const std::string& format)
             out += field;
             continue;
         case '%': out += '%'; continue;
-        default: out += '%'; out += spec; continue;
+        default: out += '%'; out += conversion; continue;
         }
         std::snprintf(field, sizeof field, "%02d", value);
         out += field;

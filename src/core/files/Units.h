@@ -20,4 +20,23 @@ inline constexpr double kKiloThreshold = 1000.0;
 
 inline bool isOverRange(double value) { return value >= kOverRange; }
 
+enum class DisplayUnit { Lux, KiloLux, FootCandle, KiloFootCandle };
+
+struct DisplayValue {
+    double value;
+    DisplayUnit unit;
+};
+
+// A lux value in the unit it is shown in: lux or foot-candles, in kilo-units from 1000 on.
+inline DisplayValue toDisplay(double lux, bool footCandle)
+{
+    if (footCandle) {
+        const double fc = lux * kLuxToFootCandle;
+        return fc >= kKiloThreshold ? DisplayValue{lux * kLuxToKiloFootCandle, DisplayUnit::KiloFootCandle}
+                                    : DisplayValue{fc, DisplayUnit::FootCandle};
+    }
+    return lux >= kKiloThreshold ? DisplayValue{lux * kLuxToKiloLux, DisplayUnit::KiloLux}
+                                 : DisplayValue{lux, DisplayUnit::Lux};
+}
+
 }  // namespace brivon::units

@@ -7,13 +7,14 @@ namespace brivon {
 
 std::string statisticText(double lux, bool footCandle)
 {
-    if (footCandle) {
-        const double fc = lux * units::kLuxToFootCandle;
-        if (fc >= units::kKiloThreshold) return printfString("%.2f  KFC", lux * units::kLuxToKiloFootCandle);
-        return printfString("%.2f  FC", fc);
+    const units::DisplayValue shown = units::toDisplay(lux, footCandle);
+    switch (shown.unit) {
+    case units::DisplayUnit::Lux: return printfString("%.2f  Lux", shown.value);
+    case units::DisplayUnit::KiloLux: return printfString("%.2f  KLux", shown.value);
+    case units::DisplayUnit::FootCandle: return printfString("%.2f  FC", shown.value);
+    case units::DisplayUnit::KiloFootCandle: return printfString("%.2f  KFC", shown.value);
     }
-    if (lux >= units::kKiloThreshold) return printfString("%.2f  KLux", lux * units::kLuxToKiloLux);
-    return printfString("%.2f  Lux", lux);
+    return {};
 }
 
 void MeterStatistics::add(float value, const std::string& timeText, bool footCandle)

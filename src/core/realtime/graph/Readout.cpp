@@ -27,14 +27,14 @@ Readout emptyRunReadout()
 std::string readoutValue(float lux, bool footCandles)
 {
     if (units::isOverRange(lux)) return kOverRangeText;
-    if (!footCandles) {
-        if (lux >= units::kKiloThreshold) return printfString(kKiloLuxFormat, lux * units::kLuxToKiloLux);
-        return printfString(kLuxFormat, static_cast<double>(lux));
+    const units::DisplayValue shown = units::toDisplay(lux, footCandles);
+    switch (shown.unit) {
+    case units::DisplayUnit::Lux: return printfString(kLuxFormat, shown.value);
+    case units::DisplayUnit::KiloLux: return printfString(kKiloLuxFormat, shown.value);
+    case units::DisplayUnit::FootCandle: return printfString(kFootCandleFormat, shown.value);
+    case units::DisplayUnit::KiloFootCandle: return printfString(kKiloFootCandleFormat, shown.value);
     }
-    const double footCandle = lux * units::kLuxToFootCandle;
-    if (footCandle >= units::kKiloThreshold)
-        return printfString(kKiloFootCandleFormat, lux * units::kLuxToKiloFootCandle);
-    return printfString(kFootCandleFormat, footCandle);
+    return {};
 }
 
 std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clock& clock)
