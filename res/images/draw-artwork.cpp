@@ -43,7 +43,10 @@ constexpr int kCornerRadius = 22;
 const char* kSans = "Liberation Sans";
 const char* kNarrow = "Liberation Sans Narrow";
 
-QRect rectOf(const PanelButton& b) { return QRect(b.position.x, b.position.y, b.width, b.height); }
+QRect rectOf(const PanelButton& b)
+{
+    return QRect(b.position.x, b.position.y, b.width, b.height);
+}
 
 QFont font(const char* face, int pixels, bool bold)
 {
@@ -82,8 +85,8 @@ void drawTitle(QPainter& p)
     p.setFont(font(kNarrow, 12, true));
     p.drawText(QRect(kBody.left(), 66, kBody.width(), 16), Qt::AlignHCenter, QStringLiteral("QV731"));
     p.setFont(font(kNarrow, 10, false));
-    p.drawText(QRect(kBody.left(), 84, kBody.width(), 14), Qt::AlignHCenter,
-               QStringLiteral("DIGITAL LIGHT METER"));
+    p.drawText(
+        QRect(kBody.left(), 84, kBody.width(), 14), Qt::AlignHCenter, QStringLiteral("DIGITAL LIGHT METER"));
 }
 
 void drawDisplayWindow(QPainter& p)
@@ -108,7 +111,8 @@ void drawFoot(QPainter& p)
 {
     // Speaker grille and the serial jack near the bottom.
     p.setPen(QPen(kBezel, 2));
-    for (int x = 60; x <= 100; x += 8) p.drawLine(x, 566, x, 582);
+    for (int x = 60; x <= 100; x += 8)
+        p.drawLine(x, 566, x, 582);
     p.setBrush(kBezel);
     p.drawEllipse(QPoint(150, 574), 9, 9);
     p.setPen(kPrint);
@@ -146,7 +150,8 @@ void drawPowerSymbol(QPainter& p, const QRectF& key)
     const QPointF centre = key.center();
     const qreal radius = key.width() * 0.26;
     p.setPen(QPen(kPrint, 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(centre.x() - radius, centre.y() - radius + 1, 2 * radius, 2 * radius), 120 * 16, 300 * 16);
+    p.drawArc(
+        QRectF(centre.x() - radius, centre.y() - radius + 1, 2 * radius, 2 * radius), 120 * 16, 300 * 16);
     p.drawLine(QPointF(centre.x(), centre.y() - radius - 2), QPointF(centre.x(), centre.y()));
 }
 
@@ -175,13 +180,14 @@ void drawKey(QPainter& p, const PanelButton& b)
 
 void drawKeys(QPainter& p)
 {
-    for (const PanelButton& b : brivon::panelButtons()) drawKey(p, b);
+    for (const PanelButton& b : brivon::panelButtons())
+        drawKey(p, b);
     // The POWER key carries a symbol; its name is printed beside it.
     const PanelButton& power = brivon::panelButton(PanelButtonId::PowerOff);
     p.setPen(kPrint);
     p.setFont(font(kNarrow, 8, true));
-    p.drawText(QRect(power.position.x - 44, power.position.y + 10, 40, 12), Qt::AlignRight,
-               QStringLiteral("POWER"));
+    p.drawText(
+        QRect(power.position.x - 44, power.position.y + 10, 40, 12), Qt::AlignRight, QStringLiteral("POWER"));
 }
 
 bool save(const QImage& image, const QString& directory, const char* name)
@@ -216,6 +222,7 @@ int main(int argc, char** argv)
     p.end();
 
     bool ok = save(face, directory, "meter-face");
-    for (const PanelButton& b : brivon::panelButtons()) ok = save(face.copy(rectOf(b)), directory, b.imageName) && ok;
+    for (const PanelButton& b : brivon::panelButtons())
+        ok = save(face.copy(rectOf(b)), directory, b.imageName) && ok;
     return ok ? 0 : 1;
 }

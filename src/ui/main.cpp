@@ -48,8 +48,10 @@ int main(int argc, char** argv)
 
     Configuration configuration = Configuration::fromEnvironment();
     PortMap portMap;
-    for (const auto& [number, path] : configuration.devicePaths()) portMap.setPath(number, path);
-    for (const auto& [number, path] : parsed.line.ports) portMap.setPath(number, path);
+    for (const auto& [number, path] : configuration.devicePaths())
+        portMap.setPath(number, path);
+    for (const auto& [number, path] : parsed.line.ports)
+        portMap.setPath(number, path);
     std::unique_ptr<sim::PtyMeter> simulatedMeter;
     if (parsed.line.simulate) {
         simulatedMeter = startSimulatedMeter();

@@ -15,7 +15,7 @@ struct CliRun {
 };
 
 inline CliRun runCli(const QStringList& arguments,
-                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     constexpr int kRunMs = 10000;
     QProcess process;

@@ -79,7 +79,8 @@ void FakeSerialPort::raiseErrorEvent()
 Bytes FakeSerialPort::writtenBytes() const
 {
     Bytes all;
-    for (const auto& w : writes_) all.insert(all.end(), w.begin(), w.end());
+    for (const auto& w : writes_)
+        all.insert(all.end(), w.begin(), w.end());
     return all;
 }
 

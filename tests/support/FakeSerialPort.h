@@ -32,8 +32,8 @@ public:
     // A non-receive event (a line error).
     void raiseErrorEvent();
 
-    std::set<int> missingPorts;        // opening these throws "Invalid port number"
-    std::string openFailure;           // when set, every open throws this description
+    std::set<int> missingPorts;  // opening these throws "Invalid port number"
+    std::string openFailure;  // when set, every open throws this description
 
     const std::string& settings() const { return settings_; }
     const std::vector<std::string>& operations() const { return operations_; }

@@ -10,7 +10,7 @@ namespace brivon::testing {
 
 class FakeTimers : public Timers {
 public:
-    void start(int id, int periodMs) override { timers_[id] = {periodMs, nowMs_ + periodMs}; }
+    void start(int id, int periodMs) override { timers_[id] = { periodMs, nowMs_ + periodMs }; }
     void stop(int id) override { timers_.erase(id); }
     bool isActive(int id) const override { return timers_.count(id) != 0; }
 

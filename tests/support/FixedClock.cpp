@@ -7,7 +7,7 @@ namespace brivon::testing {
 LocalTime FixedClock::toLocal(TimeValue t) const
 {
     const std::time_t value = static_cast<std::time_t>(t);
-    std::tm tm{};
+    std::tm tm {};
     gmtime_r(&value, &tm);
     return fromTm(tm);
 }

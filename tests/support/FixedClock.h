@@ -7,7 +7,10 @@ namespace brivon::testing {
 
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(TimeValue now = 0) : now_(now) {}
+    explicit FixedClock(TimeValue now = 0)
+        : now_(now)
+    {
+    }
     TimeValue now() const override { return now_; }
     LocalTime toLocal(TimeValue t) const override;
     TimeValue fromLocal(const LocalTime& local) const override;

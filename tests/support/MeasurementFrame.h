@@ -10,7 +10,7 @@ namespace brivon::testing {
 struct MeasurementFrame {
     int graphCount = 0;
     int displayCount = 0;
-    std::uint8_t mode = 0x02;    // range code 2, lux, no mode, no hold
+    std::uint8_t mode = 0x02;  // range code 2, lux, no mode, no hold
     std::uint8_t status = 0x00;  // no memory, time shown
     std::uint8_t memoryA = 0;
     std::uint8_t memoryB = 0;
@@ -20,25 +20,10 @@ struct MeasurementFrame {
 
     Bytes bytes() const
     {
-        return {0xAA,
-                0xDD,
-                0x00,
-                year,
-                dayLead,
-                month,
-                day,
-                hour,
-                minute,
-                second,
-                static_cast<std::uint8_t>(graphCount / 100),
-                static_cast<std::uint8_t>(graphCount % 100),
-                static_cast<std::uint8_t>(displayCount / 100),
-                static_cast<std::uint8_t>(displayCount % 100),
-                mode,
-                status,
-                memoryA,
-                memoryB,
-                interval};
+        return { 0xAA, 0xDD, 0x00, year, dayLead, month, day, hour, minute, second,
+            static_cast<std::uint8_t>(graphCount / 100), static_cast<std::uint8_t>(graphCount % 100),
+            static_cast<std::uint8_t>(displayCount / 100), static_cast<std::uint8_t>(displayCount % 100),
+            mode, status, memoryA, memoryB, interval };
     }
 };
 

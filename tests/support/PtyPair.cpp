@@ -12,10 +12,11 @@ namespace brivon::testing {
 PtyPair::PtyPair()
 {
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) throw std::runtime_error("no pseudo-terminal");
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+        throw std::runtime_error("no pseudo-terminal");
     slavePath_ = ptsname(master_);
     slaveKeeper_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    termios raw{};
+    termios raw {};
     tcgetattr(slaveKeeper_, &raw);
     cfmakeraw(&raw);
     tcsetattr(slaveKeeper_, TCSANOW, &raw);
@@ -38,7 +39,8 @@ Bytes PtyPair::readAvailable()
     Bytes all;
     std::uint8_t chunk[256];
     ssize_t n = 0;
-    while ((n = ::read(master_, chunk, sizeof chunk)) > 0) all.insert(all.end(), chunk, chunk + n);
+    while ((n = ::read(master_, chunk, sizeof chunk)) > 0)
+        all.insert(all.end(), chunk, chunk + n);
     return all;
 }
 

@@ -45,8 +45,8 @@ public:
     void drawRect(const draw::Rect& rect, const draw::Pen& pen) override;
     void drawLine(draw::Point from, draw::Point to, const draw::Pen& pen) override;
     void drawPolyline(std::span<const draw::Point> points, const draw::Pen& pen) override;
-    void drawText(draw::Point at, std::string_view text, const draw::Font& font,
-                  const draw::TextStyle& style) override;
+    void drawText(
+        draw::Point at, std::string_view text, const draw::Font& font, const draw::TextStyle& style) override;
     void drawImage(draw::Point at, std::string_view imageName) override;
     // Character count times the font's width (or half its height when the width is 0).
     int textWidth(std::string_view text, const draw::Font& font) const override;
@@ -55,8 +55,7 @@ public:
     void clear() { ops_.clear(); }
 
     // Every operation of one kind, in drawing order.
-    template <typename Op>
-    std::vector<Op> all() const
+    template <typename Op> std::vector<Op> all() const
     {
         std::vector<Op> found;
         for (const auto& op : ops_)

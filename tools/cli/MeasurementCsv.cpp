@@ -19,11 +19,11 @@ std::string trimmed(const std::string& text)
 std::string measurementCsvLine(const LocalTime& time, const Reading& reading)
 {
     const std::string lux = units::isOverRange(reading.graphValue)
-                                ? std::string("OL")
-                                : printfString("%.2f", static_cast<double>(reading.graphValue));
-    return formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText) + "," +
-           reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + "," +
-           trimmed(reading.modeText);
+        ? std::string("OL")
+        : printfString("%.2f", static_cast<double>(reading.graphValue));
+    return formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText) + ","
+        + reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + ","
+        + trimmed(reading.modeText);
 }
 
 }  // namespace brivon::cli

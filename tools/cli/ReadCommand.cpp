@@ -24,7 +24,7 @@ constexpr const char* kReadUsage = "usage: brivon-cli read --device PATH [--coun
 
 struct ReadOptions {
     std::string device;
-    long count = 0;    // 0 = no limit
+    long count = 0;  // 0 = no limit
     double seconds = 0;  // 0 = no limit
 };
 
@@ -36,10 +36,14 @@ std::optional<ReadOptions> parseReadOptions(const Arguments& args)
         if (i + 1 >= args.size()) return std::nullopt;
         const std::string& value = args[++i];
         try {
-            if (name == "--device") options.device = value;
-            else if (name == "--count") options.count = std::stol(value);
-            else if (name == "--seconds") options.seconds = std::stod(value);
-            else return std::nullopt;
+            if (name == "--device")
+                options.device = value;
+            else if (name == "--count")
+                options.count = std::stol(value);
+            else if (name == "--seconds")
+                options.seconds = std::stod(value);
+            else
+                return std::nullopt;
         } catch (const std::exception&) {
             return std::nullopt;
         }
@@ -51,11 +55,16 @@ std::optional<ReadOptions> parseReadOptions(const Arguments& args)
 // Prints every accepted frame and stops the event loop after the requested count.
 class CsvSink : public ReceiveSink {
 public:
-    CsvSink(const Clock& clock, long count) : clock_(clock), remaining_(count) {}
+    CsvSink(const Clock& clock, long count)
+        : clock_(clock)
+        , remaining_(count)
+    {
+    }
 
     void measurementReceived(const MeasurementUpdate& update) override
     {
-        std::cout << measurementCsvLine(clock_.toLocal(update.now), update.frame.reading) << '\n' << std::flush;
+        std::cout << measurementCsvLine(clock_.toLocal(update.now), update.frame.reading) << '\n'
+                  << std::flush;
         if (remaining_ > 0 && --remaining_ == 0) QCoreApplication::quit();
     }
 
@@ -98,7 +107,8 @@ int runRead(int argc, char** argv, const Arguments& args)
     if (!link.link().lastError().empty()) std::cerr << link.link().lastError() << '\n';
     std::cout << kMeasurementCsvHeader << '\n' << std::flush;
     watchdog.start(SerialLink::kWatchdogPeriodMs);
-    if (options->seconds > 0) QTimer::singleShot(static_cast<int>(options->seconds * 1000), &app, &QCoreApplication::quit);
+    if (options->seconds > 0)
+        QTimer::singleShot(static_cast<int>(options->seconds * 1000), &app, &QCoreApplication::quit);
     return app.exec() == 0 ? kExitOk : kExitFailure;
 }
 

@@ -6,10 +6,9 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
-    "       brivon-cli export FILE [-o OUT]\n"
-    "       brivon-cli info FILE\n";
+constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
+                               "       brivon-cli export FILE [-o OUT]\n"
+                               "       brivon-cli info FILE\n";
 
 }  // namespace
 

@@ -5,7 +5,10 @@
 namespace brivon {
 
 DownloadProgress::DownloadProgress(DownloadState& state, ModeFlags& modes, SerialLink& link, Timers& timers)
-    : state_(state), modes_(modes), link_(link), timers_(timers)
+    : state_(state)
+    , modes_(modes)
+    , link_(link)
+    , timers_(timers)
 {
 }
 
@@ -70,7 +73,8 @@ void DownloadProgress::timerExpired(int id)
         timers_.stop(id);
         end(state_.downloadTotal > 0 ? DownloadEnd::DataLogger : DownloadEnd::NothingToShow);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -84,7 +88,8 @@ void DownloadProgress::giveUp()
 
 void DownloadProgress::end(DownloadEnd how)
 {
-    for (int id : {kAdvanceTimer, kLoggerTimeoutTimer, kMemoryTimeoutTimer, kMemoryDoneTimer, kLoggerDoneTimer})
+    for (int id :
+        { kAdvanceTimer, kLoggerTimeoutTimer, kMemoryTimeoutTimer, kMemoryDoneTimer, kLoggerDoneTimer })
         timers_.stop(id);
     started_ = false;
     if (endHandler_) endHandler_(how);

@@ -14,9 +14,9 @@
 namespace brivon {
 
 enum class DownloadEnd {
-    TimedOut,     // the dialog closes; nothing arrived in time
-    MemoryList,   // the memory list window opens next
-    DataLogger,   // the data-logger window opens next
+    TimedOut,  // the dialog closes; nothing arrived in time
+    MemoryList,  // the memory list window opens next
+    DataLogger,  // the data-logger window opens next
     NothingToShow,  // a finished data-logger transfer without data
 };
 

@@ -13,16 +13,21 @@ constexpr int kTopBandLeft = 290;
 constexpr int kTopBandWidthLoss = 300;
 constexpr int kTopBandHeight = 30;
 
-draw::Rect rectAt(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+draw::Rect rectAt(int left, int top, int width, int height)
+{
+    return { left, top, left + width, top + height };
+}
 
 }  // namespace
 
 void paintMainFrame(draw::Canvas& canvas, const draw::Rect& client)
 {
     const int top = client.top + kBandsTop;
-    canvas.fillRect(rectAt(client.right - kRightBandInset, top, kRightBandWidth, client.bottom - kRightBandHeightLoss),
-                    kMainFrameBandColor);
-    canvas.fillRect(rectAt(kTopBandLeft, top, client.right - kTopBandWidthLoss, kTopBandHeight), kMainFrameBandColor);
+    canvas.fillRect(
+        rectAt(client.right - kRightBandInset, top, kRightBandWidth, client.bottom - kRightBandHeightLoss),
+        kMainFrameBandColor);
+    canvas.fillRect(
+        rectAt(kTopBandLeft, top, client.right - kTopBandWidthLoss, kTopBandHeight), kMainFrameBandColor);
 }
 
 }  // namespace brivon

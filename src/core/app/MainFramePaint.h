@@ -6,7 +6,7 @@
 
 namespace brivon {
 
-inline constexpr draw::Color kMainFrameBandColor{217, 218, 212};
+inline constexpr draw::Color kMainFrameBandColor { 217, 218, 212 };
 
 void paintMainFrame(draw::Canvas& canvas, const draw::Rect& client);
 

@@ -18,7 +18,10 @@ struct Color {
     friend bool operator==(const Color&, const Color&) = default;
 };
 
-constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return Color{r, g, b}; }
+constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    return Color { r, g, b };
+}
 
 struct Point {
     int x = 0;

@@ -13,7 +13,7 @@ TimeValue SystemClock::now() const
 LocalTime SystemClock::toLocal(TimeValue t) const
 {
     const std::time_t value = static_cast<std::time_t>(t);
-    std::tm tm{};
+    std::tm tm {};
     localtime_r(&value, &tm);
     return fromTm(tm);
 }
@@ -26,12 +26,12 @@ TimeValue SystemClock::fromLocal(const LocalTime& local) const
 
 LocalTime fromTm(const std::tm& tm)
 {
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    return { tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec };
 }
 
 std::tm toTm(const LocalTime& local)
 {
-    std::tm tm{};
+    std::tm tm {};
     tm.tm_year = local.year - 1900;
     tm.tm_mon = local.month - 1;
     tm.tm_mday = local.day;
@@ -54,18 +54,35 @@ std::string formatTime(const LocalTime& t, const std::string& format)
         const char conversion = format[++i];
         int value = -1;
         switch (conversion) {
-        case 'y': value = t.year % 100; break;
-        case 'm': value = t.month; break;
-        case 'd': value = t.day; break;
-        case 'H': value = t.hour; break;
-        case 'M': value = t.minute; break;
-        case 'S': value = t.second; break;
+        case 'y':
+            value = t.year % 100;
+            break;
+        case 'm':
+            value = t.month;
+            break;
+        case 'd':
+            value = t.day;
+            break;
+        case 'H':
+            value = t.hour;
+            break;
+        case 'M':
+            value = t.minute;
+            break;
+        case 'S':
+            value = t.second;
+            break;
         case 'Y':
             std::snprintf(field, sizeof field, "%d", t.year);
             out += field;
             continue;
-        case '%': out += '%'; continue;
-        default: out += '%'; out += conversion; continue;
+        case '%':
+            out += '%';
+            continue;
+        default:
+            out += '%';
+            out += conversion;
+            continue;
         }
         std::snprintf(field, sizeof field, "%02d", value);
         out += field;

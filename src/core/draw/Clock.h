@@ -11,8 +11,8 @@ using TimeValue = std::int64_t;  // seconds since 1970
 
 struct LocalTime {
     int year = 1970;  // in full
-    int month = 1;    // 1-12
-    int day = 1;      // 1-31
+    int month = 1;  // 1-12
+    int day = 1;  // 1-31
     int hour = 0;
     int minute = 0;
     int second = 0;

@@ -40,9 +40,9 @@ public:
     virtual void setInputLen(int length) = 0;  // 0 = read everything waiting
     virtual void setRThreshold(int count) = 0;
     virtual int rThreshold() const = 0;
-    virtual void discardInput() = 0;   // InBufferCount := 0
+    virtual void discardInput() = 0;  // InBufferCount := 0
     virtual void discardOutput() = 0;  // OutBufferCount := 0
-    virtual Bytes input() = 0;         // every byte waiting; throws SerialError
+    virtual Bytes input() = 0;  // every byte waiting; throws SerialError
     virtual void output(const Bytes& bytes) = 0;  // throws SerialError
     virtual int commEvent() const = 0;
 

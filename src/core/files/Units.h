@@ -18,7 +18,10 @@ inline constexpr double kLuxToKiloLux = 0.001;
 // Values of this size or more are shown in kilo-units.
 inline constexpr double kKiloThreshold = 1000.0;
 
-inline bool isOverRange(double value) { return value >= kOverRange; }
+inline bool isOverRange(double value)
+{
+    return value >= kOverRange;
+}
 
 enum class DisplayUnit { Lux, KiloLux, FootCandle, KiloFootCandle };
 
@@ -32,11 +35,11 @@ inline DisplayValue toDisplay(double lux, bool footCandle)
 {
     if (footCandle) {
         const double fc = lux * kLuxToFootCandle;
-        return fc >= kKiloThreshold ? DisplayValue{lux * kLuxToKiloFootCandle, DisplayUnit::KiloFootCandle}
-                                    : DisplayValue{fc, DisplayUnit::FootCandle};
+        return fc >= kKiloThreshold ? DisplayValue { lux * kLuxToKiloFootCandle, DisplayUnit::KiloFootCandle }
+                                    : DisplayValue { fc, DisplayUnit::FootCandle };
     }
-    return lux >= kKiloThreshold ? DisplayValue{lux * kLuxToKiloLux, DisplayUnit::KiloLux}
-                                 : DisplayValue{lux, DisplayUnit::Lux};
+    return lux >= kKiloThreshold ? DisplayValue { lux * kLuxToKiloLux, DisplayUnit::KiloLux }
+                                 : DisplayValue { lux, DisplayUnit::Lux };
 }
 
 }  // namespace brivon::units

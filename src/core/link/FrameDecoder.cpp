@@ -32,27 +32,40 @@ int count(const std::vector<std::uint8_t>& f, int hundreds, int units)
 const char* modeTextFor(std::uint8_t modeBits)
 {
     switch (modeBits) {
-    case 0x00: return "    ";
-    case 0x10: return "PMIN";
-    case 0x18: return "PMAX";
-    case 0x20: return "MAX ";
-    case 0x28: return "MIN ";
-    case 0x30: return "Manu";
-    default: return nullptr;
+    case 0x00:
+        return "    ";
+    case 0x10:
+        return "PMIN";
+    case 0x18:
+        return "PMAX";
+    case 0x20:
+        return "MAX ";
+    case 0x28:
+        return "MIN ";
+    case 0x30:
+        return "Manu";
+    default:
+        return nullptr;
     }
 }
 
 std::string formatDisplay(DisplayFormat format, float value)
 {
     switch (format) {
-    case DisplayFormat::TwoDecimals: return printfString("%.2f", static_cast<double>(value));
-    case DisplayFormat::OneDecimal: return printfString("%.1f", static_cast<double>(value));
-    case DisplayFormat::Truncated: return printfString("%d", static_cast<int>(value));
+    case DisplayFormat::TwoDecimals:
+        return printfString("%.2f", static_cast<double>(value));
+    case DisplayFormat::OneDecimal:
+        return printfString("%.1f", static_cast<double>(value));
+    case DisplayFormat::Truncated:
+        return printfString("%d", static_cast<int>(value));
     }
     return {};
 }
 
-std::string twoDigits(int value) { return printfString("%d%d", value / 10, value % 10); }
+std::string twoDigits(int value)
+{
+    return printfString("%d%d", value / 10, value % 10);
+}
 
 void setClockTexts(Reading& r, std::uint8_t clockBits)
 {
@@ -79,10 +92,22 @@ void setClockTexts(Reading& r, std::uint8_t clockBits)
 void setMemoryTexts(Reading& r, std::uint8_t memoryBits, int numberA, int numberB)
 {
     switch (memoryBits) {
-    case 1: r.memoryFlagText = "MEM"; r.memoryNumberText = twoDigits(numberA); break;
-    case 2: r.memoryFlagText = "MEM"; r.memoryNumberText = twoDigits(numberB); break;
-    case 3: r.memoryFlagText = "REC"; r.memoryNumberText = kBlank3; break;
-    default: r.memoryFlagText = kBlank3; r.memoryNumberText = kBlank3; break;
+    case 1:
+        r.memoryFlagText = "MEM";
+        r.memoryNumberText = twoDigits(numberA);
+        break;
+    case 2:
+        r.memoryFlagText = "MEM";
+        r.memoryNumberText = twoDigits(numberB);
+        break;
+    case 3:
+        r.memoryFlagText = "REC";
+        r.memoryNumberText = kBlank3;
+        break;
+    default:
+        r.memoryFlagText = kBlank3;
+        r.memoryNumberText = kBlank3;
+        break;
     }
 }
 

@@ -3,10 +3,10 @@
 
 namespace brivon::main_timers {
 
-inline constexpr int kProgress = 1;       // shows the download progress dialog
+inline constexpr int kProgress = 1;  // shows the download progress dialog
 inline constexpr int kLoggerRequest = 2;  // sends the data-logger dump request
 inline constexpr int kMemoryRequest = 3;  // sends the memory dump request
-inline constexpr int kPoll = 4;           // sends the next poll
+inline constexpr int kPoll = 4;  // sends the next poll
 
 inline constexpr int kProgressDelayMs = 10;
 inline constexpr int kRequestDelayMs = 100;

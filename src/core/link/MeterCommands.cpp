@@ -5,7 +5,7 @@ namespace {
 
 Bytes keyCommand(protocol::Key key)
 {
-    return {protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], static_cast<std::uint8_t>(key)};
+    return { protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], static_cast<std::uint8_t>(key) };
 }
 
 }  // namespace
@@ -13,7 +13,7 @@ Bytes keyCommand(protocol::Key key)
 void MeterCommands::poll()
 {
     try {
-        link_.sendBytes({protocol::kPoll});
+        link_.sendBytes({ protocol::kPoll });
         link_.port().discardOutput();
     } catch (const SerialError&) {
     }
@@ -29,7 +29,7 @@ bool MeterCommands::requestDump(DumpKind kind)
         port.discardInput();
         port.discardOutput();
         port.setRThreshold(memory ? protocol::kMemoryDumpLength : protocol::kLoggerHeaderLength);
-        link_.sendBytes({memory ? protocol::kMemoryDumpRequest : protocol::kLoggerDumpRequest});
+        link_.sendBytes({ memory ? protocol::kMemoryDumpRequest : protocol::kLoggerDumpRequest });
         return true;
     } catch (const SerialError&) {
         return false;
@@ -72,7 +72,8 @@ void MeterCommands::powerOff()
         SerialPort& port = link_.port();
         if (!port.portOpen()) port.setPortOpen(true);
         const Bytes command(protocol::kPowerOff.begin(), protocol::kPowerOff.end());
-        for (int i = 0; i < protocol::kPowerOffRepeats; ++i) port.output(command);
+        for (int i = 0; i < protocol::kPowerOffRepeats; ++i)
+            port.output(command);
     } catch (const SerialError&) {
     }
 }

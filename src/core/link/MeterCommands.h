@@ -12,7 +12,10 @@ enum class DumpKind { Memory, DataLogger };
 
 class MeterCommands {
 public:
-    explicit MeterCommands(SerialLink& link) : link_(link) {}
+    explicit MeterCommands(SerialLink& link)
+        : link_(link)
+    {
+    }
 
     // The poll timer's expiry: 0x11, then pending output discarded.
     void poll();

@@ -27,8 +27,8 @@ inline constexpr int kLoggerBlockLength = 8000;
 inline constexpr std::uint8_t kPoll = 0x11;
 inline constexpr std::uint8_t kMemoryDumpRequest = 0x12;
 inline constexpr std::uint8_t kLoggerDumpRequest = 0x13;
-inline constexpr std::array<std::uint8_t, 2> kKeyCommandPrefix{0x87, 0x83};
-inline constexpr std::array<std::uint8_t, 3> kPowerOff{0x55, 0xAA, 0x03};
+inline constexpr std::array<std::uint8_t, 2> kKeyCommandPrefix { 0x87, 0x83 };
+inline constexpr std::array<std::uint8_t, 3> kPowerOff { 0x55, 0xAA, 0x03 };
 inline constexpr int kPowerOffRepeats = 3;
 
 // Key codes: the third byte of a key command.
@@ -49,6 +49,9 @@ enum class Key : std::uint8_t {
 };
 
 // Packed BCD: one byte holds two decimal digits.
-inline constexpr int bcd(std::uint8_t b) { return (b & 0x0F) + (b >> 4) * 10; }
+inline constexpr int bcd(std::uint8_t b)
+{
+    return (b & 0x0F) + (b >> 4) * 10;
+}
 
 }  // namespace brivon::protocol

@@ -9,10 +9,14 @@ std::string statisticText(double lux, bool footCandle)
 {
     const units::DisplayValue shown = units::toDisplay(lux, footCandle);
     switch (shown.unit) {
-    case units::DisplayUnit::Lux: return printfString("%.2f  Lux", shown.value);
-    case units::DisplayUnit::KiloLux: return printfString("%.2f  KLux", shown.value);
-    case units::DisplayUnit::FootCandle: return printfString("%.2f  FC", shown.value);
-    case units::DisplayUnit::KiloFootCandle: return printfString("%.2f  KFC", shown.value);
+    case units::DisplayUnit::Lux:
+        return printfString("%.2f  Lux", shown.value);
+    case units::DisplayUnit::KiloLux:
+        return printfString("%.2f  KLux", shown.value);
+    case units::DisplayUnit::FootCandle:
+        return printfString("%.2f  FC", shown.value);
+    case units::DisplayUnit::KiloFootCandle:
+        return printfString("%.2f  KFC", shown.value);
     }
     return {};
 }

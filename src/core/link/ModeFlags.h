@@ -5,9 +5,9 @@
 namespace brivon {
 
 struct ModeFlags {
-    bool listening = true;         // measurement frames are decoded and polls paced
-    bool memoryInProgress = false; // a memory dump is expected
-    bool loggerInProgress = false; // a data-logger header and dump are expected
+    bool listening = true;  // measurement frames are decoded and polls paced
+    bool memoryInProgress = false;  // a memory dump is expected
+    bool loggerInProgress = false;  // a data-logger header and dump are expected
 };
 
 }  // namespace brivon

@@ -6,19 +6,36 @@ namespace brivon {
 
 namespace {
 
-constexpr std::array<const char*, PortMap::kPortCount> kDefaultPaths{
-    "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyACM0", "/dev/ttyACM1", "/dev/ttyS0",   "/dev/ttyS1",
-    "/dev/ttyS2",   "/dev/ttyS3",   "/dev/ttyUSB2", "/dev/ttyUSB3", "/dev/ttyACM2", "/dev/ttyACM3",
-    "/dev/ttyUSB4", "/dev/ttyUSB5", "/dev/ttyUSB6", "/dev/ttyUSB7",
+constexpr std::array<const char*, PortMap::kPortCount> kDefaultPaths {
+    "/dev/ttyUSB0",
+    "/dev/ttyUSB1",
+    "/dev/ttyACM0",
+    "/dev/ttyACM1",
+    "/dev/ttyS0",
+    "/dev/ttyS1",
+    "/dev/ttyS2",
+    "/dev/ttyS3",
+    "/dev/ttyUSB2",
+    "/dev/ttyUSB3",
+    "/dev/ttyACM2",
+    "/dev/ttyACM3",
+    "/dev/ttyUSB4",
+    "/dev/ttyUSB5",
+    "/dev/ttyUSB6",
+    "/dev/ttyUSB7",
 };
 
-bool inRange(int portNumber) { return portNumber >= 1 && portNumber <= PortMap::kPortCount; }
+bool inRange(int portNumber)
+{
+    return portNumber >= 1 && portNumber <= PortMap::kPortCount;
+}
 
 }  // namespace
 
 PortMap::PortMap()
 {
-    for (std::size_t i = 0; i < paths_.size(); ++i) paths_[i] = kDefaultPaths[i];
+    for (std::size_t i = 0; i < paths_.size(); ++i)
+        paths_[i] = kDefaultPaths[i];
 }
 
 std::string PortMap::pathFor(int portNumber) const

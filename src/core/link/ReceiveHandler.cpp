@@ -13,10 +13,14 @@ bool startsWith(const Bytes& block, std::uint8_t mark0, std::uint8_t mark1)
 }
 
 ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
-                               MeterStatistics& statistics, Timers& mainTimers, const Clock& clock,
-                               ReceiveSink& sink)
-    : link_(link), modes_(modes), decoder_(decoder), statistics_(statistics), mainTimers_(mainTimers),
-      clock_(clock), sink_(sink)
+    MeterStatistics& statistics, Timers& mainTimers, const Clock& clock, ReceiveSink& sink)
+    : link_(link)
+    , modes_(modes)
+    , decoder_(decoder)
+    , statistics_(statistics)
+    , mainTimers_(mainTimers)
+    , clock_(clock)
+    , sink_(sink)
 {
 }
 
@@ -42,7 +46,8 @@ void ReceiveHandler::onCommEvent()
         }
         pacePoll(block);
     }
-    if (modes_.memoryInProgress && startsWith(block, protocol::kMemoryDumpMark0, protocol::kMemoryDumpMark1)) {
+    if (modes_.memoryInProgress
+        && startsWith(block, protocol::kMemoryDumpMark0, protocol::kMemoryDumpMark1)) {
         sink_.memoryDumpReceived(block);
     }
     if (modes_.loggerInProgress) sink_.loggerBlockReceived(block);
@@ -59,7 +64,7 @@ void ReceiveHandler::decodeMeasurement(const Bytes& block, TimeValue now)
     const DecodedFrame frame = decoder_.decode(block);
     const bool footCandle = frame.reading.footCandle != 0;
     statistics_.add(frame.reading.graphValue, formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);
-    sink_.measurementReceived({frame, decoder_.batteryText(), statistics_.texts(), now});
+    sink_.measurementReceived({ frame, decoder_.batteryText(), statistics_.texts(), now });
     try {
         link_.port().discardInput();
     } catch (const SerialError&) {
@@ -68,8 +73,10 @@ void ReceiveHandler::decodeMeasurement(const Bytes& block, TimeValue now)
 
 void ReceiveHandler::pacePoll(const Bytes& block)
 {
-    const auto end = block.begin() + std::min<std::ptrdiff_t>(block.size(), protocol::kMeasurementFrameLength);
-    const bool meaningful = std::any_of(block.begin(), end, [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
+    const auto end
+        = block.begin() + std::min<std::ptrdiff_t>(block.size(), protocol::kMeasurementFrameLength);
+    const bool meaningful
+        = std::any_of(block.begin(), end, [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
     if (meaningful) mainTimers_.start(main_timers::kPoll, main_timers::kPollDelayMs);
 }
 

@@ -25,19 +25,19 @@ class ReceiveSink {
 public:
     virtual ~ReceiveSink() = default;
     // First step of every event (the document mirrors the view's sample count).
-    virtual void eventStarting() {}
+    virtual void eventStarting() { }
     // A measurement frame was accepted and decoded.
     virtual void measurementReceived(const MeasurementUpdate& update) = 0;
-    virtual void memoryDumpReceived(const Bytes& /*block*/) {}
-    virtual void loggerBlockReceived(const Bytes& /*block*/) {}
+    virtual void memoryDumpReceived(const Bytes& /*block*/) { }
+    virtual void loggerBlockReceived(const Bytes& /*block*/) { }
     // Last step of every event, whatever the block held (the run's capacity check).
-    virtual void eventFinished() {}
+    virtual void eventFinished() { }
 };
 
 class ReceiveHandler {
 public:
-    ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder, MeterStatistics& statistics,
-                   Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
+    ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
+        MeterStatistics& statistics, Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
 
     void onCommEvent();
 

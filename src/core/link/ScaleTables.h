@@ -10,10 +10,10 @@ inline constexpr std::uint8_t kNoRangeYet = 4;
 inline constexpr std::uint8_t kNoUnitYet = 2;
 
 struct RangeRow {
-    float graphFactor;        // graph count -> lux
-    float luxDisplayFactor;   // display count -> shown number, lux
-    float fcDisplayFactor;    // display count -> shown number, foot-candles
-    float fullScaleFactor;    // sets the graph's Y gain
+    float graphFactor;  // graph count -> lux
+    float luxDisplayFactor;  // display count -> shown number, lux
+    float fcDisplayFactor;  // display count -> shown number, foot-candles
+    float fullScaleFactor;  // sets the graph's Y gain
     const char* luxRangeText;
     const char* fcRangeText;
 };
@@ -24,8 +24,8 @@ struct DisplayRow {
     const char* unitText;
     DisplayFormat format;
     float barFactor;
-    float overRangeAt;       // over range when the display value >= this (single precision)
-    float shownOverRange;    // display value after over range; 0 = unchanged
+    float overRangeAt;  // over range when the display value >= this (single precision)
+    float shownOverRange;  // display value after over range; 0 = unchanged
 };
 
 const RangeRow& rangeRow(int rangeIndex);

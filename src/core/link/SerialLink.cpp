@@ -4,7 +4,11 @@
 
 namespace brivon {
 
-SerialLink::SerialLink(SerialPort& port, ModeFlags& modes) : port_(port), modes_(modes) {}
+SerialLink::SerialLink(SerialPort& port, ModeFlags& modes)
+    : port_(port)
+    , modes_(modes)
+{
+}
 
 void SerialLink::create(int configuredPort)
 {
@@ -32,7 +36,7 @@ void SerialLink::configureAndPoll()
     port_.setInputMode(protocol::kBinaryInputMode);
     port_.setInputLen(0);
     port_.discardInput();
-    sendBytes({protocol::kPoll});
+    sendBytes({ protocol::kPoll });
     port_.discardOutput();
 }
 
@@ -144,7 +148,8 @@ void SerialLink::measurementFrameAccepted()
 
 bool SerialLink::isChecked(int menuPort) const
 {
-    return menuPort >= kFirstPort && menuPort <= kMenuPorts && checked_[static_cast<std::size_t>(menuPort - 1)];
+    return menuPort >= kFirstPort && menuPort <= kMenuPorts
+        && checked_[static_cast<std::size_t>(menuPort - 1)];
 }
 
 bool SerialLink::isMenuPortEnabled(int menuPort) const
@@ -167,7 +172,8 @@ void SerialLink::setEnableFlags(bool enabled)
 void SerialLink::setCheckMarkFor(int portNumber)
 {
     checked_.fill(false);
-    if (portNumber >= kFirstPort && portNumber <= kMenuPorts) checked_[static_cast<std::size_t>(portNumber - 1)] = true;
+    if (portNumber >= kFirstPort && portNumber <= kMenuPorts)
+        checked_[static_cast<std::size_t>(portNumber - 1)] = true;
 }
 
 void SerialLink::setOnlyProbe(int portNumber)

@@ -17,7 +17,7 @@ class SerialLink {
 public:
     static constexpr int kFirstPort = 1;
     static constexpr int kLastPort = 16;
-    static constexpr int kMenuPorts = 4;       // COM1-COM4 have menu entries
+    static constexpr int kMenuPorts = 4;  // COM1-COM4 have menu entries
     static constexpr int kFirstOtherPort = 5;  // "Other COM" offers 5-16
     static constexpr int kProbeFlagCount = 20;
     static constexpr int kWatchdogPeriodMs = 2000;
@@ -61,8 +61,8 @@ public:
     const std::string& lastError() const { return lastError_; }
 
 private:
-    void closeAndReopen();      // restart steps 1-4; throws SerialError
-    void configureAndPoll();    // restart steps 6-8; throws SerialError
+    void closeAndReopen();  // restart steps 1-4; throws SerialError
+    void configureAndPoll();  // restart steps 6-8; throws SerialError
     void configureAndPollQuietly();  // the same, an error only remembered
     void closeQuietly();
     void remember(const SerialError& error) { lastError_ = error.description(); }
@@ -73,10 +73,10 @@ private:
     SerialPort& port_;
     ModeFlags& modes_;
     int portNumber_ = kFirstPort;
-    std::array<bool, kMenuPorts> checked_{};
-    std::array<bool, kMenuPorts> menuEnabled_{true, true, true, true};
+    std::array<bool, kMenuPorts> checked_ {};
+    std::array<bool, kMenuPorts> menuEnabled_ { true, true, true, true };
     bool otherComEnabled_ = true;
-    std::array<bool, kProbeFlagCount> probe_{};
+    std::array<bool, kProbeFlagCount> probe_ {};
     Bytes sendBuffer_;
     std::string lastError_;
     std::function<void()> offlineHandler_;

@@ -6,9 +6,15 @@
 namespace brivon {
 namespace {
 
-float outerRadius(int tick) { return tick % panel::kLongTickEvery == 0 ? panel::kLongRadius : panel::kMiddleRadius; }
+float outerRadius(int tick)
+{
+    return tick % panel::kLongTickEvery == 0 ? panel::kLongRadius : panel::kMiddleRadius;
+}
 
-draw::Point truncated(float x, float y) { return {static_cast<int>(x), static_cast<int>(y)}; }
+draw::Point truncated(float x, float y)
+{
+    return { static_cast<int>(x), static_cast<int>(y) };
+}
 
 }  // namespace
 

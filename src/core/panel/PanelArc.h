@@ -20,10 +20,10 @@ public:
 
 private:
     using Table = std::array<float, panel::kTickCount>;
-    Table innerX_{};
-    Table innerY_{};
-    Table outerX_{};
-    Table outerY_{};
+    Table innerX_ {};
+    Table innerY_ {};
+    Table outerX_ {};
+    Table outerY_ {};
 };
 
 }  // namespace brivon

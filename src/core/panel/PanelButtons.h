@@ -25,8 +25,8 @@ enum class PanelButtonId {
 
 enum class ClickHandling {
     Immediate,  // the click's key is sent at once
-    Deferred,   // the click waits for a possible double click
-    None,       // the button sends nothing
+    Deferred,  // the click waits for a possible double click
+    None,  // the button sends nothing
 };
 
 struct PanelButton {

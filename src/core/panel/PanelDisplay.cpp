@@ -20,6 +20,9 @@ void PanelDisplay::showReading(const Reading& reading)
     setBarCount(reading.barCount);
 }
 
-void PanelDisplay::setBarCount(int count) { barCount_ = std::min(count, panel::kLastTick); }
+void PanelDisplay::setBarCount(int count)
+{
+    barCount_ = std::min(count, panel::kLastTick);
+}
 
 }  // namespace brivon

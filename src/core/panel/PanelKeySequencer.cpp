@@ -6,7 +6,9 @@ namespace brivon {
 
 using namespace panel;
 
-PanelKeySequencer::PanelKeySequencer(SerialLink& link, Timers& timers) : link_(link), timers_(timers)
+PanelKeySequencer::PanelKeySequencer(SerialLink& link, Timers& timers)
+    : link_(link)
+    , timers_(timers)
 {
     timers_.setHandler([this](int id) { timerFired(id); });
 }
@@ -70,7 +72,7 @@ void PanelKeySequencer::sendPendingKey()
     try {
         SerialPort& port = link_.port();
         if (!port.portOpen()) port.setPortOpen(true);
-        link_.sendBytes({protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], pendingKey_});
+        link_.sendBytes({ protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], pendingKey_ });
     } catch (const SerialError&) {
         return;
     }

@@ -9,10 +9,13 @@ namespace {
 
 using namespace panel;
 
-const draw::TextStyle kBlackText{kTextColor, draw::TextAlign::Left, std::nullopt};
-const draw::Pen kBlackPen{draw::PenStyle::Solid, 1, kTextColor, draw::RasterOp::CopyPen};
+const draw::TextStyle kBlackText { kTextColor, draw::TextAlign::Left, std::nullopt };
+const draw::Pen kBlackPen { draw::PenStyle::Solid, 1, kTextColor, draw::RasterOp::CopyPen };
 
-int characterCount(const std::string& text) { return static_cast<int>(text.size()); }
+int characterCount(const std::string& text)
+{
+    return static_cast<int>(text.size());
+}
 
 draw::Point labelOffset(int tick)
 {
@@ -23,14 +26,16 @@ draw::Point labelOffset(int tick)
 
 }  // namespace
 
-void PanelPainter::paint(draw::Canvas& canvas, const PanelDisplay& display, int clientWidth, int clientHeight) const
+void PanelPainter::paint(
+    draw::Canvas& canvas, const PanelDisplay& display, int clientWidth, int clientHeight) const
 {
     canvas.fillRect(kDisplayRect, kDisplayColor);
     if (clientHeight > kBottomStripTop)
-        canvas.fillRect({0, kBottomStripTop, clientWidth, clientHeight}, kBottomStripColor);
+        canvas.fillRect({ 0, kBottomStripTop, clientWidth, clientHeight }, kBottomStripColor);
 
     if (display.offline()) {
-        canvas.drawText(kOfflineAt, kOfflineText, kOfflineFont, draw::TextStyle{kOfflineColor, draw::TextAlign::Left, std::nullopt});
+        canvas.drawText(kOfflineAt, kOfflineText, kOfflineFont,
+            draw::TextStyle { kOfflineColor, draw::TextAlign::Left, std::nullopt });
         return;
     }
     paintTexts(canvas, display.texts());
@@ -40,7 +45,7 @@ void PanelPainter::paint(draw::Canvas& canvas, const PanelDisplay& display, int 
 void PanelPainter::paintTexts(draw::Canvas& canvas, const PanelTexts& texts) const
 {
     const int readingLeft = kReadingRight - kReadingAdvance * characterCount(texts.reading);
-    canvas.drawText({readingLeft, kReadingTop}, texts.reading, kReadingFont, kBlackText);
+    canvas.drawText({ readingLeft, kReadingTop }, texts.reading, kReadingFont, kBlackText);
 
     canvas.drawText(kUnitAt, texts.unit, kLabelFont, kBlackText);
     canvas.drawText(kHoldAt, texts.hold, kLabelFont, kBlackText);
@@ -53,7 +58,7 @@ void PanelPainter::paintTexts(draw::Canvas& canvas, const PanelTexts& texts) con
     if (texts.mode != kManualText) canvas.drawText(kModeAt, texts.mode, kSmallFont, kBlackText);
     canvas.drawText(kRangeAt, texts.range, kSmallFont, kBlackText);
     const int underlineEnd = kRangeUnderlineBase + kRangeUnderlineAdvance * characterCount(texts.range);
-    canvas.drawLine({kRangeAt.x, kRangeUnderlineY}, {underlineEnd, kRangeUnderlineY}, kBlackPen);
+    canvas.drawLine({ kRangeAt.x, kRangeUnderlineY }, { underlineEnd, kRangeUnderlineY }, kBlackPen);
 
     canvas.drawText(kClockAt, texts.clock, kClockFont, kBlackText);
     canvas.drawText(kMemoryNumberAt, texts.memoryNumber, kClockFont, kBlackText);
@@ -66,7 +71,8 @@ void PanelPainter::paintArc(draw::Canvas& canvas, int barCount) const
         canvas.drawLine(arc_.innerPoint(tick), outer, kBlackPen);
         if (tick % kLabelEvery != 0) continue;
         const draw::Point offset = labelOffset(tick);
-        canvas.drawText({outer.x + offset.x, outer.y + offset.y}, std::to_string(tick), kSmallFont, kBlackText);
+        canvas.drawText(
+            { outer.x + offset.x, outer.y + offset.y }, std::to_string(tick), kSmallFont, kBlackText);
     }
 }
 

@@ -7,8 +7,7 @@
 
 namespace brivon {
 
-template <typename... Args>
-std::string printfString(const char* format, Args... args)
+template <typename... Args> std::string printfString(const char* format, Args... args)
 {
     const int length = std::snprintf(nullptr, 0, format, args...);
     if (length <= 0) return {};

@@ -12,7 +12,9 @@ constexpr int kDialogWidth = 260;
 }  // namespace
 
 CLoggingDlg::CLoggingDlg(DownloadState& state, ModeFlags& modes, SerialLink& link, QWidget* parent)
-    : QDialog(parent), progress_(state, modes, link, timers_), bar_(new QProgressBar(this))
+    : QDialog(parent)
+    , progress_(state, modes, link, timers_)
+    , bar_(new QProgressBar(this))
 {
     setWindowTitle("logging...");
     setFixedWidth(kDialogWidth);

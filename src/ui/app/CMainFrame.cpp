@@ -41,14 +41,21 @@ constexpr const char* kScrollLockIndicator = "SCRL";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
 CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* prompts, QWidget* parent)
-    : QMainWindow(parent), document_(clock_), qtPrompts_(this), prompts_(prompts ? *prompts : qtPrompts_),
-      port_(std::move(portMap)),
-      logic_(document_, MainFrameSeams{port_, mainTimers_, viewTimers_, clock_, prompts_}, std::move(configuration))
+    : QMainWindow(parent)
+    , document_(clock_)
+    , qtPrompts_(this)
+    , prompts_(prompts ? *prompts : qtPrompts_)
+    , port_(std::move(portMap))
+    , logic_(document_, MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
+          std::move(configuration))
 {
     setWindowTitle(kTitle);
     mainTimers_.setHandler([this](int id) { logic_.mainTimerExpired(id); });
@@ -65,13 +72,14 @@ CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* pr
     buildToolBar();
     buildStatusBar();
 
-    connect(view_, &ui::CDTView::readoutChanged, this, [this](const QString& timeText, const QString& dataText) {
-        panes_[status_bar::kTimePane]->setText(timeText);
-        panes_[status_bar::kDataPane]->setText(dataText);
-    });
+    connect(
+        view_, &ui::CDTView::readoutChanged, this, [this](const QString& timeText, const QString& dataText) {
+            panes_[status_bar::kTimePane]->setText(timeText);
+            panes_[status_bar::kDataPane]->setText(dataText);
+        });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
         RealTimeViewState& state = document_.view();
-        if (const auto chosen = ui::YAxisDialog::ask(this, {state.yGain, state.yOffset})) {
+        if (const auto chosen = ui::YAxisDialog::ask(this, { state.yGain, state.yOffset })) {
             state.yGain = chosen->gain;
             state.yOffset = chosen->offset;
             document_.updateAllViews();
@@ -120,7 +128,8 @@ void CMainFrame::buildActions()
     addCommand(kRun, "&Run", "run");
     addCommand(kStop, "S&top", "stop");
     addCommand(kUndoZoom, "&UndoZoom", "undozoom");
-    for (int n = 1; n <= SerialLink::kMenuPorts; ++n) addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
+    for (int n = 1; n <= SerialLink::kMenuPorts; ++n)
+        addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
     addCommand(kDataLogger, "&Data Logger");
     addCommand(kMem, "&Mem");
@@ -139,15 +148,16 @@ void CMainFrame::buildMenus()
     file->addSeparator();
     file->addAction("E&xit", QKeySequence::Quit, this, &QWidget::close);
     QMenu* realTime = menuBar()->addMenu("&RealTime");
-    realTime->addActions({actions_[kRun], actions_[kStop], actions_[kUndoZoom]});
+    realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom] });
     QMenu* ports = menuBar()->addMenu("&COM Port");
-    for (int n = 1; n <= SerialLink::kMenuPorts; ++n) ports->addAction(actions_[kCom1 + n - 1]);
+    for (int n = 1; n <= SerialLink::kMenuPorts; ++n)
+        ports->addAction(actions_[kCom1 + n - 1]);
     ports->addAction(actions_[kOtherCom]);
     menuBar()->addAction(actions_[kDataLogger]);
     menuBar()->addAction(actions_[kMem]);
     QMenu* help = menuBar()->addMenu("&Help");
-    help->addActions({actions_[kAbout], actions_[kHelpContents]});
-    for (QMenu* menu : {file, realTime, ports, help})
+    help->addActions({ actions_[kAbout], actions_[kHelpContents] });
+    for (QMenu* menu : { file, realTime, ports, help })
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
 }
 
@@ -155,7 +165,7 @@ void CMainFrame::buildToolBar()
 {
     QToolBar* bar = addToolBar("Standard");
     bar->setObjectName("standardToolBar");
-    const int ids[] = {kSave, kOpen, kRun, kStop, kPrint, kUndoZoom, kHelpContents};
+    const int ids[] = { kSave, kOpen, kRun, kStop, kPrint, kUndoZoom, kHelpContents };
     for (int id : ids) {
         if (id != ids[0]) bar->addSeparator();
         bar->addAction(actions_[id]);
@@ -200,7 +210,10 @@ void CMainFrame::refreshStatusPanes()
     panes_[status_bar::kLinkPane]->setToolTip(link);
 }
 
-QString CMainFrame::statusPaneText(int pane) const { return panes_.at(static_cast<std::size_t>(pane))->text(); }
+QString CMainFrame::statusPaneText(int pane) const
+{
+    return panes_.at(static_cast<std::size_t>(pane))->text();
+}
 
 QAction* CMainFrame::action(int commandId) const
 {
@@ -213,18 +226,42 @@ void CMainFrame::onCommand(int id)
     refreshCommandStates();
     if (!actions_[id]->isEnabled()) return;
     switch (id) {
-    case kSave: logic_.save(); break;
-    case kOpen: openFromDialog(); break;
-    case kPrint: print(); break;
-    case kPrintSetup: printSetup(); break;
-    case kRun: logic_.run(); break;
-    case kStop: logic_.stop(); break;
-    case kUndoZoom: view_->undoZoom(); break;
-    case kOtherCom: chooseOtherPort(); break;
-    case kDataLogger: logic_.startDataLogger(); break;
-    case kMem: logic_.startMemory(); break;
-    case kAbout: showAbout(); break;
-    case kHelpContents: showHelp(); break;
+    case kSave:
+        logic_.save();
+        break;
+    case kOpen:
+        openFromDialog();
+        break;
+    case kPrint:
+        print();
+        break;
+    case kPrintSetup:
+        printSetup();
+        break;
+    case kRun:
+        logic_.run();
+        break;
+    case kStop:
+        logic_.stop();
+        break;
+    case kUndoZoom:
+        view_->undoZoom();
+        break;
+    case kOtherCom:
+        chooseOtherPort();
+        break;
+    case kDataLogger:
+        logic_.startDataLogger();
+        break;
+    case kMem:
+        logic_.startMemory();
+        break;
+    case kAbout:
+        showAbout();
+        break;
+    case kHelpContents:
+        showHelp();
+        break;
     default:
         if (id >= kCom1 && id <= kCom4) logic_.selectMenuPort(id - kCom1 + 1);
         break;
@@ -252,7 +289,8 @@ void CMainFrame::openFromDialog()
 
 void CMainFrame::chooseOtherPort()
 {
-    if (const auto number = ComPortDialog::ask(this, logic_.otherComStartNumber())) logic_.selectOtherPort(*number);
+    if (const auto number = ComPortDialog::ask(this, logic_.otherComStartNumber()))
+        logic_.selectOtherPort(*number);
 }
 
 void CMainFrame::showAbout()
@@ -296,9 +334,8 @@ void CMainFrame::measurementShown(const MeasurementUpdate& update)
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
     view_->realTimeStrip().setBatteryState(text(update.batteryText));
-    view_->statisticsStrip().setStatistics({update.statistics.maximum, update.statistics.maximumTime,
-                                            update.statistics.minimum, update.statistics.minimumTime,
-                                            update.statistics.average});
+    view_->statisticsStrip().setStatistics({ update.statistics.maximum, update.statistics.maximumTime,
+        update.statistics.minimum, update.statistics.minimumTime, update.statistics.average });
 }
 
 void CMainFrame::downloadProgressDue()

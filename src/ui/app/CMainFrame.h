@@ -31,7 +31,8 @@ class CMainFrame : public QMainWindow, private MainFrameEvents, private Document
     Q_OBJECT
 public:
     // `prompts` answers the dialogs instead of real ones (tests); nothing shows Qt dialogs.
-    CMainFrame(PortMap portMap, Configuration configuration, Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    CMainFrame(
+        PortMap portMap, Configuration configuration, Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Loads a graph file as the document's Open does; false when it was refused.
@@ -61,8 +62,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
-    QAction* addCommand(int id, const QString& text, const char* icon = nullptr,
-                        const QKeySequence& shortcut = {});
+    QAction* addCommand(
+        int id, const QString& text, const char* icon = nullptr, const QKeySequence& shortcut = {});
     void refreshCommandStates();
     void refreshStatusPanes();
     void onCommand(int id);
@@ -84,7 +85,7 @@ private:
     ui::CDTView* view_ = nullptr;
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
-    std::array<QLabel*, 4> panes_{};
+    std::array<QLabel*, 4> panes_ {};
     QPrinter* printer_ = nullptr;
     bool closing_ = false;
 };

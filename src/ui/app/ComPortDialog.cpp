@@ -26,7 +26,9 @@ QFont labelFont()
 
 }  // namespace
 
-ComPortDialog::ComPortDialog(int startNumber, QWidget* parent) : QDialog(parent), number_(new QLineEdit(this))
+ComPortDialog::ComPortDialog(int startNumber, QWidget* parent)
+    : QDialog(parent)
+    , number_(new QLineEdit(this))
 {
     setWindowTitle("COM Port Setup");
     auto* group = new QGroupBox("Input integer number 5 to 16", this);
@@ -46,7 +48,10 @@ ComPortDialog::ComPortDialog(int startNumber, QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-int ComPortDialog::number() const { return number_->text().trimmed().toInt(); }
+int ComPortDialog::number() const
+{
+    return number_->text().trimmed().toInt();
+}
 
 void ComPortDialog::accept()
 {

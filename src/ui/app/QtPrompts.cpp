@@ -13,7 +13,10 @@ namespace {
 
 constexpr int kMillisecondsPerSecond = 1000;
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -24,28 +27,38 @@ void QtPrompts::message(const std::string& message)
 
 bool QtPrompts::askYesNo(const std::string& question)
 {
-    return QMessageBox::question(parent_, QApplication::applicationName(), text(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent_, QApplication::applicationName(), text(question), QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 Answer QtPrompts::askYesNoCancel(const std::string& question)
 {
     switch (QMessageBox::question(parent_, QApplication::applicationName(), text(question),
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
     }
 }
 
-std::optional<std::string> QtPrompts::chooseSaveFile(const FileChoice& choice) { return chooseFile(choice, true); }
+std::optional<std::string> QtPrompts::chooseSaveFile(const FileChoice& choice)
+{
+    return chooseFile(choice, true);
+}
 
-std::optional<std::string> QtPrompts::chooseOpenFile(const FileChoice& choice) { return chooseFile(choice, false); }
+std::optional<std::string> QtPrompts::chooseOpenFile(const FileChoice& choice)
+{
+    return chooseFile(choice, false);
+}
 
 std::optional<std::string> QtPrompts::chooseFile(const FileChoice& choice, bool save)
 {
     QFileDialog dialog(parent_, QApplication::applicationName(), text(choice.defaultName),
-                       text(dialogFilter(choice.filter)));
+        text(dialogFilter(choice.filter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(text(choice.defaultExtension));

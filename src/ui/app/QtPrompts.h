@@ -10,7 +10,10 @@ namespace brivon {
 
 class QtPrompts : public Prompts {
 public:
-    explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+    explicit QtPrompts(QWidget* parent)
+        : parent_(parent)
+    {
+    }
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& question) override;

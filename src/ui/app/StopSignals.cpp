@@ -22,7 +22,8 @@ void onStopSignal(int)
 
 }  // namespace
 
-StopSignals::StopSignals(QObject* parent) : QObject(parent)
+StopSignals::StopSignals(QObject* parent)
+    : QObject(parent)
 {
     int pair[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return;
@@ -34,7 +35,7 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent)
         [[maybe_unused]] const ssize_t got = ::read(signalReadFd, &byte, 1);
         emit stopRequested();
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -101,7 +101,8 @@ QFont QtCanvas::toQFont(const draw::Font& font)
     // The requested average character width, measured at the final weight.
     if (font.width > 0) {
         const int average = QFontMetrics(result).averageCharWidth();
-        if (average > 0) result.setStretch(std::clamp(nativeStretch(font.face) * font.width / average, 1, 4000));
+        if (average > 0)
+            result.setStretch(std::clamp(nativeStretch(font.face) * font.width / average, 1, 4000));
     }
     result.setItalic(font.italic);
     result.setUnderline(font.underline);

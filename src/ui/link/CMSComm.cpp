@@ -18,7 +18,9 @@ QSerialPort::Parity parityFrom(const QString& letter)
 
 }  // namespace
 
-CMSComm::CMSComm(PortMap portMap, QObject* parent) : QObject(parent), portMap_(std::move(portMap))
+CMSComm::CMSComm(PortMap portMap, QObject* parent)
+    : QObject(parent)
+    , portMap_(std::move(portMap))
 {
     connect(&port_, &QSerialPort::readyRead, this, [this] {
         takeArrivedBytes();
@@ -49,7 +51,10 @@ void CMSComm::setSettings(const std::string& settings)
     if (port_.isOpen()) applySettings();
 }
 
-QString CMSComm::devicePath() const { return QString::fromStdString(portMap_.pathFor(portNumber_)); }
+QString CMSComm::devicePath() const
+{
+    return QString::fromStdString(portMap_.pathFor(portNumber_));
+}
 
 void CMSComm::setPortOpen(bool open)
 {
@@ -71,11 +76,13 @@ SerialError CMSComm::openError() const
 {
     const std::string path = devicePath().toStdString();
     switch (port_.error()) {
-    case QSerialPort::DeviceNotFoundError: return SerialError(kInvalidPortNumber);
+    case QSerialPort::DeviceNotFoundError:
+        return SerialError(kInvalidPortNumber);
     case QSerialPort::PermissionError:
-        return SerialError("No permission to open " + path +
-                           ": add your user to the dialout group, then log in again");
-    default: return SerialError("Cannot open " + path + ": " + port_.errorString().toStdString());
+        return SerialError(
+            "No permission to open " + path + ": add your user to the dialout group, then log in again");
+    default:
+        return SerialError("Cannot open " + path + ": " + port_.errorString().toStdString());
     }
 }
 
@@ -96,7 +103,8 @@ void CMSComm::setRThreshold(int count)
 
 void CMSComm::requireOpen(const char* operation) const
 {
-    if (!port_.isOpen()) throw SerialError(std::string("Operation valid only when the port is open: ") + operation);
+    if (!port_.isOpen())
+        throw SerialError(std::string("Operation valid only when the port is open: ") + operation);
 }
 
 void CMSComm::discardInput()

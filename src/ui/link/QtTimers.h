@@ -14,7 +14,10 @@ namespace brivon {
 class QtTimers : public QObject, public Timers {
     Q_OBJECT
 public:
-    explicit QtTimers(QObject* parent = nullptr) : QObject(parent) {}
+    explicit QtTimers(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     void start(int id, int periodMs) override;
     void stop(int id) override;

@@ -6,8 +6,8 @@
 #include "ui/panel/PictureButton.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 
 // The pictures are compiled into a static library: registering them here makes
@@ -40,15 +40,21 @@ QRect displayRect()
 
 }  // namespace
 
-CMeterPanel::CMeterPanel(SerialLink& link, QWidget* parent) : CMeterPanel(link, nullptr, parent) {}
+CMeterPanel::CMeterPanel(SerialLink& link, QWidget* parent)
+    : CMeterPanel(link, nullptr, parent)
+{
+}
 
-CMeterPanel::CMeterPanel(SerialLink& link, Timers& timers, QWidget* parent) : CMeterPanel(link, &timers, parent) {}
+CMeterPanel::CMeterPanel(SerialLink& link, Timers& timers, QWidget* parent)
+    : CMeterPanel(link, &timers, parent)
+{
+}
 
 CMeterPanel::CMeterPanel(SerialLink& link, Timers* externalTimers, QWidget* parent)
-    : QDialog(parent),
-      ownTimers_(externalTimers ? nullptr : std::make_unique<QtTimers>()),
-      keys_(link, externalTimers ? *externalTimers : *ownTimers_),
-      faceBrush_(QPixmap(picturePath("meter-face")))
+    : QDialog(parent)
+    , ownTimers_(externalTimers ? nullptr : std::make_unique<QtTimers>())
+    , keys_(link, externalTimers ? *externalTimers : *ownTimers_)
+    , faceBrush_(QPixmap(picturePath("meter-face")))
 {
     // A child inside the main window, not a window of its own (a QDialog
     // constructed with Qt::Widget still becomes a dialog window).
@@ -113,7 +119,10 @@ void CMeterPanel::setOffline(bool offline)
     repaintDisplay();
 }
 
-void CMeterPanel::repaintDisplay() { update(displayRect()); }
+void CMeterPanel::repaintDisplay()
+{
+    update(displayRect());
+}
 
 void CMeterPanel::paintEvent(QPaintEvent* event)
 {

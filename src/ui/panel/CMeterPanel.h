@@ -63,7 +63,7 @@ private:
     PanelDisplay display_;
     PanelPainter painter_;
     QBrush faceBrush_;
-    std::array<PictureButton*, kPanelButtonCount> buttons_{};  // in the order of panelButtons()
+    std::array<PictureButton*, kPanelButtonCount> buttons_ {};  // in the order of panelButtons()
 };
 
 }  // namespace brivon

@@ -5,9 +5,10 @@
 
 namespace brivon {
 
-PictureButton::PictureButton(const QPixmap& picture, const QRect& geometry, bool handCursorWhilePressed,
-                             QWidget* parent)
-    : QAbstractButton(parent), picture_(picture)
+PictureButton::PictureButton(
+    const QPixmap& picture, const QRect& geometry, bool handCursorWhilePressed, QWidget* parent)
+    : QAbstractButton(parent)
+    , picture_(picture)
 {
     setGeometry(geometry);
     if (handCursorWhilePressed) {

@@ -13,7 +13,8 @@ class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     // `picture` is drawn over the whole of `geometry`, in parent coordinates.
-    PictureButton(const QPixmap& picture, const QRect& geometry, bool handCursorWhilePressed, QWidget* parent);
+    PictureButton(
+        const QPixmap& picture, const QRect& geometry, bool handCursorWhilePressed, QWidget* parent);
 
     QSize sizeHint() const override { return size(); }
 

@@ -22,16 +22,16 @@ protected:
 
     testing::FakeSerialPort port;
     ModeFlags modes;
-    SerialLink link{port, modes};
+    SerialLink link { port, modes };
     testing::FakeTimers timers;
     DownloadState state;
-    DownloadProgress progress{state, modes, link, timers};
+    DownloadProgress progress { state, modes, link, timers };
     std::optional<DownloadEnd> ended;
 };
 
 TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain)
 {
-    modes = {false, true, false};
+    modes = { false, true, false };
     state.downloadTotal = 2000;
     state.panelStatusText = "DownLoad";
     progress.paint();
@@ -50,7 +50,7 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
 
 TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
 {
-    modes = {false, false, true};
+    modes = { false, false, true };
     state.downloadTotal = 316;  // full after two steps
     progress.paint();
     timers.advance(1000);
@@ -66,7 +66,7 @@ TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
 
 TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
 {
-    modes = {false, true, false};
+    modes = { false, true, false };
     state.downloadTotal = 2000;
     progress.paint();
     state.memoryComplete = true;
@@ -80,7 +80,7 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
 
 TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
 {
-    modes = {false, false, true};
+    modes = { false, false, true };
     state.downloadTotal = 0;
     state.loggerComplete = true;
     progress.paint();

@@ -10,20 +10,19 @@ struct FilterCase {
     const char* dialog;
 };
 
-class FileFilter : public ::testing::TestWithParam<FilterCase> {};
+class FileFilter : public ::testing::TestWithParam<FilterCase> { };
 
 TEST_P(FileFilter, ClassicPairsBecomeDialogEntries)
 {
     EXPECT_EQ(dialogFilter(GetParam().classic), GetParam().dialog);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FileFilter,
-    ::testing::Values(FilterCase{"DataLogger Files (*.AsmDat)|*.AsmDat|", "DataLogger Files (*.AsmDat)"},
-                      FilterCase{"DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|",
-                                 "DataLogger Files (*.AsmDat);;*.CH4 (*.CH4)"},
-                      FilterCase{"Data|*.AsmDat;*.MemDat|", "Data (*.AsmDat *.MemDat)"},
-                      FilterCase{"", ""}, FilterCase{"Lonely description", ""}));
+INSTANTIATE_TEST_SUITE_P(Filters, FileFilter,
+    ::testing::Values(FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|", "DataLogger Files (*.AsmDat)" },
+        FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|",
+            "DataLogger Files (*.AsmDat);;*.CH4 (*.CH4)" },
+        FilterCase { "Data|*.AsmDat;*.MemDat|", "Data (*.AsmDat *.MemDat)" }, FilterCase { "", "" },
+        FilterCase { "Lonely description", "" }));
 
 }  // namespace
 }  // namespace brivon

@@ -21,7 +21,7 @@ struct DisplayCase {
     int barCount;
 };
 
-class DisplayTable : public ::testing::TestWithParam<DisplayCase> {};
+class DisplayTable : public ::testing::TestWithParam<DisplayCase> { };
 
 TEST_P(DisplayTable, FormatsTheDisplayCountByRangeAndUnit)
 {
@@ -37,26 +37,26 @@ TEST_P(DisplayTable, FormatsTheDisplayCountByRangeAndUnit)
     EXPECT_EQ(r.barCount, c.barCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LuxAndFootCandles, DisplayTable,
-    ::testing::Values(DisplayCase{0, 1234, "123.4", "KLux", "400k", 12}, DisplayCase{1, 3999, "399.9", "Lux", "400", 39},
-                      DisplayCase{2, 3999, "3999", "Lux", "4k", 39}, DisplayCase{2, 4000, "OL", "Lux", "4k", 40},
-                      DisplayCase{3, 1234, "12.34", "KLux", "40k", 12}, DisplayCase{3, 4000, "OL", "KLux", "40k", 40},
-                      DisplayCase{kFootCandle | 0, 3801, "38.01", "KFC", "40k", 38},
-                      DisplayCase{kFootCandle | 0, 3802, "OL", "KFC", "40k", 40},
-                      DisplayCase{kFootCandle | 1, 3802, "38.02", "FC", "40", 38},
-                      DisplayCase{kFootCandle | 1, 3803, "OL", "FC", "40", 40},
-                      DisplayCase{kFootCandle | 2, 3801, "380.1", "FC", "400", 38},
-                      DisplayCase{kFootCandle | 2, 3802, "OL", "FC", "400", 40},
-                      DisplayCase{kFootCandle | 3, 3801, "3801", "FC", "4k", 38},
-                      DisplayCase{kFootCandle | 3, 3802, "OL", "FC", "4k", 40}));
+INSTANTIATE_TEST_SUITE_P(LuxAndFootCandles, DisplayTable,
+    ::testing::Values(DisplayCase { 0, 1234, "123.4", "KLux", "400k", 12 },
+        DisplayCase { 1, 3999, "399.9", "Lux", "400", 39 }, DisplayCase { 2, 3999, "3999", "Lux", "4k", 39 },
+        DisplayCase { 2, 4000, "OL", "Lux", "4k", 40 }, DisplayCase { 3, 1234, "12.34", "KLux", "40k", 12 },
+        DisplayCase { 3, 4000, "OL", "KLux", "40k", 40 },
+        DisplayCase { kFootCandle | 0, 3801, "38.01", "KFC", "40k", 38 },
+        DisplayCase { kFootCandle | 0, 3802, "OL", "KFC", "40k", 40 },
+        DisplayCase { kFootCandle | 1, 3802, "38.02", "FC", "40", 38 },
+        DisplayCase { kFootCandle | 1, 3803, "OL", "FC", "40", 40 },
+        DisplayCase { kFootCandle | 2, 3801, "380.1", "FC", "400", 38 },
+        DisplayCase { kFootCandle | 2, 3802, "OL", "FC", "400", 40 },
+        DisplayCase { kFootCandle | 3, 3801, "3801", "FC", "4k", 38 },
+        DisplayCase { kFootCandle | 3, 3802, "OL", "FC", "4k", 40 }));
 
 struct GainCase {
     std::uint8_t mode;
     int yGain;
 };
 
-class GainTable : public ::testing::TestWithParam<GainCase> {};
+class GainTable : public ::testing::TestWithParam<GainCase> { };
 
 TEST_P(GainTable, FirstFrameAlwaysChangesTheScale)
 {
@@ -70,9 +70,9 @@ TEST_P(GainTable, FirstFrameAlwaysChangesTheScale)
 }
 
 INSTANTIATE_TEST_SUITE_P(RangesAndUnits, GainTable,
-                         ::testing::Values(GainCase{0, 40000}, GainCase{1, 40}, GainCase{2, 400}, GainCase{3, 4000},
-                                           GainCase{kFootCandle | 0, 4000}, GainCase{kFootCandle | 1, 4},
-                                           GainCase{kFootCandle | 2, 40}, GainCase{kFootCandle | 3, 400}));
+    ::testing::Values(GainCase { 0, 40000 }, GainCase { 1, 40 }, GainCase { 2, 400 }, GainCase { 3, 4000 },
+        GainCase { kFootCandle | 0, 4000 }, GainCase { kFootCandle | 1, 4 }, GainCase { kFootCandle | 2, 40 },
+        GainCase { kFootCandle | 3, 400 }));
 
 TEST(FrameDecoder, GraphValueIsInLuxForBothUnits)
 {
@@ -104,8 +104,9 @@ TEST(FrameDecoder, RangeChangeHoldsTheOldValueForThreeFrames)
     decoder.decode(testing::luxFrame(500, 2));  // 500 lux
     decoder.decode(testing::luxFrame(600, 2));  // 600 lux, the held value
     std::vector<float> values;
-    for (int i = 0; i < 4; ++i) values.push_back(decoder.decode(testing::luxFrame(100, 3)).reading.graphValue);
-    EXPECT_EQ(values, (std::vector<float>{600.0f, 600.0f, 600.0f, 1000.0f}));
+    for (int i = 0; i < 4; ++i)
+        values.push_back(decoder.decode(testing::luxFrame(100, 3)).reading.graphValue);
+    EXPECT_EQ(values, (std::vector<float> { 600.0f, 600.0f, 600.0f, 1000.0f }));
 }
 
 TEST(FrameDecoder, FirstFrameDoesNotHold)
@@ -138,7 +139,7 @@ struct ClockCase {
     const char* memoryNumber;
 };
 
-class ClockDisplay : public ::testing::TestWithParam<ClockCase> {};
+class ClockDisplay : public ::testing::TestWithParam<ClockCase> { };
 
 TEST_P(ClockDisplay, ShowsWhatTheStatusByteSelects)
 {
@@ -154,10 +155,9 @@ TEST_P(ClockDisplay, ShowsWhatTheStatusByteSelects)
 }
 
 INSTANTIATE_TEST_SUITE_P(StatusBits, ClockDisplay,
-                         ::testing::Values(ClockCase{0x00, "Time", "13:45:09", "   ", "   "},
-                                           ClockCase{0x05, "Day", "3 05 17", "MEM", "42"},
-                                           ClockCase{0x0B, "Sampling", "05", "REC", "   "},
-                                           ClockCase{0x0C, "Year", "2024", "   ", "   "}));
+    ::testing::Values(ClockCase { 0x00, "Time", "13:45:09", "   ", "   " },
+        ClockCase { 0x05, "Day", "3 05 17", "MEM", "42" }, ClockCase { 0x0B, "Sampling", "05", "REC", "   " },
+        ClockCase { 0x0C, "Year", "2024", "   ", "   " }));
 
 TEST(FrameDecoder, ModeBitsSetTheModeTextAndUnknownOnesKeepIt)
 {

@@ -44,7 +44,7 @@ protected:
     testing::FakeTimers timers;
     testing::FixedClock clock;
     RecordingSink sink;
-    MeterLink link{port, timers, clock, sink};
+    MeterLink link { port, timers, clock, sink };
 };
 
 TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
@@ -71,7 +71,7 @@ TEST_F(MeterLinkTest, FrameArrivingInPiecesIsDecodedOnce)
 TEST_F(MeterLinkTest, ShortBlockIsIgnoredButStillPacesThePoll)
 {
     port.setRThreshold(1);
-    port.deliver({0xAA, 0xDD, 0x01});
+    port.deliver({ 0xAA, 0xDD, 0x01 });
     EXPECT_TRUE(sink.readings.empty());
     EXPECT_TRUE(timers.isActive(main_timers::kPoll));
 }
@@ -119,7 +119,7 @@ TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
     link.modes().memoryInProgress = false;
     link.modes().loggerInProgress = true;
     port.setRThreshold(protocol::kLoggerHeaderLength);
-    port.deliver({0xAA, 0xCC, 0x00, 0x10, 0x00});
+    port.deliver({ 0xAA, 0xCC, 0x00, 0x10, 0x00 });
     EXPECT_EQ(sink.loggerBlocks.size(), 1u);
     EXPECT_TRUE(sink.readings.empty());
 }
@@ -135,7 +135,7 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     bool offline = false;
     link.setOfflineHandler([&] { offline = true; });
     link.watchdogTick();  // the probe is clear after the frames
-    port.missingPorts = {1};
+    port.missingPorts = { 1 };
     link.watchdogTick();
     EXPECT_TRUE(offline);
     port.missingPorts.clear();
@@ -174,7 +174,7 @@ TEST(MeterCommands, BytesOfEveryCommand)
     EXPECT_EQ(port.rThreshold(), protocol::kLoggerHeaderLength);
     EXPECT_EQ(hex(port.writtenBytes()), "12 13");
 
-    port.missingPorts = {1};
+    port.missingPorts = { 1 };
     EXPECT_FALSE(commands.requestDump(DumpKind::Memory));
 }
 

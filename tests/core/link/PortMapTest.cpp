@@ -16,7 +16,7 @@ TEST(PortMap, UsbAdaptersComeFirstAndBuiltInPortsFollow)
     EXPECT_EQ(map.pathFor(17), "");
 }
 
-class PortAssignment : public ::testing::TestWithParam<const char*> {};
+class PortAssignment : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(PortAssignment, MalformedTextChangesNothing)
 {
@@ -26,7 +26,7 @@ TEST_P(PortAssignment, MalformedTextChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Malformed, PortAssignment,
-                         ::testing::Values("", "1", "1=", "=/dev/x", "0=/dev/x", "17=/dev/x", "1x=/dev/x", "-1=/dev/x"));
+    ::testing::Values("", "1", "1=", "=/dev/x", "0=/dev/x", "17=/dev/x", "1x=/dev/x", "-1=/dev/x"));
 
 TEST(PortMap, OverrideNamesAnyPath)
 {

@@ -15,15 +15,16 @@ class SerialLinkTest : public ::testing::Test {
 protected:
     FakeSerialPort port;
     ModeFlags modes;
-    SerialLink link{port, modes};
+    SerialLink link { port, modes };
 };
 
 TEST_F(SerialLinkTest, CreateConfiguresOpensAndPolls)
 {
     link.create(3);
     EXPECT_EQ(port.settings(), "9600,n,8,1");
-    EXPECT_THAT(port.operations(), ElementsAre("port=3", "open", "input", "discard-in", "discard-out", "threshold=19",
-                                               "mode=1", "len=0", "discard-in", "write 11", "discard-out"));
+    EXPECT_THAT(port.operations(),
+        ElementsAre("port=3", "open", "input", "discard-in", "discard-out", "threshold=19", "mode=1", "len=0",
+            "discard-in", "write 11", "discard-out"));
     EXPECT_TRUE(link.isChecked(3));
     EXPECT_FALSE(link.isChecked(1));
     EXPECT_TRUE(link.probeFlag(3));
@@ -42,7 +43,7 @@ TEST_F(SerialLinkTest, RestartClosesAnOpenPortFirst)
 
 TEST_F(SerialLinkTest, FailedRestartLeavesThePortClosedAndSendsNothing)
 {
-    port.missingPorts = {2};
+    port.missingPorts = { 2 };
     link.create(2);
     EXPECT_FALSE(port.portOpen());
     EXPECT_TRUE(port.writes().empty());
@@ -52,7 +53,8 @@ TEST_F(SerialLinkTest, FailedRestartLeavesThePortClosedAndSendsNothing)
 TEST_F(SerialLinkTest, ConfiguredPortAboveFourHasNoCheckMarkAndStartsOtherCom)
 {
     link.create(9);
-    for (int n = 1; n <= 4; ++n) EXPECT_FALSE(link.isChecked(n));
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_FALSE(link.isChecked(n));
     EXPECT_EQ(link.otherComStartNumber(), 9);
 }
 
@@ -116,7 +118,7 @@ TEST_F(SerialLinkTest, InvalidPortGoesOfflineAndFreesThePortMenu)
     link.create(1);
     link.measurementFrameAccepted();
     link.watchdogTick();  // probe still clear: nothing
-    port.missingPorts = {1};
+    port.missingPorts = { 1 };
     link.watchdogTick();
     EXPECT_EQ(offlineCalls, 1);
     EXPECT_TRUE(link.isMenuPortEnabled(3));
@@ -138,7 +140,7 @@ TEST_F(SerialLinkTest, OtherErrorsStayOnlineAndSilent)
 
 TEST_F(SerialLinkTest, SendBytesOnAClosedPortSendsNothing)
 {
-    link.sendBytes({0x87, 0x83, 0xEF});
+    link.sendBytes({ 0x87, 0x83, 0xEF });
     EXPECT_TRUE(port.writes().empty());
     EXPECT_EQ(testing::hex(link.sendBuffer()), "87 83 EF");
 }
@@ -149,7 +151,7 @@ TEST_F(SerialLinkTest, ReopenEndsWithAnOpenPort)
     EXPECT_TRUE(port.portOpen());
     EXPECT_TRUE(link.reopen());
     EXPECT_THAT(port.operations(), ElementsAre("open", "close", "open"));
-    port.missingPorts = {1};
+    port.missingPorts = { 1 };
     EXPECT_FALSE(link.reopen());
 }
 

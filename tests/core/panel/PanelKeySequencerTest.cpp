@@ -23,7 +23,8 @@ protected:
     std::vector<std::string> writes() const
     {
         std::vector<std::string> all;
-        for (const auto& w : port.writes()) all.push_back(hex(w));
+        for (const auto& w : port.writes())
+            all.push_back(hex(w));
         return all;
     }
     bool logged(const std::string& op) const
@@ -34,9 +35,9 @@ protected:
 
     FakeSerialPort port;
     ModeFlags modes;
-    SerialLink link{port, modes};
+    SerialLink link { port, modes };
     FakeTimers timers;
-    PanelKeySequencer keys{link, timers};
+    PanelKeySequencer keys { link, timers };
 };
 
 using Strings = std::vector<std::string>;
@@ -55,16 +56,16 @@ TEST_F(PanelKeys, DeferredClickClosesAt100AndSendsOverTheReopenedPortAt150)
     EXPECT_TRUE(writes().empty());
     timers.advance(1);
     EXPECT_TRUE(port.portOpen());
-    EXPECT_EQ(port.operations(), (Strings{"close", "open", "write 87 83 FB"}));
+    EXPECT_EQ(port.operations(), (Strings { "close", "open", "write 87 83 FB" }));
 }
 
 TEST_F(PanelKeys, LinkRestarts300MsAfterTheKeyAndPollingResumes)
 {
     keys.clicked(PanelButtonId::MemSet);
     timers.advance(449);
-    EXPECT_EQ(writes(), Strings{"87 83 FB"});
+    EXPECT_EQ(writes(), Strings { "87 83 FB" });
     timers.advance(1);
-    EXPECT_EQ(writes(), (Strings{"87 83 FB", "11"}));
+    EXPECT_EQ(writes(), (Strings { "87 83 FB", "11" }));
     EXPECT_TRUE(logged("threshold=19"));
 
     timers.advance(5000);  // every panel timer stopped itself
@@ -82,7 +83,7 @@ TEST_F(PanelKeys, DoubleClickWithin100MsSendsOnlyTheDoubleClickCode)
     EXPECT_FALSE(port.portOpen());
 
     timers.advance(1000);
-    EXPECT_EQ(writes(), (Strings{"87 83 DC", "11"}));
+    EXPECT_EQ(writes(), (Strings { "87 83 DC", "11" }));
 }
 
 struct KeyCase {
@@ -91,13 +92,13 @@ struct KeyCase {
     const char* doubleClick;  // nullptr: the button has no double-click command
 };
 
-class PanelKeyCodes : public PanelKeys, public ::testing::WithParamInterface<KeyCase> {};
+class PanelKeyCodes : public PanelKeys, public ::testing::WithParamInterface<KeyCase> { };
 
 TEST_P(PanelKeyCodes, ClickSendsItsCode)
 {
     keys.clicked(GetParam().button);
     timers.advance(1000);
-    EXPECT_EQ(writes(), (Strings{GetParam().click, "11"}));
+    EXPECT_EQ(writes(), (Strings { GetParam().click, "11" }));
 }
 
 TEST_P(PanelKeyCodes, DoubleClickSendsItsCodeOrNothingMore)
@@ -106,21 +107,21 @@ TEST_P(PanelKeyCodes, DoubleClickSendsItsCodeOrNothingMore)
     timers.advance(20);
     keys.doubleClicked(GetParam().button);
     timers.advance(1000);
-    EXPECT_EQ(writes(), (Strings{GetParam().doubleClick ? GetParam().doubleClick : GetParam().click, "11"}));
+    EXPECT_EQ(
+        writes(), (Strings { GetParam().doubleClick ? GetParam().doubleClick : GetParam().click, "11" }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, PanelKeyCodes,
-    ::testing::Values(KeyCase{PanelButtonId::Hold, "87 83 EF", nullptr},
-                      KeyCase{PanelButtonId::MaxMin, "87 83 BF", nullptr},
-                      KeyCase{PanelButtonId::Range, "87 83 7F", nullptr},
-                      KeyCase{PanelButtonId::FcLux, "87 83 FE", nullptr},
-                      KeyCase{PanelButtonId::MemSet, "87 83 FB", "87 83 DC"},
-                      KeyCase{PanelButtonId::Peak, "87 83 F7", "87 83 DA"},
-                      KeyCase{PanelButtonId::Rel, "87 83 DF", "87 83 DE"},
-                      KeyCase{PanelButtonId::Load, "87 83 FD", "87 83 DB"}));
+INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyCodes,
+    ::testing::Values(KeyCase { PanelButtonId::Hold, "87 83 EF", nullptr },
+        KeyCase { PanelButtonId::MaxMin, "87 83 BF", nullptr },
+        KeyCase { PanelButtonId::Range, "87 83 7F", nullptr },
+        KeyCase { PanelButtonId::FcLux, "87 83 FE", nullptr },
+        KeyCase { PanelButtonId::MemSet, "87 83 FB", "87 83 DC" },
+        KeyCase { PanelButtonId::Peak, "87 83 F7", "87 83 DA" },
+        KeyCase { PanelButtonId::Rel, "87 83 DF", "87 83 DE" },
+        KeyCase { PanelButtonId::Load, "87 83 FD", "87 83 DB" }));
 
-class PanelImmediateKey : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> {};
+class PanelImmediateKey : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> { };
 
 TEST_P(PanelImmediateKey, ClosesThePortAtOnceAndSends50MsLater)
 {
@@ -134,8 +135,8 @@ TEST_P(PanelImmediateKey, ClosesThePortAtOnceAndSends50MsLater)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PanelImmediateKey,
-                         ::testing::Values(PanelButtonId::Hold, PanelButtonId::MaxMin, PanelButtonId::Range,
-                                           PanelButtonId::FcLux));
+    ::testing::Values(
+        PanelButtonId::Hold, PanelButtonId::MaxMin, PanelButtonId::Range, PanelButtonId::FcLux));
 
 TEST_F(PanelKeys, PowerOffButtonDoesNothing)
 {
@@ -151,10 +152,10 @@ TEST_F(PanelKeys, KeyOnAClosedPortOpensItToSend)
     port.clearLog();
     keys.clicked(PanelButtonId::Hold);
     timers.advance(50);
-    EXPECT_EQ(port.operations(), (Strings{"open", "write 87 83 EF"}));
+    EXPECT_EQ(port.operations(), (Strings { "open", "write 87 83 EF" }));
 }
 
-class PanelKeyFailure : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> {};
+class PanelKeyFailure : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> { };
 
 TEST_P(PanelKeyFailure, PortThatCannotReopenEndsTheSequenceSilently)
 {
@@ -163,10 +164,12 @@ TEST_P(PanelKeyFailure, PortThatCannotReopenEndsTheSequenceSilently)
     timers.advance(5000);
     EXPECT_TRUE(writes().empty());
     EXPECT_FALSE(logged("port=1")) << "the link must not be restarted";
-    for (int id = 1; id <= 4; ++id) EXPECT_FALSE(timers.isActive(id)) << id;
+    for (int id = 1; id <= 4; ++id)
+        EXPECT_FALSE(timers.isActive(id)) << id;
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyFailure, ::testing::Values(PanelButtonId::Hold, PanelButtonId::Load));
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, PanelKeyFailure, ::testing::Values(PanelButtonId::Hold, PanelButtonId::Load));
 
 TEST_F(PanelKeys, NextKeyAfterAFailureWorksAgain)
 {
@@ -176,7 +179,7 @@ TEST_F(PanelKeys, NextKeyAfterAFailureWorksAgain)
     port.openFailure.clear();
     keys.clicked(PanelButtonId::Range);
     timers.advance(1000);
-    EXPECT_EQ(writes(), (Strings{"87 83 7F", "11"}));
+    EXPECT_EQ(writes(), (Strings { "87 83 7F", "11" }));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using testing::TextOp;
 
 constexpr int kWidth = 228;
 constexpr int kHeight = 700;
-constexpr draw::Color kBlack{0, 0, 0};
+constexpr draw::Color kBlack { 0, 0, 0 };
 
 Reading liveReading()
 {
@@ -76,17 +76,17 @@ TEST_F(PanelPaint, BeforeTheFirstFrameShowsOnlyOfflineInRed)
     ASSERT_EQ(canvas.ops().size(), 3u);
     const auto fills = canvas.all<testing::FillOp>();
     ASSERT_EQ(fills.size(), 2u);
-    EXPECT_EQ(fills[0].rect, (draw::Rect{52, 125, 166, 275}));
-    EXPECT_EQ(fills[0].color, (draw::Color{168, 191, 163}));
-    EXPECT_EQ(fills[1].rect, (draw::Rect{0, 600, kWidth, kHeight}));
-    EXPECT_EQ(fills[1].color, (draw::Color{217, 218, 212}));
+    EXPECT_EQ(fills[0].rect, (draw::Rect { 52, 125, 166, 275 }));
+    EXPECT_EQ(fills[0].color, (draw::Color { 168, 191, 163 }));
+    EXPECT_EQ(fills[1].rect, (draw::Rect { 0, 600, kWidth, kHeight }));
+    EXPECT_EQ(fills[1].color, (draw::Color { 217, 218, 212 }));
 
     const TextOp* offline = canvas.findText("OFFLINE");
     ASSERT_NE(offline, nullptr);
-    EXPECT_EQ(offline->at, (draw::Point{53, 160}));
-    EXPECT_EQ(offline->style.color, (draw::Color{255, 0, 0}));
+    EXPECT_EQ(offline->at, (draw::Point { 53, 160 }));
+    EXPECT_EQ(offline->style.color, (draw::Color { 255, 0, 0 }));
     EXPECT_FALSE(offline->style.background.has_value());
-    EXPECT_EQ(offline->font, (draw::Font{"Narrow Arial", 60, 13, 700}));
+    EXPECT_EQ(offline->font, (draw::Font { "Narrow Arial", 60, 13, 700 }));
 }
 
 TEST_F(PanelPaint, OnlineShowsTheMeterTextsInBlackAndNoOffline)
@@ -104,7 +104,7 @@ TEST_F(PanelPaint, GoingOfflineAgainHidesTheReading)
     paintReading(liveReading());
     display.setOffline(true);
     paint();
-    EXPECT_EQ(canvas.texts(), std::vector<std::string>{"OFFLINE"});
+    EXPECT_EQ(canvas.texts(), std::vector<std::string> { "OFFLINE" });
 }
 
 TEST_F(PanelPaint, BottomStripOnlyWhenThePanelReachesBelowIt)
@@ -113,7 +113,7 @@ TEST_F(PanelPaint, BottomStripOnlyWhenThePanelReachesBelowIt)
     EXPECT_EQ(canvas.all<testing::FillOp>().size(), 1u);
     paint(601);
     ASSERT_EQ(canvas.all<testing::FillOp>().size(), 2u);
-    EXPECT_EQ(canvas.all<testing::FillOp>()[1].rect, (draw::Rect{0, 600, kWidth, 601}));
+    EXPECT_EQ(canvas.all<testing::FillOp>()[1].rect, (draw::Rect { 0, 600, kWidth, 601 }));
 }
 
 struct PlacedText {
@@ -122,7 +122,7 @@ struct PlacedText {
     draw::Font font;
 };
 
-class PanelTextPlacement : public PanelPaint, public ::testing::WithParamInterface<PlacedText> {};
+class PanelTextPlacement : public PanelPaint, public ::testing::WithParamInterface<PlacedText> { };
 
 TEST_P(PanelTextPlacement, EachTextHasItsPlaceAndFont)
 {
@@ -138,23 +138,18 @@ TEST_P(PanelTextPlacement, EachTextHasItsPlaceAndFont)
     EXPECT_EQ(drawn->font, expected.font);
 }
 
-const draw::Font kLabel{"Arial", -9, 0, 0};
-const draw::Font kSmall{" Narrow Arial", -7, 0, 0};
-const draw::Font kClock{"Narrow Arial", -20, 6, 700};
+const draw::Font kLabel { "Arial", -9, 0, 0 };
+const draw::Font kSmall { " Narrow Arial", -7, 0, 0 };
+const draw::Font kClock { "Narrow Arial", -20, 6, 700 };
 
 INSTANTIATE_TEST_SUITE_P(Layout, PanelTextPlacement,
-                         ::testing::Values(PlacedText{"123.4", {70, 190}, {"Narrow Arial", 60, 15, 700}},
-                                           PlacedText{"Lux", {140, 250}, kLabel},
-                                           PlacedText{"HOLD", {58, 263}, kLabel},
-                                           PlacedText{"Manu", {60, 250}, kLabel},
-                                           PlacedText{"Tolvy", {130, 150}, kLabel},
-                                           PlacedText{"MEM", {110, 130}, kLabel},
-                                           PlacedText{"DownLoad", {120, 160}, kLabel},
-                                           PlacedText{"Time", {60, 135}, kLabel},
-                                           PlacedText{"PMAX", {90, 252}, kSmall},
-                                           PlacedText{"400", {117, 250}, kSmall},
-                                           PlacedText{"12:34:56", {60, 145}, kClock},
-                                           PlacedText{"07", {133, 125}, kClock}));
+    ::testing::Values(PlacedText { "123.4", { 70, 190 }, { "Narrow Arial", 60, 15, 700 } },
+        PlacedText { "Lux", { 140, 250 }, kLabel }, PlacedText { "HOLD", { 58, 263 }, kLabel },
+        PlacedText { "Manu", { 60, 250 }, kLabel }, PlacedText { "Tolvy", { 130, 150 }, kLabel },
+        PlacedText { "MEM", { 110, 130 }, kLabel }, PlacedText { "DownLoad", { 120, 160 }, kLabel },
+        PlacedText { "Time", { 60, 135 }, kLabel }, PlacedText { "PMAX", { 90, 252 }, kSmall },
+        PlacedText { "400", { 117, 250 }, kSmall }, PlacedText { "12:34:56", { 60, 145 }, kClock },
+        PlacedText { "07", { 133, 125 }, kClock }));
 
 struct ModeCase {
     const char* mode;
@@ -162,7 +157,7 @@ struct ModeCase {
     const char* modeShown;  // nullptr: nothing at the mode's place
 };
 
-class PanelModeText : public PanelPaint, public ::testing::WithParamInterface<ModeCase> {};
+class PanelModeText : public PanelPaint, public ::testing::WithParamInterface<ModeCase> { };
 
 TEST_P(PanelModeText, ManualMarkAndModeText)
 {
@@ -170,13 +165,13 @@ TEST_P(PanelModeText, ManualMarkAndModeText)
     r.modeText = GetParam().mode;
     paintReading(r);
 
-    const auto manual = textsAt({60, 250});
+    const auto manual = textsAt({ 60, 250 });
     ASSERT_EQ(manual.size(), GetParam().manualShown ? 1u : 0u);
     if (GetParam().manualShown) {
         EXPECT_EQ(manual[0]->text, "Manu");
     }
 
-    const auto mode = textsAt({90, 252});
+    const auto mode = textsAt({ 90, 252 });
     ASSERT_EQ(mode.size(), GetParam().modeShown ? 1u : 0u);
     if (GetParam().modeShown) {
         EXPECT_EQ(mode[0]->text, GetParam().modeShown);
@@ -184,15 +179,15 @@ TEST_P(PanelModeText, ManualMarkAndModeText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, PanelModeText,
-                         ::testing::Values(ModeCase{"Manu", true, nullptr}, ModeCase{"MAX ", true, "MAX "},
-                                           ModeCase{"PMIN", true, "PMIN"}, ModeCase{"    ", false, "    "}));
+    ::testing::Values(ModeCase { "Manu", true, nullptr }, ModeCase { "MAX ", true, "MAX " },
+        ModeCase { "PMIN", true, "PMIN" }, ModeCase { "    ", false, "    " }));
 
 struct ReadingCase {
     const char* text;
     int x;
 };
 
-class PanelReadingAlignment : public PanelPaint, public ::testing::WithParamInterface<ReadingCase> {};
+class PanelReadingAlignment : public PanelPaint, public ::testing::WithParamInterface<ReadingCase> { };
 
 TEST_P(PanelReadingAlignment, RightAlignedByCharacterCount)
 {
@@ -201,19 +196,19 @@ TEST_P(PanelReadingAlignment, RightAlignedByCharacterCount)
     paintReading(r);
     const TextOp* drawn = canvas.findText(GetParam().text);
     ASSERT_NE(drawn, nullptr);
-    EXPECT_EQ(drawn->at, (draw::Point{GetParam().x, 190}));
+    EXPECT_EQ(drawn->at, (draw::Point { GetParam().x, 190 }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Readings, PanelReadingAlignment,
-                         ::testing::Values(ReadingCase{"OL", 115}, ReadingCase{"-OL", 100}, ReadingCase{"1234", 85},
-                                           ReadingCase{"123.4", 70}, ReadingCase{"-39.99", 55}));
+    ::testing::Values(ReadingCase { "OL", 115 }, ReadingCase { "-OL", 100 }, ReadingCase { "1234", 85 },
+        ReadingCase { "123.4", 70 }, ReadingCase { "-39.99", 55 }));
 
 struct RangeCase {
     const char* text;
     int underlineEnd;
 };
 
-class PanelRangeUnderline : public PanelPaint, public ::testing::WithParamInterface<RangeCase> {};
+class PanelRangeUnderline : public PanelPaint, public ::testing::WithParamInterface<RangeCase> { };
 
 TEST_P(PanelRangeUnderline, LengthFollowsTheRangeText)
 {
@@ -223,13 +218,13 @@ TEST_P(PanelRangeUnderline, LengthFollowsTheRangeText)
     paintReading(r);
     const auto lines = canvas.all<LineOp>();
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].from, (draw::Point{117, 258}));
-    EXPECT_EQ(lines[0].to, (draw::Point{GetParam().underlineEnd, 258}));
-    EXPECT_EQ(lines[0].pen, (draw::Pen{draw::PenStyle::Solid, 1, kBlack}));
+    EXPECT_EQ(lines[0].from, (draw::Point { 117, 258 }));
+    EXPECT_EQ(lines[0].to, (draw::Point { GetParam().underlineEnd, 258 }));
+    EXPECT_EQ(lines[0].pen, (draw::Pen { draw::PenStyle::Solid, 1, kBlack }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, PanelRangeUnderline,
-                         ::testing::Values(RangeCase{"40", 126}, RangeCase{"400", 129}, RangeCase{"400k", 132}));
+    ::testing::Values(RangeCase { "40", 126 }, RangeCase { "400", 129 }, RangeCase { "400k", 132 }));
 
 struct BarCase {
     int count;
@@ -237,7 +232,7 @@ struct BarCase {
     std::vector<std::string> labels;
 };
 
-class PanelBarGraph : public PanelPaint, public ::testing::WithParamInterface<BarCase> {};
+class PanelBarGraph : public PanelPaint, public ::testing::WithParamInterface<BarCase> { };
 
 TEST_P(PanelBarGraph, TicksAndLabelsUpToTheCount)
 {
@@ -254,10 +249,9 @@ TEST_P(PanelBarGraph, TicksAndLabelsUpToTheCount)
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, PanelBarGraph,
-                         ::testing::Values(BarCase{-1, 0, {}}, BarCase{0, 1, {"0"}}, BarCase{9, 10, {"0"}},
-                                           BarCase{10, 11, {"0", "10"}},
-                                           BarCase{40, 41, {"0", "10", "20", "30", "40"}},
-                                           BarCase{57, 41, {"0", "10", "20", "30", "40"}}));
+    ::testing::Values(BarCase { -1, 0, {} }, BarCase { 0, 1, { "0" } }, BarCase { 9, 10, { "0" } },
+        BarCase { 10, 11, { "0", "10" } }, BarCase { 40, 41, { "0", "10", "20", "30", "40" } },
+        BarCase { 57, 41, { "0", "10", "20", "30", "40" } }));
 
 struct TickCase {
     int tick;
@@ -265,7 +259,7 @@ struct TickCase {
     draw::Point outer;
 };
 
-class PanelTickGeometry : public PanelPaint, public ::testing::WithParamInterface<TickCase> {};
+class PanelTickGeometry : public PanelPaint, public ::testing::WithParamInterface<TickCase> { };
 
 TEST_P(PanelTickGeometry, TickRunsFromTheShortToTheLongRadius)
 {
@@ -279,20 +273,18 @@ TEST_P(PanelTickGeometry, TickRunsFromTheShortToTheLongRadius)
 
 // Ticks at multiples of five are long; the right half mirrors the left about x = 109.
 INSTANTIATE_TEST_SUITE_P(Arc, PanelTickGeometry,
-                         ::testing::Values(TickCase{0, {59, 198}, {55, 187}}, TickCase{1, {61, 197}, {59, 190}},
-                                           TickCase{5, {71, 194}, {68, 183}}, TickCase{19, {106, 190}, {106, 182}},
-                                           TickCase{20, {109, 190}, {109, 178}},
-                                           TickCase{21, {111, 190}, {111, 182}},
-                                           TickCase{35, {146, 194}, {149, 183}},
-                                           TickCase{40, {158, 198}, {162, 187}}));
+    ::testing::Values(TickCase { 0, { 59, 198 }, { 55, 187 } }, TickCase { 1, { 61, 197 }, { 59, 190 } },
+        TickCase { 5, { 71, 194 }, { 68, 183 } }, TickCase { 19, { 106, 190 }, { 106, 182 } },
+        TickCase { 20, { 109, 190 }, { 109, 178 } }, TickCase { 21, { 111, 190 }, { 111, 182 } },
+        TickCase { 35, { 146, 194 }, { 149, 183 } }, TickCase { 40, { 158, 198 }, { 162, 187 } }));
 
 TEST_F(PanelPaint, LabelsSitBesideTheirLongTicks)
 {
     Reading r = liveReading();
     r.barCount = 40;
     paintReading(r);
-    const std::vector<std::pair<const char*, draw::Point>> expected{
-        {"0", {53, 181}}, {"10", {77, 174}}, {"20", {105, 172}}, {"30", {132, 174}}, {"40", {157, 180}}};
+    const std::vector<std::pair<const char*, draw::Point>> expected { { "0", { 53, 181 } },
+        { "10", { 77, 174 } }, { "20", { 105, 172 } }, { "30", { 132, 174 } }, { "40", { 157, 180 } } };
     for (const auto& [label, at] : expected) {
         const TextOp* drawn = canvas.findText(label);
         ASSERT_NE(drawn, nullptr) << label;

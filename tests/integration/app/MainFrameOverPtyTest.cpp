@@ -28,7 +28,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kWaitMs = 5000;
-const std::uint8_t kExitCommand[] = {0x87, 0x83, 0x15};
+const std::uint8_t kExitCommand[] = { 0x87, 0x83, 0x15 };
 
 std::string readFile(const QString& path)
 {
@@ -65,7 +65,8 @@ protected:
 TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->statusPaneText(0) == "COM1: meter connected"; }, kWaitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame->statusPaneText(0) == "COM1: meter connected"; }, kWaitMs));
     EXPECT_FALSE(frame->action(command_ids::kCom1 + 1)->isEnabled());
 }
 
@@ -80,11 +81,13 @@ TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToS
     EXPECT_FLOAT_EQ(frame->document().run().samples()[0], 1234.0f);
 
     prompts.onPrompt = [&](const std::string&) {
-        EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms)) << "exit command before the question";
+        EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms))
+            << "exit command before the question";
     };
     prompts.answers.push_back(Answer::No);
     frame->close();
-    EXPECT_EQ(prompts.questions(), std::vector<std::string>{"Do you want to save the data before closing?"});
+    EXPECT_EQ(
+        prompts.questions(), std::vector<std::string> { "Do you want to save the data before closing?" });
     const std::string config = readFile(configFile());
     EXPECT_NE(config.find("COM num=1"), std::string::npos) << config;
     EXPECT_NE(config.find("Gain=400"), std::string::npos) << config;
@@ -108,19 +111,19 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
     PictureButton* hold = frame->panel().button(PanelButtonId::Hold);
     ASSERT_NE(hold, nullptr);
     QTest::mouseClick(hold, Qt::LeftButton);
-    const std::uint8_t holdKey[] = {0x87, 0x83, 0xEF};
+    const std::uint8_t holdKey[] = { 0x87, 0x83, 0xEF };
     EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(holdKey, 0ms); }, kWaitMs));
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->panel().display().texts().hold == "HOLD"; }, kWaitMs));
 }
 
 TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
 {
-    const std::vector<float> samples{10.0f, 5000000.0f, 30.0f};
+    const std::vector<float> samples { 10.0f, 5000000.0f, 30.0f };
     GraphFileContents contents;
     contents.readingCount = 3;
     contents.samples = samples;
     contents.gain = 400;
-    contents.start = {2010, 12, 7, 14, 5, 9};
+    contents.start = { 2010, 12, 7, 14, 5, 9 };
     contents.samplePeriodSeconds = 2;
     const QString path = configHome.path() + "/run.AsmDat";
     std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
@@ -135,7 +138,7 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     const QString foreign = configHome.path() + "/foreign.AsmDat";
     std::ofstream(foreign.toStdString(), std::ios::binary) << "\x05qv731 and more";
     EXPECT_FALSE(frame->openGraphFile(foreign.toStdString()));
-    EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Invalid Format!"});
+    EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
 }
 
@@ -150,7 +153,7 @@ TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
     environment.insert("XDG_CONFIG_HOME", configHome.path());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(environment);
-    program.start(BRIVON_BINARY_DIR "/brivon", {"--port", QString("1=") + meter.slavePath().c_str()});
+    program.start(BRIVON_BINARY_DIR "/brivon", { "--port", QString("1=") + meter.slavePath().c_str() });
     ASSERT_TRUE(program.waitForStarted());
     ASSERT_TRUE(meter.received().waitForCount(3, 10s)) << "the program polls";
     program.terminate();

@@ -20,7 +20,8 @@ struct CliLines {
 CliLines runCli(const QStringList& arguments)
 {
     const testing::CliRun run = testing::runCli(arguments);
-    return {run.exitCode, QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts), QString::fromUtf8(run.errors)};
+    return { run.exitCode, QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts),
+        QString::fromUtf8(run.errors) };
 }
 
 TEST(CliRead, PrintsOneLinePerFrameAfterTheHeader)
@@ -30,19 +31,22 @@ TEST(CliRead, PrintsOneLinePerFrameAfterTheHeader)
         s.model().setValue(1234.0);
         s.model().setMode(sim::MeterMode::Max);
     });
-    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "3"});
+    const CliLines run
+        = runCli({ "read", "--device", QString::fromStdString(meter.slavePath()), "--count", "3" });
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     ASSERT_EQ(run.lines.size(), 4);
     EXPECT_EQ(run.lines[0], "time,lux,reading,unit,range,hold,mode");
     const QRegularExpression line(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d,1234\.00,1234,Lux,4k,,MAX$)");
-    for (int i = 1; i < run.lines.size(); ++i) EXPECT_TRUE(line.match(run.lines[i]).hasMatch()) << run.lines[i].toStdString();
+    for (int i = 1; i < run.lines.size(); ++i)
+        EXPECT_TRUE(line.match(run.lines[i]).hasMatch()) << run.lines[i].toStdString();
 }
 
 TEST(CliRead, OverRangeIsPrintedAsOL)
 {
     sim::PtyMeter meter;
     meter.script([](sim::MeterSimulator& s) { s.model().setOverRange(true); });
-    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--count", "1"});
+    const CliLines run
+        = runCli({ "read", "--device", QString::fromStdString(meter.slavePath()), "--count", "1" });
     ASSERT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.lines.size(), 2);
     EXPECT_TRUE(run.lines[1].contains(",OL,OL,")) << run.lines[1].toStdString();
@@ -52,14 +56,15 @@ TEST(CliRead, SecondsLimitEndsASilentRead)
 {
     sim::PtyMeter meter;
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
-    const CliLines run = runCli({"read", "--device", QString::fromStdString(meter.slavePath()), "--seconds", "1"});
+    const CliLines run
+        = runCli({ "read", "--device", QString::fromStdString(meter.slavePath()), "--seconds", "1" });
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.lines, QStringList{"time,lux,reading,unit,range,hold,mode"});
+    EXPECT_EQ(run.lines, QStringList { "time,lux,reading,unit,range,hold,mode" });
 }
 
 TEST(CliRead, MissingDeviceIsReportedAndFails)
 {
-    const CliLines run = runCli({"read", "--device", "/dev/brivon-no-such-port"});
+    const CliLines run = runCli({ "read", "--device", "/dev/brivon-no-such-port" });
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.errors.trimmed(), "Invalid port number");
     EXPECT_TRUE(run.lines.isEmpty());
@@ -67,7 +72,7 @@ TEST(CliRead, MissingDeviceIsReportedAndFails)
 
 TEST(CliRead, BadArgumentsShowTheUsage)
 {
-    const CliLines run = runCli({"read", "--count", "x"});
+    const CliLines run = runCli({ "read", "--count", "x" });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.startsWith("usage:"));
 }

@@ -1,7 +1,7 @@
 // brivon-cli export and info on data files built from known bytes.
 
-#include "integration/CliProcess.h"
 #include "core/files/ByteBuilder.h"
+#include "integration/CliProcess.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,7 +14,6 @@
 
 namespace brivon {
 namespace {
-
 
 using testing::ByteBuilder;
 
@@ -53,7 +52,6 @@ QByteArray memoryFile()
                        .u8(0)
                        .str("07/12/10 14:06:00"));
 }
-
 
 class CliExport : public ::testing::Test {
 protected:

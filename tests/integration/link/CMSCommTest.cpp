@@ -75,7 +75,7 @@ TEST_F(CMSCommTest, DiscardInputDropsWaitingBytes)
 
 TEST_F(CMSCommTest, OutputReachesTheDevice)
 {
-    comm->output({0x87, 0x83, 0xEF});
+    comm->output({ 0x87, 0x83, 0xEF });
     settle();
     EXPECT_EQ(hex(pty.readAvailable()), "87 83 EF");
 }
@@ -84,7 +84,7 @@ TEST_F(CMSCommTest, ClosedPortRefusesInputAndOutput)
 {
     comm->setPortOpen(false);
     EXPECT_FALSE(comm->portOpen());
-    EXPECT_THROW(comm->output({0x11}), SerialError);
+    EXPECT_THROW(comm->output({ 0x11 }), SerialError);
     EXPECT_THROW(comm->input(), SerialError);
     comm->setPortOpen(true);
     EXPECT_TRUE(comm->portOpen());

@@ -21,13 +21,19 @@ constexpr int kPort = 1;
 constexpr int kWaitMs = 3000;
 
 struct ReadingSink : ReceiveSink {
-    void measurementReceived(const MeasurementUpdate& update) override { readings.push_back(update.frame.reading); }
+    void measurementReceived(const MeasurementUpdate& update) override
+    {
+        readings.push_back(update.frame.reading);
+    }
     std::vector<Reading> readings;
 };
 
 class MeterLinkOverPty : public ::testing::Test {
 protected:
-    MeterLinkOverPty() : meter(paced()), port(portMap()), link(port, timers, clock, sink)
+    MeterLinkOverPty()
+        : meter(paced())
+        , port(portMap())
+        , link(port, timers, clock, sink)
     {
         meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
         timers.setHandler([this](int id) {
@@ -79,7 +85,7 @@ TEST_F(MeterLinkOverPty, HoldKeyReachesTheMeterAndTheNextFramesShowIt)
     ASSERT_TRUE(waitForReadings(1));
     link.commands().closeForKey();
     link.commands().sendKey(protocol::Key::HoldClick);
-    const std::uint8_t hold[] = {0x87, 0x83, 0xEF};
+    const std::uint8_t hold[] = { 0x87, 0x83, 0xEF };
     ASSERT_TRUE(meter.received().waitForPattern(hold, 1000ms));
     link.link().restartLink();
     const std::size_t before = sink.readings.size();
@@ -91,7 +97,7 @@ TEST_F(MeterLinkOverPty, PowerOffSilencesTheMeter)
 {
     ASSERT_TRUE(waitForReadings(1));
     link.commands().powerOff();
-    const std::uint8_t powerOff[] = {0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03};
+    const std::uint8_t powerOff[] = { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 };
     ASSERT_TRUE(meter.received().waitForPattern(powerOff, 1000ms));
     QTest::qWait(200);
     const std::size_t afterOff = sink.readings.size();

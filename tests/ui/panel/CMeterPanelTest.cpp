@@ -38,7 +38,8 @@ protected:
     std::vector<std::string> writes() const
     {
         std::vector<std::string> all;
-        for (const auto& w : port.writes()) all.push_back(hex(w));
+        for (const auto& w : port.writes())
+            all.push_back(hex(w));
         return all;
     }
     // Pixels of the display window in the colour of "OFFLINE".
@@ -56,9 +57,9 @@ protected:
 
     FakeSerialPort port;
     ModeFlags modes;
-    SerialLink link{port, modes};
+    SerialLink link { port, modes };
     FakeTimers timers;
-    CMeterPanel panel{link, timers};
+    CMeterPanel panel { link, timers };
 };
 
 using Strings = std::vector<std::string>;
@@ -68,16 +69,16 @@ TEST_F(MeterPanelWidget, ClickingHoldSendsItsKeyCommandAndRestartsTheLink)
     QTest::mouseClick(&buttonOf(PanelButtonId::Hold), Qt::LeftButton);
     EXPECT_FALSE(port.portOpen());
     timers.advance(50);
-    EXPECT_EQ(writes(), Strings{"87 83 EF"});
+    EXPECT_EQ(writes(), Strings { "87 83 EF" });
     timers.advance(300);
-    EXPECT_EQ(writes(), (Strings{"87 83 EF", "11"}));
+    EXPECT_EQ(writes(), (Strings { "87 83 EF", "11" }));
 }
 
 TEST_F(MeterPanelWidget, DoubleClickOnMemSetSendsOnlyTheDoubleClickCode)
 {
     QTest::mouseDClick(&buttonOf(PanelButtonId::MemSet), Qt::LeftButton);
     timers.advance(1000);
-    EXPECT_EQ(writes(), (Strings{"87 83 DC", "11"}));
+    EXPECT_EQ(writes(), (Strings { "87 83 DC", "11" }));
 }
 
 TEST_F(MeterPanelWidget, SingleClickOnMemSetWaitsForADoubleClickFirst)
@@ -86,7 +87,7 @@ TEST_F(MeterPanelWidget, SingleClickOnMemSetWaitsForADoubleClickFirst)
     timers.advance(99);
     EXPECT_TRUE(port.portOpen());
     timers.advance(51);
-    EXPECT_EQ(writes(), Strings{"87 83 FB"});
+    EXPECT_EQ(writes(), Strings { "87 83 FB" });
 }
 
 TEST_F(MeterPanelWidget, PowerOffIsReportedAndSendsNothing)
@@ -108,7 +109,7 @@ TEST_F(MeterPanelWidget, ButtonsSitOverTheirKeysAndShowTheirWholePicture)
         const QImage picture(QStringLiteral(":/images/%1.png").arg(QLatin1String(entry.imageName)));
         EXPECT_EQ(picture.size(), b.size()) << entry.label;
         EXPECT_EQ(b.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  picture.convertToFormat(QImage::Format_RGB32))
+            picture.convertToFormat(QImage::Format_RGB32))
             << entry.label;
     }
 }
@@ -127,7 +128,7 @@ TEST_F(MeterPanelWidget, HandCursorOnlyWhileAKeyIsHeldDown)
     QTest::mouseRelease(&power, Qt::LeftButton);
 }
 
-class MeterPanelKeys : public MeterPanelWidget, public ::testing::WithParamInterface<Qt::Key> {};
+class MeterPanelKeys : public MeterPanelWidget, public ::testing::WithParamInterface<Qt::Key> { };
 
 TEST_P(MeterPanelKeys, EscapeAndEnterNeitherCloseThePanelNorPressAKey)
 {
@@ -141,7 +142,8 @@ TEST_P(MeterPanelKeys, EscapeAndEnterNeitherCloseThePanelNorPressAKey)
     EXPECT_TRUE(port.operations().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, MeterPanelKeys, ::testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MeterPanelKeys, ::testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter));
 
 TEST_F(MeterPanelWidget, ShowsOfflineUntilTheFirstFrameThenTheReading)
 {

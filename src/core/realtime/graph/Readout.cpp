@@ -29,10 +29,14 @@ std::string readoutValue(float lux, bool footCandles)
     if (units::isOverRange(lux)) return kOverRangeText;
     const units::DisplayValue shown = units::toDisplay(lux, footCandles);
     switch (shown.unit) {
-    case units::DisplayUnit::Lux: return printfString(kLuxFormat, shown.value);
-    case units::DisplayUnit::KiloLux: return printfString(kKiloLuxFormat, shown.value);
-    case units::DisplayUnit::FootCandle: return printfString(kFootCandleFormat, shown.value);
-    case units::DisplayUnit::KiloFootCandle: return printfString(kKiloFootCandleFormat, shown.value);
+    case units::DisplayUnit::Lux:
+        return printfString(kLuxFormat, shown.value);
+    case units::DisplayUnit::KiloLux:
+        return printfString(kKiloLuxFormat, shown.value);
+    case units::DisplayUnit::FootCandle:
+        return printfString(kFootCandleFormat, shown.value);
+    case units::DisplayUnit::KiloFootCandle:
+        return printfString(kKiloFootCandleFormat, shown.value);
     }
     return {};
 }
