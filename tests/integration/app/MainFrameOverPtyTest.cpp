@@ -116,6 +116,14 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->panel().display().texts().hold == "HOLD"; }, kWaitMs));
 }
 
+TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    QTest::mouseClick(frame->panel().button(PanelButtonId::PowerOff), Qt::LeftButton);
+    const std::uint8_t powerOff[] = { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(powerOff, 0ms); }, kWaitMs));
+}
+
 TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
 {
     const std::vector<float> samples { 10.0f, 5000000.0f, 30.0f };
