@@ -27,8 +27,6 @@ class DownloadStart {
 public:
     static constexpr const char* kLowBatteryMessage
         = "Power is low,please change another battery to try again!";
-    static constexpr const char* kBatteryLow = "Low";
-    static constexpr const char* kBatteryNormal = "Normal";
     static constexpr const char* kDownloadStatus = "DownLoad";
     static constexpr int kMemoryProgressScale = 2000;
 

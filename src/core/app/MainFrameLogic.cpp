@@ -25,7 +25,7 @@ void MainFrameLogic::create()
     view.yGain = configuration_.yGain();
     view.yOffset = configuration_.yOffset();
     meterLink_.create(configuration_.portNumber());
-    seams_.viewTimers.start(view_timers::kWatchdog, view_timers::kWatchdogPeriodMs);
+    seams_.viewTimers.start(view_timers::kWatchdog, SerialLink::kWatchdogPeriodMs);
 }
 
 void MainFrameLogic::run()

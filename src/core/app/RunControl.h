@@ -19,7 +19,6 @@ class RunControl {
 public:
     static constexpr const char* kSaveBeforeRunQuestion
         = "Do you want to save the existing graph data before continuing?";
-    static constexpr int kMillisecondsPerSecond = 1000;
 
     RunControl(CDTDoc& document, Timers& viewTimers)
         : document_(document)

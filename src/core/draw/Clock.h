@@ -9,6 +9,8 @@ namespace brivon {
 
 using TimeValue = std::int64_t;  // seconds since 1970
 
+inline constexpr int kMillisecondsPerSecond = 1000;
+
 struct LocalTime {
     int year = 1970;  // in full
     int month = 1;  // 1-12

@@ -20,7 +20,7 @@ struct RealTimeRun {
     std::int32_t samplePeriodMs = 0;
 
     // Whole seconds between samples, as files and exports store it.
-    std::int32_t samplePeriodSeconds() const { return samplePeriodMs / 1000; }
+    std::int32_t samplePeriodSeconds() const { return samplePeriodMs / kMillisecondsPerSecond; }
 
     // The committed samples, never more than the view holds.
     std::span<const float> committedSamples() const

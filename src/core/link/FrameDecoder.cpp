@@ -182,10 +182,10 @@ DecodedFrame FrameDecoder::decode(const std::vector<std::uint8_t>& f)
     r.lowBattery = (status & kLowBatteryBit) != 0;
     if (batteryWatch_) {
         if (r.lowBattery) {
-            batteryText_ = "Low";
+            batteryText_ = kBatteryLow;
             batteryWatch_ = false;
         } else {
-            batteryText_ = "Normal";
+            batteryText_ = kBatteryNormal;
         }
     }
 

@@ -12,6 +12,10 @@
 
 namespace brivon {
 
+// The battery texts: the meter reported a low battery, or not.
+inline constexpr const char* kBatteryLow = "Low";
+inline constexpr const char* kBatteryNormal = "Normal";
+
 struct DecodedFrame {
     Reading reading;
     // The range or the unit changed (always on the first frame): the Y offset

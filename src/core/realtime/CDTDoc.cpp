@@ -60,8 +60,7 @@ graph::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
     series.footCandles = run_.unitFlag() != 0;
     series.yGain = view_.yGain;
     series.yOffset = view_.yOffset;
-    series.statistics = { statistics.maximum, statistics.maximumTime, statistics.minimum,
-        statistics.minimumTime, statistics.average };
+    series.statistics = statistics;
     return series;
 }
 

@@ -334,8 +334,7 @@ void CMainFrame::measurementShown(const MeasurementUpdate& update)
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
     view_->realTimeStrip().setBatteryState(text(update.batteryText));
-    view_->statisticsStrip().setStatistics({ update.statistics.maximum, update.statistics.maximumTime,
-        update.statistics.minimum, update.statistics.minimumTime, update.statistics.average });
+    view_->statisticsStrip().setStatistics(update.statistics);
 }
 
 void CMainFrame::downloadProgressDue()

@@ -1,5 +1,6 @@
 #include "ui/app/QtPrompts.h"
 
+#include "core/draw/Clock.h"
 #include "core/draw/FileFilter.h"
 #include "ui/realtime/SampleRateDialog.h"
 
@@ -10,8 +11,6 @@
 namespace brivon {
 
 namespace {
-
-constexpr int kMillisecondsPerSecond = 1000;
 
 QString text(const std::string& s)
 {

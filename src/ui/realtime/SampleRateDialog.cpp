@@ -1,5 +1,6 @@
 #include "ui/realtime/SampleRateDialog.h"
 
+#include "core/draw/Clock.h"
 #include "core/realtime/graph/GraphSetup.h"
 #include "ui/draw/QtCanvas.h"
 #include "ui/realtime/StripStyle.h"
@@ -13,8 +14,6 @@
 
 namespace brivon::ui {
 namespace {
-
-constexpr int kMillisecondsPerSecond = 1000;
 
 }  // namespace
 

@@ -34,7 +34,7 @@ StatisticsStrip::StatisticsStrip(QWidget* parent)
     grid->setColumnStretch(6, 1);
 }
 
-void StatisticsStrip::setStatistics(const graph::StatisticsTexts& texts)
+void StatisticsStrip::setStatistics(const StatisticsTexts& texts)
 {
     maximum_->setText(QString::fromStdString(texts.maximum));
     maximumTime_->setText(QString::fromStdString(texts.maximumTime));
@@ -43,10 +43,15 @@ void StatisticsStrip::setStatistics(const graph::StatisticsTexts& texts)
     average_->setText(QString::fromStdString(texts.average));
 }
 
-graph::StatisticsTexts StatisticsStrip::statistics() const
+StatisticsTexts StatisticsStrip::statistics() const
 {
-    return { maximum_->text().toStdString(), maximumTime_->text().toStdString(),
-        minimum_->text().toStdString(), minimumTime_->text().toStdString(), average_->text().toStdString() };
+    StatisticsTexts texts;
+    texts.maximum = maximum_->text().toStdString();
+    texts.maximumTime = maximumTime_->text().toStdString();
+    texts.minimum = minimum_->text().toStdString();
+    texts.minimumTime = minimumTime_->text().toStdString();
+    texts.average = average_->text().toStdString();
+    return texts;
 }
 
 }  // namespace brivon::ui

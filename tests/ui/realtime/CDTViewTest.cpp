@@ -53,7 +53,11 @@ protected:
 
     testing::FixedClock clock { kStart };
     std::vector<float> samples;
-    graph::StatisticsTexts statistics { "300.00  Lux", "14:05:10", "100.00  Lux", "14:05:09", "200.00  Lux" };
+    StatisticsTexts statistics { .maximum = "300.00  Lux",
+        .minimum = "100.00  Lux",
+        .average = "200.00  Lux",
+        .maximumTime = "14:05:10",
+        .minimumTime = "14:05:09" };
     ui::CDTView view { clock };
 };
 

@@ -3,20 +3,13 @@
 // document fills, so the graph does not depend on the document.
 
 #include "core/draw/Clock.h"
+#include "core/link/MeterStatistics.h"
 
 #include <algorithm>
 #include <span>
 #include <string>
 
 namespace brivon::graph {
-
-struct StatisticsTexts {
-    std::string maximum;
-    std::string maximumTime;
-    std::string minimum;
-    std::string minimumTime;
-    std::string average;
-};
 
 struct GraphSeries {
     std::span<const float> samples;  // lux; at least sampleCount values
@@ -34,7 +27,7 @@ struct GraphSeries {
     {
         return sampleCount < 0 ? 0 : std::min<int>(sampleCount, static_cast<int>(samples.size()));
     }
-    int samplePeriodSeconds() const { return samplePeriodMs / 1000; }
+    int samplePeriodSeconds() const { return samplePeriodMs / kMillisecondsPerSecond; }
 };
 
 }  // namespace brivon::graph

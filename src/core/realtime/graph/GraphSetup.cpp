@@ -1,12 +1,13 @@
 #include "core/realtime/graph/GraphSetup.h"
 
+#include "core/draw/Clock.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace brivon::graph {
 namespace {
 
-constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kMinSeconds = 1;
 // Longer periods would not fit the millisecond count.
 constexpr int kMaxSeconds = std::numeric_limits<int>::max() / kMillisecondsPerSecond;

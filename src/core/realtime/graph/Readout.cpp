@@ -15,7 +15,6 @@ constexpr const char* kLuxFormat = "Data:%.2fLux";
 constexpr const char* kKiloLuxFormat = "Data:%.2fKLux";
 constexpr const char* kFootCandleFormat = "Data:%.2f FC";
 constexpr const char* kKiloFootCandleFormat = "Data:%.2f KFC";
-constexpr TimeValue kMillisecondsPerSecond = 1000;
 
 }  // namespace
 
