@@ -2,9 +2,9 @@
 // zoom levels 0, 1 and 99, beside QCustomPlot replotting the same points at
 // the same plot size, in one run. The last line compares the medians.
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/realtime/RunLimits.h"
-#include "core/realtime/graph/GraphModel.h"
+#include "core/realtime/GraphModel.h"
 #include "ui/realtime/GraphRenderer.h"
 
 #include <QApplication>
@@ -54,9 +54,9 @@ const std::vector<float>& runSamples()
     return samples;
 }
 
-graph::GraphSeries fullRun()
+realtime::GraphSeries fullRun()
 {
-    graph::GraphSeries series;
+    realtime::GraphSeries series;
     series.samples = runSamples();
     series.sampleCount = static_cast<int>(runSamples().size());
     series.readingCount = series.sampleCount;
@@ -66,9 +66,9 @@ graph::GraphSeries fullRun()
 
 // A model laid out on the full run and zoomed to `level`: the middle half of
 // the screen last, and before it nearly whole-screen selections.
-void zoomTo(graph::GraphModel& model, int level)
+void zoomTo(realtime::GraphModel& model, int level)
 {
-    const graph::GraphSeries series = fullRun();
+    const realtime::GraphSeries series = fullRun();
     model.layout(series, kClient);
     const auto& plot = model.geometry().plot;
     const int quarter = plot.width() / 4;
@@ -95,11 +95,11 @@ template <typename Step> void timeIterations(benchmark::State& state, const std:
 void graphPaint(benchmark::State& state, int level)
 {
     SystemClock clock;
-    graph::GraphModel model(clock);
+    realtime::GraphModel model(clock);
     zoomTo(model, level);
     ui::GraphRenderer renderer;
     QImage image(kViewWidth, kViewHeight, QImage::Format_RGB32);
-    const graph::GraphSeries series = fullRun();
+    const realtime::GraphSeries series = fullRun();
     timeIterations(state, "level " + std::to_string(level), [&] {
         QPainter painter(&image);
         renderer.render(painter, model.layout(series, kClient), series.samples);
@@ -109,7 +109,7 @@ void graphPaint(benchmark::State& state, int level)
 
 void customPlotReplot(benchmark::State& state)
 {
-    const auto plot = graph::GraphGeometry::fromClient(kClient).plot;
+    const auto plot = realtime::plotGeometry(kClient).plot;
     QCustomPlot customPlot;
     customPlot.resize(plot.width(), plot.height());
     customPlot.show();  // a hidden widget would keep its default viewport

@@ -2,7 +2,7 @@
 // A scripted serial port: records every operation, delivers bytes on demand and
 // raises the receive event by the threshold rule; ports can be made to fail.
 
-#include "core/draw/SerialPort.h"
+#include "core/platform/SerialPort.h"
 
 #include <set>
 #include <string>

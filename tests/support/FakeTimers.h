@@ -2,7 +2,7 @@
 // Window timers on virtual time: a test advances the clock and due timers fire
 // in time order, as the message loop would deliver them.
 
-#include "core/draw/Timers.h"
+#include "core/platform/Timers.h"
 
 #include <map>
 

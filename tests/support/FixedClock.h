@@ -1,7 +1,7 @@
 #pragma once
 // A clock the test sets; local time is UTC so results do not depend on the machine.
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 
 namespace brivon::testing {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Builds measurement frames byte by byte for decoder and link tests.
 
-#include "core/draw/SerialPort.h"
+#include "core/platform/SerialPort.h"
 
 #include <cstdint>
 

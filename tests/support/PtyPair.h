@@ -2,7 +2,7 @@
 // A raw pseudo-terminal pair: tests play the device on the master side and
 // open the slave path through the program's serial port class.
 
-#include "core/draw/SerialPort.h"
+#include "core/platform/SerialPort.h"
 
 #include <string>
 

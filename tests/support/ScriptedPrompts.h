@@ -4,7 +4,7 @@
 // cautious answer (No, Cancel, nothing chosen) and is listed in unscripted(),
 // which a test fixture checks is empty.
 
-#include "core/draw/Prompts.h"
+#include "core/platform/Prompts.h"
 
 #include <deque>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/GraphFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 // One CSV line per measurement frame, as brivon-cli read prints it.
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/link/Reading.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The meter's own clock: a broken-down local time, as the meter keeps it.
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "meter-sim/MeterCounts.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "meter-sim/MeterModel.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
 #include "meter-sim/MeterCounts.h"
 

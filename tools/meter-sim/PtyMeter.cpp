@@ -1,6 +1,6 @@
 #include "meter-sim/PtyMeter.h"
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 
 #include <array>
 #include <cerrno>

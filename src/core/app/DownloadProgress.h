@@ -5,7 +5,7 @@
 // returning to listening.
 
 #include "core/app/DownloadStart.h"
-#include "core/draw/Timers.h"
+#include "core/platform/Timers.h"
 #include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 

@@ -4,8 +4,8 @@
 // that send the dump request 100 ms later. The dumps themselves are taken by
 // the receive handler.
 
-#include "core/draw/Prompts.h"
-#include "core/draw/Timers.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Timers.h"
 #include "core/link/MeterLink.h"
 #include "core/realtime/RealTimeViewState.h"
 

@@ -7,8 +7,8 @@
 // clears both and resets the run's counters; Stop, a full run and an invalid
 // port clear G and set S. The sample timer commits whenever G is set.
 
-#include "core/draw/Prompts.h"
-#include "core/draw/Timers.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Timers.h"
 #include "core/realtime/CDTDoc.h"
 
 #include <functional>

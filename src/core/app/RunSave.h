@@ -2,8 +2,8 @@
 // The main window's Save: the real-time run as a graph data file with its text
 // export beside it, under a name the user picks (offered: the time now).
 
-#include "core/draw/Clock.h"
-#include "core/draw/Prompts.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Prompts.h"
 #include "core/realtime/CDTDoc.h"
 
 #include <string>

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 
 namespace brivon {
 

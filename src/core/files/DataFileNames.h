@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 
 namespace brivon {
 

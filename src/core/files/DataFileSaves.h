@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/files/MemoryBlock.h"

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/files/RealTimeRun.h"

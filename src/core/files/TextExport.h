@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/draw/Clock.h"
+#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/MemoryBlock.h"
 #include "core/files/RealTimeRun.h"

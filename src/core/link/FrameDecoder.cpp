@@ -1,6 +1,6 @@
 #include "core/link/FrameDecoder.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/link/MeterProtocol.h"
 #include "core/util/Printf.h"
 

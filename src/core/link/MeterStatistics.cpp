@@ -1,6 +1,6 @@
 #include "core/link/MeterStatistics.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/util/Printf.h"
 
 namespace brivon {

@@ -3,9 +3,9 @@
 // control, recognises the block by its first two bytes and the mode flags,
 // decodes measurement frames and paces the polls.
 
-#include "core/draw/Clock.h"
-#include "core/draw/SerialPort.h"
-#include "core/draw/Timers.h"
+#include "core/platform/Clock.h"
+#include "core/platform/SerialPort.h"
+#include "core/platform/Timers.h"
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterStatistics.h"
 #include "core/link/ModeFlags.h"

@@ -4,7 +4,7 @@
 // sender and the port watchdog. All calls go through the SerialPort seam; every
 // error of the control is caught here and never shown.
 
-#include "core/draw/SerialPort.h"
+#include "core/platform/SerialPort.h"
 #include "core/link/ModeFlags.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 // 100 ms for a double click, which then sends its own code instead. An error
 // of the serial control at any step ends the sequence there, silently.
 
-#include "core/draw/Timers.h"
+#include "core/platform/Timers.h"
 #include "core/link/SerialLink.h"
 #include "core/panel/PanelButtons.h"
 

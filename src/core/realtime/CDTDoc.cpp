@@ -49,9 +49,9 @@ RunBookkeeping::Commit CDTDoc::commitSample()
     return commit;
 }
 
-graph::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
+realtime::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
 {
-    graph::GraphSeries series;
+    realtime::GraphSeries series;
     series.samples = run_.samples();
     series.sampleCount = run_.sampleCount();
     series.readingCount = run_.readingCount();

@@ -3,15 +3,15 @@
 // bookkeeping, the view's shared flags and strip texts, and the current set
 // that a graph data file is loaded into. A file never overwrites the run.
 
-#include "core/draw/Clock.h"
-#include "core/draw/Prompts.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Prompts.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/link/MeterStatistics.h"
 #include "core/realtime/DocumentObserver.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
-#include "core/realtime/graph/GraphSeries.h"
+#include "core/realtime/GraphSeries.h"
 
 #include <filesystem>
 #include <istream>
@@ -46,7 +46,7 @@ public:
     RunBookkeeping::Commit commitSample();
 
     // The run as the graph draws it, with the statistics of the meter link.
-    graph::GraphSeries graphSeries(const StatisticsTexts& statistics) const;
+    realtime::GraphSeries graphSeries(const StatisticsTexts& statistics) const;
 
     // The run as a graph data file.
     std::string storedBytes() const;

@@ -1,7 +1,7 @@
 #include "ui/app/QtPrompts.h"
 
-#include "core/draw/Clock.h"
-#include "core/draw/FileFilter.h"
+#include "core/platform/Clock.h"
+#include "ui/app/FileFilter.h"
 #include "ui/realtime/SampleRateDialog.h"
 
 #include <QApplication>

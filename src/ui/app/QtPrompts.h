@@ -2,7 +2,7 @@
 // The prompts as real Qt dialogs, titled with the application's name and
 // parented to the main window.
 
-#include "core/draw/Prompts.h"
+#include "core/platform/Prompts.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 // arbitrary pieces; they are kept until at least RThreshold of them are
 // waiting, then one receive event hands over everything that is waiting.
 
-#include "core/draw/SerialPort.h"
+#include "core/platform/SerialPort.h"
 #include "core/link/PortMap.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #pragma once
 // Window timers on Qt: one QTimer per id.
 
-#include "core/draw/Timers.h"
+#include "core/platform/Timers.h"
 
 #include <QObject>
 #include <QTimer>

@@ -4,7 +4,7 @@
 // face, and presses the meter's keys through the serial link when its picture
 // buttons are clicked. It never reads the port itself.
 
-#include "core/draw/Timers.h"
+#include "core/platform/Timers.h"
 #include "core/link/Reading.h"
 #include "core/link/SerialLink.h"
 #include "core/panel/PanelButtons.h"

@@ -1,22 +1,15 @@
 #pragma once
-// The real-time graph view. It paints the graph into a cached image (redrawn
-// when the run or the scale changes, not for a mouse move), draws the dotted
-// cursor over it, zooms by rubber-band drags, and hosts the strips around the
-// graph and the drag watch. The sample and watchdog timers belong to the
-// window logic. The main window owns it, feeds it the run
-// through a series source and wires its signals.
+// The real-time graph view: the zoomable graph of the run, and the strips
+// around it (real-time, statistics, scroll and the meter panel). The sample
+// and watchdog timers belong to the window logic. The main window owns it,
+// feeds it the run through a series source and wires its signals.
 
-#include "core/draw/Clock.h"
-#include "core/realtime/graph/GraphModel.h"
+#include "core/platform/Clock.h"
+#include "core/realtime/GraphModel.h"
+#include "ui/graph/ZoomableGraphView.h"
 #include "ui/realtime/GraphRenderer.h"
 
-#include <QImage>
-#include <QTimer>
-#include <QWidget>
-
 #include <functional>
-
-class QRubberBand;
 
 namespace brivon::ui {
 
@@ -24,10 +17,10 @@ class RealTimeStrip;
 class StatisticsStrip;
 class ScrollStrip;
 
-class CDTView : public QWidget {
+class CDTView : public ZoomableGraphView {
     Q_OBJECT
 public:
-    using SeriesSource = std::function<graph::GraphSeries()>;
+    using SeriesSource = std::function<realtime::GraphSeries()>;
 
     explicit CDTView(const Clock& clock, QWidget* parent = nullptr);
     ~CDTView() override;
@@ -47,64 +40,39 @@ public:
     void undoZoom();
 
     bool isZoomed() const { return model_.zoomed(); }
-    bool isDragActive() const { return dragActive_; }
-    const graph::GraphModel& model() const { return model_; }
+    const realtime::GraphModel& model() const { return model_; }
 
 signals:
     void readoutChanged(const QString& timeText, const QString& dataText);
-    void zoomChanged(bool zoomed);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void renderGraph(QPainter& painter) override;
+    const graph::GraphGeometry& plotGeometry() const override { return model_.geometry(); }
+    bool hasData() const override;
+    void pointerAt(int x) override;
+    void startSelection(draw::Point point) override { model_.startSelection(point); }
+    void endSelection(draw::Point point) override { model_.endSelection(point); }
+    bool zoomToSelection() override { return model_.zoomToSelection(); }
+    bool dragLeftGraph(draw::Point pointer) const override;
+
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    graph::GraphSeries series() const;
-    void renderCache();
-    void ensureLaidOut();
-    // Lays out and draws at once (the scroll strip follows), the screen at the next paint.
-    void redrawNow();
-    void refreshStrips(const graph::GraphSeries& s);
-    void applyScrollBar(const graph::GraphFrame& frame);
-    void invalidateGraph(bool keepCursor);
-    void moveCursor(int x);
-    QRect cursorRect(int x) const;
-    void drawCursor(QPainter& painter) const;
-    void endDrag();
-    void watchDrag();
+    realtime::GraphSeries series() const;
+    void applyScrollBar(const realtime::RealTimeFrame& frame);
     void scrollTo(int position);
     void layoutStrips();
 
     const Clock& clock_;
     SeriesSource source_;
-    graph::GraphModel model_;
+    realtime::GraphModel model_;
     GraphRenderer renderer_;
-    QImage cache_;
-    bool cacheValid_ = false;
 
     RealTimeStrip* realTimeStrip_;
     StatisticsStrip* statisticsStrip_;
     QWidget* spacerStrip_;
     ScrollStrip* scrollStrip_;
     QWidget* meterPanel_ = nullptr;
-
-    QTimer dragWatch_;
-
-    bool cursorShown_ = false;
-    bool keepCursor_ = false;
-    int cursorX_ = 0;
-
-    QRubberBand* rubberBand_;
-    QPoint dragStart_;
-    QPoint dragCurrent_;
-    QPoint lastPointer_;
-    bool dragging_ = false;
-    bool noDrag_ = true;
-    bool dragActive_ = false;
 };
 
 }  // namespace brivon::ui

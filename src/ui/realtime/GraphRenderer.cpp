@@ -26,17 +26,18 @@ template <typename DrawFn> void onSurface(QPainter& painter, const draw::Rect& s
 
 }  // namespace
 
-void GraphRenderer::render(QPainter& painter, const graph::GraphFrame& frame, std::span<const float> samples)
+void GraphRenderer::render(QPainter& painter, const realtime::RealTimeFrame& frame, std::span<const float> samples)
 {
     const graph::GraphGeometry& g = frame.geometry;
+    const realtime::RealTimeGeometry& strips = frame.strips;
     painter.save();
     painter.translate(0, -kToolbarHeight);
     QtCanvas mainWindow(painter);
     painter_.paintMainWindowBands(mainWindow, frame);
     painter.restore();
     onSurface(painter, g.plot, [&](QtCanvas& canvas) { painter_.paintPlot(canvas, frame, samples); });
-    onSurface(painter, g.labelStrip, [&](QtCanvas& canvas) { painter_.paintLabelStrip(canvas, frame); });
-    onSurface(painter, g.rightStrip, [&](QtCanvas& canvas) { painter_.paintRightStrip(canvas, frame); });
+    onSurface(painter, strips.labelStrip, [&](QtCanvas& canvas) { painter_.paintLabelStrip(canvas, frame); });
+    onSurface(painter, strips.rightStrip, [&](QtCanvas& canvas) { painter_.paintRightStrip(canvas, frame); });
 }
 
 }  // namespace brivon::ui

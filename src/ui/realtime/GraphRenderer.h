@@ -3,8 +3,8 @@
 // the view's cache): each surface clipped and placed where the view copies
 // its off-screen bitmap.
 
-#include "core/realtime/graph/GraphFrame.h"
-#include "core/realtime/graph/GraphPainter.h"
+#include "core/realtime/RealTimeFrame.h"
+#include "core/realtime/RealTimePainter.h"
 
 #include <span>
 
@@ -20,10 +20,10 @@ inline constexpr int kStatusBarHeight = 20;
 
 class GraphRenderer {
 public:
-    void render(QPainter& painter, const graph::GraphFrame& frame, std::span<const float> samples);
+    void render(QPainter& painter, const realtime::RealTimeFrame& frame, std::span<const float> samples);
 
 private:
-    graph::GraphPainter painter_;
+    realtime::RealTimePainter painter_;
 };
 
 }  // namespace brivon::ui

@@ -1,7 +1,7 @@
 #include "ui/realtime/SampleRateDialog.h"
 
-#include "core/draw/Clock.h"
-#include "core/realtime/graph/GraphSetup.h"
+#include "core/platform/Clock.h"
+#include "core/realtime/GraphSetup.h"
 #include "ui/draw/QtCanvas.h"
 #include "ui/realtime/StripStyle.h"
 
@@ -45,13 +45,13 @@ SampleRateDialog::SampleRateDialog(QWidget* parent)
 
 void SampleRateDialog::setCurrentPeriodMs(int periodMs)
 {
-    seconds_->setText(QString::number(graph::initialSampleRateSeconds(periodMs)));
+    seconds_->setText(QString::number(realtime::initialSampleRateSeconds(periodMs)));
 }
 
 int SampleRateDialog::periodMs() const
 {
     // Text the validator let through but that is no number (empty, a lone sign) counts as 0.
-    return graph::samplePeriodMsFromSeconds(seconds_->text().toInt());
+    return realtime::samplePeriodMsFromSeconds(seconds_->text().toInt());
 }
 
 QString SampleRateDialog::sampleRateText() const

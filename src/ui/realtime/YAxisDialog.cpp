@@ -12,7 +12,7 @@ namespace brivon::ui {
 namespace {
 
 template <std::size_t N>
-QComboBox* choiceList(QWidget* parent, const std::array<graph::AxisChoice, N>& choices, const char* name)
+QComboBox* choiceList(QWidget* parent, const std::array<realtime::AxisChoice, N>& choices, const char* name)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -31,8 +31,8 @@ std::optional<int> chosenIndex(const QComboBox& list)
 
 YAxisDialog::YAxisDialog(QWidget* parent)
     : QDialog(parent)
-    , offset_(choiceList(this, graph::kOffsetChoices, "offset"))
-    , gain_(choiceList(this, graph::kGainChoices, "gain"))
+    , offset_(choiceList(this, realtime::kOffsetChoices, "offset"))
+    , gain_(choiceList(this, realtime::kGainChoices, "gain"))
 {
     setWindowTitle(QStringLiteral("Y OFFSET And Y GAINS Setup"));
     const QFont font = QtCanvas::toQFont(kYAxisDialogFont);
@@ -50,12 +50,12 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-graph::YAxisSetting YAxisDialog::chosen(graph::YAxisSetting current) const
+realtime::YAxisSetting YAxisDialog::chosen(realtime::YAxisSetting current) const
 {
-    return graph::applyAxisChoice(current, chosenIndex(*gain_), chosenIndex(*offset_));
+    return realtime::applyAxisChoice(current, chosenIndex(*gain_), chosenIndex(*offset_));
 }
 
-std::optional<graph::YAxisSetting> YAxisDialog::ask(QWidget* parent, graph::YAxisSetting current)
+std::optional<realtime::YAxisSetting> YAxisDialog::ask(QWidget* parent, realtime::YAxisSetting current)
 {
     YAxisDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

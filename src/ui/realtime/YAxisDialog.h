@@ -2,7 +2,7 @@
 // "Y OFFSET And Y GAINS Setup": the offset and gain lists, both starting with
 // no item chosen; an unchosen list keeps its value.
 
-#include "core/realtime/graph/GraphSetup.h"
+#include "core/realtime/GraphSetup.h"
 
 #include <QDialog>
 
@@ -18,12 +18,12 @@ public:
     explicit YAxisDialog(QWidget* parent = nullptr);
 
     // The setting after OK, from `current` and the chosen items.
-    graph::YAxisSetting chosen(graph::YAxisSetting current) const;
+    realtime::YAxisSetting chosen(realtime::YAxisSetting current) const;
     QComboBox& offsetList() { return *offset_; }
     QComboBox& gainList() { return *gain_; }
 
     // Shows the dialog; the new setting on OK, nothing when it was closed.
-    static std::optional<graph::YAxisSetting> ask(QWidget* parent, graph::YAxisSetting current);
+    static std::optional<realtime::YAxisSetting> ask(QWidget* parent, realtime::YAxisSetting current);
 
 private:
     QComboBox* offset_;

@@ -1,6 +1,6 @@
 #include "core/link/FrameDecoder.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "support/MeasurementFrame.h"
 
 #include <gtest/gtest.h>

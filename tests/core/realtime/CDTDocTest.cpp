@@ -1,7 +1,7 @@
 #include "core/realtime/CDTDoc.h"
 
 #include "core/files/GraphFile.h"
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 
@@ -60,7 +60,7 @@ TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
     statistics.maximum = "0.65  FC";
     statistics.minimumTime = "14:05:09";
 
-    const graph::GraphSeries series = doc.graphSeries(statistics);
+    const realtime::GraphSeries series = doc.graphSeries(statistics);
     EXPECT_EQ(series.count(), 1);
     EXPECT_EQ(series.samples[0], 7);
     EXPECT_EQ(series.readingCount, 1);

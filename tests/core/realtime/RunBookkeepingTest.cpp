@@ -1,6 +1,6 @@
 #include "core/realtime/RunBookkeeping.h"
 
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/realtime/RunLimits.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "meter-sim/DumpEncoder.h"
 
 #include "SimTestSupport.h"
-#include "core/files/Units.h"
+#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
 #include "meter-sim/MeterCounts.h"
 

@@ -30,7 +30,7 @@ protected:
         for (int i = 0; i < 500; ++i)
             samples.push_back(static_cast<float>(100 + i % 200));
         view.setSeriesSource([this] {
-            graph::GraphSeries s;
+            realtime::GraphSeries s;
             s.samples = samples;
             s.sampleCount = static_cast<int>(samples.size());
             s.readingCount = s.sampleCount;
@@ -163,10 +163,10 @@ TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)

@@ -1,0 +1,93 @@
+#include "core/platform/Clock.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace brivon {
+
+TimeValue SystemClock::now() const
+{
+    return static_cast<TimeValue>(std::time(nullptr));
+}
+
+LocalTime SystemClock::toLocal(TimeValue t) const
+{
+    const std::time_t value = static_cast<std::time_t>(t);
+    std::tm tm {};
+    localtime_r(&value, &tm);
+    return fromTm(tm);
+}
+
+TimeValue SystemClock::fromLocal(const LocalTime& local) const
+{
+    std::tm tm = toTm(local);
+    return static_cast<TimeValue>(std::mktime(&tm));
+}
+
+LocalTime fromTm(const std::tm& tm)
+{
+    return { tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec };
+}
+
+std::tm toTm(const LocalTime& local)
+{
+    std::tm tm {};
+    tm.tm_year = local.year - 1900;
+    tm.tm_mon = local.month - 1;
+    tm.tm_mday = local.day;
+    tm.tm_hour = local.hour;
+    tm.tm_min = local.minute;
+    tm.tm_sec = local.second;
+    tm.tm_isdst = -1;
+    return tm;
+}
+
+std::string formatTime(const LocalTime& t, const std::string& format)
+{
+    std::string out;
+    char field[16];
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            out += format[i];
+            continue;
+        }
+        const char conversion = format[++i];
+        int value = -1;
+        switch (conversion) {
+        case 'y':
+            value = t.year % 100;
+            break;
+        case 'm':
+            value = t.month;
+            break;
+        case 'd':
+            value = t.day;
+            break;
+        case 'H':
+            value = t.hour;
+            break;
+        case 'M':
+            value = t.minute;
+            break;
+        case 'S':
+            value = t.second;
+            break;
+        case 'Y':
+            std::snprintf(field, sizeof field, "%d", t.year);
+            out += field;
+            continue;
+        case '%':
+            out += '%';
+            continue;
+        default:
+            out += '%';
+            out += conversion;
+            continue;
+        }
+        std::snprintf(field, sizeof field, "%02d", value);
+        out += field;
+    }
+    return out;
+}
+
+}  // namespace brivon

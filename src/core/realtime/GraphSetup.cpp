@@ -1,0 +1,42 @@
+#include "core/realtime/GraphSetup.h"
+
+#include "core/platform/Clock.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace brivon::realtime {
+namespace {
+
+constexpr int kMinSeconds = 1;
+// Longer periods would not fit the millisecond count.
+constexpr int kMaxSeconds = std::numeric_limits<int>::max() / kMillisecondsPerSecond;
+
+template <std::size_t N>
+int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> index, int current)
+{
+    if (!index || *index < 0 || *index >= static_cast<int>(N)) return current;
+    return choices[static_cast<std::size_t>(*index)].value;
+}
+
+}  // namespace
+
+YAxisSetting applyAxisChoice(
+    YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex)
+{
+    return { chosenValue(kGainChoices, gainIndex, current.gain),
+        chosenValue(kOffsetChoices, offsetIndex, current.offset) };
+}
+
+int samplePeriodMsFromSeconds(int seconds)
+{
+    return std::clamp(seconds, kMinSeconds, kMaxSeconds) * kMillisecondsPerSecond;
+}
+
+int initialSampleRateSeconds(int samplePeriodMs)
+{
+    const int seconds = samplePeriodMs / kMillisecondsPerSecond;
+    return seconds >= kMinSeconds ? seconds : kMinSeconds;
+}
+
+}  // namespace brivon::realtime

@@ -1,0 +1,180 @@
+#include "ui/graph/ZoomableGraphView.h"
+
+#include "ui/draw/QtCanvas.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+
+namespace brivon::ui {
+namespace {
+
+// The drag watch looks at the pointer this often while a button is held.
+constexpr int kDragWatchMs = 10;
+
+draw::Point toPoint(const QPointF& position)
+{
+    const QPoint p = position.toPoint();
+    return { p.x(), p.y() };
+}
+
+}  // namespace
+
+ZoomableGraphView::ZoomableGraphView(const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent)
+    : QWidget(parent)
+    , cursorPen_(cursorPen)
+    , background_(background)
+    , rubberBand_(new QRubberBand(QRubberBand::Rectangle, this))
+{
+    // The graph covers the whole widget from its cache: nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    dragWatch_.setInterval(kDragWatchMs);
+    connect(&dragWatch_, &QTimer::timeout, this, &ZoomableGraphView::watchDrag);
+}
+
+ZoomableGraphView::~ZoomableGraphView() = default;
+
+void ZoomableGraphView::invalidateGraph(bool keepCursor)
+{
+    cacheValid_ = false;
+    keepCursor_ = keepCursor_ || keepCursor;
+    update();
+}
+
+void ZoomableGraphView::redrawNow()
+{
+    invalidateGraph(false);
+    renderCache();
+}
+
+void ZoomableGraphView::ensureLaidOut()
+{
+    if (!cacheValid_ || cache_.size() != size()) renderCache();
+}
+
+void ZoomableGraphView::renderCache()
+{
+    if (cache_.size() != size()) {
+        // The window's background shows where the graph draws nothing.
+        cache_ = QImage(size(), QImage::Format_RGB32);
+        cache_.fill(QColor(background_.r, background_.g, background_.b));
+    }
+    QPainter painter(&cache_);
+    cacheValid_ = true;
+    cursorShown_ = cursorShown_ && keepCursor_;
+    keepCursor_ = false;
+    renderGraph(painter);
+}
+
+void ZoomableGraphView::paintEvent(QPaintEvent* event)
+{
+    ensureLaidOut();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), cache_, event->rect());
+    if (cursorShown_) drawCursor(painter);
+}
+
+QRect ZoomableGraphView::cursorRect(int x) const
+{
+    const auto& plot = plotGeometry().plot;
+    return QRect(x, plot.top, 1, plot.height() + 1);
+}
+
+void ZoomableGraphView::drawCursor(QPainter& painter) const
+{
+    // The dotted line inverts what lies under it, drawn on a copy of the cached column.
+    const QRect column = cursorRect(cursorX_).intersected(cache_.rect());
+    if (column.isEmpty()) return;
+    QImage overlay = cache_.copy(column);
+    {
+        QPainter overlayPainter(&overlay);
+        QtCanvas canvas(overlayPainter);
+        canvas.drawLine({ 0, 0 }, { 0, column.height() - 1 }, cursorPen_);
+    }
+    painter.drawImage(column.topLeft(), overlay);
+}
+
+void ZoomableGraphView::moveCursor(int x)
+{
+    if (cursorShown_) update(cursorRect(cursorX_));
+    cursorX_ = x;
+    cursorShown_ = true;
+    update(cursorRect(cursorX_));
+}
+
+void ZoomableGraphView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    invalidateGraph(false);
+}
+
+void ZoomableGraphView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !hasData()) return;
+    ensureLaidOut();
+    const draw::Point point = plotGeometry().clampToPlot(toPoint(event->position()));
+    startSelection(point);
+    dragStart_ = dragCurrent_ = QPoint(point.x, point.y);
+    dragging_ = true;
+    noDrag_ = true;
+    dragWatch_.start();
+}
+
+void ZoomableGraphView::mouseMoveEvent(QMouseEvent* event)
+{
+    lastPointer_ = event->position().toPoint();
+    if (!hasData()) return;
+    ensureLaidOut();
+    const draw::Point point = plotGeometry().clampToPlot({ lastPointer_.x(), lastPointer_.y() });
+    moveCursor(point.x);
+    pointerAt(point.x);
+    if (!dragging_) return;
+    dragActive_ = true;
+    const QPoint current(point.x, point.y);
+    if (current != dragCurrent_) {
+        noDrag_ = false;
+        rubberBand_->setGeometry(QRect(dragStart_, current).normalized());
+        rubberBand_->show();
+    }
+    dragCurrent_ = current;
+}
+
+void ZoomableGraphView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !hasData()) return;
+    ensureLaidOut();
+    endSelection(plotGeometry().clampToPlot(toPoint(event->position())));
+    const bool dragged = dragging_ && !noDrag_;
+    endDrag();
+    if (!dragged) return;
+    const bool zoomed = zoomToSelection();
+    redrawNow();
+    if (zoomed) emit zoomChanged(true);
+}
+
+void ZoomableGraphView::endDrag()
+{
+    rubberBand_->hide();
+    dragWatch_.stop();
+    dragging_ = false;
+    // Also after a release without movement, or a live graph would stop redrawing.
+    dragActive_ = false;
+    noDrag_ = true;
+}
+
+void ZoomableGraphView::watchDrag()
+{
+    if (!dragging_ || !dragLeftGraph({ lastPointer_.x(), lastPointer_.y() })) return;
+    endDrag();
+    redrawNow();
+}
+
+void ZoomableGraphView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The right button does nothing on the graph.
+    event->accept();
+}
+
+}  // namespace brivon::ui

@@ -1,0 +1,92 @@
+#pragma once
+// A graph widget that zooms: it paints the graph into a cached image
+// (redrawn when the data or the scale changes, not for a mouse move), draws
+// an inverting dotted cursor over it, zooms into rubber-band drags and ends
+// a drag that wanders off the graph. A window's graph derives from it and
+// supplies the layout, the paint and the zoom rules of its own model.
+
+#include "core/draw/Canvas.h"
+#include "core/graph/GraphGeometry.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+
+class QRubberBand;
+
+namespace brivon::ui {
+
+class ZoomableGraphView : public QWidget {
+    Q_OBJECT
+public:
+    ZoomableGraphView(const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent = nullptr);
+    ~ZoomableGraphView() override;
+
+    // True from the first move of a held button until the drag ends.
+    bool isDragActive() const { return dragActive_; }
+
+signals:
+    void zoomChanged(bool zoomed);
+
+protected:
+    // Lays the graph out for the widget's size and paints it; the geometry
+    // below is that of this paint until the next one.
+    virtual void renderGraph(QPainter& painter) = 0;
+    virtual const graph::GraphGeometry& plotGeometry() const = 0;
+    // The mouse only works on a graph with data.
+    virtual bool hasData() const = 0;
+    // The pointer is over plot x `x` (clamped): show its read-out.
+    virtual void pointerAt(int x) = 0;
+    // A drag's corners, clamped to the plot; then whether the level it selects is entered.
+    virtual void startSelection(draw::Point point) = 0;
+    virtual void endSelection(draw::Point point) = 0;
+    virtual bool zoomToSelection() = 0;
+    // Whether a held pointer at `pointer` has left the graph's neighbourhood.
+    virtual bool dragLeftGraph(draw::Point pointer) const = 0;
+
+    // The graph changed: repaint at the next paint. A repaint for a new
+    // sample keeps the cursor; any other one removes it until the mouse moves.
+    void invalidateGraph(bool keepCursor);
+    // The next repaint, whenever it comes, keeps the cursor.
+    void keepCursorAtNextPaint() { keepCursor_ = true; }
+    // Lays out and draws at once, the screen at the next paint.
+    void redrawNow();
+    // The mouse works on the graph as it is drawn: lay it out first if a paint is still due.
+    void ensureLaidOut();
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void renderCache();
+    void moveCursor(int x);
+    QRect cursorRect(int x) const;
+    void drawCursor(QPainter& painter) const;
+    void endDrag();
+    void watchDrag();
+
+    const draw::Pen cursorPen_;
+    const draw::Color background_;
+    QImage cache_;
+    bool cacheValid_ = false;
+
+    bool cursorShown_ = false;
+    bool keepCursor_ = false;
+    int cursorX_ = 0;
+
+    QTimer dragWatch_;
+    QRubberBand* rubberBand_;
+    QPoint dragStart_;
+    QPoint dragCurrent_;
+    QPoint lastPointer_;
+    bool dragging_ = false;
+    bool noDrag_ = true;
+    bool dragActive_ = false;
+};
+
+}  // namespace brivon::ui

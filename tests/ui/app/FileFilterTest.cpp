@@ -1,0 +1,28 @@
+#include "ui/app/FileFilter.h"
+
+#include <gtest/gtest.h>
+
+namespace brivon {
+namespace {
+
+struct FilterCase {
+    const char* classic;
+    const char* dialog;
+};
+
+class FileFilter : public ::testing::TestWithParam<FilterCase> { };
+
+TEST_P(FileFilter, ClassicPairsBecomeDialogEntries)
+{
+    EXPECT_EQ(dialogFilter(GetParam().classic), GetParam().dialog);
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, FileFilter,
+    ::testing::Values(FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|", "DataLogger Files (*.AsmDat)" },
+        FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|",
+            "DataLogger Files (*.AsmDat);;*.CH4 (*.CH4)" },
+        FilterCase { "Data|*.AsmDat;*.MemDat|", "Data (*.AsmDat *.MemDat)" }, FilterCase { "", "" },
+        FilterCase { "Lonely description", "" }));
+
+}  // namespace
+}  // namespace brivon
