@@ -1,7 +1,6 @@
 #include "MeasurementCsv.h"
 
-#include "core/measure/Units.h"
-#include "core/util/Printf.h"
+#include "core/measure/ValueText.h"
 
 namespace brivon::cli {
 
@@ -18,9 +17,7 @@ std::string trimmed(const std::string& text)
 
 std::string measurementCsvLine(const LocalTime& time, const Reading& reading)
 {
-    const std::string lux = units::isOverRange(reading.graphValue)
-        ? std::string("OL")
-        : printfString("%.2f", static_cast<double>(reading.graphValue));
+    const std::string lux = measure::csvLuxText(reading.graphValue);
     return formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText) + ","
         + reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + ","
         + trimmed(reading.modeText);

@@ -19,14 +19,14 @@ constexpr int kLargestSafeCount = 3800;
 double unitFactor(int rangeIndex, bool footCandle)
 {
     const double factor = rangeRow(rangeIndex).graphFactor;
-    return footCandle ? factor * units::kFootCandleToLux : factor;
+    return footCandle ? factor * measure::kFootCandleToLux : factor;
 }
 
 }  // namespace
 
 int countFor(double lux, int rangeIndex, bool footCandle)
 {
-    if (units::isOverRange(lux)) return kOverRangeCount;
+    if (measure::isOverRange(lux)) return kOverRangeCount;
     const double count = std::round(std::fabs(lux) / unitFactor(rangeIndex, footCandle));
     return static_cast<int>(std::min(count, static_cast<double>(kMaxCount)));
 }

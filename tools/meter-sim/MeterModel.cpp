@@ -136,7 +136,7 @@ void MeterModel::toggleRel()
 void MeterModel::storeMemory()
 {
     const Shown shown = shownValue();
-    const MemoryRecord record { clock_, overRange_ ? units::kOverRange : shown.lux, range_, footCandle_,
+    const MemoryRecord record { clock_, overRange_ ? measure::kOverRange : shown.lux, range_, footCandle_,
         mode_, shown.negative };
     storage_.storeMemory(record);  // a full memory keeps showing its last number
     indicator_ = MemoryIndicator::Stored;
@@ -189,7 +189,7 @@ void MeterModel::track(double live)
 MeasurementFrame MeterModel::nextFrame()
 {
     track(pattern_.next());
-    storage_.recordIfDue(clock_, { overRange_ ? units::kOverRange : live_, range_ });
+    storage_.recordIfDue(clock_, { overRange_ ? measure::kOverRange : live_, range_ });
     const Shown shown = shownValue();
 
     FrameContent content;

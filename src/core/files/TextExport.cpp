@@ -1,6 +1,6 @@
 #include "core/files/TextExport.h"
 
-#include "core/files/ExportValueText.h"
+#include "core/measure/ValueText.h"
 #include "core/util/Printf.h"
 
 namespace brivon {
@@ -21,9 +21,9 @@ void appendLine(std::string& text, const std::string& line)
 }
 
 std::string seriesLine(
-    int number, float value, std::uint8_t unitFlag, FactorPrecision precision, const LocalTime& time)
+    int number, float value, std::uint8_t unitFlag, measure::FactorPrecision precision, const LocalTime& time)
 {
-    const ExportValueText shown = exportValueText(value, unitFlag, precision);
+    const measure::ExportValueText shown = measure::exportValueText(value, unitFlag, precision);
     return printfString(kSeriesRecord, std::to_string(number).c_str(), shown.data.c_str(), shown.unit.c_str(),
         formatTime(time, kTimeFormat).c_str());
 }
@@ -43,7 +43,7 @@ std::string realTimeExport(const RealTimeRun& run, const Clock& clock)
         const TimeValue time = run.runStart + static_cast<TimeValue>(sample) * run.samplePeriodSeconds();
         appendLine(text,
             seriesLine(static_cast<int>(k) + 1, samples[static_cast<std::size_t>(sample)], run.unitFlag,
-                FactorPrecision::Single, clock.toLocal(time)));
+                measure::FactorPrecision::Single, clock.toLocal(time)));
     }
     return text;
 }
@@ -56,8 +56,8 @@ std::string dataLoggerExport(const CurrentSet& set, const Clock& clock)
     for (std::size_t k = 0; k < samples.size(); ++k) {
         const TimeValue time = set.loadedStartTime + static_cast<TimeValue>(k) * set.loadedSamplePeriod;
         appendLine(text,
-            seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag, FactorPrecision::Double,
-                clock.toLocal(time)));
+            seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag,
+                measure::FactorPrecision::Double, clock.toLocal(time)));
     }
     return text;
 }
@@ -68,8 +68,8 @@ std::string memoryExport(const MemoryBlock& block)
     appendLine(text, kMemoryHeader);
     int number = 0;
     for (const MemoryRecord& record : block.used()) {
-        const ExportValueText shown
-            = exportValueText(record.value, record.footCandle, FactorPrecision::Double, record.negative != 0);
+        const measure::ExportValueText shown = measure::exportValueText(
+            record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
         appendLine(text,
             printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
                 shown.unit.c_str(), record.status.c_str(), record.time.c_str()));

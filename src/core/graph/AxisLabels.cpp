@@ -1,7 +1,6 @@
 #include "core/graph/AxisLabels.h"
 
 #include "core/measure/Units.h"
-#include "core/util/Printf.h"
 
 #include <cmath>
 
@@ -38,19 +37,13 @@ AxisLabels selectedLabels(
     const double span = static_cast<double>(parent.back()) - low;
     double a = bottomGap * span / height + low;
     double b = ((selectionBottom - selectionTop) * kFirstDivision + bottomGap) * span / height + low;
-    const bool large = a >= units::kKiloThreshold;
+    const bool large = a >= measure::kKiloThreshold;
     a = cutLabel(a, large);
     b = cutLabel(b, large);
     AxisLabels labels {};
     for (int j = 0; j < kLabelCount; ++j)
         labels[j] = static_cast<float>(a + (b - a) * j);
     return labels;
-}
-
-std::string labelText(float value)
-{
-    if (value >= units::kKiloThreshold) return printfString("%.2fk", value * units::kLuxToKiloLux);
-    return printfString("%.2f", static_cast<double>(value));
 }
 
 }  // namespace brivon::graph

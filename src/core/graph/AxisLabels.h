@@ -19,7 +19,4 @@ AxisLabels levelZeroLabels(int yGain, int yOffset);
 AxisLabels selectedLabels(
     const AxisLabels& parent, double selectionTop, double selectionBottom, int height, double bottomGap);
 
-// "%.2f", or "%.2fk" of the value in thousands from 1000 on.
-std::string labelText(float value);
-
 }  // namespace brivon::graph

@@ -42,7 +42,8 @@ void GraphPainter::paintPlot(draw::Canvas& canvas, const GraphFrame& frame, std:
     if (points_.size() >= 2) canvas.drawPolyline(points_, style_.dataPen);
 }
 
-void GraphPainter::paintLabelStrip(draw::Canvas& canvas, const GraphFrame& frame, const draw::Rect& strip) const
+void GraphPainter::paintLabelStrip(
+    draw::Canvas& canvas, const GraphFrame& frame, const draw::Rect& strip) const
 {
     const GraphGeometry& g = frame.geometry;
     canvas.fillRect(sized(strip), style_.labelStripColor);

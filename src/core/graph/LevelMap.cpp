@@ -15,7 +15,7 @@ YMapping::YMapping(const AxisLabels& labels, int height, bool footCandles)
     : height_(height)
     , low_(labels.front())
     , span_(static_cast<double>(labels.back()) - labels.front())
-    , unitFactor_(footCandles ? units::kLuxToFootCandle : 1.0)
+    , unitFactor_(footCandles ? measure::kLuxToFootCandle : 1.0)
 {
 }
 

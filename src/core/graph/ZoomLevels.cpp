@@ -48,7 +48,7 @@ bool ZoomLevels::enterSelection(const LevelMap& current, const GraphGeometry& ge
     const double label0 = gap * span / plotHeight + low;
     const double label1 = (gap + kFirstDivision * (y2 - y1)) * span / plotHeight + low;
     const double label10 = (gap + (y2 - y1)) * span / plotHeight + low;
-    const double minDivision = label10 >= units::kKiloThreshold ? kMinLargeDivision : kMinSmallDivision;
+    const double minDivision = label10 >= measure::kKiloThreshold ? kMinLargeDivision : kMinSmallDivision;
     if (!(label1 - label0 > minDivision)) return false;
     ++level_;
     return true;

@@ -150,7 +150,7 @@ DecodedFrame FrameDecoder::decode(const std::vector<std::uint8_t>& f)
     if (previousRange != r.rangeIndex && previousRange != kNoRangeYet) holdCounter_ = kHoldFrames;
 
     float graphValue = static_cast<float>(count(f, kGraphHundreds, kGraphUnits)) * range.graphFactor;
-    if (r.footCandle) graphValue *= units::kFootCandleToLux;
+    if (r.footCandle) graphValue *= measure::kFootCandleToLux;
     graphValue = applyHoldRule(graphValue);
 
     // Unit, and the Y scale on a change of range or unit.
@@ -171,7 +171,7 @@ DecodedFrame FrameDecoder::decode(const std::vector<std::uint8_t>& f)
     r.readingText = formatDisplay(display.format, r.displayValue);
     if (r.displayValue >= display.overRangeAt) {
         r.readingText = "OL";
-        graphValue = units::kOverRange;
+        graphValue = measure::kOverRange;
         if (display.shownOverRange > 0.0f) r.displayValue = display.shownOverRange;
     }
     r.negative = (status & kNegativeBit) != 0;

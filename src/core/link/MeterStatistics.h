@@ -35,7 +35,5 @@ private:
     StatisticsTexts texts_;
 };
 
-// "%.2f  Lux" / "%.2f  KLux" / "%.2f  FC" / "%.2f  KFC" of a lux value.
-std::string statisticText(double lux, bool footCandle);
 
 }  // namespace brivon

@@ -2,7 +2,7 @@
 // Light values are held in lux everywhere; these are the conversions and the
 // over-range marker that every store, file, display and export shares.
 
-namespace brivon::units {
+namespace brivon::measure {
 
 // A stored or plotted value of exactly this means "OL" (any value at or above it).
 inline constexpr float kOverRange = 5000000.0f;
@@ -42,4 +42,4 @@ inline DisplayValue toDisplay(double lux, bool footCandle)
                                  : DisplayValue { lux, DisplayUnit::Lux };
 }
 
-}  // namespace brivon::units
+}  // namespace brivon::measure

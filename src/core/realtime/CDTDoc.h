@@ -3,15 +3,15 @@
 // bookkeeping, the view's shared flags and strip texts, and the current set
 // that a graph data file is loaded into. A file never overwrites the run.
 
-#include "core/platform/Clock.h"
-#include "core/platform/Prompts.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/link/MeterStatistics.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Prompts.h"
 #include "core/realtime/DocumentObserver.h"
+#include "core/realtime/GraphSeries.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
-#include "core/realtime/GraphSeries.h"
 
 #include <filesystem>
 #include <istream>

@@ -1,5 +1,6 @@
 #include "core/realtime/GraphModel.h"
 
+#include "core/measure/ValueText.h"
 #include "core/realtime/RealTimeStyle.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ RealTimeFrame GraphModel::layout(const GraphSeries& series, const draw::Rect& cl
     frame.map = map_;
     frame.zoomed = zoom_.zoomed();
     for (int j = 0; j < graph::kLabelCount; ++j)
-        frame.yLabels[j] = graph::labelText(map_.labels[j]);
+        frame.yLabels[j] = measure::axisLabelText(map_.labels[j]);
     if (!geometry_.drawable()) return frame;
 
     if (frame.sampleCount == 0)

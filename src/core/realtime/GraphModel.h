@@ -5,8 +5,8 @@
 // The interaction (nearest sample, selection, zoom, scroll) works on the
 // frame the last paint laid out, as the user sees it.
 
-#include "core/platform/Clock.h"
 #include "core/graph/ZoomLevels.h"
+#include "core/platform/Clock.h"
 #include "core/realtime/GraphSeries.h"
 #include "core/realtime/RealTimeFrame.h"
 #include "core/realtime/XScale.h"

@@ -2,8 +2,8 @@
 // What the real-time graph reads of the run: a read-only view that the
 // document fills, so the graph does not depend on the document.
 
-#include "core/platform/Clock.h"
 #include "core/link/MeterStatistics.h"
+#include "core/platform/Clock.h"
 
 #include <algorithm>
 #include <span>

@@ -18,9 +18,6 @@ struct Readout {
 // What the panes show while the run has no samples.
 Readout emptyRunReadout();
 
-// "Data:…" of a stored value, in lux or foot-candles; "Data: OL" for an over-range sample.
-std::string readoutValue(float lux, bool footCandles);
-
 // The time and value of sample `index`; nothing when the run has no such sample.
 std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clock& clock);
 

@@ -9,7 +9,8 @@ RealTimePainter::RealTimePainter()
 {
 }
 
-void RealTimePainter::paintPlot(draw::Canvas& canvas, const RealTimeFrame& frame, std::span<const float> samples)
+void RealTimePainter::paintPlot(
+    draw::Canvas& canvas, const RealTimeFrame& frame, std::span<const float> samples)
 {
     graph_.paintPlot(canvas, frame, samples);
 }

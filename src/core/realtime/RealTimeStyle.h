@@ -56,7 +56,7 @@ inline constexpr const char* kTimeFormat = "%H:%M:%S";
 
 // The shared graph painter's settings for the real-time graph.
 inline const graph::GraphStyle kGraphStyle { kPlotBackground, kGridPen, kDataPen, kCursorPen, kDisplayFont,
-    kStripColor, kTickPen, 5, draw::TextStyle { kTextColor, draw::TextAlign::Left, kYLabelBackground }, 8, 7.5,
-    2 };
+    kStripColor, kTickPen, 5, draw::TextStyle { kTextColor, draw::TextAlign::Left, kYLabelBackground }, 8,
+    7.5, 2 };
 
 }  // namespace brivon::realtime

@@ -4,8 +4,8 @@
 // the start time and the table that maps each reading to the sample it was
 // committed as. The samples of the last run stay until the next run's reset.
 
-#include "core/platform/Clock.h"
 #include "core/files/RealTimeRun.h"
+#include "core/platform/Clock.h"
 
 #include <cstdint>
 #include <span>

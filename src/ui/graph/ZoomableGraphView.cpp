@@ -21,7 +21,8 @@ draw::Point toPoint(const QPointF& position)
 
 }  // namespace
 
-ZoomableGraphView::ZoomableGraphView(const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent)
+ZoomableGraphView::ZoomableGraphView(
+    const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent)
     : QWidget(parent)
     , cursorPen_(cursorPen)
     , background_(background)

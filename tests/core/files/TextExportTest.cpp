@@ -1,7 +1,6 @@
 #include "core/files/TextExport.h"
 
 #include "core/files/DataFileNames.h"
-#include "core/files/ExportValueText.h"
 #include "support/FixedClock.h"
 
 #include <gtest/gtest.h>
@@ -16,45 +15,6 @@ constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 const std::string kSeriesHeader = "      NO             Data               UNIT         TIME  \r\n";
 const std::string kMemoryHeader
     = "      NO             Data               UNIT         STATUS           TIME  \r\n";
-
-struct ValueCase {
-    const char* name;
-    float value;
-    std::uint8_t unitFlag;
-    FactorPrecision precision;
-    bool negative;
-    const char* data;
-    const char* unit;
-};
-
-class ExportValue : public ::testing::TestWithParam<ValueCase> { };
-
-TEST_P(ExportValue, DataAndUnitTexts)
-{
-    const ValueCase& c = GetParam();
-    const ExportValueText text = exportValueText(c.value, c.unitFlag, c.precision, c.negative);
-    EXPECT_EQ(text.data, c.data);
-    EXPECT_EQ(text.unit, c.unit);
-}
-
-constexpr auto kDouble = FactorPrecision::Double;
-constexpr auto kSingle = FactorPrecision::Single;
-
-INSTANTIATE_TEST_SUITE_P(Values, ExportValue,
-    ::testing::Values(ValueCase { "Zero", 0.0f, 0, kDouble, false, "0.00", "Lux" },
-        ValueCase { "BelowKilo", 999.99f, 0, kDouble, false, "999.99", "Lux" },
-        ValueCase { "KiloLux", 1000.0f, 0, kDouble, false, "1.00K", "Lux" },
-        ValueCase { "KiloFootCandle", 10760.0f, 1, kDouble, false, "1.00K", "FC" },
-        ValueCase { "FootCandleBelowKilo", 10750.0f, 1, kDouble, false, "999.07", "FC" },
-        ValueCase { "FootCandleDouble", 5586.0f, 1, kDouble, false, "519.14", "FC" },
-        ValueCase { "FootCandleSingle", 5586.0f, 1, kSingle, false, "519.15", "FC" },
-        ValueCase { "OtherUnitFlagIsFootCandle", 10.76f, 2, kDouble, false, "1.00", "FC" },
-        ValueCase { "OverRangeLux", 5000000.0f, 0, kDouble, false, "OL", "Lux" },
-        ValueCase { "OverRangeFootCandle", 5000000.0f, 1, kSingle, false, "OL", "FC" },
-        ValueCase { "NegativeOverRange", 5000000.0f, 0, kDouble, true, "-OL", "Lux" },
-        ValueCase { "Negative", 12.5f, 1, kDouble, true, "-1.16", "FC" },
-        ValueCase { "AboveTheMarkerIsANumber", 6000000.0f, 0, kDouble, false, "6000.00K", "Lux" }),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(TextExport, HeadersHaveTheirFixedWidths)
 {

@@ -94,7 +94,7 @@ TEST(FrameDecoder, OverRangeStoresTheMarkerAndShowsTheFootCandleFullScale)
     frame.status = 0x10;  // negative
     const Reading r = decoder.decode(frame.bytes()).reading;
     EXPECT_EQ(r.readingText, "-OL");
-    EXPECT_TRUE(units::isOverRange(r.graphValue));
+    EXPECT_TRUE(measure::isOverRange(r.graphValue));
     EXPECT_FLOAT_EQ(r.displayValue, 40.0f);
 }
 

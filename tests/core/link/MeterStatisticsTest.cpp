@@ -10,7 +10,7 @@ namespace {
 TEST(MeterStatistics, OnlyOverRangeKeepsTheDashes)
 {
     MeterStatistics statistics;
-    statistics.add(units::kOverRange, "10:00:00", false);
+    statistics.add(measure::kOverRange, "10:00:00", false);
     EXPECT_EQ(statistics.texts().maximum, "----");
     EXPECT_EQ(statistics.texts().average, "----");
     EXPECT_EQ(statistics.count(), 0);
@@ -22,7 +22,7 @@ TEST(MeterStatistics, TracksMaximumMinimumAverageAndTheirTimes)
     statistics.add(500.0f, "10:00:00", false);
     statistics.add(1500.0f, "10:00:01", false);
     statistics.add(100.0f, "10:00:02", false);
-    statistics.add(units::kOverRange, "10:00:03", false);
+    statistics.add(measure::kOverRange, "10:00:03", false);
     const StatisticsTexts& t = statistics.texts();
     EXPECT_EQ(t.maximum, "1.50  KLux");
     EXPECT_EQ(t.maximumTime, "10:00:01");
@@ -30,15 +30,6 @@ TEST(MeterStatistics, TracksMaximumMinimumAverageAndTheirTimes)
     EXPECT_EQ(t.minimumTime, "10:00:02");
     EXPECT_EQ(t.average, "700.00  Lux");
     EXPECT_EQ(statistics.count(), 3);
-}
-
-TEST(MeterStatistics, FootCandleTextsConvertFromLux)
-{
-    EXPECT_EQ(statisticText(1076.0, true), "100.00  FC");
-    EXPECT_EQ(statisticText(10000.0, true), "929.37  FC");
-    EXPECT_EQ(statisticText(20000.0, true), "1.86  KFC");
-    EXPECT_EQ(statisticText(999.0, false), "999.00  Lux");
-    EXPECT_EQ(statisticText(1000.0, false), "1.00  KLux");
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
     doc.resetForNewRun(kStart);
     doc.run().setSamplePeriodMs(1500);
     doc.run().setCurrentGain(4000);
-    doc.run().append(units::kOverRange, true);
+    doc.run().append(measure::kOverRange, true);
     doc.commitSample();
     doc.commitSample();
 
@@ -93,7 +93,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
     std::istringstream in(bytes);
     ASSERT_TRUE(readGraphFile(in, set).ok());
     EXPECT_EQ(set.loadedSampleCount, 2);
-    EXPECT_EQ(set.loadedSamples[1], units::kOverRange);
+    EXPECT_EQ(set.loadedSamples[1], measure::kOverRange);
     EXPECT_EQ(set.loadedGain, 4000);
     EXPECT_EQ(set.loadedUnitFlag, 1);
     EXPECT_EQ(set.loadedStart.year, 2010);

@@ -10,25 +10,6 @@
 namespace brivon::testing {
 namespace {
 
-struct ValueCase {
-    float lux;
-    bool footCandles;
-    const char* text;
-};
-
-class ReadoutValue : public ::testing::TestWithParam<ValueCase> { };
-
-TEST_P(ReadoutValue, ShowsTheSampleInTheLatestUnit)
-{
-    EXPECT_EQ(realtime::readoutValue(GetParam().lux, GetParam().footCandles), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, ReadoutValue,
-    ::testing::Values(ValueCase { 1500.0f, false, "Data:1.50KLux" },
-        ValueCase { 999.99f, false, "Data:999.99Lux" }, ValueCase { 20000.0f, true, "Data:1.86 KFC" },
-        ValueCase { 100.0f, true, "Data:9.29 FC" }, ValueCase { 10760.0f, true, "Data:1.00 KFC" },
-        ValueCase { 5000000.0f, false, "Data: OL" }, ValueCase { 5000000.0f, true, "Data: OL" }));
-
 TEST(Readout, TimeIsTheStartPlusTheSamplesPeriods)
 {
     GraphRun run;

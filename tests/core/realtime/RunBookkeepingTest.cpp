@@ -70,8 +70,8 @@ TEST(RunBookkeeping, FramesOutsideARunOverwriteTheSlotAndTheLastUnitCounts)
 TEST(RunBookkeeping, AnOverRangeReadingIsStoredAsTheMarker)
 {
     RunBookkeeping run;
-    EXPECT_EQ(committed(run, { units::kOverRange, -1 }),
-        (std::vector<float> { units::kOverRange, units::kOverRange }));
+    EXPECT_EQ(committed(run, { measure::kOverRange, -1 }),
+        (std::vector<float> { measure::kOverRange, measure::kOverRange }));
 }
 
 TEST(RunBookkeeping, TheResetStartsAnEmptyRunAndKeepsThePendingReading)

@@ -21,8 +21,8 @@ double memoryValue(const std::uint8_t* record)
     const int count = record[8] * 100 + record[9];
     const float factor = rangeRow(record[10] & 0x03).graphFactor;
     double value = count * factor;
-    if (record[10] & 0x04) value *= units::kFootCandleToLux;
-    return value > factor * 4000 ? units::kOverRange : value;
+    if (record[10] & 0x04) value *= measure::kFootCandleToLux;
+    return value > factor * 4000 ? measure::kOverRange : value;
 }
 
 struct MemoryCase {
@@ -51,7 +51,7 @@ TEST_P(MemoryDumpRecord, HasTheLayoutTheProgramReads)
     EXPECT_EQ((second[10] & 0x04) != 0, r.footCandle);
     EXPECT_EQ(second[10] & 0x38, static_cast<int>(r.type));
     EXPECT_EQ((second[11] & 0x10) != 0, r.negative);
-    const bool overRange = GetParam().expectedLux >= units::kOverRange;
+    const bool overRange = GetParam().expectedLux >= measure::kOverRange;
     const double tolerance = overRange ? 0.0 : 0.51 * luxFor(1, r.rangeIndex, r.footCandle);
     EXPECT_NEAR(memoryValue(second), GetParam().expectedLux, tolerance);
     // The record after the last has no valid day: it ends the list.
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Records, MemoryDumpRecord,
         MemoryCase { { kTime, 2500.0, 2, true, MeterMode::PeakMax, true }, 2500.0 },
         MemoryCase { { kTime, 31000.0, 3, false, MeterMode::Rel, false }, 31000.0 },
         MemoryCase { { kTime, 150000.0, 0, true, MeterMode::Min, false }, 150000.0 },
-        MemoryCase { { kTime, units::kOverRange, 2, false, MeterMode::Max, false }, units::kOverRange },
-        MemoryCase { { kTime, 9000.0, 2, false, MeterMode::PeakMin, false }, units::kOverRange }));
+        MemoryCase { { kTime, measure::kOverRange, 2, false, MeterMode::Max, false }, measure::kOverRange },
+        MemoryCase { { kTime, 9000.0, 2, false, MeterMode::PeakMin, false }, measure::kOverRange }));
 
 TEST(MemoryDump, EmptyMemoryStartsWithAnInvalidDayAndAFullOneEndsAtTheLastSlot)
 {
@@ -81,7 +81,7 @@ TEST(MemoryDump, EmptyMemoryStartsWithAnInvalidDayAndAFullOneEndsAtTheLastSlot)
 
 TEST(LoggerDump, SetHeadersAndRecordsHaveTheLayoutTheProgramReads)
 {
-    const LoggerSet first { kTime, 5, false, { { 123.4, 1 }, { units::kOverRange, 2 }, { 4000.0, 2 } } };
+    const LoggerSet first { kTime, 5, false, { { 123.4, 1 }, { measure::kOverRange, 2 }, { 4000.0, 2 } } };
     const LoggerSet second { { 2026, 1, 2, 3, 4, 5 }, 60, true, { { 200.0, 1 } } };
     const std::vector<std::uint8_t> dump = encodeLoggerDump({ first, second });
     ASSERT_EQ(dump.size(), static_cast<std::size_t>(loggerLengthOf(first) + loggerLengthOf(second)));

@@ -77,7 +77,7 @@ TEST_P(FrameReadsOverRange, WhenForcedAndWhenTheLightExceedsTheRange)
         sim.model().setValue(forced ? 1.0 : luxFor(4100, c.range, c.footCandle));
         const Reading r = readOnce(sim);
         EXPECT_EQ(r.readingText, expected);
-        EXPECT_EQ(r.graphValue, units::kOverRange);
+        EXPECT_EQ(r.graphValue, measure::kOverRange);
         EXPECT_EQ(r.negative, c.negative);
     }
 }

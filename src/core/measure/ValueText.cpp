@@ -1,0 +1,106 @@
+#include "core/measure/ValueText.h"
+
+#include "core/measure/Units.h"
+#include "core/util/Printf.h"
+
+namespace brivon::measure {
+namespace {
+
+constexpr const char* kOverRangeText = "OL";
+constexpr const char* kValueFormat = "%.2f";
+
+constexpr const char* kStatisticLuxFormat = "%.2f  Lux";
+constexpr const char* kStatisticKiloLuxFormat = "%.2f  KLux";
+constexpr const char* kStatisticFootCandleFormat = "%.2f  FC";
+constexpr const char* kStatisticKiloFootCandleFormat = "%.2f  KFC";
+
+constexpr const char* kReadoutOverRangeText = "Data: OL";
+constexpr const char* kReadoutLuxFormat = "Data:%.2fLux";
+constexpr const char* kReadoutKiloLuxFormat = "Data:%.2fKLux";
+constexpr const char* kReadoutFootCandleFormat = "Data:%.2f FC";
+constexpr const char* kReadoutKiloFootCandleFormat = "Data:%.2f KFC";
+
+constexpr const char* kAxisKiloFormat = "%.2fk";
+
+constexpr const char* kExportLuxUnit = "Lux";
+constexpr const char* kExportFootCandleUnit = "FC";
+constexpr const char* kExportNegativePrefix = "-";
+constexpr const char* kExportKiloFormat = "%.2fK";
+
+// The text of a value in the unit it is shown in, one format per unit.
+std::string displayText(double lux, bool footCandle, const char* luxFormat, const char* kiloLuxFormat,
+    const char* footCandleFormat, const char* kiloFootCandleFormat)
+{
+    const DisplayValue shown = toDisplay(lux, footCandle);
+    switch (shown.unit) {
+    case DisplayUnit::Lux:
+        return printfString(luxFormat, shown.value);
+    case DisplayUnit::KiloLux:
+        return printfString(kiloLuxFormat, shown.value);
+    case DisplayUnit::FootCandle:
+        return printfString(footCandleFormat, shown.value);
+    case DisplayUnit::KiloFootCandle:
+        return printfString(kiloFootCandleFormat, shown.value);
+    }
+    return {};
+}
+
+std::string exportScaledText(double shown, double kiloShown)
+{
+    return shown >= kKiloThreshold ? printfString(kExportKiloFormat, kiloShown)
+                                   : printfString(kValueFormat, shown);
+}
+
+std::string exportFootCandleText(float value, FactorPrecision precision)
+{
+    if (precision == FactorPrecision::Single) {
+        const float shown = value * static_cast<float>(kLuxToFootCandle);
+        const float kiloShown = value * static_cast<float>(kLuxToKiloFootCandle);
+        return exportScaledText(shown, kiloShown);
+    }
+    return exportScaledText(value * kLuxToFootCandle, value * kLuxToKiloFootCandle);
+}
+
+}  // namespace
+
+std::string statisticText(double lux, bool footCandle)
+{
+    return displayText(lux, footCandle, kStatisticLuxFormat, kStatisticKiloLuxFormat,
+        kStatisticFootCandleFormat, kStatisticKiloFootCandleFormat);
+}
+
+std::string readoutText(float lux, bool footCandles)
+{
+    if (isOverRange(lux)) return kReadoutOverRangeText;
+    return displayText(lux, footCandles, kReadoutLuxFormat, kReadoutKiloLuxFormat, kReadoutFootCandleFormat,
+        kReadoutKiloFootCandleFormat);
+}
+
+std::string axisLabelText(float value)
+{
+    if (value >= kKiloThreshold) return printfString(kAxisKiloFormat, value * kLuxToKiloLux);
+    return printfString(kValueFormat, static_cast<double>(value));
+}
+
+std::string csvLuxText(float lux)
+{
+    return isOverRange(lux) ? std::string(kOverRangeText)
+                            : printfString(kValueFormat, static_cast<double>(lux));
+}
+
+ExportValueText exportValueText(float value, std::uint8_t unitFlag, FactorPrecision precision, bool negative)
+{
+    ExportValueText text;
+    if (unitFlag == 0) {
+        text.unit = kExportLuxUnit;
+        text.data = exportScaledText(value, value * kLuxToKiloLux);
+    } else {
+        text.unit = kExportFootCandleUnit;
+        text.data = exportFootCandleText(value, precision);
+    }
+    if (value == kOverRange) text.data = kOverRangeText;
+    if (negative) text.data = kExportNegativePrefix + text.data;
+    return text;
+}
+
+}  // namespace brivon::measure
