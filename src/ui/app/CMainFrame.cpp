@@ -272,9 +272,8 @@ void CMainFrame::onCommand(int id)
 
 bool CMainFrame::openGraphFile(const std::string& path)
 {
+    // The document reports a file it cannot read.
     const FileOutcome outcome = document_.load(path, prompts_);
-    if (outcome.status != FileStatus::Ok && outcome.status != FileStatus::InvalidFormat)
-        prompts_.message(outcome.message);
     document_.updateAllViews();
     return outcome.status == FileStatus::Ok;
 }
