@@ -82,12 +82,12 @@ FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
 
 FileOutcome CDTDoc::load(std::istream& in, Prompts& prompts)
 {
-    return loaded(readGraphFile(in, *currentSet_), prompts);
+    return loaded(readGraphFile(in, *currentSet_, clock_), prompts);
 }
 
 FileOutcome CDTDoc::load(const std::filesystem::path& path, Prompts& prompts)
 {
-    return loaded(readGraphFile(path, *currentSet_), prompts);
+    return loaded(readGraphFile(path, *currentSet_, clock_), prompts);
 }
 
 }  // namespace brivon

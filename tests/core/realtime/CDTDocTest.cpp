@@ -91,7 +91,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
 
     CurrentSet set;
     std::istringstream in(bytes);
-    ASSERT_TRUE(readGraphFile(in, set).ok());
+    ASSERT_TRUE(readGraphFile(in, set, clock).ok());
     EXPECT_EQ(set.loadedSampleCount, 2);
     EXPECT_EQ(set.loadedSamples[1], units::kOverRange);
     EXPECT_EQ(set.loadedGain, 4000);

@@ -166,6 +166,23 @@ TEST_F(MainFrameOverPty, AMissingOrTruncatedFileIsReportedOnce)
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { file_outcome::endedEarly().message });
 }
 
+// The set's start is the stored date and time taken as local time.
+TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
+{
+    const std::vector<float> samples { 10.0f, 20.0f };
+    GraphFileContents contents;
+    contents.readingCount = 2;
+    contents.samples = samples;
+    contents.start = { 2010, 12, 7, 14, 5, 9 };
+    contents.samplePeriodSeconds = 2;
+    const QString path = configHome.path() + "/dated.AsmDat";
+    std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
+
+    ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
+    const TimeValue start = frame->document().currentSet().loadedStartTime;
+    EXPECT_EQ(formatTime(SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"), "2010-12-07 14:05:09");
+}
+
 // SIGTERM, as when the desktop session ends: the program closes like Close,
 // without questions, and the meter hears the exit command.
 TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
