@@ -64,11 +64,6 @@ graph::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
     return series;
 }
 
-std::string CDTDoc::storedBytes() const
-{
-    return graphFileBytes(realTimeFileContents(run_.view(), clock_));
-}
-
 FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
 {
     if (outcome.signatureAccepted()) {
