@@ -74,9 +74,7 @@ struct LoadedGraph {
 LoadedGraph loadGraph(const std::string& file, const Clock& clock)
 {
     LoadedGraph loaded;
-    loaded.outcome = readGraphFile(std::filesystem::path(file), *loaded.set);
-    // The data-logger window takes the start time from the stored date and time once a file is read.
-    loaded.set->loadedStartTime = clock.fromLocal(loaded.set->loadedStart);
+    loaded.outcome = readGraphFile(std::filesystem::path(file), *loaded.set, clock);
     return loaded;
 }
 

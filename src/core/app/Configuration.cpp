@@ -84,9 +84,4 @@ bool Configuration::writeAtClose(int portNumber, int yGain, int yOffset) const
     return written;
 }
 
-bool Configuration::writeDevicePath(int portNumber, const std::string& devicePath) const
-{
-    return prepareFolder() && file_.writeString(kDevicePathSection, number(portNumber), devicePath);
-}
-
 }  // namespace brivon

@@ -48,7 +48,6 @@ public:
     // Close: port, gain and offset, in this order, as "%d". Creates the folder,
     // the file and the sections when missing; false when any write failed.
     bool writeAtClose(int portNumber, int yGain, int yOffset) const;
-    bool writeDevicePath(int portNumber, const std::string& devicePath) const;
 
 private:
     bool prepareFolder() const;

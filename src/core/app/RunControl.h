@@ -41,7 +41,6 @@ public:
     bool runRequested() const { return requested_; }
     bool running() const { return running_; }
     bool stopped() const { return stopped_; }
-    bool runStartedBefore() const { return startedBefore_; }
 
 private:
     // Requested but not yet started by a frame: the counters still belong to the last run.

@@ -15,10 +15,6 @@ inline constexpr int kLinkPane = 0;
 inline constexpr int kTimePane = 1;
 inline constexpr int kDataPane = 2;
 
-// The read-out panes while the run has no samples.
-inline constexpr const char* kEmptyTimeText = "Time:";
-inline constexpr const char* kEmptyDataText = "Data:";
-
 // "COM3: meter connected", "COM3: waiting for the meter", or "COM3: " and the
 // last error of the port (which names the cause, e.g. missing permission).
 std::string linkPaneText(const SerialLink& link, bool offline);

@@ -23,6 +23,11 @@ constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
     return Color { r, g, b };
 }
 
+// Colours the windows share: the background of the bands around the graph and
+// of the strip under the meter panel, and the face of buttons and text strips.
+inline constexpr Color kWindowBackground = rgb(217, 218, 212);
+inline constexpr Color kButtonFace = rgb(240, 240, 240);
+
 struct Point {
     int x = 0;
     int y = 0;

@@ -39,7 +39,9 @@ std::string graphFileBytes(const GraphFileContents& contents)
     return out.bytes();
 }
 
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set)
+namespace {
+
+FileOutcome readFields(std::istream& in, CurrentSet& set)
 {
     ArchiveReader archive(in);
     if (FileOutcome signature = archive.readSignature(); !signature.ok()) return signature;
@@ -64,11 +66,20 @@ FileOutcome readGraphFile(std::istream& in, CurrentSet& set)
     return complete ? file_outcome::success() : file_outcome::endedEarly();
 }
 
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set)
+}  // namespace
+
+FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const Clock& clock)
+{
+    const FileOutcome outcome = readFields(in, set);
+    if (outcome.signatureAccepted()) set.loadedStartTime = clock.fromLocal(set.loadedStart);
+    return outcome;
+}
+
+FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const Clock& clock)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return file_outcome::cannotOpen(errno);
-    return readGraphFile(in, set);
+    return readGraphFile(in, set, clock);
 }
 
 }  // namespace brivon

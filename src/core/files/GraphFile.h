@@ -38,7 +38,9 @@ std::string graphFileBytes(const GraphFileContents& contents);
 // A wrong signature changes nothing. A file that ends early keeps the fields
 // read before, with the sample count saying how many samples were read. A
 // sample count outside 0..capacity is refused before any sample is stored.
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set);
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set);
+// Once the signature is accepted, the set's start time is its stored date and
+// time taken as local time on `clock`.
+FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const Clock& clock);
+FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const Clock& clock);
 
 }  // namespace brivon

@@ -48,14 +48,6 @@ void PortMap::setPath(int portNumber, std::string path)
     if (inRange(portNumber)) paths_[static_cast<std::size_t>(portNumber - 1)] = std::move(path);
 }
 
-bool PortMap::applyOverride(const std::string& assignment)
-{
-    const auto parsed = parsePortAssignment(assignment);
-    if (!parsed) return false;
-    setPath(parsed->first, parsed->second);
-    return true;
-}
-
 std::optional<std::pair<int, std::string>> parsePortAssignment(const std::string& assignment)
 {
     const auto equals = assignment.find('=');

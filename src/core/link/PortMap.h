@@ -20,9 +20,6 @@ public:
     std::string pathFor(int portNumber) const;
     void setPath(int portNumber, std::string path);  // numbers outside 1-16 are ignored
 
-    // Applies "N=PATH"; false (and nothing changed) when the text is not of that form.
-    bool applyOverride(const std::string& assignment);
-
 private:
     std::array<std::string, kPortCount> paths_;
 };

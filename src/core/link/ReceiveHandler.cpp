@@ -26,7 +26,6 @@ ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDe
 
 void ReceiveHandler::onCommEvent()
 {
-    sink_.eventStarting();
     SerialPort& port = link_.port();
     Bytes block;
     try {

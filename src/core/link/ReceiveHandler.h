@@ -24,8 +24,6 @@ struct MeasurementUpdate {
 class ReceiveSink {
 public:
     virtual ~ReceiveSink() = default;
-    // First step of every event (the document mirrors the view's sample count).
-    virtual void eventStarting() { }
     // A measurement frame was accepted and decoded.
     virtual void measurementReceived(const MeasurementUpdate& update) = 0;
     virtual void memoryDumpReceived(const Bytes& /*block*/) { }

@@ -16,7 +16,7 @@ inline constexpr draw::Rect kDisplayRect { 52, 125, 166, 275 };
 inline constexpr draw::Color kDisplayColor = draw::rgb(168, 191, 163);
 // The strip under the meter, down to the bottom of the panel.
 inline constexpr int kBottomStripTop = 600;
-inline constexpr draw::Color kBottomStripColor = draw::rgb(217, 218, 212);
+inline constexpr draw::Color kBottomStripColor = draw::kWindowBackground;
 
 inline constexpr draw::Color kTextColor = draw::rgb(0, 0, 0);
 inline constexpr draw::Color kOfflineColor = draw::rgb(255, 0, 0);

@@ -64,11 +64,6 @@ realtime::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) con
     return series;
 }
 
-std::string CDTDoc::storedBytes() const
-{
-    return graphFileBytes(realTimeFileContents(run_.view(), clock_));
-}
-
 FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
 {
     if (outcome.signatureAccepted()) {
@@ -82,12 +77,12 @@ FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
 
 FileOutcome CDTDoc::load(std::istream& in, Prompts& prompts)
 {
-    return loaded(readGraphFile(in, *currentSet_), prompts);
+    return loaded(readGraphFile(in, *currentSet_, clock_), prompts);
 }
 
 FileOutcome CDTDoc::load(const std::filesystem::path& path, Prompts& prompts)
 {
-    return loaded(readGraphFile(path, *currentSet_), prompts);
+    return loaded(readGraphFile(path, *currentSet_, clock_), prompts);
 }
 
 }  // namespace brivon

@@ -48,8 +48,6 @@ public:
     // The run as the graph draws it, with the statistics of the meter link.
     realtime::GraphSeries graphSeries(const StatisticsTexts& statistics) const;
 
-    // The run as a graph data file.
-    std::string storedBytes() const;
     // Loads a graph data file into the current set. A wrong signature shows
     // "Invalid Format!" and changes nothing; any other failure shows its
     // message and keeps what was read before it.

@@ -37,8 +37,8 @@ inline constexpr int kAutoScaleTimeLabels = 5;
 inline constexpr int kTimeLabelGridStep = 3;  // an auto-scale time label every third grid line
 
 inline constexpr draw::Color kPlotBackground = draw::rgb(0, 0, 0);
-inline constexpr draw::Color kStripColor = draw::rgb(217, 218, 212);
-inline constexpr draw::Color kButtonFace = draw::rgb(240, 240, 240);
+inline constexpr draw::Color kStripColor = draw::kWindowBackground;
+inline constexpr draw::Color kButtonFace = draw::kButtonFace;
 inline constexpr draw::Color kTextColor = draw::rgb(0, 0, 0);
 inline constexpr draw::Color kYLabelBackground = draw::rgb(255, 255, 255);
 

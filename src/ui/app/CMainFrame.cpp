@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/StatusBarTexts.h"
+#include "core/realtime/graph/Readout.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/panel/CMeterPanel.h"
@@ -188,8 +189,9 @@ void CMainFrame::buildStatusBar()
     panes_[3]->setText(kScrollLockIndicator);
     panes_[3]->setEnabled(false);
     statusBar()->addPermanentWidget(panes_[3]);
-    panes_[status_bar::kTimePane]->setText(status_bar::kEmptyTimeText);
-    panes_[status_bar::kDataPane]->setText(status_bar::kEmptyDataText);
+    const graph::Readout empty = graph::emptyRunReadout();
+    panes_[status_bar::kTimePane]->setText(text(empty.time));
+    panes_[status_bar::kDataPane]->setText(text(empty.data));
 }
 
 void CMainFrame::refreshCommandStates()
@@ -272,9 +274,8 @@ void CMainFrame::onCommand(int id)
 
 bool CMainFrame::openGraphFile(const std::string& path)
 {
+    // The document reports a file it cannot read.
     const FileOutcome outcome = document_.load(path, prompts_);
-    if (outcome.status != FileStatus::Ok && outcome.status != FileStatus::InvalidFormat)
-        prompts_.message(outcome.message);
     document_.updateAllViews();
     return outcome.status == FileStatus::Ok;
 }

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace brivon::ui {
 
-inline constexpr draw::Color kStripBackground = draw::rgb(240, 240, 240);
+inline constexpr draw::Color kStripBackground = draw::kButtonFace;
 inline constexpr draw::Color kScrollStripBackground = draw::rgb(100, 100, 100);
 inline const draw::Font kStripFont { "Arial", -15, 0, 400 };  // 11 points
 inline const draw::Font kYAxisDialogFont { "Arial", 13, 0, 500 };

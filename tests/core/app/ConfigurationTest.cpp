@@ -63,9 +63,6 @@ TEST_F(ConfigurationFile, DevicePathsAreTheNumberedKeysOfThePortsSection)
     givenFile("[Ports]\n1=/dev/ttyUSB0\n 16 = /dev/ttyACM1 \nx=/dev/null\n17=/dev/ttyS9\n0=/dev/ttyS0\n3=\n");
     const auto paths = configuration().devicePaths();
     EXPECT_EQ(paths, (std::map<int, std::string> { { 1, "/dev/ttyUSB0" }, { 16, "/dev/ttyACM1" } }));
-
-    ASSERT_TRUE(configuration().writeDevicePath(2, "/tmp/meter"));
-    EXPECT_EQ(configuration().devicePaths().at(2), "/tmp/meter");
 }
 
 // How the integer reader reads a value: leading decimal digits, the default

@@ -40,7 +40,7 @@ std::unique_ptr<CurrentSet> setWithOldContents()
 FileOutcome readBytes(const std::string& bytes, CurrentSet& set)
 {
     std::istringstream in(bytes);
-    return readGraphFile(in, set);
+    return readGraphFile(in, set, testing::FixedClock());
 }
 
 std::vector<std::uint32_t> bitsOf(std::span<const float> values)
@@ -214,10 +214,38 @@ TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
     EXPECT_EQ(read->loadedSamples.back(), float(CurrentSet::kCapacity - 1));
 }
 
+// Sample 0's time is the stored date and time in local time (UTC on the fixed clock).
+TEST(GraphFile, TheStartTimeIsTheStoredDateAndTime)
+{
+    ByteBuilder bytes;
+    trailer(bytes.signature().ints({ 1, 1 }).f32(12.0f), 40, 0, 1);
+    auto set = setWithOldContents();
+    ASSERT_TRUE(readBytes(bytes.bytes(), *set).ok());
+    EXPECT_EQ(set->loadedStartTime, k2010Dec07At140509);
+}
+
+TEST(GraphFile, AFileEndingBeforeItsDateTakesTheStartFromTheDateItKeeps)
+{
+    ByteBuilder bytes;
+    bytes.signature().ints({ 1, 1 }).f32(12.0f);
+    auto set = setWithOldContents();
+    EXPECT_EQ(readBytes(bytes.bytes(), *set).status, FileStatus::EndedEarly);
+    EXPECT_EQ(set->loadedStartTime, testing::FixedClock().fromLocal({ 1999, 1, 2, 3, 4, 5 }));
+}
+
+TEST(GraphFile, AForeignFileLeavesTheStartTime)
+{
+    auto set = setWithOldContents();
+    set->loadedStartTime = 77;
+    EXPECT_FALSE(readBytes(ByteBuilder().str("qv731").bytes() + std::string(40, '\0'), *set).ok());
+    EXPECT_EQ(set->loadedStartTime, 77);
+}
+
 TEST(GraphFile, AMissingFileCannotBeOpened)
 {
     auto set = setWithOldContents();
-    const FileOutcome outcome = readGraphFile(std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set);
+    const FileOutcome outcome
+        = readGraphFile(std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set, testing::FixedClock());
     EXPECT_EQ(outcome.status, FileStatus::CannotOpen);
     EXPECT_NE(outcome.message.find("No such file"), std::string::npos) << outcome.message;
 }

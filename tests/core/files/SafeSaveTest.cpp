@@ -135,7 +135,7 @@ TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
     EXPECT_NE(contentsOf(folder_ / "10-12-07 14.05.09.txt").find("OL"), std::string::npos);
 
     auto read = std::make_unique<CurrentSet>();
-    ASSERT_TRUE(readGraphFile(data, *read).ok());
+    ASSERT_TRUE(readGraphFile(data, *read, clock).ok());
     EXPECT_EQ(read->loadedSamples[1], 5000000.0f);
 }
 

@@ -14,7 +14,6 @@ namespace {
 using testing::hex;
 
 struct RecordingSink : ReceiveSink {
-    void eventStarting() override { ++started; }
     void measurementReceived(const MeasurementUpdate& update) override
     {
         readings.push_back(update.frame.reading);
@@ -24,7 +23,6 @@ struct RecordingSink : ReceiveSink {
     void loggerBlockReceived(const Bytes& block) override { loggerBlocks.push_back(block); }
     void eventFinished() override { ++finished; }
 
-    int started = 0;
     int finished = 0;
     std::vector<Reading> readings;
     std::string lastMaximum;
@@ -62,10 +60,11 @@ TEST_F(MeterLinkTest, FrameArrivingInPiecesIsDecodedOnce)
 {
     const Bytes frame = testing::luxFrame(77);
     port.deliver(Bytes(frame.begin(), frame.begin() + 7));
-    EXPECT_EQ(sink.started, 0);
+    EXPECT_EQ(sink.finished, 0);
     port.deliver(Bytes(frame.begin() + 7, frame.end()));
     ASSERT_EQ(sink.readings.size(), 1u);
     EXPECT_EQ(sink.readings[0].readingText, "77");
+    EXPECT_EQ(sink.finished, 1);
 }
 
 TEST_F(MeterLinkTest, ShortBlockIsIgnoredButStillPacesThePoll)

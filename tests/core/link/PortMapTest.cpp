@@ -16,23 +16,28 @@ TEST(PortMap, UsbAdaptersComeFirstAndBuiltInPortsFollow)
     EXPECT_EQ(map.pathFor(17), "");
 }
 
-class PortAssignment : public ::testing::TestWithParam<const char*> { };
+struct MalformedCase {
+    const char* name;
+    const char* text;
+};
 
-TEST_P(PortAssignment, MalformedTextChangesNothing)
+class PortAssignment : public ::testing::TestWithParam<MalformedCase> { };
+
+TEST_P(PortAssignment, MalformedTextIsRefused)
 {
-    PortMap map;
-    EXPECT_FALSE(map.applyOverride(GetParam()));
-    EXPECT_EQ(map.pathFor(1), "/dev/ttyUSB0");
+    EXPECT_FALSE(parsePortAssignment(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Malformed, PortAssignment,
-    ::testing::Values("", "1", "1=", "=/dev/x", "0=/dev/x", "17=/dev/x", "1x=/dev/x", "-1=/dev/x"));
+    ::testing::Values(MalformedCase { "Empty", "" }, MalformedCase { "NoEquals", "1" },
+        MalformedCase { "NoPath", "1=" }, MalformedCase { "NoNumber", "=/dev/x" },
+        MalformedCase { "PortZero", "0=/dev/x" }, MalformedCase { "PortSeventeen", "17=/dev/x" },
+        MalformedCase { "TrailingLetter", "1x=/dev/x" }, MalformedCase { "Negative", "-1=/dev/x" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
-TEST(PortMap, OverrideNamesAnyPath)
+TEST(PortMap, AnAssignmentNamesAnyPath)
 {
-    PortMap map;
-    EXPECT_TRUE(map.applyOverride("7=/tmp/meter=sim"));
-    EXPECT_EQ(map.pathFor(7), "/tmp/meter=sim");
+    EXPECT_EQ(parsePortAssignment("7=/tmp/meter=sim"), (std::pair<int, std::string> { 7, "/tmp/meter=sim" }));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/realtime/CDTDoc.h"
 
+#include "core/app/RunSave.h"
+#include "core/app/ScratchFolder.h"
 #include "core/files/GraphFile.h"
 #include "core/measure/Units.h"
 #include "support/FixedClock.h"
@@ -25,6 +27,16 @@ struct CountingObserver : DocumentObserver {
 class Document : public ::testing::Test {
 protected:
     Document() { doc.addObserver(observer); }
+
+    // The run as the main window's Save writes it.
+    std::string savedBytes()
+    {
+        const testing::ScratchFolder folder;
+        const std::filesystem::path file = folder / "run.AsmDat";
+        prompts.savePaths.push_back(file.string());
+        EXPECT_TRUE(RunSave(doc, clock, prompts).save());
+        return testing::ScratchFolder::read(file);
+    }
 
     testing::FixedClock clock { kStart };
     CDTDoc doc { clock };
@@ -82,7 +94,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
     doc.commitSample();
     doc.commitSample();
 
-    const std::string bytes = doc.storedBytes();
+    const std::string bytes = savedBytes();
     ASSERT_EQ(bytes.size(), 47u + 4u * 2u);
     EXPECT_EQ(bytes.substr(0, 6), std::string("\x05QV731", 6));
     std::int32_t readings = 0;
@@ -91,7 +103,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
 
     CurrentSet set;
     std::istringstream in(bytes);
-    ASSERT_TRUE(readGraphFile(in, set).ok());
+    ASSERT_TRUE(readGraphFile(in, set, clock).ok());
     EXPECT_EQ(set.loadedSampleCount, 2);
     EXPECT_EQ(set.loadedSamples[1], measure::kOverRange);
     EXPECT_EQ(set.loadedGain, 4000);
@@ -105,7 +117,7 @@ TEST_F(Document, LoadingAGraphFileFillsTheCurrentSetAndLeavesTheRun)
 {
     doc.run().append(3, false);
     doc.commitSample();
-    const std::string bytes = doc.storedBytes();
+    const std::string bytes = savedBytes();
     doc.run().append(99, false);
     doc.commitSample();
 
@@ -138,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Signatures, WrongSignature,
 
 TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
 {
-    const std::string bytes = doc.storedBytes();
+    const std::string bytes = savedBytes();
     std::istringstream in(bytes.substr(0, 12));
     const FileOutcome outcome = doc.load(in, prompts);
     EXPECT_EQ(outcome.status, FileStatus::EndedEarly);

@@ -150,6 +150,39 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
 }
 
+// A file that cannot be read is reported once, by the document.
+TEST_F(MainFrameOverPty, AMissingOrTruncatedFileIsReportedOnce)
+{
+    EXPECT_FALSE(frame->openGraphFile((configHome.path() + "/missing.AsmDat").toStdString()));
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].rfind("The file cannot be opened", 0), 0u) << prompts.messages()[0];
+
+    prompts.clearLog();
+    GraphFileContents contents;
+    const std::string bytes = graphFileBytes(contents);
+    const QString truncated = configHome.path() + "/truncated.AsmDat";
+    std::ofstream(truncated.toStdString(), std::ios::binary) << bytes.substr(0, bytes.size() - 3);
+    EXPECT_FALSE(frame->openGraphFile(truncated.toStdString()));
+    EXPECT_EQ(prompts.messages(), std::vector<std::string> { file_outcome::endedEarly().message });
+}
+
+// The set's start is the stored date and time taken as local time.
+TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
+{
+    const std::vector<float> samples { 10.0f, 20.0f };
+    GraphFileContents contents;
+    contents.readingCount = 2;
+    contents.samples = samples;
+    contents.start = { 2010, 12, 7, 14, 5, 9 };
+    contents.samplePeriodSeconds = 2;
+    const QString path = configHome.path() + "/dated.AsmDat";
+    std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
+
+    ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
+    const TimeValue start = frame->document().currentSet().loadedStartTime;
+    EXPECT_EQ(formatTime(SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"), "2010-12-07 14:05:09");
+}
+
 // SIGTERM, as when the desktop session ends: the program closes like Close,
 // without questions, and the meter hears the exit command.
 TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
