@@ -2,7 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/StatusBarTexts.h"
-#include "core/realtime/graph/Readout.h"
+#include "core/realtime/Readout.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/panel/CMeterPanel.h"
@@ -189,7 +189,7 @@ void CMainFrame::buildStatusBar()
     panes_[3]->setText(kScrollLockIndicator);
     panes_[3]->setEnabled(false);
     statusBar()->addPermanentWidget(panes_[3]);
-    const graph::Readout empty = graph::emptyRunReadout();
+    const realtime::Readout empty = realtime::emptyRunReadout();
     panes_[status_bar::kTimePane]->setText(text(empty.time));
     panes_[status_bar::kDataPane]->setText(text(empty.data));
 }
