@@ -2,7 +2,7 @@
 
 #include "core/files/Units.h"
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "meter-sim/DumpEncoder.h"
+#include "sim/DumpEncoder.h"
 
 #include "SimTestSupport.h"
 #include "core/files/Units.h"
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "meter-sim/SimOptions.h"
+#include "sim/SimOptions.h"
 
 #include "SimTestSupport.h"
 

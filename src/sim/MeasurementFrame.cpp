@@ -1,6 +1,6 @@
-#include "meter-sim/MeasurementFrame.h"
+#include "sim/MeasurementFrame.h"
 
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 namespace brivon::sim {
 namespace {

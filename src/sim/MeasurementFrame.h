@@ -2,8 +2,8 @@
 // Encodes what the meter's display shows into one 19-byte measurement frame.
 
 #include "core/link/MeterProtocol.h"
-#include "meter-sim/MeterClock.h"
-#include "meter-sim/MeterIndicators.h"
+#include "sim/MeterClock.h"
+#include "sim/MeterIndicators.h"
 
 #include <array>
 #include <cstdint>
