@@ -68,4 +68,10 @@ MeasurementFrame encodeFrame(const FrameContent& c)
     return f;
 }
 
+std::vector<std::uint8_t> frameBytes(const FrameContent& content)
+{
+    const MeasurementFrame frame = encodeFrame(content);
+    return { frame.begin(), frame.end() };
+}
+
 }  // namespace brivon::sim

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace brivon::sim {
 
@@ -30,5 +31,8 @@ struct FrameContent {
 };
 
 MeasurementFrame encodeFrame(const FrameContent& content);
+
+// The same frame as the byte string a serial port delivers.
+std::vector<std::uint8_t> frameBytes(const FrameContent& content);
 
 }  // namespace brivon::sim
