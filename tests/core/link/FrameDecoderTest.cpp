@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace brivon {
@@ -32,6 +33,11 @@ std::vector<std::uint8_t> luxFrame(int count, int range)
     frame.graphCount = frame.displayCount = count;
     frame.rangeIndex = range;
     return frameBytes(frame);
+}
+
+std::string rangeName(int range, bool footCandle)
+{
+    return (footCandle ? "FootCandlesRange" : "LuxRange") + std::to_string(range);
 }
 
 struct DisplayCase {
@@ -75,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(LuxAndFootCandles, DisplayTable,
         DisplayCase { 2, kFootCandles, 3801, "380.1", "FC", "400", 38 },
         DisplayCase { 2, kFootCandles, 3802, "OL", "FC", "400", 40 },
         DisplayCase { 3, kFootCandles, 3801, "3801", "FC", "4k", 38 },
-        DisplayCase { 3, kFootCandles, 3802, "OL", "FC", "4k", 40 }));
+        DisplayCase { 3, kFootCandles, 3802, "OL", "FC", "4k", 40 }),
+    [](const auto& param) {
+        return rangeName(param.param.range, param.param.footCandle) + "Count"
+            + std::to_string(param.param.displayCount);
+    });
 
 struct GainCase {
     int range;
@@ -100,7 +110,8 @@ TEST_P(GainTable, FirstFrameAlwaysChangesTheScale)
 INSTANTIATE_TEST_SUITE_P(RangesAndUnits, GainTable,
     ::testing::Values(GainCase { 0, kLux, 40000 }, GainCase { 1, kLux, 40 }, GainCase { 2, kLux, 400 },
         GainCase { 3, kLux, 4000 }, GainCase { 0, kFootCandles, 4000 }, GainCase { 1, kFootCandles, 4 },
-        GainCase { 2, kFootCandles, 40 }, GainCase { 3, kFootCandles, 400 }));
+        GainCase { 2, kFootCandles, 40 }, GainCase { 3, kFootCandles, 400 }),
+    [](const auto& param) { return rangeName(param.param.range, param.param.footCandle); });
 
 TEST(FrameDecoder, GraphValueIsInLuxForBothUnits)
 {
@@ -197,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(StatusBits, StatusClockDisplay,
         ClockCase { ClockDisplay::Day, MemoryIndicator::Stored, kWednesday, "Day", "3 05 17", "MEM", "42" },
         ClockCase {
             ClockDisplay::Sampling, MemoryIndicator::Recording, kMeterClock, "Sampling", "05", "REC", "   " },
-        ClockCase { ClockDisplay::Year, MemoryIndicator::None, kMeterClock, "Year", "2024", "   ", "   " }));
+        ClockCase { ClockDisplay::Year, MemoryIndicator::None, kMeterClock, "Year", "2024", "   ", "   " }),
+    [](const auto& param) { return std::string(param.param.label); });
 
 TEST(FrameDecoder, ModeBitsSetTheModeTextAndUnknownOnesKeepIt)
 {

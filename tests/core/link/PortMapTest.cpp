@@ -16,17 +16,26 @@ TEST(PortMap, UsbAdaptersComeFirstAndBuiltInPortsFollow)
     EXPECT_EQ(map.pathFor(17), "");
 }
 
-class PortAssignment : public ::testing::TestWithParam<const char*> { };
+struct AssignmentCase {
+    const char* name;
+    const char* text;
+};
+
+class PortAssignment : public ::testing::TestWithParam<AssignmentCase> { };
 
 TEST_P(PortAssignment, MalformedTextChangesNothing)
 {
     PortMap map;
-    EXPECT_FALSE(map.applyOverride(GetParam()));
+    EXPECT_FALSE(map.applyOverride(GetParam().text));
     EXPECT_EQ(map.pathFor(1), "/dev/ttyUSB0");
 }
 
 INSTANTIATE_TEST_SUITE_P(Malformed, PortAssignment,
-    ::testing::Values("", "1", "1=", "=/dev/x", "0=/dev/x", "17=/dev/x", "1x=/dev/x", "-1=/dev/x"));
+    ::testing::Values(AssignmentCase { "Empty", "" }, AssignmentCase { "NumberOnly", "1" },
+        AssignmentCase { "NoPath", "1=" }, AssignmentCase { "NoNumber", "=/dev/x" },
+        AssignmentCase { "PortZero", "0=/dev/x" }, AssignmentCase { "PortSeventeen", "17=/dev/x" },
+        AssignmentCase { "NumberWithLetter", "1x=/dev/x" }, AssignmentCase { "NegativeNumber", "-1=/dev/x" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PortMap, OverrideNamesAnyPath)
 {

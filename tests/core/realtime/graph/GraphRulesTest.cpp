@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace brivon::testing {
 namespace {
 
 struct ValueCase {
+    const char* name;
     float lux;
     bool footCandles;
     const char* text;
@@ -24,10 +27,14 @@ TEST_P(ReadoutValue, ShowsTheSampleInTheLatestUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadoutValue,
-    ::testing::Values(ValueCase { 1500.0f, false, "Data:1.50KLux" },
-        ValueCase { 999.99f, false, "Data:999.99Lux" }, ValueCase { 20000.0f, true, "Data:1.86 KFC" },
-        ValueCase { 100.0f, true, "Data:9.29 FC" }, ValueCase { 10760.0f, true, "Data:1.00 KFC" },
-        ValueCase { 5000000.0f, false, "Data: OL" }, ValueCase { 5000000.0f, true, "Data: OL" }));
+    ::testing::Values(ValueCase { "KiloLux", 1500.0f, false, "Data:1.50KLux" },
+        ValueCase { "BelowKiloLux", 999.99f, false, "Data:999.99Lux" },
+        ValueCase { "KiloFootCandles", 20000.0f, true, "Data:1.86 KFC" },
+        ValueCase { "FootCandles", 100.0f, true, "Data:9.29 FC" },
+        ValueCase { "OneKiloFootCandle", 10760.0f, true, "Data:1.00 KFC" },
+        ValueCase { "OverRangeLux", 5000000.0f, false, "Data: OL" },
+        ValueCase { "OverRangeFootCandles", 5000000.0f, true, "Data: OL" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Readout, TimeIsTheStartPlusTheSamplesPeriods)
 {
@@ -67,7 +74,11 @@ TEST_P(SampleRate, IsWholeSecondsOfAtLeastOne)
 
 INSTANTIATE_TEST_SUITE_P(Seconds, SampleRate,
     ::testing::Values(RateCase { 0, 1000 }, RateCase { -3, 1000 }, RateCase { 1, 1000 }, RateCase { 7, 7000 },
-        RateCase { 2147483647, 2147483000 }));
+        RateCase { 2147483647, 2147483000 }),
+    [](const auto& param) {
+        const int s = param.param.seconds;
+        return "Seconds" + (s < 0 ? "Minus" + std::to_string(-s) : std::to_string(s));
+    });
 
 TEST(SampleRate, DialogStartsWithTheCurrentPeriodOrOne)
 {
@@ -141,7 +152,11 @@ TEST_P(DragWatch, EndsTheDragOnlyWellOutsideThePlot)
 INSTANTIATE_TEST_SUITE_P(Pointers, DragWatch,
     ::testing::Values(DragCase { { 500, 148 }, false }, DragCase { { 500, 147 }, true },
         DragCase { { 245, 300 }, false }, DragCase { { 244, 300 }, true }, DragCase { { 1003, 300 }, false },
-        DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }));
+        DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }),
+    [](const auto& param) {
+        return "X" + std::to_string(param.param.pointer.x) + "Y" + std::to_string(param.param.pointer.y)
+            + (param.param.leaves ? "Leaves" : "Stays");
+    });
 
 }  // namespace
 }  // namespace brivon::testing
