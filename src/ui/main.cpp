@@ -1,7 +1,7 @@
 // brivon: the meter's companion program.
 
 #include "core/app/CommandLine.h"
-#include "meter-sim/PtyMeter.h"
+#include "sim/PtyMeter.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/StopSignals.h"
 

@@ -1,8 +1,8 @@
 // brivon-meter-sim: the simulated meter on a pseudo-terminal, until SIGINT or SIGTERM.
 
-#include "meter-sim/HexText.h"
-#include "meter-sim/PtyMeter.h"
-#include "meter-sim/SimOptions.h"
+#include "sim/HexText.h"
+#include "sim/PtyMeter.h"
+#include "sim/SimOptions.h"
 
 #include <csignal>
 #include <exception>

@@ -1,6 +1,9 @@
 #include "core/app/CommandIds.h"
 #include "core/app/MainFrameFixture.h"
 
+#include <array>
+#include <string>
+
 namespace brivon {
 namespace {
 
@@ -48,7 +51,9 @@ TEST_P(CloseWithSamples, AsksToSaveOnlyForMoreThanOneSample)
     EXPECT_EQ(exitCommandsSent(port), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleCounts, CloseWithSamples, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(SampleCounts, CloseWithSamples, ::testing::Values(0, 1, 2), [](const auto& param) {
+    return std::string(std::array { "NoSamples", "OneSample", "TwoSamples" }.at(param.param));
+});
 
 TEST_F(MainWindow, AnUnattendedCloseWritesTheConfigurationAndSendsExitWithoutAsking)
 {

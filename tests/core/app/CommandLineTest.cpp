@@ -17,17 +17,24 @@ TEST(CommandLine, TakesSimulatePortsAndAFile)
     EXPECT_EQ(parsed.line.fileToOpen, "run.AsmDat");
 }
 
-class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
+struct RefusedCase {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class RefusedCommandLine : public ::testing::TestWithParam<RefusedCase> { };
 
 TEST_P(RefusedCommandLine, IsRefusedWithAReason)
 {
-    EXPECT_NE(parseCommandLine(GetParam()).error, "");
+    EXPECT_NE(parseCommandLine(GetParam().arguments).error, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RefusedCommandLine,
-    ::testing::Values(std::vector<std::string> { "--port" },
-        std::vector<std::string> { "--port", "17=/dev/x" }, std::vector<std::string> { "--frobnicate" },
-        std::vector<std::string> { "a.AsmDat", "b.AsmDat" }));
+    ::testing::Values(RefusedCase { "PortWithoutAssignment", { "--port" } },
+        RefusedCase { "PortSeventeen", { "--port", "17=/dev/x" } },
+        RefusedCase { "UnknownOption", { "--frobnicate" } },
+        RefusedCase { "TwoFiles", { "a.AsmDat", "b.AsmDat" } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon

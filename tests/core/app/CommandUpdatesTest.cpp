@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Moments, CommandUpdates,
         Moment { "StoppedThenFrame",
             { Step::Frame, Step::RunWithOk, Step::PeriodWithFrame, Step::Stop, Step::Frame },
             { { kRun, true }, { kStop, false }, { kSave, true } } }),
-    [](const ::testing::TestParamInfo<Moment>& moment) { return std::string(moment.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(MainWindow, TheMenuPortsShowTheSelectedPortAndUndoZoomIsLeftToTheGraph)
 {

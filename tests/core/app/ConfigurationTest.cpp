@@ -68,6 +68,7 @@ TEST_F(ConfigurationFile, DevicePathsAreTheNumberedKeysOfThePortsSection)
 // How the integer reader reads a value: leading decimal digits, the default
 // only when the key is missing or empty.
 struct ValueCase {
+    const char* name;
     const char* line;
     int expected;
 };
@@ -81,11 +82,14 @@ TEST_P(ProfileIntegers, ReadLeadingDigits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProfileIntegers,
-    ::testing::Values(ValueCase { "Gain=400", 400 }, ValueCase { "Gain = 4000 ", 4000 },
-        ValueCase { "Gain=40k", 40 }, ValueCase { "Gain=k40", 0 }, ValueCase { "Gain=-4", 0 },
-        ValueCase { "Gain=", 40 }, ValueCase { "Gain=\"4\"", 4 }, ValueCase { "gain=4", 4 },
-        ValueCase { "Gains=4", 40 }, ValueCase { "Gain=99999999999", INT_MAX },
-        ValueCase { "; Gain=4", 40 }));
+    ::testing::Values(ValueCase { "Plain", "Gain=400", 400 },
+        ValueCase { "SpacesAround", "Gain = 4000 ", 4000 }, ValueCase { "TrailingLetter", "Gain=40k", 40 },
+        ValueCase { "LeadingLetter", "Gain=k40", 0 }, ValueCase { "Negative", "Gain=-4", 0 },
+        ValueCase { "Empty", "Gain=", 40 }, ValueCase { "Quoted", "Gain=\"4\"", 4 },
+        ValueCase { "LowerCaseKey", "gain=4", 4 }, ValueCase { "OtherKey", "Gains=4", 40 },
+        ValueCase { "BeyondTheLargestInteger", "Gain=99999999999", INT_MAX },
+        ValueCase { "CommentedOut", "; Gain=4", 40 }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ConfigurationFile, SectionNamesIgnoreCaseAndOnlyTheirOwnSectionCounts)
 {
@@ -103,9 +107,10 @@ TEST_P(PortNumbers, OutsideOneToSixteenFallBackToOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, PortNumbers,
-    ::testing::Values(ValueCase { "COM num=7", 7 }, ValueCase { "COM num=16", 16 },
-        ValueCase { "COM num=17", 1 }, ValueCase { "COM num=0", 1 }, ValueCase { "COM num=19", 1 },
-        ValueCase { "COMnum=5", 1 }));
+    ::testing::Values(ValueCase { "Seven", "COM num=7", 7 }, ValueCase { "Sixteen", "COM num=16", 16 },
+        ValueCase { "Seventeen", "COM num=17", 1 }, ValueCase { "Zero", "COM num=0", 1 },
+        ValueCase { "Nineteen", "COM num=19", 1 }, ValueCase { "KeyWithoutSpace", "COMnum=5", 1 }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ConfigurationPath, FollowsTheDesktopsConfigurationFolder)
 {

@@ -6,18 +6,17 @@ namespace {
 
 using testing::hex;
 
-constexpr std::uint8_t kLowBatteryStatus = 0x20;
-
 class Downloads : public testing::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 
     void batteryFrame(bool low)
     {
-        testing::MeasurementFrame content;
+        sim::FrameContent content;
         content.graphCount = content.displayCount = 100;
-        content.status = low ? kLowBatteryStatus : 0;
-        port.deliver(content.bytes());
+        content.rangeIndex = 2;
+        content.lowBattery = low;
+        port.deliver(sim::frameBytes(content));
     }
     const ModeFlags& modes() { return logic->link().modes(); }
 };

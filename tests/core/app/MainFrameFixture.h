@@ -5,10 +5,10 @@
 
 #include "core/app/MainFrameLogic.h"
 #include "core/app/ScratchFolder.h"
+#include "sim/MeasurementFrame.h"
 #include "support/FakeSerialPort.h"
 #include "support/FakeTimers.h"
 #include "support/FixedClock.h"
-#include "support/MeasurementFrame.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +65,14 @@ protected:
         logic->create();
     }
 
-    void frame(int count = 100, std::uint8_t range = 2) { port.deliver(luxFrame(count, range)); }
+    // A lux frame whose graph and display counts are both `count`.
+    void frame(int count = 100, int range = 2)
+    {
+        sim::FrameContent content;
+        content.graphCount = content.displayCount = count;
+        content.rangeIndex = range;
+        port.deliver(sim::frameBytes(content));
+    }
 
     // Run, answering the sample-rate dialog (nothing = Cancel) and, when asked, the save question.
     void run(std::optional<int> seconds, std::optional<Answer> saveAnswer = std::nullopt)

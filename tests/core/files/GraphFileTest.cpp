@@ -200,7 +200,12 @@ TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsSt
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, GraphFileSampleCount,
-    ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1));
+    ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1),
+    [](const auto& param) {
+        return std::string(param.param < 0                 ? "Negative"
+                : param.param == CurrentSet::kCapacity + 1 ? "OneAboveTheCapacity"
+                                                           : "LargestInteger");
+    });
 
 TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
 {

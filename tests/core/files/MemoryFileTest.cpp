@@ -166,8 +166,8 @@ TEST_P(MemoryFileRecordCount, CountsTheBlockCannotHoldAreRefused)
     EXPECT_EQ(block->records[0].time, "old");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OutOfRange, MemoryFileRecordCount, ::testing::Values(MemoryBlock::kCapacity + 1, -1));
+INSTANTIATE_TEST_SUITE_P(OutOfRange, MemoryFileRecordCount, ::testing::Values(MemoryBlock::kCapacity + 1, -1),
+    [](const auto& param) { return std::string(param.param < 0 ? "Negative" : "OneAboveTheCapacity"); });
 
 }  // namespace
 }  // namespace brivon

@@ -11,6 +11,8 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -119,7 +121,11 @@ TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
-    ::testing::Values("/nonexistent-brivon-folder/run.AsmDat", "/proc/brivon-run.AsmDat"));
+    ::testing::Values("/nonexistent-brivon-folder/run.AsmDat", "/proc/brivon-run.AsmDat"),
+    [](const auto& param) {
+        return std::string(
+            std::string_view(param.param).starts_with("/proc/") ? "ProcFileSystem" : "MissingFolder");
+    });
 
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {

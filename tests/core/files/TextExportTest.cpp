@@ -109,6 +109,7 @@ TEST(TextExport, MemoryExportShowsStatusStoredTimeAndSign)
 }
 
 struct NameCase {
+    const char* name;
     const char* data;
     DataFileKind kind;
     const char* text;
@@ -122,12 +123,14 @@ TEST_P(TextExportName, BesideTheDataFileWithItsExtensionReplaced)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, TextExportName,
-    ::testing::Values(
-        NameCase { "/data/10-12-07 14.05.09.AsmDat", DataFileKind::Graph, "/data/10-12-07 14.05.09.txt" },
-        NameCase { "run.asmdat", DataFileKind::Graph, "run.txt" },
-        NameCase { "/m/list.MemDat", DataFileKind::Memory, "/m/list.txt" },
-        NameCase { "/m/list.MemDat", DataFileKind::Graph, "/m/list.MemDat.txt" },
-        NameCase { "/d.AsmDat/x", DataFileKind::Graph, "/d.AsmDat/x.txt" }));
+    ::testing::Values(NameCase { "GraphFile", "/data/10-12-07 14.05.09.AsmDat", DataFileKind::Graph,
+                          "/data/10-12-07 14.05.09.txt" },
+        NameCase { "LowerCaseExtension", "run.asmdat", DataFileKind::Graph, "run.txt" },
+        NameCase { "MemoryFile", "/m/list.MemDat", DataFileKind::Memory, "/m/list.txt" },
+        NameCase {
+            "MemoryExtensionOnAGraphFile", "/m/list.MemDat", DataFileKind::Graph, "/m/list.MemDat.txt" },
+        NameCase { "ExtensionInAFolderName", "/d.AsmDat/x", DataFileKind::Graph, "/d.AsmDat/x.txt" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon

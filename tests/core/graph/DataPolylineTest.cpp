@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <random>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace brivon::testing {
@@ -128,7 +129,10 @@ TEST_P(FastLine, PainterFillsColumnsOnlyWhereSamplesAreDenserThanPixels)
 
 INSTANTIATE_TEST_SUITE_P(DenseRuns, FastLine,
     ::testing::Values(
-        PolylineCase { 700, false }, PolylineCase { 19990, false }, PolylineCase { 19990, true }));
+        PolylineCase { 700, false }, PolylineCase { 19990, false }, PolylineCase { 19990, true }),
+    [](const auto& param) {
+        return "Samples" + std::to_string(param.param.samples) + (param.param.zoomed ? "Zoomed" : "Unzoomed");
+    });
 
 TEST(FastPolyline, KeepsEveryPointWhenSamplesAreWiderThanAPixel)
 {

@@ -1,19 +1,48 @@
 #include "core/link/FrameDecoder.h"
 
 #include "core/measure/Units.h"
-#include "support/MeasurementFrame.h"
+#include "sim/MeasurementFrame.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace brivon {
 namespace {
 
-using testing::MeasurementFrame;
+using sim::ClockDisplay;
+using sim::frameBytes;
+using sim::FrameContent;
+using sim::MemoryIndicator;
+using sim::MeterMode;
 
-constexpr std::uint8_t kFootCandle = 0x04;
+constexpr bool kLux = false, kFootCandles = true;
+constexpr sim::MeterClock kMeterClock { 2024, 5, 17, 13, 45, 9 };  // a Friday
+
+// A frame on the 4k lux range, the meter's clock at kMeterClock, sampling every 5 s.
+FrameContent content()
+{
+    return { .clock = kMeterClock, .samplingInterval = 5, .rangeIndex = 2 };
+}
+
+// A lux frame on range `range` whose graph and display counts are both `count`.
+std::vector<std::uint8_t> luxFrame(int count, int range)
+{
+    FrameContent frame;
+    frame.graphCount = frame.displayCount = count;
+    frame.rangeIndex = range;
+    return frameBytes(frame);
+}
+
+std::string rangeName(int range, bool footCandle)
+{
+    return (footCandle ? "FootCandlesRange" : "LuxRange") + std::to_string(range);
+}
 
 struct DisplayCase {
-    std::uint8_t mode;
+    int range;
+    bool footCandle;
     int displayCount;
     const char* readingText;
     const char* unitText;
@@ -26,11 +55,12 @@ class DisplayTable : public ::testing::TestWithParam<DisplayCase> { };
 TEST_P(DisplayTable, FormatsTheDisplayCountByRangeAndUnit)
 {
     const DisplayCase c = GetParam();
-    MeasurementFrame frame;
-    frame.mode = c.mode;
+    FrameContent frame = content();
+    frame.rangeIndex = c.range;
+    frame.footCandle = c.footCandle;
     frame.displayCount = c.displayCount;
     FrameDecoder decoder;
-    const Reading r = decoder.decode(frame.bytes()).reading;
+    const Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.readingText, c.readingText);
     EXPECT_EQ(r.unitText, c.unitText);
     EXPECT_EQ(r.rangeText, c.rangeText);
@@ -38,21 +68,28 @@ TEST_P(DisplayTable, FormatsTheDisplayCountByRangeAndUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(LuxAndFootCandles, DisplayTable,
-    ::testing::Values(DisplayCase { 0, 1234, "123.4", "KLux", "400k", 12 },
-        DisplayCase { 1, 3999, "399.9", "Lux", "400", 39 }, DisplayCase { 2, 3999, "3999", "Lux", "4k", 39 },
-        DisplayCase { 2, 4000, "OL", "Lux", "4k", 40 }, DisplayCase { 3, 1234, "12.34", "KLux", "40k", 12 },
-        DisplayCase { 3, 4000, "OL", "KLux", "40k", 40 },
-        DisplayCase { kFootCandle | 0, 3801, "38.01", "KFC", "40k", 38 },
-        DisplayCase { kFootCandle | 0, 3802, "OL", "KFC", "40k", 40 },
-        DisplayCase { kFootCandle | 1, 3802, "38.02", "FC", "40", 38 },
-        DisplayCase { kFootCandle | 1, 3803, "OL", "FC", "40", 40 },
-        DisplayCase { kFootCandle | 2, 3801, "380.1", "FC", "400", 38 },
-        DisplayCase { kFootCandle | 2, 3802, "OL", "FC", "400", 40 },
-        DisplayCase { kFootCandle | 3, 3801, "3801", "FC", "4k", 38 },
-        DisplayCase { kFootCandle | 3, 3802, "OL", "FC", "4k", 40 }));
+    ::testing::Values(DisplayCase { 0, kLux, 1234, "123.4", "KLux", "400k", 12 },
+        DisplayCase { 1, kLux, 3999, "399.9", "Lux", "400", 39 },
+        DisplayCase { 2, kLux, 3999, "3999", "Lux", "4k", 39 },
+        DisplayCase { 2, kLux, 4000, "OL", "Lux", "4k", 40 },
+        DisplayCase { 3, kLux, 1234, "12.34", "KLux", "40k", 12 },
+        DisplayCase { 3, kLux, 4000, "OL", "KLux", "40k", 40 },
+        DisplayCase { 0, kFootCandles, 3801, "38.01", "KFC", "40k", 38 },
+        DisplayCase { 0, kFootCandles, 3802, "OL", "KFC", "40k", 40 },
+        DisplayCase { 1, kFootCandles, 3802, "38.02", "FC", "40", 38 },
+        DisplayCase { 1, kFootCandles, 3803, "OL", "FC", "40", 40 },
+        DisplayCase { 2, kFootCandles, 3801, "380.1", "FC", "400", 38 },
+        DisplayCase { 2, kFootCandles, 3802, "OL", "FC", "400", 40 },
+        DisplayCase { 3, kFootCandles, 3801, "3801", "FC", "4k", 38 },
+        DisplayCase { 3, kFootCandles, 3802, "OL", "FC", "4k", 40 }),
+    [](const auto& param) {
+        return rangeName(param.param.range, param.param.footCandle) + "Count"
+            + std::to_string(param.param.displayCount);
+    });
 
 struct GainCase {
-    std::uint8_t mode;
+    int range;
+    bool footCandle;
     int yGain;
 };
 
@@ -60,39 +97,42 @@ class GainTable : public ::testing::TestWithParam<GainCase> { };
 
 TEST_P(GainTable, FirstFrameAlwaysChangesTheScale)
 {
-    MeasurementFrame frame;
-    frame.mode = GetParam().mode;
+    FrameContent frame = content();
+    frame.rangeIndex = GetParam().range;
+    frame.footCandle = GetParam().footCandle;
     FrameDecoder decoder;
-    const DecodedFrame decoded = decoder.decode(frame.bytes());
+    const DecodedFrame decoded = decoder.decode(frameBytes(frame));
     EXPECT_TRUE(decoded.scaleChanged);
     EXPECT_EQ(decoded.yGain, GetParam().yGain);
-    EXPECT_FALSE(decoder.decode(frame.bytes()).scaleChanged);
+    EXPECT_FALSE(decoder.decode(frameBytes(frame)).scaleChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(RangesAndUnits, GainTable,
-    ::testing::Values(GainCase { 0, 40000 }, GainCase { 1, 40 }, GainCase { 2, 400 }, GainCase { 3, 4000 },
-        GainCase { kFootCandle | 0, 4000 }, GainCase { kFootCandle | 1, 4 }, GainCase { kFootCandle | 2, 40 },
-        GainCase { kFootCandle | 3, 400 }));
+    ::testing::Values(GainCase { 0, kLux, 40000 }, GainCase { 1, kLux, 40 }, GainCase { 2, kLux, 400 },
+        GainCase { 3, kLux, 4000 }, GainCase { 0, kFootCandles, 4000 }, GainCase { 1, kFootCandles, 4 },
+        GainCase { 2, kFootCandles, 40 }, GainCase { 3, kFootCandles, 400 }),
+    [](const auto& param) { return rangeName(param.param.range, param.param.footCandle); });
 
 TEST(FrameDecoder, GraphValueIsInLuxForBothUnits)
 {
     FrameDecoder decoder;
-    MeasurementFrame frame;
+    FrameContent frame = content();
     frame.graphCount = 1000;
-    frame.mode = 3;  // graph factor 10
-    EXPECT_FLOAT_EQ(decoder.decode(frame.bytes()).reading.graphValue, 10000.0f);
-    frame.mode = kFootCandle | 3;  // a unit change alone does not trigger the hold
-    EXPECT_FLOAT_EQ(decoder.decode(frame.bytes()).reading.graphValue, 10000.0f * 1.076f);
+    frame.rangeIndex = 3;  // graph factor 10
+    EXPECT_FLOAT_EQ(decoder.decode(frameBytes(frame)).reading.graphValue, 10000.0f);
+    frame.footCandle = true;  // a unit change alone does not trigger the hold
+    EXPECT_FLOAT_EQ(decoder.decode(frameBytes(frame)).reading.graphValue, 10000.0f * 1.076f);
 }
 
 TEST(FrameDecoder, OverRangeStoresTheMarkerAndShowsTheFootCandleFullScale)
 {
     FrameDecoder decoder;
-    MeasurementFrame frame;
-    frame.mode = kFootCandle | 1;
+    FrameContent frame = content();
+    frame.rangeIndex = 1;
+    frame.footCandle = true;
     frame.displayCount = 3803;
-    frame.status = 0x10;  // negative
-    const Reading r = decoder.decode(frame.bytes()).reading;
+    frame.negative = true;
+    const Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.readingText, "-OL");
     EXPECT_TRUE(measure::isOverRange(r.graphValue));
     EXPECT_FLOAT_EQ(r.displayValue, 40.0f);
@@ -101,29 +141,30 @@ TEST(FrameDecoder, OverRangeStoresTheMarkerAndShowsTheFootCandleFullScale)
 TEST(FrameDecoder, RangeChangeHoldsTheOldValueForThreeFrames)
 {
     FrameDecoder decoder;
-    decoder.decode(testing::luxFrame(500, 2));  // 500 lux
-    decoder.decode(testing::luxFrame(600, 2));  // 600 lux, the held value
+    decoder.decode(luxFrame(500, 2));  // 500 lux
+    decoder.decode(luxFrame(600, 2));  // 600 lux, the held value
     std::vector<float> values;
     for (int i = 0; i < 4; ++i)
-        values.push_back(decoder.decode(testing::luxFrame(100, 3)).reading.graphValue);
+        values.push_back(decoder.decode(luxFrame(100, 3)).reading.graphValue);
     EXPECT_EQ(values, (std::vector<float> { 600.0f, 600.0f, 600.0f, 1000.0f }));
 }
 
 TEST(FrameDecoder, FirstFrameDoesNotHold)
 {
     FrameDecoder decoder;
-    EXPECT_FLOAT_EQ(decoder.decode(testing::luxFrame(100, 3)).reading.graphValue, 1000.0f);
-    EXPECT_FLOAT_EQ(decoder.decode(testing::luxFrame(200, 3)).reading.graphValue, 2000.0f);
+    EXPECT_FLOAT_EQ(decoder.decode(luxFrame(100, 3)).reading.graphValue, 1000.0f);
+    EXPECT_FLOAT_EQ(decoder.decode(luxFrame(200, 3)).reading.graphValue, 2000.0f);
 }
 
 TEST(FrameDecoder, StatusByteGivesMemoryNegativeAndTime)
 {
-    MeasurementFrame frame;
-    frame.status = 0x12;
-    frame.memoryB = 7;
+    FrameContent frame = content();
+    frame.negative = true;
+    frame.memory = MemoryIndicator::Recalled;
+    frame.memoryNumberB = 7;
     frame.displayCount = 12;
     FrameDecoder decoder;
-    const Reading r = decoder.decode(frame.bytes()).reading;
+    const Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.memoryFlagText, "MEM");
     EXPECT_EQ(r.memoryNumberText, "07");
     EXPECT_EQ(r.readingText, "-12");
@@ -132,65 +173,79 @@ TEST(FrameDecoder, StatusByteGivesMemoryNegativeAndTime)
 }
 
 struct ClockCase {
-    std::uint8_t status;
+    ClockDisplay display;
+    MemoryIndicator memory;
+    sim::MeterClock clock;
     const char* label;
     const char* text;
     const char* memoryFlag;
     const char* memoryNumber;
 };
 
-class ClockDisplay : public ::testing::TestWithParam<ClockCase> { };
+class StatusClockDisplay : public ::testing::TestWithParam<ClockCase> { };
 
-TEST_P(ClockDisplay, ShowsWhatTheStatusByteSelects)
+TEST_P(StatusClockDisplay, ShowsWhatTheStatusByteSelects)
 {
-    MeasurementFrame frame;
-    frame.status = GetParam().status;
-    frame.memoryA = 42;
+    FrameContent frame = content();
+    frame.clockDisplay = GetParam().display;
+    frame.memory = GetParam().memory;
+    frame.clock = GetParam().clock;
+    frame.memoryNumberA = 42;
     FrameDecoder decoder;
-    const Reading r = decoder.decode(frame.bytes()).reading;
+    const Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.clockLabel, GetParam().label);
     EXPECT_EQ(r.clockText, GetParam().text);
     EXPECT_EQ(r.memoryFlagText, GetParam().memoryFlag);
     EXPECT_EQ(r.memoryNumberText, GetParam().memoryNumber);
 }
 
-INSTANTIATE_TEST_SUITE_P(StatusBits, ClockDisplay,
-    ::testing::Values(ClockCase { 0x00, "Time", "13:45:09", "   ", "   " },
-        ClockCase { 0x05, "Day", "3 05 17", "MEM", "42" }, ClockCase { 0x0B, "Sampling", "05", "REC", "   " },
-        ClockCase { 0x0C, "Year", "2024", "   ", "   " }));
+// The day display leads with the weekday (1 = Monday): 2023-05-17 was a Wednesday.
+constexpr sim::MeterClock kWednesday { 2023, 5, 17, 13, 45, 9 };
+
+INSTANTIATE_TEST_SUITE_P(StatusBits, StatusClockDisplay,
+    ::testing::Values(ClockCase { ClockDisplay::Time, MemoryIndicator::None, kMeterClock, "Time", "13:45:09",
+                          "   ", "   " },
+        ClockCase { ClockDisplay::Day, MemoryIndicator::Stored, kWednesday, "Day", "3 05 17", "MEM", "42" },
+        ClockCase {
+            ClockDisplay::Sampling, MemoryIndicator::Recording, kMeterClock, "Sampling", "05", "REC", "   " },
+        ClockCase { ClockDisplay::Year, MemoryIndicator::None, kMeterClock, "Year", "2024", "   ", "   " }),
+    [](const auto& param) { return std::string(param.param.label); });
 
 TEST(FrameDecoder, ModeBitsSetTheModeTextAndUnknownOnesKeepIt)
 {
     FrameDecoder decoder;
-    MeasurementFrame frame;
-    const auto modeTextFor = [&](std::uint8_t modeBits) {
-        frame.mode = static_cast<std::uint8_t>(2 | modeBits);
-        return decoder.decode(frame.bytes()).reading.modeText;
+    FrameContent frame = content();
+    const auto modeTextFor = [&](MeterMode mode, bool hold = false) {
+        frame.mode = mode;
+        frame.hold = hold;
+        return decoder.decode(frameBytes(frame)).reading.modeText;
     };
-    EXPECT_EQ(modeTextFor(0x00), "    ");
-    EXPECT_EQ(modeTextFor(0x20), "MAX ");
-    EXPECT_EQ(modeTextFor(0x08), "MAX ");
-    EXPECT_EQ(modeTextFor(0x10), "PMIN");
-    EXPECT_EQ(modeTextFor(0x38), "PMIN");
-    EXPECT_EQ(modeTextFor(0x18), "PMAX");
-    EXPECT_EQ(modeTextFor(0x28), "MIN ");
-    EXPECT_EQ(modeTextFor(0x30 | 0x40), "Manu");
-    EXPECT_EQ(decoder.decode(frame.bytes()).reading.holdText, "HOLD");
+    // Mode bit patterns the meter never sends.
+    const auto unknown08 = static_cast<MeterMode>(0x08), unknown38 = static_cast<MeterMode>(0x38);
+    EXPECT_EQ(modeTextFor(MeterMode::None), "    ");
+    EXPECT_EQ(modeTextFor(MeterMode::Max), "MAX ");
+    EXPECT_EQ(modeTextFor(unknown08), "MAX ");
+    EXPECT_EQ(modeTextFor(MeterMode::PeakMin), "PMIN");
+    EXPECT_EQ(modeTextFor(unknown38), "PMIN");
+    EXPECT_EQ(modeTextFor(MeterMode::PeakMax), "PMAX");
+    EXPECT_EQ(modeTextFor(MeterMode::Min), "MIN ");
+    EXPECT_EQ(modeTextFor(MeterMode::Rel, true), "Manu");
+    EXPECT_EQ(decoder.decode(frameBytes(frame)).reading.holdText, "HOLD");
 }
 
 TEST(FrameDecoder, LowBatteryStaysUntilTheWatchIsRearmed)
 {
     FrameDecoder decoder;
-    MeasurementFrame frame;
-    decoder.decode(frame.bytes());
+    FrameContent frame = content();
+    decoder.decode(frameBytes(frame));
     EXPECT_EQ(decoder.batteryText(), "Normal");
-    frame.status = 0x20;
-    decoder.decode(frame.bytes());
-    frame.status = 0x00;
-    decoder.decode(frame.bytes());
+    frame.lowBattery = true;
+    decoder.decode(frameBytes(frame));
+    frame.lowBattery = false;
+    decoder.decode(frameBytes(frame));
     EXPECT_EQ(decoder.batteryText(), "Low");
     decoder.rearmBatteryWatch();
-    decoder.decode(frame.bytes());
+    decoder.decode(frameBytes(frame));
     EXPECT_EQ(decoder.batteryText(), "Normal");
 }
 

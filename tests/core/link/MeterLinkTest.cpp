@@ -1,10 +1,10 @@
 #include "core/link/MeterLink.h"
 
 #include "core/link/MainTimers.h"
+#include "sim/MeasurementFrame.h"
 #include "support/FakeSerialPort.h"
 #include "support/FakeTimers.h"
 #include "support/FixedClock.h"
-#include "support/MeasurementFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,15 @@ namespace brivon {
 namespace {
 
 using testing::hex;
+
+// A lux frame on the 4k range whose graph and display counts are both `count`.
+Bytes luxFrame(int count)
+{
+    sim::FrameContent content;
+    content.graphCount = content.displayCount = count;
+    content.rangeIndex = 2;
+    return sim::frameBytes(content);
+}
 
 struct RecordingSink : ReceiveSink {
     void measurementReceived(const MeasurementUpdate& update) override
@@ -47,7 +56,7 @@ protected:
 
 TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
 {
-    port.deliver(testing::luxFrame(1234));
+    port.deliver(luxFrame(1234));
     ASSERT_EQ(sink.readings.size(), 1u);
     EXPECT_EQ(sink.readings[0].readingText, "1234");
     EXPECT_EQ(sink.lastMaximum, "1.23  KLux");
@@ -58,7 +67,7 @@ TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
 
 TEST_F(MeterLinkTest, FrameArrivingInPiecesIsDecodedOnce)
 {
-    const Bytes frame = testing::luxFrame(77);
+    const Bytes frame = luxFrame(77);
     port.deliver(Bytes(frame.begin(), frame.begin() + 7));
     EXPECT_EQ(sink.finished, 0);
     port.deliver(Bytes(frame.begin() + 7, frame.end()));
@@ -125,10 +134,11 @@ TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
 
 TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
 {
-    testing::MeasurementFrame low;
-    low.status = 0x20;
-    port.deliver(low.bytes());
-    port.deliver(testing::luxFrame(10));
+    sim::FrameContent low;
+    low.rangeIndex = 2;
+    low.lowBattery = true;
+    port.deliver(sim::frameBytes(low));
+    port.deliver(luxFrame(10));
     EXPECT_EQ(link.decoder().batteryText(), "Low");
 
     bool offline = false;
@@ -139,7 +149,7 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     EXPECT_TRUE(offline);
     port.missingPorts.clear();
     link.link().restartLink();
-    port.deliver(testing::luxFrame(10));
+    port.deliver(luxFrame(10));
     EXPECT_EQ(link.decoder().batteryText(), "Normal");
 }
 

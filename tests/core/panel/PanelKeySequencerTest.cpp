@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace brivon {
 namespace {
 
@@ -86,6 +88,31 @@ TEST_F(PanelKeys, DoubleClickWithin100MsSendsOnlyTheDoubleClickCode)
     EXPECT_EQ(writes(), (Strings { "87 83 DC", "11" }));
 }
 
+std::string nameOf(PanelButtonId button)
+{
+    switch (button) {
+    case PanelButtonId::Hold:
+        return "Hold";
+    case PanelButtonId::PowerOff:
+        return "PowerOff";
+    case PanelButtonId::MaxMin:
+        return "MaxMin";
+    case PanelButtonId::Rel:
+        return "Rel";
+    case PanelButtonId::Range:
+        return "Range";
+    case PanelButtonId::FcLux:
+        return "FcLux";
+    case PanelButtonId::MemSet:
+        return "MemSet";
+    case PanelButtonId::Peak:
+        return "Peak";
+    case PanelButtonId::Load:
+        return "Load";
+    }
+    return "Button" + std::to_string(static_cast<int>(button));
+}
+
 struct KeyCase {
     PanelButtonId button;
     const char* click;
@@ -119,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyCodes,
         KeyCase { PanelButtonId::MemSet, "87 83 FB", "87 83 DC" },
         KeyCase { PanelButtonId::Peak, "87 83 F7", "87 83 DA" },
         KeyCase { PanelButtonId::Rel, "87 83 DF", "87 83 DE" },
-        KeyCase { PanelButtonId::Load, "87 83 FD", "87 83 DB" }));
+        KeyCase { PanelButtonId::Load, "87 83 FD", "87 83 DB" }),
+    [](const auto& param) { return nameOf(param.param.button); });
 
 class PanelImmediateKey : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> { };
 
@@ -135,8 +163,8 @@ TEST_P(PanelImmediateKey, ClosesThePortAtOnceAndSends50MsLater)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PanelImmediateKey,
-    ::testing::Values(
-        PanelButtonId::Hold, PanelButtonId::MaxMin, PanelButtonId::Range, PanelButtonId::FcLux));
+    ::testing::Values(PanelButtonId::Hold, PanelButtonId::MaxMin, PanelButtonId::Range, PanelButtonId::FcLux),
+    [](const auto& param) { return nameOf(param.param); });
 
 TEST_F(PanelKeys, PowerOffButtonDoesNothing)
 {
@@ -168,8 +196,9 @@ TEST_P(PanelKeyFailure, PortThatCannotReopenEndsTheSequenceSilently)
         EXPECT_FALSE(timers.isActive(id)) << id;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, PanelKeyFailure, ::testing::Values(PanelButtonId::Hold, PanelButtonId::Load));
+INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyFailure,
+    ::testing::Values(PanelButtonId::Hold, PanelButtonId::Load),
+    [](const auto& param) { return nameOf(param.param); });
 
 TEST_F(PanelKeys, NextKeyAfterAFailureWorksAgain)
 {

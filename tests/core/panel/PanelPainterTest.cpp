@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <string_view>
 
 namespace brivon {
 namespace {
@@ -116,6 +121,15 @@ TEST_F(PanelPaint, BottomStripOnlyWhenThePanelReachesBelowIt)
     EXPECT_EQ(canvas.all<testing::FillOp>()[1].rect, (draw::Rect { 0, 600, kWidth, 601 }));
 }
 
+// The letters and digits of a drawn text, as a test name.
+std::string lettersAndDigits(std::string_view text)
+{
+    std::string name;
+    for (const char c : text)
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    return name;
+}
+
 struct PlacedText {
     const char* text;
     draw::Point at;
@@ -149,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(Layout, PanelTextPlacement,
         PlacedText { "MEM", { 110, 130 }, kLabel }, PlacedText { "DownLoad", { 120, 160 }, kLabel },
         PlacedText { "Time", { 60, 135 }, kLabel }, PlacedText { "PMAX", { 90, 252 }, kSmall },
         PlacedText { "400", { 117, 250 }, kSmall }, PlacedText { "12:34:56", { 60, 145 }, kClock },
-        PlacedText { "07", { 133, 125 }, kClock }));
+        PlacedText { "07", { 133, 125 }, kClock }),
+    [](const auto& param) { return "Text" + lettersAndDigits(param.param.text); });
 
 struct ModeCase {
     const char* mode;
@@ -180,7 +195,11 @@ TEST_P(PanelModeText, ManualMarkAndModeText)
 
 INSTANTIATE_TEST_SUITE_P(Modes, PanelModeText,
     ::testing::Values(ModeCase { "Manu", true, nullptr }, ModeCase { "MAX ", true, "MAX " },
-        ModeCase { "PMIN", true, "PMIN" }, ModeCase { "    ", false, "    " }));
+        ModeCase { "PMIN", true, "PMIN" }, ModeCase { "    ", false, "    " }),
+    [](const auto& param) {
+        const std::string name = lettersAndDigits(param.param.mode);
+        return name.empty() ? std::string("Blank") : name;
+    });
 
 struct ReadingCase {
     const char* text;
@@ -201,7 +220,12 @@ TEST_P(PanelReadingAlignment, RightAlignedByCharacterCount)
 
 INSTANTIATE_TEST_SUITE_P(Readings, PanelReadingAlignment,
     ::testing::Values(ReadingCase { "OL", 115 }, ReadingCase { "-OL", 100 }, ReadingCase { "1234", 85 },
-        ReadingCase { "123.4", 70 }, ReadingCase { "-39.99", 55 }));
+        ReadingCase { "123.4", 70 }, ReadingCase { "-39.99", 55 }),
+    [](const auto& param) {
+        return std::string(
+                   std::array { "Two", "Three", "Four", "Five", "Six" }.at(std::strlen(param.param.text) - 2))
+            + "Characters";
+    });
 
 struct RangeCase {
     const char* text;
@@ -224,7 +248,8 @@ TEST_P(PanelRangeUnderline, LengthFollowsTheRangeText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, PanelRangeUnderline,
-    ::testing::Values(RangeCase { "40", 126 }, RangeCase { "400", 129 }, RangeCase { "400k", 132 }));
+    ::testing::Values(RangeCase { "40", 126 }, RangeCase { "400", 129 }, RangeCase { "400k", 132 }),
+    [](const auto& param) { return "Range" + lettersAndDigits(param.param.text); });
 
 struct BarCase {
     int count;
@@ -251,7 +276,10 @@ TEST_P(PanelBarGraph, TicksAndLabelsUpToTheCount)
 INSTANTIATE_TEST_SUITE_P(Counts, PanelBarGraph,
     ::testing::Values(BarCase { -1, 0, {} }, BarCase { 0, 1, { "0" } }, BarCase { 9, 10, { "0" } },
         BarCase { 10, 11, { "0", "10" } }, BarCase { 40, 41, { "0", "10", "20", "30", "40" } },
-        BarCase { 57, 41, { "0", "10", "20", "30", "40" } }));
+        BarCase { 57, 41, { "0", "10", "20", "30", "40" } }),
+    [](const auto& param) {
+        return param.param.count < 0 ? std::string("NoArc") : "Count" + std::to_string(param.param.count);
+    });
 
 struct TickCase {
     int tick;
@@ -276,7 +304,8 @@ INSTANTIATE_TEST_SUITE_P(Arc, PanelTickGeometry,
     ::testing::Values(TickCase { 0, { 59, 198 }, { 55, 187 } }, TickCase { 1, { 61, 197 }, { 59, 190 } },
         TickCase { 5, { 71, 194 }, { 68, 183 } }, TickCase { 19, { 106, 190 }, { 106, 182 } },
         TickCase { 20, { 109, 190 }, { 109, 178 } }, TickCase { 21, { 111, 190 }, { 111, 182 } },
-        TickCase { 35, { 146, 194 }, { 149, 183 } }, TickCase { 40, { 158, 198 }, { 162, 187 } }));
+        TickCase { 35, { 146, 194 }, { 149, 183 } }, TickCase { 40, { 158, 198 }, { 162, 187 } }),
+    [](const auto& param) { return "Tick" + std::to_string(param.param.tick); });
 
 TEST_F(PanelPaint, LabelsSitBesideTheirLongTicks)
 {

@@ -132,12 +132,17 @@ TEST_F(Document, LoadingAGraphFileFillsTheCurrentSetAndLeavesTheRun)
     EXPECT_TRUE(prompts.messages().empty());
 }
 
-class WrongSignature : public Document, public ::testing::WithParamInterface<std::string> { };
+struct SignatureCase {
+    const char* name;
+    std::string signature;
+};
+
+class WrongSignature : public Document, public ::testing::WithParamInterface<SignatureCase> { };
 
 TEST_P(WrongSignature, IsRefusedWithInvalidFormatAndChangesNothing)
 {
     doc.currentSet().loadedSampleCount = 7;
-    std::istringstream in(GetParam() + std::string(40, '\0'));
+    std::istringstream in(GetParam().signature + std::string(40, '\0'));
     EXPECT_FALSE(doc.load(in, prompts).ok());
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(doc.currentSet().loadedSampleCount, 7);
@@ -146,7 +151,10 @@ TEST_P(WrongSignature, IsRefusedWithInvalidFormatAndChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signatures, WrongSignature,
-    ::testing::Values(std::string("\x05qv731", 6), std::string("\x04QV73", 5), std::string("\x06QV7310", 7)));
+    ::testing::Values(SignatureCase { "LowerCase", std::string("\x05qv731", 6) },
+        SignatureCase { "Shortened", std::string("\x04QV73", 5) },
+        SignatureCase { "Lengthened", std::string("\x06QV7310", 7) }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
 {

@@ -8,6 +8,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace brivon::testing {
 namespace {
 
@@ -95,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(Axes, GraphAxisLabels,
                 "40.00k" } },
         AxisCase { 4, 0,
             { "0.00", "4.00", "8.00", "12.00", "16.00", "20.00", "24.00", "28.00", "32.00", "36.00",
-                "40.00" } }));
+                "40.00" } }),
+    [](const auto& param) {
+        return "Gain" + std::to_string(param.param.gain) + "Offset" + std::to_string(param.param.offset);
+    });
 
 TEST(GraphPaint, GainAndOffsetChosenInTheDialogLabelTheAxis)
 {

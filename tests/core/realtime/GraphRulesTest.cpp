@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace brivon::testing {
 namespace {
 
@@ -48,7 +50,11 @@ TEST_P(SampleRate, IsWholeSecondsOfAtLeastOne)
 
 INSTANTIATE_TEST_SUITE_P(Seconds, SampleRate,
     ::testing::Values(RateCase { 0, 1000 }, RateCase { -3, 1000 }, RateCase { 1, 1000 }, RateCase { 7, 7000 },
-        RateCase { 2147483647, 2147483000 }));
+        RateCase { 2147483647, 2147483000 }),
+    [](const auto& param) {
+        const int s = param.param.seconds;
+        return "Seconds" + (s < 0 ? "Minus" + std::to_string(-s) : std::to_string(s));
+    });
 
 TEST(SampleRate, DialogStartsWithTheCurrentPeriodOrOne)
 {
@@ -125,7 +131,11 @@ TEST_P(DragWatch, EndsTheDragOnlyWellOutsideThePlot)
 INSTANTIATE_TEST_SUITE_P(Pointers, DragWatch,
     ::testing::Values(DragCase { { 500, 148 }, false }, DragCase { { 500, 147 }, true },
         DragCase { { 245, 300 }, false }, DragCase { { 244, 300 }, true }, DragCase { { 1003, 300 }, false },
-        DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }));
+        DragCase { { 1004, 300 }, true }, DragCase { { 500, 637 }, false }, DragCase { { 500, 638 }, true }),
+    [](const auto& param) {
+        return "X" + std::to_string(param.param.pointer.x) + "Y" + std::to_string(param.param.pointer.y)
+            + (param.param.leaves ? "Leaves" : "Stays");
+    });
 
 }  // namespace
 }  // namespace brivon::testing

@@ -92,6 +92,7 @@ TEST(GraphZoom, SelectedLabelsAreCutToTheMetersResolution)
 }
 
 struct RefusedZoom {
+    const char* name;
     const char* why;
     draw::Point from;
     draw::Point to;
@@ -108,9 +109,10 @@ TEST_P(GraphZoomRefused, KeepsTheLevel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, GraphZoomRefused,
-    ::testing::Values(RefusedZoom { "a click", { 500, 300 }, { 500, 300 } },
-        RefusedZoom { "no width", { 500, 200 }, { 500, 500 } },
-        RefusedZoom { "divisions below 0.1 lux", { 400, 300 }, { 700, 301 } }));
+    ::testing::Values(RefusedZoom { "AClick", "a click", { 500, 300 }, { 500, 300 } },
+        RefusedZoom { "NoWidth", "no width", { 500, 200 }, { 500, 500 } },
+        RefusedZoom { "DivisionsBelowATenthOfALux", "divisions below 0.1 lux", { 400, 300 }, { 700, 301 } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GraphZoom, LevelNinetyNineIsTheDeepest)
 {

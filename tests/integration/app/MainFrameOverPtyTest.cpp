@@ -4,7 +4,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/files/GraphFile.h"
-#include "meter-sim/PtyMeter.h"
+#include "sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panel/CMeterPanel.h"

@@ -1,7 +1,7 @@
 // brivon-cli read against the simulated meter, as a user runs it.
 
 #include "integration/CliProcess.h"
-#include "meter-sim/PtyMeter.h"
+#include "sim/PtyMeter.h"
 
 #include <QRegularExpression>
 #include <QStringList>

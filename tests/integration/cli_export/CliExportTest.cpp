@@ -168,19 +168,28 @@ TEST_F(CliExport, AnOutputThatCannotBeWrittenIsAnError)
     EXPECT_TRUE(result.errors.startsWith(("Cannot write " + out).toUtf8())) << result.errors.toStdString();
 }
 
-class CliExportUsage : public CliExport, public ::testing::WithParamInterface<QStringList> { };
+struct UsageCase {
+    const char* name;
+    QStringList arguments;
+};
+
+class CliExportUsage : public CliExport, public ::testing::WithParamInterface<UsageCase> { };
 
 TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 {
-    const testing::CliRun result = run(GetParam());
+    const testing::CliRun result = run(GetParam().arguments);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.errors.startsWith("usage: brivon-cli ")) << result.errors.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CliExportUsage,
-    ::testing::Values(QStringList { "export" }, QStringList { "export", "a.AsmDat", "-o" },
-        QStringList { "export", "a.AsmDat", "b.AsmDat" }, QStringList { "export", "--all", "a.AsmDat" },
-        QStringList { "info" }, QStringList { "info", "a.AsmDat", "b.AsmDat" }));
+    ::testing::Values(UsageCase { "ExportWithoutFile", { "export" } },
+        UsageCase { "ExportOutputWithoutPath", { "export", "a.AsmDat", "-o" } },
+        UsageCase { "ExportTwoFiles", { "export", "a.AsmDat", "b.AsmDat" } },
+        UsageCase { "ExportAllWithAFile", { "export", "--all", "a.AsmDat" } },
+        UsageCase { "InfoWithoutFile", { "info" } },
+        UsageCase { "InfoTwoFiles", { "info", "a.AsmDat", "b.AsmDat" } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon

@@ -4,7 +4,7 @@
 
 #include "core/link/MainTimers.h"
 #include "core/link/MeterLink.h"
-#include "meter-sim/PtyMeter.h"
+#include "sim/PtyMeter.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
 

@@ -6,6 +6,7 @@ namespace brivon {
 namespace {
 
 struct FilterCase {
+    const char* name;
     const char* classic;
     const char* dialog;
 };
@@ -18,11 +19,13 @@ TEST_P(FileFilter, ClassicPairsBecomeDialogEntries)
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, FileFilter,
-    ::testing::Values(FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|", "DataLogger Files (*.AsmDat)" },
-        FilterCase { "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|",
+    ::testing::Values(
+        FilterCase { "OnePair", "DataLogger Files (*.AsmDat)|*.AsmDat|", "DataLogger Files (*.AsmDat)" },
+        FilterCase { "TwoPairs", "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|",
             "DataLogger Files (*.AsmDat);;*.CH4 (*.CH4)" },
-        FilterCase { "Data|*.AsmDat;*.MemDat|", "Data (*.AsmDat *.MemDat)" }, FilterCase { "", "" },
-        FilterCase { "Lonely description", "" }));
+        FilterCase { "TwoPatternsInOnePair", "Data|*.AsmDat;*.MemDat|", "Data (*.AsmDat *.MemDat)" },
+        FilterCase { "Empty", "", "" }, FilterCase { "DescriptionWithoutPattern", "Lonely description", "" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon

@@ -142,8 +142,12 @@ TEST_P(MeterPanelKeys, EscapeAndEnterNeitherCloseThePanelNorPressAKey)
     EXPECT_TRUE(port.operations().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, MeterPanelKeys, ::testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter));
+INSTANTIATE_TEST_SUITE_P(Keys, MeterPanelKeys,
+    ::testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter), [](const auto& param) {
+        return std::string(param.param == Qt::Key_Escape ? "Escape"
+                : param.param == Qt::Key_Return          ? "Return"
+                                                         : "Enter");
+    });
 
 TEST_F(MeterPanelWidget, ShowsOfflineUntilTheFirstFrameThenTheReading)
 {

@@ -1,4 +1,4 @@
-#include "meter-sim/MeterClock.h"
+#include "sim/MeterClock.h"
 
 #include <chrono>
 

@@ -2,9 +2,9 @@
 // The meter itself: what it measures, what its display shows, how its keys
 // change that, and what it has stored. Pure logic; every poll takes one reading.
 
-#include "meter-sim/MeasurementFrame.h"
-#include "meter-sim/MeterStorage.h"
-#include "meter-sim/ValuePattern.h"
+#include "sim/MeasurementFrame.h"
+#include "sim/MeterStorage.h"
+#include "sim/ValuePattern.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "meter-sim/HexText.h"
+#include "sim/HexText.h"
 
 namespace brivon::sim {
 

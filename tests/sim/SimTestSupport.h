@@ -3,7 +3,7 @@
 
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterProtocol.h"
-#include "meter-sim/MeterSimulator.h"
+#include "sim/MeterSimulator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "meter-sim/DumpEncoder.h"
+#include "sim/DumpEncoder.h"
 
 #include "core/link/MeterProtocol.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <algorithm>
 #include <array>

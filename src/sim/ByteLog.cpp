@@ -1,4 +1,4 @@
-#include "meter-sim/ByteLog.h"
+#include "sim/ByteLog.h"
 
 #include <algorithm>
 

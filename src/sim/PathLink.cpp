@@ -1,4 +1,4 @@
-#include "meter-sim/PathLink.h"
+#include "sim/PathLink.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "meter-sim/SimOptions.h"
+#include "sim/SimOptions.h"
 
 #include "SimTestSupport.h"
 
@@ -21,18 +21,24 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_TRUE(o.footCandle && o.lowBattery && o.silent && o.help);
 }
 
-class BadCommandLine : public ::testing::TestWithParam<std::vector<std::string>> { };
+struct BadCase {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class BadCommandLine : public ::testing::TestWithParam<BadCase> { };
 
 TEST_P(BadCommandLine, IsRefusedWithAReason)
 {
-    EXPECT_NE(parseOptions(GetParam()).error, "");
+    EXPECT_NE(parseOptions(GetParam().arguments).error, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BadCommandLine,
-    ::testing::Values(std::vector<std::string> { "--range", "4" },
-        std::vector<std::string> { "--range", "1x" }, std::vector<std::string> { "--value", "bright" },
-        std::vector<std::string> { "--value", "-3" }, std::vector<std::string> { "--link" },
-        std::vector<std::string> { "--verbose" }));
+INSTANTIATE_TEST_SUITE_P(Arguments, BadCommandLine,
+    ::testing::Values(BadCase { "RangeFour", { "--range", "4" } },
+        BadCase { "RangeWithLetter", { "--range", "1x" } },
+        BadCase { "ValueInWords", { "--value", "bright" } }, BadCase { "NegativeValue", { "--value", "-3" } },
+        BadCase { "LinkWithoutPath", { "--link" } }, BadCase { "UnknownOption", { "--verbose" } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
 {

@@ -2,7 +2,7 @@
 // Encodes the meter's stored data into the bytes of its memory dump and its
 // data-logger header and dump.
 
-#include "meter-sim/StoredData.h"
+#include "sim/StoredData.h"
 
 #include <cstdint>
 #include <vector>

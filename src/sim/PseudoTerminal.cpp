@@ -1,4 +1,4 @@
-#include "meter-sim/PseudoTerminal.h"
+#include "sim/PseudoTerminal.h"
 
 #include <array>
 #include <cerrno>

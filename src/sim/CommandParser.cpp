@@ -1,4 +1,4 @@
-#include "meter-sim/CommandParser.h"
+#include "sim/CommandParser.h"
 
 #include "core/link/MeterProtocol.h"
 

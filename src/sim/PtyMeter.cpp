@@ -1,4 +1,4 @@
-#include "meter-sim/PtyMeter.h"
+#include "sim/PtyMeter.h"
 
 #include "core/platform/Clock.h"
 

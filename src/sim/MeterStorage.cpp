@@ -1,6 +1,6 @@
-#include "meter-sim/MeterStorage.h"
+#include "sim/MeterStorage.h"
 
-#include "meter-sim/DumpEncoder.h"
+#include "sim/DumpEncoder.h"
 
 namespace brivon::sim {
 

@@ -2,7 +2,7 @@
 
 #include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,11 @@ namespace {
 
 using testing::readOnce;
 
+std::string rangeName(int range, bool footCandle)
+{
+    return (footCandle ? "FootCandlesRange" : "LuxRange") + std::to_string(range);
+}
+
 struct ValueCase {
     int range;
     bool footCandle;
@@ -22,9 +27,9 @@ struct ValueCase {
     const char* rangeText;
 };
 
-class FrameDecodesToTheMeasuredValue : public ::testing::TestWithParam<ValueCase> { };
+class MeasurementFrameValue : public ::testing::TestWithParam<ValueCase> { };
 
-TEST_P(FrameDecodesToTheMeasuredValue, InEveryRangeAndUnit)
+TEST_P(MeasurementFrameValue, DecodesToTheMeasuredValueInEveryRangeAndUnit)
 {
     const ValueCase& c = GetParam();
     MeterSimulator sim;
@@ -44,7 +49,7 @@ TEST_P(FrameDecodesToTheMeasuredValue, InEveryRangeAndUnit)
     EXPECT_FALSE(r.negative);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, FrameDecodesToTheMeasuredValue,
+INSTANTIATE_TEST_SUITE_P(Ranges, MeasurementFrameValue,
     ::testing::Values(ValueCase { 0, false, 123400.0, "123.4", "KLux", "400k" },
         ValueCase { 1, false, 123.4, "123.4", "Lux", "400" },
         ValueCase { 2, false, 2345.0, "2345", "Lux", "4k" },
@@ -53,7 +58,12 @@ INSTANTIATE_TEST_SUITE_P(Ranges, FrameDecodesToTheMeasuredValue,
         ValueCase { 0, true, 200000.0, "18.59", "KFC", "40k" },
         ValueCase { 1, true, 200.0, "18.59", "FC", "40" },
         ValueCase { 2, true, 2000.0, "185.9", "FC", "400" },
-        ValueCase { 3, true, 20000.0, "1859", "FC", "4k" }));
+        ValueCase { 3, true, 20000.0, "1859", "FC", "4k" }),
+    [](const auto& param) {
+        std::string reading = param.param.readingText;
+        std::erase(reading, '.');
+        return rangeName(param.param.range, param.param.footCandle) + "Reads" + reading;
+    });
 
 struct OverRangeCase {
     int range;
@@ -61,9 +71,9 @@ struct OverRangeCase {
     bool negative;
 };
 
-class FrameReadsOverRange : public ::testing::TestWithParam<OverRangeCase> { };
+class MeasurementFrameOverRange : public ::testing::TestWithParam<OverRangeCase> { };
 
-TEST_P(FrameReadsOverRange, WhenForcedAndWhenTheLightExceedsTheRange)
+TEST_P(MeasurementFrameOverRange, ReadsOverRangeWhenForcedAndWhenTheLightExceedsTheRange)
 {
     const OverRangeCase& c = GetParam();
     const std::string expected = c.negative ? "-OL" : "OL";
@@ -82,11 +92,15 @@ TEST_P(FrameReadsOverRange, WhenForcedAndWhenTheLightExceedsTheRange)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, FrameReadsOverRange,
+INSTANTIATE_TEST_SUITE_P(Ranges, MeasurementFrameOverRange,
     ::testing::Values(OverRangeCase { 0, false, false }, OverRangeCase { 1, false, true },
         OverRangeCase { 2, false, false }, OverRangeCase { 3, false, false },
         OverRangeCase { 0, true, false }, OverRangeCase { 1, true, false }, OverRangeCase { 2, true, true },
-        OverRangeCase { 3, true, false }));
+        OverRangeCase { 3, true, false }),
+    [](const auto& param) {
+        return rangeName(param.param.range, param.param.footCandle)
+            + (param.param.negative ? "Negative" : "");
+    });
 
 TEST(MeasurementFrame, NegativeSignAndLowBatteryReachTheReading)
 {
@@ -106,9 +120,9 @@ struct ClockCase {
     const char* text;
 };
 
-class FrameCarriesTheMetersClock : public ::testing::TestWithParam<ClockCase> { };
+class MeasurementFrameClock : public ::testing::TestWithParam<ClockCase> { };
 
-TEST_P(FrameCarriesTheMetersClock, InEachClockDisplay)
+TEST_P(MeasurementFrameClock, CarriesTheMetersClockInEachClockDisplay)
 {
     MeterSimulator sim;
     sim.model().setClock({ 2026, 12, 8, 23, 5, 9 });  // a Tuesday
@@ -125,11 +139,12 @@ TEST_P(FrameCarriesTheMetersClock, InEachClockDisplay)
     EXPECT_EQ(r.clockText, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Displays, FrameCarriesTheMetersClock,
+INSTANTIATE_TEST_SUITE_P(Displays, MeasurementFrameClock,
     ::testing::Values(ClockCase { ClockDisplay::Time, "Time", "23:05:09" },
         ClockCase { ClockDisplay::Day, "Day", "2 12 08" },
         ClockCase { ClockDisplay::Sampling, "Sampling", "30" },
-        ClockCase { ClockDisplay::Year, "Year", "2026" }));
+        ClockCase { ClockDisplay::Year, "Year", "2026" }),
+    [](const auto& param) { return std::string(param.param.label); });
 
 struct IndicatorCase {
     MemoryIndicator indicator;
@@ -138,9 +153,9 @@ struct IndicatorCase {
     const char* numberText;
 };
 
-class FrameCarriesTheMemoryIndicator : public ::testing::TestWithParam<IndicatorCase> { };
+class MeasurementFrameMemoryIndicator : public ::testing::TestWithParam<IndicatorCase> { };
 
-TEST_P(FrameCarriesTheMemoryIndicator, WithItsNumber)
+TEST_P(MeasurementFrameMemoryIndicator, CarriesTheIndicatorWithItsNumber)
 {
     MeterSimulator sim;
     sim.model().setMemoryIndicator(GetParam().indicator, GetParam().number);
@@ -149,11 +164,24 @@ TEST_P(FrameCarriesTheMemoryIndicator, WithItsNumber)
     EXPECT_EQ(r.memoryNumberText, GetParam().numberText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Indicators, FrameCarriesTheMemoryIndicator,
+INSTANTIATE_TEST_SUITE_P(Indicators, MeasurementFrameMemoryIndicator,
     ::testing::Values(IndicatorCase { MemoryIndicator::None, 5, "   ", "   " },
         IndicatorCase { MemoryIndicator::Stored, 7, "MEM", "07" },
         IndicatorCase { MemoryIndicator::Recalled, 42, "MEM", "42" },
-        IndicatorCase { MemoryIndicator::Recording, 3, "REC", "   " }));
+        IndicatorCase { MemoryIndicator::Recording, 3, "REC", "   " }),
+    [](const auto& param) {
+        switch (param.param.indicator) {
+        case MemoryIndicator::None:
+            return std::string("None");
+        case MemoryIndicator::Stored:
+            return std::string("Stored");
+        case MemoryIndicator::Recalled:
+            return std::string("Recalled");
+        case MemoryIndicator::Recording:
+            return std::string("Recording");
+        }
+        return std::string("Unknown");
+    });
 
 TEST(MeasurementFrame, ModeAndHoldBitsGiveThePanelTexts)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of brivon-meter-sim.
 
-#include "meter-sim/MeterSimulator.h"
+#include "sim/MeterSimulator.h"
 
 #include <optional>
 #include <string>

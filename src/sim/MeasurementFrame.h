@@ -2,11 +2,12 @@
 // Encodes what the meter's display shows into one 19-byte measurement frame.
 
 #include "core/link/MeterProtocol.h"
-#include "meter-sim/MeterClock.h"
-#include "meter-sim/MeterIndicators.h"
+#include "sim/MeterClock.h"
+#include "sim/MeterIndicators.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace brivon::sim {
 
@@ -30,5 +31,8 @@ struct FrameContent {
 };
 
 MeasurementFrame encodeFrame(const FrameContent& content);
+
+// The same frame as the byte string a serial port delivers.
+std::vector<std::uint8_t> frameBytes(const FrameContent& content);
 
 }  // namespace brivon::sim

@@ -1,7 +1,7 @@
-#include "meter-sim/SimOptions.h"
+#include "sim/SimOptions.h"
 
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "meter-sim/MeterModel.h"
+#include "sim/MeterModel.h"
 
 #include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "meter-sim/MeterSimulator.h"
+#include "sim/MeterSimulator.h"
 
 #include "core/link/MeterProtocol.h"
-#include "meter-sim/DumpEncoder.h"
+#include "sim/DumpEncoder.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"

@@ -1,10 +1,11 @@
-#include "meter-sim/CommandParser.h"
+#include "sim/CommandParser.h"
 
 #include "SimTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 namespace brivon::sim {
 namespace {
@@ -30,9 +31,11 @@ TEST_P(CommandsInPieces, GiveTheSameCommandsWhateverTheSplit)
     EXPECT_EQ(commands, kStreamCommands);
 }
 
-INSTANTIATE_TEST_SUITE_P(PieceSizes, CommandsInPieces, ::testing::Values(1u, 2u, 3u, 5u, 7u, 12u));
+INSTANTIATE_TEST_SUITE_P(PieceSizes, CommandsInPieces, ::testing::Values(1u, 2u, 3u, 5u, 7u, 12u),
+    [](const auto& param) { return "PiecesOf" + std::to_string(param.param); });
 
 struct ResyncCase {
+    const char* name;
     std::vector<std::uint8_t> bytes;
     std::vector<Command> commands;
 };
@@ -44,14 +47,16 @@ TEST_P(BrokenSequences, AreDroppedAndTheNextCommandIsStillSeen)
     EXPECT_EQ(CommandParser {}.feed(GetParam().bytes), GetParam().commands);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BrokenSequences,
-    ::testing::Values(ResyncCase { { 0x00, 0xFF, 0x11 }, { { Kind::Poll, 0 } } },
-        ResyncCase { { 0x87, 0x11 }, { { Kind::Poll, 0 } } },
-        ResyncCase { { 0x87, 0x87, 0x83, 0x7F }, { { Kind::Key, 0x7F } } },
-        ResyncCase { { 0x55, 0xAA, 0x12 }, { { Kind::MemoryRequest, 0 } } },
-        ResyncCase { { 0x55, 0x55, 0xAA, 0x03 }, { { Kind::PowerOff, 0 } } },
+INSTANTIATE_TEST_SUITE_P(Sequences, BrokenSequences,
+    ::testing::Values(ResyncCase { "NoiseBeforeAPoll", { 0x00, 0xFF, 0x11 }, { { Kind::Poll, 0 } } },
+        ResyncCase { "KeyPrefixCutByAPoll", { 0x87, 0x11 }, { { Kind::Poll, 0 } } },
+        ResyncCase { "KeyPrefixStartedTwice", { 0x87, 0x87, 0x83, 0x7F }, { { Kind::Key, 0x7F } } },
+        ResyncCase { "PowerOffCutByAMemoryRequest", { 0x55, 0xAA, 0x12 }, { { Kind::MemoryRequest, 0 } } },
+        ResyncCase { "PowerOffStartedTwice", { 0x55, 0x55, 0xAA, 0x03 }, { { Kind::PowerOff, 0 } } },
         // The key code itself may be any byte, even a command byte.
-        ResyncCase { { 0x87, 0x83, 0x11, 0x11 }, { { Kind::Key, 0x11 }, { Kind::Poll, 0 } } }));
+        ResyncCase { "KeyCodeThatIsACommandByte", { 0x87, 0x83, 0x11, 0x11 },
+            { { Kind::Key, 0x11 }, { Kind::Poll, 0 } } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(MeterSimulatorInput, AnswersEveryPollOfAChunkAndKeysSplitOverChunks)
 {

@@ -1,4 +1,4 @@
-#include "meter-sim/ValuePattern.h"
+#include "sim/ValuePattern.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
-#include "meter-sim/MeasurementFrame.h"
+#include "sim/MeasurementFrame.h"
 
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 namespace brivon::sim {
 namespace {
@@ -66,6 +66,12 @@ MeasurementFrame encodeFrame(const FrameContent& c)
     f[kMemoryB] = memoryNumberByte(c.memoryNumberB);
     f[kSamplingInterval] = toBcd(c.samplingInterval);
     return f;
+}
+
+std::vector<std::uint8_t> frameBytes(const FrameContent& content)
+{
+    const MeasurementFrame frame = encodeFrame(content);
+    return { frame.begin(), frame.end() };
 }
 
 }  // namespace brivon::sim

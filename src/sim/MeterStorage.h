@@ -2,7 +2,7 @@
 // The meter's stored data: up to 99 memory records and the data-logger sets,
 // including the set being recorded while the logger runs.
 
-#include "meter-sim/StoredData.h"
+#include "sim/StoredData.h"
 
 #include <vector>
 

@@ -1,11 +1,14 @@
-#include "meter-sim/DumpEncoder.h"
+#include "sim/DumpEncoder.h"
 
 #include "SimTestSupport.h"
 #include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
-#include "meter-sim/MeterCounts.h"
+#include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
+#include <string>
 
 namespace brivon::sim {
 namespace {
@@ -23,6 +26,25 @@ double memoryValue(const std::uint8_t* record)
     double value = count * factor;
     if (record[10] & 0x04) value *= measure::kFootCandleToLux;
     return value > factor * 4000 ? measure::kOverRange : value;
+}
+
+std::string modeName(MeterMode mode)
+{
+    switch (mode) {
+    case MeterMode::None:
+        return "NoMode";
+    case MeterMode::PeakMin:
+        return "PeakMin";
+    case MeterMode::PeakMax:
+        return "PeakMax";
+    case MeterMode::Max:
+        return "Max";
+    case MeterMode::Min:
+        return "Min";
+    case MeterMode::Rel:
+        return "Rel";
+    }
+    return "Mode" + std::to_string(static_cast<int>(mode));
 }
 
 struct MemoryCase {
@@ -64,7 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Records, MemoryDumpRecord,
         MemoryCase { { kTime, 31000.0, 3, false, MeterMode::Rel, false }, 31000.0 },
         MemoryCase { { kTime, 150000.0, 0, true, MeterMode::Min, false }, 150000.0 },
         MemoryCase { { kTime, measure::kOverRange, 2, false, MeterMode::Max, false }, measure::kOverRange },
-        MemoryCase { { kTime, 9000.0, 2, false, MeterMode::PeakMin, false }, measure::kOverRange }));
+        MemoryCase { { kTime, 9000.0, 2, false, MeterMode::PeakMin, false }, measure::kOverRange }),
+    [](const auto& param) {
+        const MemoryRecord& r = param.param.record;
+        return (r.footCandle ? "FootCandlesRange" : "LuxRange") + std::to_string(r.rangeIndex)
+            + modeName(r.type) + (r.negative ? "Negative" : "")
+            + (measure::isOverRange(param.param.expectedLux) ? "OverRange" : "");
+    });
 
 TEST(MemoryDump, EmptyMemoryStartsWithAnInvalidDayAndAFullOneEndsAtTheLastSlot)
 {
@@ -153,7 +181,12 @@ INSTANTIATE_TEST_SUITE_P(Lengths, LoggerTransfer,
     ::testing::Values(TransferCase { {}, { 5 } }, TransferCase { { 10 }, { 5, 43 } },
         TransferCase { { 1329, 1329 }, { 5, 8000 } },  // exactly one block
         TransferCase { { 884, 885, 885 }, { 5, 8000, 1 } },  // 8001
-        TransferCase { { 3329, 3329 }, { 5, 8000, 8000, 4000 } }));  // 20000
+        TransferCase { { 3329, 3329 }, { 5, 8000, 8000, 4000 } }),
+    [](const auto& param) {
+        const auto& sets = param.param.recordsPerSet;
+        const std::size_t records = std::accumulate(sets.begin(), sets.end(), std::size_t { 0 });
+        return "Sets" + std::to_string(sets.size()) + "Records" + std::to_string(records);
+    });  // 20000
 
 TEST(MemoryTransfer, AnswersTheRequestWithOneDumpOfTheStoredRecords)
 {

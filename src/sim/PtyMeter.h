@@ -3,10 +3,10 @@
 // port client opens slavePath() (or the link) as it would open the meter's port;
 // it may close and reopen it at will.
 
-#include "meter-sim/ByteLog.h"
-#include "meter-sim/MeterSimulator.h"
-#include "meter-sim/PathLink.h"
-#include "meter-sim/PseudoTerminal.h"
+#include "sim/ByteLog.h"
+#include "sim/MeterSimulator.h"
+#include "sim/PathLink.h"
+#include "sim/PseudoTerminal.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,8 +1,8 @@
 #pragma once
 // What the meter keeps in its own memory: manual memory records and data-logger sets.
 
-#include "meter-sim/MeterClock.h"
-#include "meter-sim/MeterIndicators.h"
+#include "sim/MeterClock.h"
+#include "sim/MeterIndicators.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // The meter on its serial line: bytes in, bytes out. Recognises the program's
 // commands (in any split) and answers polls and dump requests. Pure logic.
 
-#include "meter-sim/CommandParser.h"
-#include "meter-sim/MeterModel.h"
+#include "sim/CommandParser.h"
+#include "sim/MeterModel.h"
 
 #include <chrono>
 #include <cstdint>
