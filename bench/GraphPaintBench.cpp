@@ -3,8 +3,8 @@
 // the same plot size, in one run. The last line compares the medians.
 
 #include "core/platform/Clock.h"
-#include "core/realtime/RunLimits.h"
 #include "core/realtime/GraphModel.h"
+#include "core/realtime/RunLimits.h"
 #include "ui/realtime/GraphRenderer.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ const std::vector<float>& runSamples()
         std::vector<float> values;
         std::mt19937 random(1);
         std::normal_distribution<float> noise(0.0f, 20.0f);
-        for (int i = 0; i < run_limits::kMaxSamples; ++i)
+        for (int i = 0; i < realtime::run_limits::kMaxSamples; ++i)
             values.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.003f) + noise(random)));
         return values;
     }();
@@ -94,7 +94,7 @@ template <typename Step> void timeIterations(benchmark::State& state, const std:
 
 void graphPaint(benchmark::State& state, int level)
 {
-    SystemClock clock;
+    platform::SystemClock clock;
     realtime::GraphModel model(clock);
     zoomTo(model, level);
     ui::GraphRenderer renderer;

@@ -43,7 +43,7 @@ constexpr int kCornerRadius = 22;
 const char* kSans = "Liberation Sans";
 const char* kNarrow = "Liberation Sans Narrow";
 
-QRect rectOf(const PanelButton& b)
+QRect rectOf(const panel::PanelButton& b)
 {
     return QRect(b.position.x, b.position.y, b.width, b.height);
 }
@@ -121,15 +121,15 @@ void drawFoot(QPainter& p)
     p.setBrush(Qt::NoBrush);
 }
 
-QColor keyColor(PanelButtonId id)
+QColor keyColor(panel::PanelButtonId id)
 {
     switch (id) {
-    case PanelButtonId::Hold:
+    case panel::PanelButtonId::Hold:
         return kKeyYellow;
-    case PanelButtonId::PowerOff:
+    case panel::PanelButtonId::PowerOff:
         return kKeyRed;
-    case PanelButtonId::MemSet:
-    case PanelButtonId::Load:
+    case panel::PanelButtonId::MemSet:
+    case panel::PanelButtonId::Load:
         return kKeyBlue;
     default:
         return kKeyGrey;
@@ -137,11 +137,11 @@ QColor keyColor(PanelButtonId id)
 }
 
 // Multi-word labels go on two lines on the narrow keys.
-QString keyLabel(const PanelButton& b)
+QString keyLabel(const panel::PanelButton& b)
 {
     QString label = QString::fromLatin1(b.label);
-    if (b.id == PanelButtonId::MemSet) return QStringLiteral("MEM\nSET");
-    if (b.id == PanelButtonId::MaxMin) return QStringLiteral("MAX\nMIN");
+    if (b.id == panel::PanelButtonId::MemSet) return QStringLiteral("MEM\nSET");
+    if (b.id == panel::PanelButtonId::MaxMin) return QStringLiteral("MAX\nMIN");
     return label;
 }
 
@@ -155,7 +155,7 @@ void drawPowerSymbol(QPainter& p, const QRectF& key)
     p.drawLine(QPointF(centre.x(), centre.y() - radius - 2), QPointF(centre.x(), centre.y()));
 }
 
-void drawKey(QPainter& p, const PanelButton& b)
+void drawKey(QPainter& p, const panel::PanelButton& b)
 {
     const QRectF key = QRectF(rectOf(b)).adjusted(1.5, 1.5, -1.5, -1.5);
     const QColor base = keyColor(b.id);
@@ -163,13 +163,13 @@ void drawKey(QPainter& p, const PanelButton& b)
     shade.setColorAt(0.0, base.lighter(125));
     shade.setColorAt(1.0, base.darker(125));
     QPainterPath cap;
-    const qreal radius = b.id == PanelButtonId::PowerOff ? key.width() / 2 : 6;
+    const qreal radius = b.id == panel::PanelButtonId::PowerOff ? key.width() / 2 : 6;
     cap.addRoundedRect(key, radius, radius);
     p.fillPath(cap, shade);
     p.setPen(QPen(kBezel, 1));
     p.drawPath(cap);
 
-    if (b.id == PanelButtonId::PowerOff) {
+    if (b.id == panel::PanelButtonId::PowerOff) {
         drawPowerSymbol(p, key);
         return;
     }
@@ -180,10 +180,10 @@ void drawKey(QPainter& p, const PanelButton& b)
 
 void drawKeys(QPainter& p)
 {
-    for (const PanelButton& b : brivon::panelButtons())
+    for (const panel::PanelButton& b : brivon::panelButtons())
         drawKey(p, b);
     // The POWER key carries a symbol; its name is printed beside it.
-    const PanelButton& power = brivon::panelButton(PanelButtonId::PowerOff);
+    const panel::PanelButton& power = brivon::panelButton(panel::PanelButtonId::PowerOff);
     p.setPen(kPrint);
     p.setFont(font(kNarrow, 8, true));
     p.drawText(
@@ -222,7 +222,7 @@ int main(int argc, char** argv)
     p.end();
 
     bool ok = save(face, directory, "meter-face");
-    for (const PanelButton& b : brivon::panelButtons())
+    for (const panel::PanelButton& b : brivon::panelButtons())
         ok = save(face.copy(rectOf(b)), directory, b.imageName) && ok;
     return ok ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 
 namespace brivon::sim {
 
-namespace p = protocol;
+namespace p = link::protocol;
 
 std::vector<Command> CommandParser::feed(std::span<const std::uint8_t> bytes)
 {

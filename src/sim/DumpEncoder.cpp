@@ -79,9 +79,9 @@ void appendRecord(std::vector<std::uint8_t>& out, const LoggerRecord& r, bool fo
 
 std::vector<std::uint8_t> encodeMemoryDump(const std::vector<MemoryRecord>& records)
 {
-    std::vector<std::uint8_t> dump(protocol::kMemoryDumpLength, 0);
-    dump[0] = protocol::kMemoryDumpMark0;
-    dump[1] = protocol::kMemoryDumpMark1;
+    std::vector<std::uint8_t> dump(link::protocol::kMemoryDumpLength, 0);
+    dump[0] = link::protocol::kMemoryDumpMark0;
+    dump[1] = link::protocol::kMemoryDumpMark1;
     const std::size_t stored = std::min(records.size(), static_cast<std::size_t>(kMemoryCapacity));
     for (std::size_t i = 0; i < stored; ++i) {
         putMemoryRecord(dump.data() + kMemoryRecordsOffset + i * kMemoryRecordLength, records[i]);
@@ -92,9 +92,9 @@ std::vector<std::uint8_t> encodeMemoryDump(const std::vector<MemoryRecord>& reco
 std::vector<std::uint8_t> encodeLoggerHeader(int dumpLength)
 {
     const int length = std::clamp(dumpLength, 0, kMaxLoggerDumpLength);
-    std::vector<std::uint8_t> header(protocol::kLoggerHeaderLength, 0);
-    header[0] = protocol::kLoggerHeaderMark0;
-    header[1] = protocol::kLoggerHeaderMark1;
+    std::vector<std::uint8_t> header(link::protocol::kLoggerHeaderLength, 0);
+    header[0] = link::protocol::kLoggerHeaderMark0;
+    header[1] = link::protocol::kLoggerHeaderMark1;
     header[kHeaderLengthHigh] = static_cast<std::uint8_t>(length >> 8);
     header[kHeaderLengthLow] = static_cast<std::uint8_t>(length & 0xFF);
     return header;

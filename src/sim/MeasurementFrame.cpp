@@ -45,8 +45,8 @@ std::uint8_t statusByte(const FrameContent& c)
 MeasurementFrame encodeFrame(const FrameContent& c)
 {
     MeasurementFrame f {};
-    f[0] = protocol::kMeasurementMark0;
-    f[1] = protocol::kMeasurementMark1;
+    f[0] = link::protocol::kMeasurementMark0;
+    f[1] = link::protocol::kMeasurementMark1;
     f[kYear] = yearByte(c.clock);
     f[kDayLead] = toBcd(isoWeekday(c.clock));
     f[kMonth] = toBcd(c.clock.month);

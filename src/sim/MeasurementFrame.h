@@ -11,7 +11,7 @@
 
 namespace brivon::sim {
 
-using MeasurementFrame = std::array<std::uint8_t, protocol::kMeasurementFrameLength>;
+using MeasurementFrame = std::array<std::uint8_t, link::protocol::kMeasurementFrameLength>;
 
 struct FrameContent {
     MeterClock clock;

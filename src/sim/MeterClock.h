@@ -7,7 +7,7 @@
 
 namespace brivon::sim {
 
-using MeterClock = LocalTime;
+using MeterClock = platform::LocalTime;
 
 // Two decimal digits packed into one byte (0-99).
 std::uint8_t toBcd(int value);

@@ -1,7 +1,7 @@
 #include "sim/MeterCounts.h"
 
-#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
+#include "core/measure/Units.h"
 
 #include <algorithm>
 #include <array>
@@ -12,13 +12,13 @@ namespace {
 
 constexpr int kCountsPerHundred = 100;
 // Range indexes from the smallest full scale to the largest.
-constexpr std::array<int, kRangeCount> kRangesByScale { 1, 2, 3, 0 };
+constexpr std::array<int, link::kRangeCount> kRangesByScale { 1, 2, 3, 0 };
 // Below the lowest over-range threshold of every unit (foot-candles: 3802).
 constexpr int kLargestSafeCount = 3800;
 
 double unitFactor(int rangeIndex, bool footCandle)
 {
-    const double factor = rangeRow(rangeIndex).graphFactor;
+    const double factor = link::rangeRow(rangeIndex).graphFactor;
     return footCandle ? factor * measure::kFootCandleToLux : factor;
 }
 
@@ -45,7 +45,7 @@ CountBytes splitCount(int count)
 
 int nextRange(int rangeIndex)
 {
-    return (rangeIndex + 1) % kRangeCount;
+    return (rangeIndex + 1) % link::kRangeCount;
 }
 
 int rangeFor(double lux, bool footCandle)

@@ -1,7 +1,7 @@
 #include "sim/MeterModel.h"
 
-#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
+#include "core/measure/Units.h"
 #include "sim/MeterCounts.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 namespace brivon::sim {
 namespace {
 
-using protocol::Key;
+using link::protocol::Key;
 
 constexpr double kDefaultLux = 523.0;
 constexpr double kDefaultWaveAmplitude = 0.03;
@@ -37,7 +37,7 @@ MeterModel::MeterModel()
 
 void MeterModel::setRange(int rangeIndex)
 {
-    if (rangeIndex < 0 || rangeIndex >= kRangeCount) throw std::out_of_range("range index must be 0-3");
+    if (rangeIndex < 0 || rangeIndex >= link::kRangeCount) throw std::out_of_range("range index must be 0-3");
     range_ = rangeIndex;
 }
 

@@ -40,7 +40,7 @@ void MeterSimulator::handle(const Command& command, std::vector<Burst>& out)
         appendLoggerDump(out);
         break;
     case Command::Kind::Key:
-        if (command.key == static_cast<std::uint8_t>(protocol::Key::ProgramExit)) ++exits_;
+        if (command.key == static_cast<std::uint8_t>(link::protocol::Key::ProgramExit)) ++exits_;
         model_.pressKey(command.key);
         break;
     case Command::Kind::PowerOff:
@@ -54,7 +54,7 @@ void MeterSimulator::appendLoggerDump(std::vector<Burst>& out) const
     const std::vector<std::uint8_t> dump = encodeLoggerDump(model_.storage().loggerSets());
     const auto pauseAfterHeader = dump.empty() ? std::chrono::milliseconds { 0 } : kTransferGap;
     out.push_back({ encodeLoggerHeader(static_cast<int>(dump.size())), pauseAfterHeader });
-    constexpr auto kBlock = static_cast<std::size_t>(protocol::kLoggerBlockLength);
+    constexpr auto kBlock = static_cast<std::size_t>(link::protocol::kLoggerBlockLength);
     for (std::size_t offset = 0; offset < dump.size(); offset += kBlock) {
         const std::size_t end = std::min(dump.size(), offset + kBlock);
         const auto first = dump.begin() + static_cast<std::ptrdiff_t>(offset);

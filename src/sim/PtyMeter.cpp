@@ -77,7 +77,7 @@ void PtyMeter::handleInput()
     {
         const std::lock_guard lock(simulatorMutex_);
         if (options_.followSystemClock)
-            simulator_.model().setClock(SystemClock {}.toLocal(SystemClock {}.now()));
+            simulator_.model().setClock(platform::SystemClock {}.toLocal(platform::SystemClock {}.now()));
         answers = simulator_.receive(bytes);
     }
     for (const Burst& burst : answers) {

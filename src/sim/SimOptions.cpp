@@ -20,7 +20,7 @@ bool parseRange(const std::string& text, int& out)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
     return result.ec == std::errc {} && result.ptr == text.data() + text.size() && out >= 0
-        && out < kRangeCount;
+        && out < link::kRangeCount;
 }
 
 }  // namespace

@@ -35,19 +35,20 @@ std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
 int main(int argc, char** argv)
 {
     using namespace brivon;
-    const ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const app::ParsedCommandLine parsed
+        = app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty() || parsed.line.help) {
         if (!parsed.error.empty()) std::cerr << "brivon: " << parsed.error << '\n';
-        std::cerr << kCommandLineUsage;
+        std::cerr << app::kCommandLineUsage;
         return parsed.line.help && parsed.error.empty() ? 0 : kUsageError;
     }
 
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName("Brivon");
     QApplication::setWindowIcon(QIcon(":/icons/run.svg"));
 
-    Configuration configuration = Configuration::fromEnvironment();
-    PortMap portMap;
+    app::Configuration configuration = app::Configuration::fromEnvironment();
+    link::PortMap portMap;
     for (const auto& [number, path] : configuration.devicePaths())
         portMap.setPath(number, path);
     for (const auto& [number, path] : parsed.line.ports)
@@ -58,9 +59,9 @@ int main(int argc, char** argv)
         portMap.setPath(configuration.portNumber(), simulatedMeter->slavePath());
     }
 
-    CMainFrame frame(portMap, std::move(configuration));
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::stopRequested, &frame, &CMainFrame::closeUnattended);
+    ui::CMainFrame frame(portMap, std::move(configuration));
+    ui::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &ui::StopSignals::stopRequested, &frame, &ui::CMainFrame::closeUnattended);
     if (!parsed.line.fileToOpen.empty() && !frame.openGraphFile(parsed.line.fileToOpen)) return kUsageError;
     // Without a window manager (a bare X server) maximising is not honoured: fill the screen anyway.
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());

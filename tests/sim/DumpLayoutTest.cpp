@@ -1,8 +1,8 @@
 #include "sim/DumpEncoder.h"
 
 #include "SimTestSupport.h"
-#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
+#include "core/measure/Units.h"
 #include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 namespace brivon::sim {
 namespace {
 
-using protocol::bcd;
+using link::protocol::bcd;
 
 constexpr MeterClock kTime { 2025, 11, 30, 17, 45, 6 };
 
@@ -22,7 +22,7 @@ constexpr MeterClock kTime { 2025, 11, 30, 17, 45, 6 };
 double memoryValue(const std::uint8_t* record)
 {
     const int count = record[8] * 100 + record[9];
-    const float factor = rangeRow(record[10] & 0x03).graphFactor;
+    const float factor = link::rangeRow(record[10] & 0x03).graphFactor;
     double value = count * factor;
     if (record[10] & 0x04) value *= measure::kFootCandleToLux;
     return value > factor * 4000 ? measure::kOverRange : value;
@@ -58,9 +58,9 @@ TEST_P(MemoryDumpRecord, HasTheLayoutTheProgramReads)
 {
     const MemoryRecord& r = GetParam().record;
     const std::vector<std::uint8_t> dump = encodeMemoryDump({ r, r });
-    ASSERT_EQ(dump.size(), static_cast<std::size_t>(protocol::kMemoryDumpLength));
-    EXPECT_EQ(dump[0], protocol::kMemoryDumpMark0);
-    EXPECT_EQ(dump[1], protocol::kMemoryDumpMark1);
+    ASSERT_EQ(dump.size(), static_cast<std::size_t>(link::protocol::kMemoryDumpLength));
+    EXPECT_EQ(dump[0], link::protocol::kMemoryDumpMark0);
+    EXPECT_EQ(dump[1], link::protocol::kMemoryDumpMark1);
 
     const std::uint8_t* second = dump.data() + 3 + 13;
     EXPECT_EQ(2000 + bcd(second[0]), r.time.year);
@@ -102,7 +102,7 @@ TEST(MemoryDump, EmptyMemoryStartsWithAnInvalidDayAndAFullOneEndsAtTheLastSlot)
     std::vector<MemoryRecord> many(
         kMemoryCapacity + 3, MemoryRecord { kTime, 50.0, 1, false, MeterMode::None, false });
     const std::vector<std::uint8_t> full = encodeMemoryDump(many);
-    ASSERT_EQ(full.size(), static_cast<std::size_t>(protocol::kMemoryDumpLength));
+    ASSERT_EQ(full.size(), static_cast<std::size_t>(link::protocol::kMemoryDumpLength));
     EXPECT_EQ(bcd(full[1277 + 3]), kTime.day);  // record 99 at its offset
     EXPECT_EQ(full[1290], 0);  // nothing written past the records
 }
@@ -159,7 +159,8 @@ TEST_P(LoggerTransfer, SendsTheHeaderThenBlocksOf8000WithPausesBetween)
         ASSERT_TRUE(
             sim.model().storage().addLoggerSet({ kTime, 1, false, std::vector<LoggerRecord>(records) }));
     }
-    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t> { protocol::kLoggerDumpRequest });
+    const std::vector<Burst> bursts
+        = sim.receive(std::vector<std::uint8_t> { link::protocol::kLoggerDumpRequest });
     std::vector<std::size_t> sizes;
     std::size_t total = 0;
     for (const Burst& b : bursts) {
@@ -169,8 +170,8 @@ TEST_P(LoggerTransfer, SendsTheHeaderThenBlocksOf8000WithPausesBetween)
     EXPECT_EQ(sizes, GetParam().burstSizes);
 
     const std::vector<std::uint8_t>& header = bursts.front().bytes;
-    EXPECT_EQ(header[0], protocol::kLoggerHeaderMark0);
-    EXPECT_EQ(header[1], protocol::kLoggerHeaderMark1);
+    EXPECT_EQ(header[0], link::protocol::kLoggerHeaderMark0);
+    EXPECT_EQ(header[1], link::protocol::kLoggerHeaderMark1);
     EXPECT_EQ(static_cast<std::size_t>(header[3] * 256 + header[4]), total - header.size());
     for (std::size_t i = 0; i + 1 < bursts.size(); ++i)
         EXPECT_GT(bursts[i].pauseAfter.count(), 0) << i;
@@ -192,7 +193,8 @@ TEST(MemoryTransfer, AnswersTheRequestWithOneDumpOfTheStoredRecords)
 {
     MeterSimulator sim;
     sim.model().storage().storeMemory({ kTime, 77.0, 1, false, MeterMode::None, false });
-    const std::vector<Burst> bursts = sim.receive(std::vector<std::uint8_t> { protocol::kMemoryDumpRequest });
+    const std::vector<Burst> bursts
+        = sim.receive(std::vector<std::uint8_t> { link::protocol::kMemoryDumpRequest });
     ASSERT_EQ(bursts.size(), 1u);
     EXPECT_EQ(bursts.front().bytes, encodeMemoryDump(sim.model().storage().memory()));
 }

@@ -1,7 +1,7 @@
 #include "SimTestSupport.h"
 
-#include "core/measure/Units.h"
 #include "core/link/ScaleTables.h"
+#include "core/measure/Units.h"
 #include "sim/MeterCounts.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ TEST_P(MeasurementFrameValue, DecodesToTheMeasuredValueInEveryRangeAndUnit)
     sim.model().setRange(c.range);
     sim.model().setFootCandle(c.footCandle);
 
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_EQ(r.rangeIndex, c.range);
     EXPECT_EQ(r.footCandle, c.footCandle ? 1 : 0);
     EXPECT_EQ(r.readingText, c.readingText);
@@ -85,7 +85,7 @@ TEST_P(MeasurementFrameOverRange, ReadsOverRangeWhenForcedAndWhenTheLightExceeds
         sim.model().setNegative(c.negative);
         sim.model().setOverRange(forced);
         sim.model().setValue(forced ? 1.0 : luxFor(4100, c.range, c.footCandle));
-        const Reading r = readOnce(sim);
+        const link::Reading r = readOnce(sim);
         EXPECT_EQ(r.readingText, expected);
         EXPECT_EQ(r.graphValue, measure::kOverRange);
         EXPECT_EQ(r.negative, c.negative);
@@ -109,7 +109,7 @@ TEST(MeasurementFrame, NegativeSignAndLowBatteryReachTheReading)
     sim.model().setValue(12.5);
     sim.model().setNegative(true);
     sim.model().setLowBattery(true);
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_EQ(r.readingText, "-12.5");
     EXPECT_TRUE(r.lowBattery);
 }
@@ -128,7 +128,7 @@ TEST_P(MeasurementFrameClock, CarriesTheMetersClockInEachClockDisplay)
     sim.model().setClock({ 2026, 12, 8, 23, 5, 9 });  // a Tuesday
     sim.model().setSamplingInterval(30);
     sim.model().setClockDisplay(GetParam().display);
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_EQ(r.year, 2026);
     EXPECT_EQ(r.month, 12);
     EXPECT_EQ(r.day, 8);
@@ -159,7 +159,7 @@ TEST_P(MeasurementFrameMemoryIndicator, CarriesTheIndicatorWithItsNumber)
 {
     MeterSimulator sim;
     sim.model().setMemoryIndicator(GetParam().indicator, GetParam().number);
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_EQ(r.memoryFlagText, GetParam().flag);
     EXPECT_EQ(r.memoryNumberText, GetParam().numberText);
 }
@@ -194,7 +194,7 @@ TEST(MeasurementFrame, ModeAndHoldBitsGiveThePanelTexts)
         EXPECT_EQ(readOnce(sim).modeText, text);
     }
     sim.model().setHold(true);
-    const Reading held = readOnce(sim);
+    const link::Reading held = readOnce(sim);
     EXPECT_TRUE(held.hold);
     EXPECT_EQ(held.holdText, "HOLD");
 }

@@ -7,7 +7,7 @@
 namespace brivon::sim {
 namespace {
 
-using protocol::Key;
+using link::protocol::Key;
 using testing::press;
 using testing::readOnce;
 
@@ -30,13 +30,13 @@ TEST_F(MeterKeys, HoldFreezesTheDisplayWhileTheGraphFollowsTheLight)
     measure({ 100.0, 200.0, 300.0 });
     readOnce(sim);
     press(sim, Key::HoldClick);
-    const Reading held = readOnce(sim);
+    const link::Reading held = readOnce(sim);
     EXPECT_TRUE(held.hold);
     EXPECT_EQ(held.readingText, "100");
     EXPECT_FLOAT_EQ(held.graphValue, 200.0f);
 
     press(sim, Key::HoldClick);
-    const Reading released = readOnce(sim);
+    const link::Reading released = readOnce(sim);
     EXPECT_FALSE(released.hold);
     EXPECT_EQ(released.readingText, "300");
 }
@@ -45,7 +45,7 @@ TEST_F(MeterKeys, RangeStepsThroughTheFullScalesAndWraps)
 {
     sim.model().setRange(1);
     std::vector<std::string> rangeTexts;
-    for (int i = 0; i < kRangeCount + 1; ++i) {
+    for (int i = 0; i < link::kRangeCount + 1; ++i) {
         rangeTexts.push_back(readOnce(sim).rangeText);
         press(sim, Key::RangeClick);
     }
@@ -56,7 +56,7 @@ TEST_F(MeterKeys, FcLuxSwitchesTheUnitAndBack)
 {
     measure({ 1076.0 });
     press(sim, Key::FcLuxClick);
-    const Reading fc = readOnce(sim);
+    const link::Reading fc = readOnce(sim);
     EXPECT_EQ(fc.unitText, "FC");
     EXPECT_EQ(fc.readingText, "100.0");
     EXPECT_NEAR(fc.graphValue, 1076.0f, 0.6f);
@@ -69,7 +69,7 @@ TEST_F(MeterKeys, MaxMinStepsMaxThenMinThenOff)
     measure({ 200.0, 500.0, 300.0, 100.0, 400.0 });
     readOnce(sim);  // 200
     press(sim, Key::MaxMinClick);
-    Reading r = readOnce(sim);  // 500
+    link::Reading r = readOnce(sim);  // 500
     EXPECT_EQ(r.modeText, "MAX ");
     EXPECT_EQ(r.readingText, "500");
     EXPECT_EQ(readOnce(sim).readingText, "500");  // 300 measured, maximum kept
@@ -101,7 +101,7 @@ TEST_F(MeterKeys, RelShowsTheDifferenceToTheReferenceWithItsSign)
     measure({ 250.0, 300.0, 200.0 });
     readOnce(sim);
     press(sim, Key::RelClick);
-    Reading r = readOnce(sim);
+    link::Reading r = readOnce(sim);
     EXPECT_EQ(r.modeText, "Manu");
     EXPECT_EQ(r.readingText, "50");
     r = readOnce(sim);
@@ -119,7 +119,7 @@ TEST_F(MeterKeys, MemSetStoresTheDisplayedValueAndShowsItsNumber)
     readOnce(sim);
     press(sim, Key::MaxMinClick);
     press(sim, Key::MemSetClick);
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_EQ(r.memoryFlagText, "MEM");
     EXPECT_EQ(r.memoryNumberText, "01");
 
@@ -151,7 +151,7 @@ TEST_F(MeterKeys, LoadRecallsTheStoredRecordsInTurnAndDoubleClickLeaves)
     measure({ 999.0 });
 
     press(sim, Key::LoadClick);
-    Reading r = readOnce(sim);
+    link::Reading r = readOnce(sim);
     EXPECT_EQ(r.memoryFlagText, "MEM");
     EXPECT_EQ(r.memoryNumberText, "01");
     EXPECT_EQ(r.readingText, "111");
@@ -210,7 +210,7 @@ TEST(MeterPower, PowerOffSilencesTheMeterUntilSwitchedOn)
     testing::press(sim, Key::HoldClick);  // ignored while off
 
     sim.powerOn();
-    const Reading r = readOnce(sim);
+    const link::Reading r = readOnce(sim);
     EXPECT_FALSE(r.hold);  // switched on afresh
 }
 

@@ -66,7 +66,7 @@ private:
     int fd_;
 };
 
-constexpr std::size_t kFrameLength = protocol::kMeasurementFrameLength;
+constexpr std::size_t kFrameLength = link::protocol::kMeasurementFrameLength;
 
 TEST(PtyMeter, AnswersAPollOnTheSlaveWithAFrameAndLogsWhatItReceived)
 {
@@ -77,12 +77,12 @@ TEST(PtyMeter, AnswersAPollOnTheSlaveWithAFrameAndLogsWhatItReceived)
     });
     SlaveEnd port(meter.slavePath());
     ASSERT_TRUE(port.isOpen());
-    port.send({ protocol::kPoll });
+    port.send({ link::protocol::kPoll });
 
     const std::vector<std::uint8_t> frame = port.receive(kFrameLength);
     ASSERT_EQ(frame.size(), kFrameLength);
-    EXPECT_EQ(FrameDecoder {}.decode(frame).reading.readingText, "234.5");
-    EXPECT_EQ(meter.received().bytes(), std::vector<std::uint8_t> { protocol::kPoll });
+    EXPECT_EQ(link::FrameDecoder {}.decode(frame).reading.readingText, "234.5");
+    EXPECT_EQ(meter.received().bytes(), std::vector<std::uint8_t> { link::protocol::kPoll });
 }
 
 TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
@@ -90,13 +90,13 @@ TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
     PtyMeter meter;
     for (int round = 0; round < 3; ++round) {
         SlaveEnd port(meter.slavePath());
-        port.send(testing::keyCommand(protocol::Key::HoldClick));
-        port.send({ protocol::kPoll });
+        port.send(testing::keyCommand(link::protocol::Key::HoldClick));
+        port.send({ link::protocol::kPoll });
         const std::vector<std::uint8_t> frame = port.receive(kFrameLength);
         ASSERT_EQ(frame.size(), kFrameLength) << "round " << round;
-        EXPECT_EQ(FrameDecoder {}.decode(frame).reading.hold, round % 2 == 0);
+        EXPECT_EQ(link::FrameDecoder {}.decode(frame).reading.hold, round % 2 == 0);
     }
-    const std::vector<std::uint8_t> exitKey = testing::keyCommand(protocol::Key::ProgramExit);
+    const std::vector<std::uint8_t> exitKey = testing::keyCommand(link::protocol::Key::ProgramExit);
     {
         SlaveEnd port(meter.slavePath());
         port.send(exitKey);
@@ -119,7 +119,7 @@ TEST(PtyMeter, LinksThePortAtTheGivenPathForItsLifetime)
         EXPECT_EQ(std::filesystem::read_symlink(link), meter.slavePath());
         EXPECT_EQ(meter.portPath(), link.string());
         SlaveEnd port(link.string());
-        port.send({ protocol::kPoll });
+        port.send({ link::protocol::kPoll });
         EXPECT_EQ(port.receive(kFrameLength).size(), kFrameLength);
     }
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
@@ -137,12 +137,13 @@ TEST(PtyMeter, PacesItsOutputAtTheLineSpeedAndStopsPromptlyMidTransfer)
     });
     SlaveEnd port(meter->slavePath());
     const auto start = std::chrono::steady_clock::now();
-    port.send({ protocol::kPoll });
+    port.send({ link::protocol::kPoll });
     ASSERT_EQ(port.receive(kFrameLength).size(), kFrameLength);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 17 * PtyMeter::kByteTime);
 
-    port.send({ protocol::kLoggerDumpRequest });
-    ASSERT_EQ(port.receive(protocol::kLoggerHeaderLength + 10).size(), protocol::kLoggerHeaderLength + 10u);
+    port.send({ link::protocol::kLoggerDumpRequest });
+    ASSERT_EQ(port.receive(link::protocol::kLoggerHeaderLength + 10).size(),
+        link::protocol::kLoggerHeaderLength + 10u);
     const auto stopStart = std::chrono::steady_clock::now();
     meter.reset();  // about 15 s of dump still to send
     EXPECT_LT(std::chrono::steady_clock::now() - stopStart, 500ms);
@@ -153,11 +154,11 @@ TEST(PtyMeter, PowerOffSilencesItOnTheLine)
     PtyMeter meter;
     SlaveEnd port(meter.slavePath());
     port.send({ 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 });
-    port.send({ protocol::kPoll });
+    port.send({ link::protocol::kPoll });
     ASSERT_TRUE(meter.received().waitForCount(10, kTimeout));
     EXPECT_TRUE(port.receive(1, 100ms).empty());
     meter.script([](MeterSimulator& sim) { sim.powerOn(); });
-    port.send({ protocol::kPoll });
+    port.send({ link::protocol::kPoll });
     EXPECT_EQ(port.receive(kFrameLength).size(), kFrameLength);
 }
 

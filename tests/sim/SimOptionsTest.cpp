@@ -47,7 +47,7 @@ TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
     options.lux = 25000.0;
     options.lowBattery = true;
     applyOptions(options, sim);
-    Reading r = testing::readOnce(sim);
+    link::Reading r = testing::readOnce(sim);
     EXPECT_EQ(r.readingText, "25.00");
     EXPECT_EQ(r.unitText, "KLux");
     EXPECT_TRUE(r.lowBattery);

@@ -4,7 +4,7 @@
 
 namespace brivon::testing {
 
-std::string hex(const Bytes& bytes)
+std::string hex(const platform::Bytes& bytes)
 {
     std::string text;
     char digits[4];
@@ -24,8 +24,8 @@ void FakeSerialPort::setCommPort(int portNumber)
 void FakeSerialPort::setPortOpen(bool open)
 {
     if (open) {
-        if (missingPorts.count(commPort_)) throw SerialError(kInvalidPortNumber);
-        if (!openFailure.empty()) throw SerialError(openFailure);
+        if (missingPorts.count(commPort_)) throw platform::SerialError(platform::kInvalidPortNumber);
+        if (!openFailure.empty()) throw platform::SerialError(openFailure);
     } else {
         waiting_.clear();
     }
@@ -45,40 +45,40 @@ void FakeSerialPort::discardInput()
     record("discard-in");
 }
 
-Bytes FakeSerialPort::input()
+platform::Bytes FakeSerialPort::input()
 {
     record("input");
-    Bytes all;
+    platform::Bytes all;
     all.swap(waiting_);
     return all;
 }
 
-void FakeSerialPort::output(const Bytes& bytes)
+void FakeSerialPort::output(const platform::Bytes& bytes)
 {
-    if (!open_) throw SerialError("Port is closed");
+    if (!open_) throw platform::SerialError("Port is closed");
     writes_.push_back(bytes);
     record("write " + hex(bytes));
 }
 
-void FakeSerialPort::deliver(const Bytes& bytes)
+void FakeSerialPort::deliver(const platform::Bytes& bytes)
 {
     if (!open_) return;
     waiting_.insert(waiting_.end(), bytes.begin(), bytes.end());
     if (static_cast<int>(waiting_.size()) >= threshold_) {
-        event_ = kCommEventReceive;
+        event_ = platform::kCommEventReceive;
         raiseEvent();
     }
 }
 
 void FakeSerialPort::raiseErrorEvent()
 {
-    event_ = kCommEventError;
+    event_ = platform::kCommEventError;
     raiseEvent();
 }
 
-Bytes FakeSerialPort::writtenBytes() const
+platform::Bytes FakeSerialPort::writtenBytes() const
 {
-    Bytes all;
+    platform::Bytes all;
     for (const auto& w : writes_)
         all.insert(all.end(), w.begin(), w.end());
     return all;

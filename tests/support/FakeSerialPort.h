@@ -10,7 +10,7 @@
 
 namespace brivon::testing {
 
-class FakeSerialPort : public SerialPort {
+class FakeSerialPort : public platform::SerialPort {
 public:
     void setCommPort(int portNumber) override;
     int commPort() const override { return commPort_; }
@@ -23,12 +23,12 @@ public:
     int rThreshold() const override { return threshold_; }
     void discardInput() override;
     void discardOutput() override { record("discard-out"); }
-    Bytes input() override;
-    void output(const Bytes& bytes) override;
+    platform::Bytes input() override;
+    void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return event_; }
 
     // Bytes arrive from the meter; the receive event fires when the threshold is met.
-    void deliver(const Bytes& bytes);
+    void deliver(const platform::Bytes& bytes);
     // A non-receive event (a line error).
     void raiseErrorEvent();
 
@@ -37,8 +37,8 @@ public:
 
     const std::string& settings() const { return settings_; }
     const std::vector<std::string>& operations() const { return operations_; }
-    const std::vector<Bytes>& writes() const { return writes_; }
-    Bytes writtenBytes() const;
+    const std::vector<platform::Bytes>& writes() const { return writes_; }
+    platform::Bytes writtenBytes() const;
     void clearLog();
 
 private:
@@ -49,11 +49,11 @@ private:
     bool open_ = false;
     int threshold_ = 0;
     int event_ = 0;
-    Bytes waiting_;
+    platform::Bytes waiting_;
     std::vector<std::string> operations_;
-    std::vector<Bytes> writes_;
+    std::vector<platform::Bytes> writes_;
 };
 
-std::string hex(const Bytes& bytes);
+std::string hex(const platform::Bytes& bytes);
 
 }  // namespace brivon::testing

@@ -8,7 +8,7 @@
 
 namespace brivon::testing {
 
-class FakeTimers : public Timers {
+class FakeTimers : public platform::Timers {
 public:
     void start(int id, int periodMs) override { timers_[id] = { periodMs, nowMs_ + periodMs }; }
     void stop(int id) override { timers_.erase(id); }

@@ -4,18 +4,18 @@
 
 namespace brivon::testing {
 
-LocalTime FixedClock::toLocal(TimeValue t) const
+platform::LocalTime FixedClock::toLocal(platform::TimeValue t) const
 {
     const std::time_t value = static_cast<std::time_t>(t);
     std::tm tm {};
     gmtime_r(&value, &tm);
-    return fromTm(tm);
+    return platform::fromTm(tm);
 }
 
-TimeValue FixedClock::fromLocal(const LocalTime& local) const
+platform::TimeValue FixedClock::fromLocal(const platform::LocalTime& local) const
 {
-    std::tm tm = toTm(local);
-    return static_cast<TimeValue>(timegm(&tm));
+    std::tm tm = platform::toTm(local);
+    return static_cast<platform::TimeValue>(timegm(&tm));
 }
 
 }  // namespace brivon::testing

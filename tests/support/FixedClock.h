@@ -5,21 +5,21 @@
 
 namespace brivon::testing {
 
-class FixedClock : public Clock {
+class FixedClock : public platform::Clock {
 public:
-    explicit FixedClock(TimeValue now = 0)
+    explicit FixedClock(platform::TimeValue now = 0)
         : now_(now)
     {
     }
-    TimeValue now() const override { return now_; }
-    LocalTime toLocal(TimeValue t) const override;
-    TimeValue fromLocal(const LocalTime& local) const override;
+    platform::TimeValue now() const override { return now_; }
+    platform::LocalTime toLocal(platform::TimeValue t) const override;
+    platform::TimeValue fromLocal(const platform::LocalTime& local) const override;
 
-    void set(TimeValue now) { now_ = now; }
-    void advance(TimeValue seconds) { now_ += seconds; }
+    void set(platform::TimeValue now) { now_ = now; }
+    void advance(platform::TimeValue seconds) { now_ += seconds; }
 
 private:
-    TimeValue now_;
+    platform::TimeValue now_;
 };
 
 }  // namespace brivon::testing

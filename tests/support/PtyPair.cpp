@@ -28,15 +28,15 @@ PtyPair::~PtyPair()
     if (master_ >= 0) ::close(master_);
 }
 
-void PtyPair::write(const Bytes& bytes)
+void PtyPair::write(const platform::Bytes& bytes)
 {
     if (::write(master_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
         throw std::runtime_error("pseudo-terminal write failed");
 }
 
-Bytes PtyPair::readAvailable()
+platform::Bytes PtyPair::readAvailable()
 {
-    Bytes all;
+    platform::Bytes all;
     std::uint8_t chunk[256];
     ssize_t n = 0;
     while ((n = ::read(master_, chunk, sizeof chunk)) > 0)

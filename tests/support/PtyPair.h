@@ -16,9 +16,9 @@ public:
     PtyPair& operator=(const PtyPair&) = delete;
 
     const std::string& slavePath() const { return slavePath_; }
-    void write(const Bytes& bytes);
+    void write(const platform::Bytes& bytes);
     // Every byte the slave side has written so far (non-blocking).
-    Bytes readAvailable();
+    platform::Bytes readAvailable();
 
 private:
     int master_ = -1;

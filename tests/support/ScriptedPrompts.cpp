@@ -34,23 +34,23 @@ void ScriptedPrompts::message(const std::string& text)
 bool ScriptedPrompts::askYesNo(const std::string& question)
 {
     record(kQuestion + question);
-    return next(answers, Answer::No, question) == Answer::Yes;
+    return next(answers, platform::Answer::No, question) == platform::Answer::Yes;
 }
 
-Answer ScriptedPrompts::askYesNoCancel(const std::string& question)
+platform::Answer ScriptedPrompts::askYesNoCancel(const std::string& question)
 {
     record(kQuestion + question);
-    return next(answers, Answer::Cancel, question);
+    return next(answers, platform::Answer::Cancel, question);
 }
 
-std::optional<std::string> ScriptedPrompts::chooseSaveFile(const FileChoice& choice)
+std::optional<std::string> ScriptedPrompts::chooseSaveFile(const platform::FileChoice& choice)
 {
     record("save: " + choice.defaultName);
     fileChoices_.push_back(choice);
     return next(savePaths, std::optional<std::string> {}, "save " + choice.defaultName);
 }
 
-std::optional<std::string> ScriptedPrompts::chooseOpenFile(const FileChoice& choice)
+std::optional<std::string> ScriptedPrompts::chooseOpenFile(const platform::FileChoice& choice)
 {
     record("open: " + choice.defaultName);
     fileChoices_.push_back(choice);

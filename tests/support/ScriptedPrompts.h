@@ -13,17 +13,17 @@
 
 namespace brivon::testing {
 
-class ScriptedPrompts : public Prompts {
+class ScriptedPrompts : public platform::Prompts {
 public:
     void message(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
-    Answer askYesNoCancel(const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
-    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    platform::Answer askYesNoCancel(const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const platform::FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const platform::FileChoice& choice) override;
     std::optional<int> sampleRate(int initialSeconds) override;
 
     // The script, consumed front first.
-    std::deque<Answer> answers;  // yes/no and yes/no/cancel questions
+    std::deque<platform::Answer> answers;  // yes/no and yes/no/cancel questions
     std::deque<std::optional<std::string>> savePaths;  // nothing = Cancel
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<int>> sampleRates;  // nothing = Cancel
@@ -36,7 +36,7 @@ public:
     const std::vector<std::string>& log() const { return log_; }
     std::vector<std::string> messages() const;
     std::vector<std::string> questions() const;
-    const std::vector<FileChoice>& fileChoices() const { return fileChoices_; }
+    const std::vector<platform::FileChoice>& fileChoices() const { return fileChoices_; }
     void clearLog();
     // Prompts that found no scripted answer.
     const std::vector<std::string>& unscripted() const { return unscripted_; }
@@ -49,7 +49,7 @@ private:
     std::vector<std::string> entriesStartingWith(const std::string& prefix) const;
 
     std::vector<std::string> log_;
-    std::vector<FileChoice> fileChoices_;
+    std::vector<platform::FileChoice> fileChoices_;
     std::vector<std::string> unscripted_;
 };
 

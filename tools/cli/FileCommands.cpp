@@ -2,7 +2,6 @@
 
 #include "CliCommands.h"
 
-#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/GraphFile.h"
@@ -10,6 +9,7 @@
 #include "core/files/MemoryFile.h"
 #include "core/files/SafeSave.h"
 #include "core/files/TextExport.h"
+#include "core/platform/Clock.h"
 
 #include <array>
 #include <iostream>
@@ -55,38 +55,38 @@ int reportFailure(const std::string& file, const std::string& reason)
 }
 
 // The file's kind by its extension; reports and returns nothing for any other name.
-std::optional<DataFileKind> kindOf(const std::string& file)
+std::optional<files::DataFileKind> kindOf(const std::string& file)
 {
-    DataFileKind kind = DataFileKind::Graph;
-    if (dataFileKindOf(file, kind)) return kind;
+    files::DataFileKind kind = files::DataFileKind::Graph;
+    if (files::dataFileKindOf(file, kind)) return kind;
     reportFailure(file,
-        std::string("not a graph data file (") + kGraphFileExtension + ") or memory list file ("
-            + kMemoryFileExtension + ")");
+        std::string("not a graph data file (") + files::kGraphFileExtension + ") or memory list file ("
+            + files::kMemoryFileExtension + ")");
     return std::nullopt;
 }
 
 // The loaded data and what reading it gave.
 struct LoadedGraph {
-    std::unique_ptr<CurrentSet> set = std::make_unique<CurrentSet>();
-    FileOutcome outcome;
+    std::unique_ptr<files::CurrentSet> set = std::make_unique<files::CurrentSet>();
+    files::FileOutcome outcome;
 };
 
-LoadedGraph loadGraph(const std::string& file, const Clock& clock)
+LoadedGraph loadGraph(const std::string& file, const platform::Clock& clock)
 {
     LoadedGraph loaded;
-    loaded.outcome = readGraphFile(std::filesystem::path(file), *loaded.set, clock);
+    loaded.outcome = files::readGraphFile(std::filesystem::path(file), *loaded.set, clock);
     return loaded;
 }
 
 struct LoadedMemory {
-    std::unique_ptr<MemoryBlock> block = std::make_unique<MemoryBlock>();
-    FileOutcome outcome;
+    std::unique_ptr<files::MemoryBlock> block = std::make_unique<files::MemoryBlock>();
+    files::FileOutcome outcome;
 };
 
 LoadedMemory loadMemory(const std::string& file)
 {
     LoadedMemory loaded;
-    loaded.outcome = readMemoryFile(std::filesystem::path(file), *loaded.block);
+    loaded.outcome = files::readMemoryFile(std::filesystem::path(file), *loaded.block);
     return loaded;
 }
 
@@ -97,8 +97,8 @@ int writeExport(const std::optional<std::string>& output, std::string text)
         std::cout.flush();
         return std::cout ? kExitOk : reportFailure("standard output", "write failed");
     }
-    const std::array<PendingFile, 1> files { PendingFile { *output, std::move(text) } };
-    const FileOutcome saved = saveFilesSafely(files);
+    const std::array<files::PendingFile, 1> files { files::PendingFile { *output, std::move(text) } };
+    const files::FileOutcome saved = files::saveFilesSafely(files);
     if (!saved.ok()) {
         std::cerr << saved.message << '\n';
         return kExitFailure;
@@ -118,19 +118,19 @@ const char* unitName(std::uint8_t unitFlag)
     }
 }
 
-void printGraphInfo(const std::string& file, const CurrentSet& set)
+void printGraphInfo(const std::string& file, const files::CurrentSet& set)
 {
     std::cout << file << '\n'
               << "Kind: graph data\n"
               << "Reading count: " << set.loadedReadingCount << '\n'
               << "Sample count: " << set.loadedSampleCount << '\n'
               << "Unit: " << unitName(set.loadedUnitFlag) << '\n'
-              << "Start: " << formatTime(set.loadedStart, kInfoTimeFormat) << '\n'
+              << "Start: " << platform::formatTime(set.loadedStart, kInfoTimeFormat) << '\n'
               << "Sampling interval: " << set.loadedSamplePeriod << " s\n"
               << "Gain: " << set.loadedGain << '\n';
 }
 
-void printMemoryInfo(const std::string& file, const MemoryBlock& block)
+void printMemoryInfo(const std::string& file, const files::MemoryBlock& block)
 {
     std::cout << file << '\n'
               << "Kind: memory list\n"
@@ -146,18 +146,18 @@ int runExport(const Arguments& args)
         std::cerr << kExportUsage;
         return kExitUsage;
     }
-    const std::optional<DataFileKind> kind = kindOf(parsed->file);
+    const std::optional<files::DataFileKind> kind = kindOf(parsed->file);
     if (!kind) return kExitFailure;
 
-    const SystemClock clock;
-    if (*kind == DataFileKind::Graph) {
+    const platform::SystemClock clock;
+    if (*kind == files::DataFileKind::Graph) {
         const LoadedGraph loaded = loadGraph(parsed->file, clock);
         if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
-        return writeExport(parsed->output, dataLoggerExport(*loaded.set, clock));
+        return writeExport(parsed->output, files::dataLoggerExport(*loaded.set, clock));
     }
     const LoadedMemory loaded = loadMemory(parsed->file);
     if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
-    return writeExport(parsed->output, memoryExport(*loaded.block));
+    return writeExport(parsed->output, files::memoryExport(*loaded.block));
 }
 
 int runInfo(const Arguments& args)
@@ -167,11 +167,11 @@ int runInfo(const Arguments& args)
         return kExitUsage;
     }
     const std::string& file = args[0];
-    const std::optional<DataFileKind> kind = kindOf(file);
+    const std::optional<files::DataFileKind> kind = kindOf(file);
     if (!kind) return kExitFailure;
 
-    if (*kind == DataFileKind::Graph) {
-        const LoadedGraph loaded = loadGraph(file, SystemClock());
+    if (*kind == files::DataFileKind::Graph) {
+        const LoadedGraph loaded = loadGraph(file, platform::SystemClock());
         if (!loaded.outcome.ok()) return reportFailure(file, loaded.outcome.message);
         printGraphInfo(file, *loaded.set);
         return kExitOk;

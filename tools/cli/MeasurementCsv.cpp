@@ -15,11 +15,11 @@ std::string trimmed(const std::string& text)
 
 }  // namespace
 
-std::string measurementCsvLine(const LocalTime& time, const Reading& reading)
+std::string measurementCsvLine(const platform::LocalTime& time, const link::Reading& reading)
 {
     const std::string lux = measure::csvLuxText(reading.graphValue);
-    return formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText) + ","
-        + reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + ","
+    return platform::formatTime(time, "%Y-%m-%dT%H:%M:%S") + "," + lux + "," + trimmed(reading.readingText)
+        + "," + reading.unitText + "," + reading.rangeText + "," + trimmed(reading.holdText) + ","
         + trimmed(reading.modeText);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // One CSV line per measurement frame, as brivon-cli read prints it.
 
-#include "core/platform/Clock.h"
 #include "core/link/Reading.h"
+#include "core/platform/Clock.h"
 
 #include <string>
 
@@ -12,6 +12,6 @@ inline constexpr const char* kMeasurementCsvHeader = "time,lux,reading,unit,rang
 
 // Local time "YYYY-MM-DDTHH:MM:SS", the stored graph value ("%.2f" or "OL"),
 // then the reading, unit, range, hold and mode texts with blanks trimmed.
-std::string measurementCsvLine(const LocalTime& time, const Reading& reading);
+std::string measurementCsvLine(const platform::LocalTime& time, const link::Reading& reading);
 
 }  // namespace brivon::cli

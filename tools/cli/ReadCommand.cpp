@@ -53,15 +53,15 @@ std::optional<ReadOptions> parseReadOptions(const Arguments& args)
 }
 
 // Prints every accepted frame and stops the event loop after the requested count.
-class CsvSink : public ReceiveSink {
+class CsvSink : public link::ReceiveSink {
 public:
-    CsvSink(const Clock& clock, long count)
+    CsvSink(const platform::Clock& clock, long count)
         : clock_(clock)
         , remaining_(count)
     {
     }
 
-    void measurementReceived(const MeasurementUpdate& update) override
+    void measurementReceived(const link::MeasurementUpdate& update) override
     {
         std::cout << measurementCsvLine(clock_.toLocal(update.now), update.frame.reading) << '\n'
                   << std::flush;
@@ -69,7 +69,7 @@ public:
     }
 
 private:
-    const Clock& clock_;
+    const platform::Clock& clock_;
     long remaining_;
 };
 
@@ -83,30 +83,30 @@ int runRead(int argc, char** argv, const Arguments& args)
         return kExitUsage;
     }
     QCoreApplication app(argc, argv);
-    PortMap portMap;
+    link::PortMap portMap;
     portMap.setPath(kCliPort, options->device);
-    CMSComm port(portMap);
-    QtTimers mainTimers;
+    ui::CMSComm port(portMap);
+    ui::QtTimers mainTimers;
     QTimer watchdog;
-    SystemClock clock;
+    platform::SystemClock clock;
     CsvSink sink(clock, options->count);
-    MeterLink link(port, mainTimers, clock, sink);
+    link::MeterLink link(port, mainTimers, clock, sink);
 
     mainTimers.setHandler([&](int id) {
-        if (id != main_timers::kPoll) return;
+        if (id != link::main_timers::kPoll) return;
         mainTimers.stop(id);
         link.pollTimerExpired();
     });
     QObject::connect(&watchdog, &QTimer::timeout, [&] { link.watchdogTick(); });
 
     link.create(kCliPort);
-    if (link.link().lastError() == kInvalidPortNumber) {
-        std::cerr << kInvalidPortNumber << '\n';
+    if (link.link().lastError() == platform::kInvalidPortNumber) {
+        std::cerr << platform::kInvalidPortNumber << '\n';
         return kExitFailure;
     }
     if (!link.link().lastError().empty()) std::cerr << link.link().lastError() << '\n';
     std::cout << kMeasurementCsvHeader << '\n' << std::flush;
-    watchdog.start(SerialLink::kWatchdogPeriodMs);
+    watchdog.start(link::SerialLink::kWatchdogPeriodMs);
     if (options->seconds > 0)
         QTimer::singleShot(static_cast<int>(options->seconds * 1000), &app, &QCoreApplication::quit);
     return app.exec() == 0 ? kExitOk : kExitFailure;

@@ -1,7 +1,7 @@
 #pragma once
 // The command ids of the main window's menu, toolbar and accelerators.
 
-namespace brivon::command_ids {
+namespace brivon::app::command_ids {
 
 inline constexpr int kRun = 32771;
 inline constexpr int kStop = 32772;
@@ -24,4 +24,4 @@ inline constexpr int kPrintSetup = 57606;
 inline constexpr int kPrint = 57607;
 inline constexpr int kAbout = 57664;
 
-}  // namespace brivon::command_ids
+}  // namespace brivon::app::command_ids

@@ -2,7 +2,7 @@
 
 #include "core/link/PortMap.h"
 
-namespace brivon {
+namespace brivon::app {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
@@ -16,7 +16,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
             line.help = true;
         } else if (argument == "--port") {
             const auto assignment
-                = i + 1 < arguments.size() ? parsePortAssignment(arguments[++i]) : std::nullopt;
+                = i + 1 < arguments.size() ? link::parsePortAssignment(arguments[++i]) : std::nullopt;
             if (!assignment) {
                 parsed.error = "--port needs N=PATH with N from 1 to 16";
                 return parsed;
@@ -35,4 +35,4 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
     return parsed;
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace brivon {
+namespace brivon::app {
 
 struct CommandLine {
     bool simulate = false;  // the simulated meter on a pseudo-terminal
@@ -28,4 +28,4 @@ struct ParsedCommandLine {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
-}  // namespace brivon
+}  // namespace brivon::app

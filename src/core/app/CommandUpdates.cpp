@@ -2,13 +2,13 @@
 
 #include "core/app/CommandIds.h"
 
-namespace brivon {
+namespace brivon::app {
 
 std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
 {
     using namespace command_ids;
     if (id >= kCom1 && id <= kCom4) {
-        const int port = id - kCom1 + SerialLink::kFirstPort;
+        const int port = id - kCom1 + link::SerialLink::kFirstPort;
         return CommandState { in.link.isMenuPortEnabled(port), in.link.isChecked(port) };
     }
     switch (id) {
@@ -35,4 +35,4 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     }
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

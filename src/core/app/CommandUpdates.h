@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace brivon {
+namespace brivon::app {
 
 struct CommandState {
     bool enabled = true;
@@ -19,13 +19,13 @@ struct CommandState {
 };
 
 struct CommandInputs {
-    const RealTimeViewState& view;
-    const RunBookkeeping& run;
-    const SerialLink& link;
+    const realtime::RealTimeViewState& view;
+    const realtime::RunBookkeeping& run;
+    const link::SerialLink& link;
 };
 
 // The state of command `id`; nothing for commands whose state is decided
 // elsewhere (UndoZoom by the graph's zoom) or that have no update rule.
 std::optional<CommandState> commandUpdate(int id, const CommandInputs& inputs);
 
-}  // namespace brivon
+}  // namespace brivon::app

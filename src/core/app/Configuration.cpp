@@ -7,17 +7,17 @@
 #include <filesystem>
 #include <system_error>
 
-namespace brivon {
+namespace brivon::app {
 namespace {
 
 bool isPortNumber(int n)
 {
-    return n >= SerialLink::kFirstPort && n <= SerialLink::kLastPort;
+    return n >= link::SerialLink::kFirstPort && n <= link::SerialLink::kLastPort;
 }
 
 std::string number(int value)
 {
-    return printfString("%d", value);
+    return util::printfString("%d", value);
 }
 
 }  // namespace
@@ -84,4 +84,4 @@ bool Configuration::writeAtClose(int portNumber, int yGain, int yOffset) const
     return written;
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

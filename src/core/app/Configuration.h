@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-namespace brivon {
+namespace brivon::app {
 
 class Configuration {
 public:
@@ -60,4 +60,4 @@ private:
 // stand for unset variables.
 std::string configurationPath(const char* xdgConfigHome, const char* home);
 
-}  // namespace brivon
+}  // namespace brivon::app

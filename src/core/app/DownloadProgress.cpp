@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-namespace brivon {
+namespace brivon::app {
 
-DownloadProgress::DownloadProgress(DownloadState& state, ModeFlags& modes, SerialLink& link, Timers& timers)
+DownloadProgress::DownloadProgress(
+    DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers)
     : state_(state)
     , modes_(modes)
     , link_(link)
@@ -95,4 +96,4 @@ void DownloadProgress::end(DownloadEnd how)
     if (endHandler_) endHandler_(how);
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -5,13 +5,13 @@
 // returning to listening.
 
 #include "core/app/DownloadStart.h"
-#include "core/platform/Timers.h"
 #include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
+#include "core/platform/Timers.h"
 
 #include <functional>
 
-namespace brivon {
+namespace brivon::app {
 
 enum class DownloadEnd {
     TimedOut,  // the dialog closes; nothing arrived in time
@@ -34,7 +34,8 @@ public:
     static constexpr int kAdvanceStep = 158;
     static constexpr const char* kIdleStatus = "        ";
 
-    DownloadProgress(DownloadState& state, ModeFlags& modes, SerialLink& link, Timers& timers);
+    DownloadProgress(
+        DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers);
 
     // Called once when the dialog ends, with how it ended.
     void setEndHandler(std::function<void(DownloadEnd)> handler) { endHandler_ = std::move(handler); }
@@ -52,13 +53,13 @@ private:
     void giveUp();
 
     DownloadState& state_;
-    ModeFlags& modes_;
-    SerialLink& link_;
-    Timers& timers_;
+    link::ModeFlags& modes_;
+    link::SerialLink& link_;
+    platform::Timers& timers_;
     std::function<void(DownloadEnd)> endHandler_;
     bool started_ = false;
     int position_ = 0;
     int maximum_ = 0;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -2,12 +2,12 @@
 
 #include "core/link/MainTimers.h"
 
-namespace brivon {
+namespace brivon::app {
 
 bool DownloadStart::mayStart()
 {
-    if (view_.batteryText == kBatteryLow) prompts_.message(kLowBatteryMessage);
-    return view_.batteryText == kBatteryNormal && !view_.offline && link_.link().reopen();
+    if (view_.batteryText == link::kBatteryLow) prompts_.message(kLowBatteryMessage);
+    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.link().reopen();
 }
 
 bool DownloadStart::startDataLogger()
@@ -15,27 +15,27 @@ bool DownloadStart::startDataLogger()
     if (!mayStart()) return false;
     view_.listRefill = true;
     view_.fileBrowse = false;
-    ModeFlags& modes = link_.modes();
+    link::ModeFlags& modes = link_.modes();
     modes.loggerInProgress = true;
     modes.listening = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
-    mainTimers_.start(main_timers::kLoggerRequest, main_timers::kRequestDelayMs);
+    mainTimers_.start(link::main_timers::kLoggerRequest, link::main_timers::kRequestDelayMs);
     return true;
 }
 
 bool DownloadStart::startMemory()
 {
     if (!mayStart()) return false;
-    ModeFlags& modes = link_.modes();
+    link::ModeFlags& modes = link_.modes();
     modes.memoryInProgress = true;
     state_.fillRequest = true;
     modes.listening = false;
     modes.loggerInProgress = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
-    mainTimers_.start(main_timers::kProgress, main_timers::kProgressDelayMs);
-    mainTimers_.start(main_timers::kMemoryRequest, main_timers::kRequestDelayMs);
+    mainTimers_.start(link::main_timers::kProgress, link::main_timers::kProgressDelayMs);
+    mainTimers_.start(link::main_timers::kMemoryRequest, link::main_timers::kRequestDelayMs);
     state_.downloadTotal = kMemoryProgressScale;
     state_.panelStatusText = kDownloadStatus;
     return true;
@@ -44,8 +44,8 @@ bool DownloadStart::startMemory()
 void DownloadStart::requestTimerExpired(int id)
 {
     mainTimers_.stop(id);
-    if (id == main_timers::kLoggerRequest) link_.commands().requestDump(DumpKind::DataLogger);
-    if (id == main_timers::kMemoryRequest) link_.commands().requestDump(DumpKind::Memory);
+    if (id == link::main_timers::kLoggerRequest) link_.commands().requestDump(link::DumpKind::DataLogger);
+    if (id == link::main_timers::kMemoryRequest) link_.commands().requestDump(link::DumpKind::Memory);
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -4,14 +4,14 @@
 // that send the dump request 100 ms later. The dumps themselves are taken by
 // the receive handler.
 
+#include "core/link/MeterLink.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
-#include "core/link/MeterLink.h"
 #include "core/realtime/RealTimeViewState.h"
 
 #include <string>
 
-namespace brivon {
+namespace brivon::app {
 
 // Download flags that the progress dialog and the memory list read.
 struct DownloadState {
@@ -30,7 +30,8 @@ public:
     static constexpr const char* kDownloadStatus = "DownLoad";
     static constexpr int kMemoryProgressScale = 2000;
 
-    DownloadStart(MeterLink& link, RealTimeViewState& view, Timers& mainTimers, Prompts& prompts)
+    DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers,
+        platform::Prompts& prompts)
         : link_(link)
         , view_(view)
         , mainTimers_(mainTimers)
@@ -53,11 +54,11 @@ private:
     // The battery test shared by both commands; false when the download may not start.
     bool mayStart();
 
-    MeterLink& link_;
-    RealTimeViewState& view_;
-    Timers& mainTimers_;
-    Prompts& prompts_;
+    link::MeterLink& link_;
+    realtime::RealTimeViewState& view_;
+    platform::Timers& mainTimers_;
+    platform::Prompts& prompts_;
     DownloadState state_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -4,9 +4,10 @@
 #include "core/link/MainTimers.h"
 #include "core/realtime/ViewTimers.h"
 
-namespace brivon {
+namespace brivon::app {
 
-MainFrameLogic::MainFrameLogic(CDTDoc& document, const MainFrameSeams& seams, Configuration configuration)
+MainFrameLogic::MainFrameLogic(
+    realtime::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration)
     : document_(document)
     , seams_(seams)
     , configuration_(std::move(configuration))
@@ -21,11 +22,11 @@ MainFrameLogic::MainFrameLogic(CDTDoc& document, const MainFrameSeams& seams, Co
 
 void MainFrameLogic::create()
 {
-    RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.view();
     view.yGain = configuration_.yGain();
     view.yOffset = configuration_.yOffset();
     meterLink_.create(configuration_.portNumber());
-    seams_.viewTimers.start(view_timers::kWatchdog, SerialLink::kWatchdogPeriodMs);
+    seams_.viewTimers.start(realtime::view_timers::kWatchdog, link::SerialLink::kWatchdogPeriodMs);
 }
 
 void MainFrameLogic::run()
@@ -60,7 +61,7 @@ void MainFrameLogic::close(CloseMode mode)
 {
     if (closed_) return;
     closed_ = true;
-    const RealTimeViewState& view = document_.view();
+    const realtime::RealTimeViewState& view = document_.view();
     configuration_.writeAtClose(meterLink_.link().portNumber(), view.yGain, view.yOffset);
     meterLink_.commands().sendExit();
     if (mode == CloseMode::AskToSave && document_.run().sampleCount() > 1
@@ -77,15 +78,15 @@ std::optional<CommandState> MainFrameLogic::commandState(int id) const
 void MainFrameLogic::mainTimerExpired(int id)
 {
     switch (id) {
-    case main_timers::kProgress:
+    case link::main_timers::kProgress:
         seams_.mainTimers.stop(id);
         if (events_) events_->downloadProgressDue();
         break;
-    case main_timers::kLoggerRequest:
-    case main_timers::kMemoryRequest:
+    case link::main_timers::kLoggerRequest:
+    case link::main_timers::kMemoryRequest:
         downloadStart_.requestTimerExpired(id);
         break;
-    case main_timers::kPoll:
+    case link::main_timers::kPoll:
         seams_.mainTimers.stop(id);
         meterLink_.pollTimerExpired();
         break;
@@ -96,8 +97,8 @@ void MainFrameLogic::mainTimerExpired(int id)
 
 void MainFrameLogic::viewTimerExpired(int id)
 {
-    if (id == view_timers::kSample) runControl_.sampleTick();
-    if (id == view_timers::kWatchdog) meterLink_.watchdogTick();
+    if (id == realtime::view_timers::kSample) runControl_.sampleTick();
+    if (id == realtime::view_timers::kWatchdog) meterLink_.watchdogTick();
 }
 
 std::string MainFrameLogic::linkStatusText() const
@@ -105,11 +106,11 @@ std::string MainFrameLogic::linkStatusText() const
     return status_bar::linkPaneText(serialLink_, document_.view().offline);
 }
 
-void MainFrameLogic::measurementReceived(const MeasurementUpdate& update)
+void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
-    RealTimeViewState& view = document_.view();
-    RunBookkeeping& run = document_.run();
-    const Reading& reading = update.frame.reading;
+    realtime::RealTimeViewState& view = document_.view();
+    realtime::RunBookkeeping& run = document_.run();
+    const link::Reading& reading = update.frame.reading;
 
     view.offline = false;
     runControl_.frameArrived(update.now);
@@ -126,7 +127,7 @@ void MainFrameLogic::measurementReceived(const MeasurementUpdate& update)
 
 void MainFrameLogic::goOffline()
 {
-    RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.view();
     view.offline = true;
     view.idleFrame = false;
     runControl_.stop();
@@ -138,4 +139,4 @@ void MainFrameLogic::notifyPanel()
     if (events_) events_->panelChanged();
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -11,26 +11,26 @@
 #include "core/app/DownloadStart.h"
 #include "core/app/RunControl.h"
 #include "core/app/RunSave.h"
+#include "core/link/MeterLink.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/SerialPort.h"
 #include "core/platform/Timers.h"
-#include "core/link/MeterLink.h"
 #include "core/realtime/CDTDoc.h"
 
 #include <optional>
 #include <string>
 
-namespace brivon {
+namespace brivon::app {
 
 // The seams the main window lives on: its serial port, its timers, the view's
 // timers, the clock and the dialogs.
 struct MainFrameSeams {
-    SerialPort& port;
-    Timers& mainTimers;
-    Timers& viewTimers;
-    const Clock& clock;
-    Prompts& prompts;
+    platform::SerialPort& port;
+    platform::Timers& mainTimers;
+    platform::Timers& viewTimers;
+    const platform::Clock& clock;
+    platform::Prompts& prompts;
 };
 
 // What the window shows in answer to the link and the timers.
@@ -39,7 +39,7 @@ public:
     virtual ~MainFrameEvents() = default;
     // A measurement frame was decoded: the meter panel takes its texts and bar
     // count, the statistics strip its statistics, the real-time strip the battery text.
-    virtual void measurementShown(const MeasurementUpdate& /*update*/) { }
+    virtual void measurementShown(const link::MeasurementUpdate& /*update*/) { }
     // The panel's off-line state or status text changed.
     virtual void panelChanged() { }
     // Main timer 1: the download progress dialog is due (shown modally).
@@ -51,11 +51,11 @@ enum class CloseMode {
     Unattended,  // a signal ends the program: no questions
 };
 
-class MainFrameLogic : private ReceiveSink {
+class MainFrameLogic : private link::ReceiveSink {
 public:
     static constexpr const char* kSaveBeforeCloseQuestion = "Do you want to save the data before closing?";
 
-    MainFrameLogic(CDTDoc& document, const MainFrameSeams& seams, Configuration configuration);
+    MainFrameLogic(realtime::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration);
     MainFrameLogic(const MainFrameLogic&) = delete;
     MainFrameLogic& operator=(const MainFrameLogic&) = delete;
 
@@ -87,10 +87,10 @@ public:
     void mainTimerExpired(int id);
     void viewTimerExpired(int id);
 
-    CDTDoc& document() { return document_; }
+    realtime::CDTDoc& document() { return document_; }
     const RunControl& runControl() const { return runControl_; }
-    MeterLink& link() { return meterLink_; }
-    const SerialLink& serialLink() const { return serialLink_; }
+    link::MeterLink& link() { return meterLink_; }
+    const link::SerialLink& serialLink() const { return serialLink_; }
     const DownloadState& downloads() const { return downloadStart_.state(); }
     DownloadState& downloads() { return downloadStart_.state(); }
     const Configuration& configuration() const { return configuration_; }
@@ -98,16 +98,16 @@ public:
     std::string linkStatusText() const;
 
 private:
-    void measurementReceived(const MeasurementUpdate& update) override;
+    void measurementReceived(const link::MeasurementUpdate& update) override;
     void eventFinished() override { runControl_.endRunIfFull(); }
     void goOffline();
     void notifyPanel();
 
-    CDTDoc& document_;
+    realtime::CDTDoc& document_;
     MainFrameSeams seams_;
     Configuration configuration_;
-    MeterLink meterLink_;
-    const SerialLink& serialLink_;  // the link's port state, for the const queries
+    link::MeterLink meterLink_;
+    const link::SerialLink& serialLink_;  // the link's port state, for the const queries
     RunControl runControl_;
     RunSave runSave_;
     DownloadStart downloadStart_;
@@ -115,4 +115,4 @@ private:
     bool closed_ = false;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
-namespace brivon {
+namespace brivon::app {
 namespace {
 
 constexpr const char* kBlanks = " \t\r";
@@ -158,4 +158,4 @@ bool ProfileFile::writeString(
     return std::rename(temporary.c_str(), path_.c_str()) == 0;
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace brivon {
+namespace brivon::app {
 
 class ProfileFile {
 public:
@@ -40,4 +40,4 @@ private:
     std::string path_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -5,15 +5,15 @@
 
 #include <algorithm>
 
-namespace brivon {
+namespace brivon::app {
 
 int RunControl::dialogStartSeconds() const
 {
-    const int seconds = document_.run().samplePeriodMs() / kMillisecondsPerSecond;
+    const int seconds = document_.run().samplePeriodMs() / platform::kMillisecondsPerSecond;
     return std::max(1, seconds);
 }
 
-void RunControl::run(Prompts& prompts, const std::function<void()>& save)
+void RunControl::run(platform::Prompts& prompts, const std::function<void()>& save)
 {
     const int startSeconds = dialogStartSeconds();
     if (startedBefore_ && prompts.askYesNo(kSaveBeforeRunQuestion)) save();
@@ -22,15 +22,15 @@ void RunControl::run(Prompts& prompts, const std::function<void()>& save)
         // The dialog takes any integer; the period is at least one second, and
         // the strip shows the period actually used.
         const int seconds = std::max(1, *entered);
-        const int periodMs = seconds * kMillisecondsPerSecond;
-        RealTimeViewState& view = document_.view();
+        const int periodMs = seconds * platform::kMillisecondsPerSecond;
+        realtime::RealTimeViewState& view = document_.view();
         document_.run().setSamplePeriodMs(periodMs);
-        view.sampleRateText = printfString("%d", seconds);
+        view.sampleRateText = util::printfString("%d", seconds);
         if (view.idleFrame) {
             view.idleFrame = false;
             view.runFlag = true;
         }
-        viewTimers_.start(view_timers::kSample, periodMs);
+        viewTimers_.start(realtime::view_timers::kSample, periodMs);
         document_.updateAllViews();
         requested_ = true;
         running_ = true;
@@ -46,7 +46,7 @@ void RunControl::stop()
     document_.view().runFlag = false;
 }
 
-void RunControl::frameArrived(TimeValue now)
+void RunControl::frameArrived(platform::TimeValue now)
 {
     if (awaitingFirstFrame()) {
         requested_ = false;
@@ -76,4 +76,4 @@ void RunControl::endRunIfFull()
     if (document_.run().isFull() && !awaitingFirstFrame()) stop();
 }
 
-}  // namespace brivon
+}  // namespace brivon::app

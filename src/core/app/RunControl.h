@@ -13,14 +13,14 @@
 
 #include <functional>
 
-namespace brivon {
+namespace brivon::app {
 
 class RunControl {
 public:
     static constexpr const char* kSaveBeforeRunQuestion
         = "Do you want to save the existing graph data before continuing?";
 
-    RunControl(CDTDoc& document, Timers& viewTimers)
+    RunControl(realtime::CDTDoc& document, platform::Timers& viewTimers)
         : document_(document)
         , viewTimers_(viewTimers)
     {
@@ -28,11 +28,11 @@ public:
 
     // The Run command. From the second Run on, the user is offered to save the
     // last run first (`save` is called on Yes); then the sample period is asked.
-    void run(Prompts& prompts, const std::function<void()>& save);
+    void run(platform::Prompts& prompts, const std::function<void()>& save);
     // Stop, and every other end of a run.
     void stop();
     // Measurement frame acceptance, with the time it arrived.
-    void frameArrived(TimeValue now);
+    void frameArrived(platform::TimeValue now);
     // The view's sample timer.
     void sampleTick();
     // After every receive event: a full run ends.
@@ -48,12 +48,12 @@ private:
     // The dialog starts at the current period in seconds, or at 1 before the first Run.
     int dialogStartSeconds() const;
 
-    CDTDoc& document_;
-    Timers& viewTimers_;
+    realtime::CDTDoc& document_;
+    platform::Timers& viewTimers_;
     bool requested_ = false;
     bool running_ = false;
     bool stopped_ = true;
     bool startedBefore_ = false;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

@@ -8,14 +8,14 @@
 
 #include <string>
 
-namespace brivon {
+namespace brivon::app {
 
 class RunSave {
 public:
     static constexpr const char* kDefaultExtension = "AsmDat";
     static constexpr const char* kFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|";
 
-    RunSave(const CDTDoc& document, const Clock& clock, Prompts& prompts)
+    RunSave(const realtime::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
         : document_(document)
         , clock_(clock)
         , prompts_(prompts)
@@ -27,9 +27,9 @@ public:
     bool save();
 
 private:
-    const CDTDoc& document_;
-    const Clock& clock_;
-    Prompts& prompts_;
+    const realtime::CDTDoc& document_;
+    const platform::Clock& clock_;
+    platform::Prompts& prompts_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::app

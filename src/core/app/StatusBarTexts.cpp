@@ -2,13 +2,13 @@
 
 #include "core/util/Printf.h"
 
-namespace brivon::status_bar {
+namespace brivon::app::status_bar {
 
-std::string linkPaneText(const SerialLink& link, bool offline)
+std::string linkPaneText(const link::SerialLink& link, bool offline)
 {
-    const std::string port = printfString("COM%d: ", link.portNumber());
+    const std::string port = util::printfString("COM%d: ", link.portNumber());
     if (!link.lastError().empty()) return port + link.lastError();
     return port + (offline ? "waiting for the meter" : "meter connected");
 }
 
-}  // namespace brivon::status_bar
+}  // namespace brivon::app::status_bar

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-namespace brivon::status_bar {
+namespace brivon::app::status_bar {
 
 inline constexpr std::array<int, 3> kPaneWidths { 150, 150, 300 };
 inline constexpr int kLinkPane = 0;
@@ -17,6 +17,6 @@ inline constexpr int kDataPane = 2;
 
 // "COM3: meter connected", "COM3: waiting for the meter", or "COM3: " and the
 // last error of the port (which names the cause, e.g. missing permission).
-std::string linkPaneText(const SerialLink& link, bool offline);
+std::string linkPaneText(const link::SerialLink& link, bool offline);
 
-}  // namespace brivon::status_bar
+}  // namespace brivon::app::status_bar

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace brivon::archive {
+namespace brivon::files::archive {
 
 inline constexpr std::string_view kSignature = "QV731";
 
@@ -15,4 +15,4 @@ inline constexpr std::string_view kSignature = "QV731";
 inline constexpr std::uint8_t kLongLengthMarker = 0xFF;
 inline constexpr std::uint16_t kVeryLongLengthMarker = 0xFFFF;
 
-}  // namespace brivon::archive
+}  // namespace brivon::files::archive

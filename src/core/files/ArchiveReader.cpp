@@ -6,7 +6,7 @@
 #include <array>
 #include <bit>
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 // Long strings are read piece by piece, so a damaged length does not make the
@@ -112,4 +112,4 @@ FileOutcome ArchiveReader::readSignature()
     return signature == archive::kSignature ? file_outcome::success() : file_outcome::invalidFormat();
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -8,7 +8,7 @@
 
 #include "core/files/FileOutcome.h"
 
-namespace brivon {
+namespace brivon::files {
 
 class ArchiveReader {
 public:
@@ -35,4 +35,4 @@ private:
     std::istream& in_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -4,7 +4,7 @@
 
 #include <bit>
 
-namespace brivon {
+namespace brivon::files {
 
 void ArchiveWriter::writeUInt8(std::uint8_t value)
 {
@@ -53,4 +53,4 @@ void ArchiveWriter::writeSignature()
     writeString(archive::kSignature);
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace brivon {
+namespace brivon::files {
 
 class ArchiveWriter {
 public:
@@ -24,4 +24,4 @@ private:
     std::string bytes_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::files

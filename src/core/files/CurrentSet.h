@@ -10,7 +10,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon {
+namespace brivon::files {
 
 struct CurrentSet {
     static constexpr int kCapacity = 33000;
@@ -18,10 +18,10 @@ struct CurrentSet {
     std::int32_t loadedReadingCount = 0;  // "Data No." of the loaded run
     std::int32_t loadedSampleCount = 0;  // 0..kCapacity
     std::array<float, kCapacity> loadedSamples {};  // lux; the over-range marker for "OL"
-    TimeValue loadedStartTime = 0;  // time of sample 0
+    platform::TimeValue loadedStartTime = 0;  // time of sample 0
     std::int32_t loadedSamplePeriod = 0;  // seconds between samples
     std::uint8_t loadedUnitFlag = 0;  // 0 = lux, 1 = foot-candles
-    LocalTime loadedStart;  // start date and time as a graph file stores it
+    platform::LocalTime loadedStart;  // start date and time as a graph file stores it
     std::int32_t loadedGain = 0;  // Y gain per division when the set was written
 
     // The loaded samples, never more than the set holds.
@@ -32,4 +32,4 @@ struct CurrentSet {
     }
 };
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string_view>
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending)
@@ -42,9 +42,9 @@ bool dataFileKindOf(const std::filesystem::path& file, DataFileKind& kind)
     return false;
 }
 
-std::string defaultFileName(const LocalTime& time)
+std::string defaultFileName(const platform::LocalTime& time)
 {
-    return formatTime(time, kDefaultFileNameFormat);
+    return platform::formatTime(time, kDefaultFileNameFormat);
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -6,7 +6,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon {
+namespace brivon::files {
 
 enum class DataFileKind { Graph, Memory };
 
@@ -26,6 +26,6 @@ std::filesystem::path textExportPath(const std::filesystem::path& dataFile, Data
 // false when it is neither.
 bool dataFileKindOf(const std::filesystem::path& file, DataFileKind& kind);
 
-std::string defaultFileName(const LocalTime& time);
+std::string defaultFileName(const platform::LocalTime& time);
 
-}  // namespace brivon
+}  // namespace brivon::files

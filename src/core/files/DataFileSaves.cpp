@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 FileOutcome saveWithExport(
@@ -24,13 +24,15 @@ FileOutcome saveWithExport(
 
 }  // namespace
 
-FileOutcome saveRealTimeRun(const std::filesystem::path& dataFile, const RealTimeRun& run, const Clock& clock)
+FileOutcome saveRealTimeRun(
+    const std::filesystem::path& dataFile, const RealTimeRun& run, const platform::Clock& clock)
 {
     return saveWithExport(dataFile, DataFileKind::Graph, realTimeExport(run, clock),
         graphFileBytes(realTimeFileContents(run, clock)));
 }
 
-FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const CurrentSet& set, const Clock& clock)
+FileOutcome saveCurrentSet(
+    const std::filesystem::path& dataFile, const CurrentSet& set, const platform::Clock& clock)
 {
     return saveWithExport(dataFile, DataFileKind::Graph, dataLoggerExport(set, clock),
         graphFileBytes(dataLoggerFileContents(set)));
@@ -41,4 +43,4 @@ FileOutcome saveMemoryBlock(const std::filesystem::path& dataFile, const MemoryB
     return saveWithExport(dataFile, DataFileKind::Memory, memoryExport(block), memoryFileBytes(block));
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-namespace brivon::file_outcome {
+namespace brivon::files::file_outcome {
 namespace {
 
 std::string withReason(const std::string& text, int errorNumber)
@@ -45,4 +45,4 @@ FileOutcome cannotWrite(const std::string& path, int errorNumber)
     return { FileStatus::CannotWrite, withReason("Cannot write " + path, errorNumber) };
 }
 
-}  // namespace brivon::file_outcome
+}  // namespace brivon::files::file_outcome

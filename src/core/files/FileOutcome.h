@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivon {
+namespace brivon::files {
 
 enum class FileStatus {
     Ok,
@@ -41,4 +41,4 @@ FileOutcome cannotWrite(const std::string& path, int errorNumber);
 
 }  // namespace file_outcome
 
-}  // namespace brivon
+}  // namespace brivon::files

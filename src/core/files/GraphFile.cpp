@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <fstream>
 
-namespace brivon {
+namespace brivon::files {
 
-GraphFileContents realTimeFileContents(const RealTimeRun& run, const Clock& clock)
+GraphFileContents realTimeFileContents(const RealTimeRun& run, const platform::Clock& clock)
 {
     return { run.readingCount, run.committedSamples(), run.currentGain, run.unitFlag,
         clock.toLocal(run.runStart), run.samplePeriodSeconds() };
@@ -68,18 +68,18 @@ FileOutcome readFields(std::istream& in, CurrentSet& set)
 
 }  // namespace
 
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const Clock& clock)
+FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock)
 {
     const FileOutcome outcome = readFields(in, set);
     if (outcome.signatureAccepted()) set.loadedStartTime = clock.fromLocal(set.loadedStart);
     return outcome;
 }
 
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const Clock& clock)
+FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return file_outcome::cannotOpen(errno);
     return readGraphFile(in, set, clock);
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

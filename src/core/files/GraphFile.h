@@ -9,25 +9,25 @@
 #include <span>
 #include <string>
 
-#include "core/platform/Clock.h"
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/files/RealTimeRun.h"
+#include "core/platform/Clock.h"
 
-namespace brivon {
+namespace brivon::files {
 
 struct GraphFileContents {
     std::int32_t readingCount = 0;
     std::span<const float> samples;
     std::int32_t gain = 0;
     std::uint8_t unitFlag = 0;
-    LocalTime start;
+    platform::LocalTime start;
     std::int32_t samplePeriodSeconds = 0;
 };
 
 // Real-time variant: the run's reading count, its committed samples, its start
 // broken down in local time and its period in whole seconds.
-GraphFileContents realTimeFileContents(const RealTimeRun& run, const Clock& clock);
+GraphFileContents realTimeFileContents(const RealTimeRun& run, const platform::Clock& clock);
 
 // Data-logger variant: the reading count is the sample count.
 GraphFileContents dataLoggerFileContents(const CurrentSet& set);
@@ -40,7 +40,7 @@ std::string graphFileBytes(const GraphFileContents& contents);
 // sample count outside 0..capacity is refused before any sample is stored.
 // Once the signature is accepted, the set's start time is its stored date and
 // time taken as local time on `clock`.
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const Clock& clock);
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const Clock& clock);
+FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock);
+FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock);
 
-}  // namespace brivon
+}  // namespace brivon::files

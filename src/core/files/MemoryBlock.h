@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-namespace brivon {
+namespace brivon::files {
 
 struct MemoryRecord {
     float value = 0.0f;  // lux; the over-range marker for "OL"
@@ -32,4 +32,4 @@ struct MemoryBlock {
     }
 };
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <fstream>
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 bool readRecord(ArchiveReader& archive, MemoryRecord& record)
@@ -64,4 +64,4 @@ FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block
     return readMemoryFile(in, block);
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

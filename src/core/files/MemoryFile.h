@@ -9,7 +9,7 @@
 #include "core/files/FileOutcome.h"
 #include "core/files/MemoryBlock.h"
 
-namespace brivon {
+namespace brivon::files {
 
 std::string memoryFileBytes(const MemoryBlock& block);
 
@@ -20,4 +20,4 @@ std::string memoryFileBytes(const MemoryBlock& block);
 FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block);
 FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block);
 
-}  // namespace brivon
+}  // namespace brivon::files

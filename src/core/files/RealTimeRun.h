@@ -7,7 +7,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon {
+namespace brivon::files {
 
 struct RealTimeRun {
     std::int32_t readingCount = 0;  // readings committed ("Data No.")
@@ -16,11 +16,11 @@ struct RealTimeRun {
     std::span<const std::int32_t> readingToSample;  // sample index at which each reading was committed
     std::int32_t currentGain = 0;  // Y gain per division of the run
     std::uint8_t unitFlag = 0;  // 0 = lux, 1 = foot-candles
-    TimeValue runStart = 0;
+    platform::TimeValue runStart = 0;
     std::int32_t samplePeriodMs = 0;
 
     // Whole seconds between samples, as files and exports store it.
-    std::int32_t samplePeriodSeconds() const { return samplePeriodMs / kMillisecondsPerSecond; }
+    std::int32_t samplePeriodSeconds() const { return samplePeriodMs / platform::kMillisecondsPerSecond; }
 
     // The committed samples, never more than the view holds.
     std::span<const float> committedSamples() const
@@ -30,4 +30,4 @@ struct RealTimeRun {
     }
 };
 
-}  // namespace brivon
+}  // namespace brivon::files

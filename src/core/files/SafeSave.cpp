@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 constexpr const char* kTemporaryPrefix = ".";
@@ -63,4 +63,4 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
     return file_outcome::success();
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

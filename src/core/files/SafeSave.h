@@ -10,7 +10,7 @@
 
 #include "core/files/FileOutcome.h"
 
-namespace brivon {
+namespace brivon::files {
 
 struct PendingFile {
     std::filesystem::path path;
@@ -22,4 +22,4 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files);
 // The temporary file a save writes before it replaces `target`.
 std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -3,7 +3,7 @@
 #include "core/measure/ValueText.h"
 #include "core/util/Printf.h"
 
-namespace brivon {
+namespace brivon::files {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
@@ -20,17 +20,17 @@ void appendLine(std::string& text, const std::string& line)
     text += kLineEnd;
 }
 
-std::string seriesLine(
-    int number, float value, std::uint8_t unitFlag, measure::FactorPrecision precision, const LocalTime& time)
+std::string seriesLine(int number, float value, std::uint8_t unitFlag, measure::FactorPrecision precision,
+    const platform::LocalTime& time)
 {
     const measure::ExportValueText shown = measure::exportValueText(value, unitFlag, precision);
-    return printfString(kSeriesRecord, std::to_string(number).c_str(), shown.data.c_str(), shown.unit.c_str(),
-        formatTime(time, kTimeFormat).c_str());
+    return util::printfString(kSeriesRecord, std::to_string(number).c_str(), shown.data.c_str(),
+        shown.unit.c_str(), platform::formatTime(time, kTimeFormat).c_str());
 }
 
 }  // namespace
 
-std::string realTimeExport(const RealTimeRun& run, const Clock& clock)
+std::string realTimeExport(const RealTimeRun& run, const platform::Clock& clock)
 {
     std::string text;
     appendLine(text, kSeriesHeader);
@@ -40,7 +40,8 @@ std::string realTimeExport(const RealTimeRun& run, const Clock& clock)
         const std::int32_t sample = run.readingToSample[k];
         // A table entry outside the committed samples has no value to show.
         if (sample < 0 || static_cast<std::size_t>(sample) >= samples.size()) break;
-        const TimeValue time = run.runStart + static_cast<TimeValue>(sample) * run.samplePeriodSeconds();
+        const platform::TimeValue time
+            = run.runStart + static_cast<platform::TimeValue>(sample) * run.samplePeriodSeconds();
         appendLine(text,
             seriesLine(static_cast<int>(k) + 1, samples[static_cast<std::size_t>(sample)], run.unitFlag,
                 measure::FactorPrecision::Single, clock.toLocal(time)));
@@ -48,13 +49,14 @@ std::string realTimeExport(const RealTimeRun& run, const Clock& clock)
     return text;
 }
 
-std::string dataLoggerExport(const CurrentSet& set, const Clock& clock)
+std::string dataLoggerExport(const CurrentSet& set, const platform::Clock& clock)
 {
     std::string text;
     appendLine(text, kSeriesHeader);
     const std::span<const float> samples = set.samples();
     for (std::size_t k = 0; k < samples.size(); ++k) {
-        const TimeValue time = set.loadedStartTime + static_cast<TimeValue>(k) * set.loadedSamplePeriod;
+        const platform::TimeValue time
+            = set.loadedStartTime + static_cast<platform::TimeValue>(k) * set.loadedSamplePeriod;
         appendLine(text,
             seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag,
                 measure::FactorPrecision::Double, clock.toLocal(time)));
@@ -71,10 +73,10 @@ std::string memoryExport(const MemoryBlock& block)
         const measure::ExportValueText shown = measure::exportValueText(
             record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
         appendLine(text,
-            printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
+            util::printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
                 shown.unit.c_str(), record.status.c_str(), record.time.c_str()));
     }
     return text;
 }
 
-}  // namespace brivon
+}  // namespace brivon::files

@@ -1,10 +1,10 @@
 #include "core/link/FrameDecoder.h"
 
-#include "core/measure/Units.h"
 #include "core/link/MeterProtocol.h"
+#include "core/measure/Units.h"
 #include "core/util/Printf.h"
 
-namespace brivon {
+namespace brivon::link {
 namespace {
 
 using protocol::bcd;
@@ -53,18 +53,18 @@ std::string formatDisplay(DisplayFormat format, float value)
 {
     switch (format) {
     case DisplayFormat::TwoDecimals:
-        return printfString("%.2f", static_cast<double>(value));
+        return util::printfString("%.2f", static_cast<double>(value));
     case DisplayFormat::OneDecimal:
-        return printfString("%.1f", static_cast<double>(value));
+        return util::printfString("%.1f", static_cast<double>(value));
     case DisplayFormat::Truncated:
-        return printfString("%d", static_cast<int>(value));
+        return util::printfString("%d", static_cast<int>(value));
     }
     return {};
 }
 
 std::string twoDigits(int value)
 {
-    return printfString("%d%d", value / 10, value % 10);
+    return util::printfString("%d%d", value / 10, value % 10);
 }
 
 void setClockTexts(Reading& r, std::uint8_t clockBits)
@@ -76,7 +76,7 @@ void setClockTexts(Reading& r, std::uint8_t clockBits)
         break;
     case kClockDay:
         r.clockLabel = "Day";
-        r.clockText = printfString("%d ", r.dayLeadDigit) + twoDigits(r.month) + " " + twoDigits(r.day);
+        r.clockText = util::printfString("%d ", r.dayLeadDigit) + twoDigits(r.month) + " " + twoDigits(r.day);
         break;
     case kClockSampling:
         r.clockLabel = "Sampling";
@@ -84,7 +84,7 @@ void setClockTexts(Reading& r, std::uint8_t clockBits)
         break;
     default:
         r.clockLabel = "Year";
-        r.clockText = printfString("%d", r.year);
+        r.clockText = util::printfString("%d", r.year);
         break;
     }
 }
@@ -200,4 +200,4 @@ DecodedFrame FrameDecoder::decode(const std::vector<std::uint8_t>& f)
     return out;
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon {
+namespace brivon::link {
 
 // The battery texts: the meter reported a low battery, or not.
 inline constexpr const char* kBatteryLow = "Low";
@@ -50,4 +50,4 @@ private:
     std::string batteryText_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

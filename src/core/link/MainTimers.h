@@ -1,7 +1,7 @@
 #pragma once
 // The main window's timers that pace the meter protocol.
 
-namespace brivon::main_timers {
+namespace brivon::link::main_timers {
 
 inline constexpr int kProgress = 1;  // shows the download progress dialog
 inline constexpr int kLoggerRequest = 2;  // sends the data-logger dump request
@@ -12,4 +12,4 @@ inline constexpr int kProgressDelayMs = 10;
 inline constexpr int kRequestDelayMs = 100;
 inline constexpr int kPollDelayMs = 50;
 
-}  // namespace brivon::main_timers
+}  // namespace brivon::link::main_timers

@@ -1,9 +1,9 @@
 #include "core/link/MeterCommands.h"
 
-namespace brivon {
+namespace brivon::link {
 namespace {
 
-Bytes keyCommand(protocol::Key key)
+platform::Bytes keyCommand(protocol::Key key)
 {
     return { protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], static_cast<std::uint8_t>(key) };
 }
@@ -15,7 +15,7 @@ void MeterCommands::poll()
     try {
         link_.sendBytes({ protocol::kPoll });
         link_.port().discardOutput();
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
@@ -24,14 +24,14 @@ bool MeterCommands::requestDump(DumpKind kind)
     if (!link_.reopen()) return false;
     const bool memory = kind == DumpKind::Memory;
     try {
-        SerialPort& port = link_.port();
+        platform::SerialPort& port = link_.port();
         port.input();
         port.discardInput();
         port.discardOutput();
         port.setRThreshold(memory ? protocol::kMemoryDumpLength : protocol::kLoggerHeaderLength);
         link_.sendBytes({ memory ? protocol::kMemoryDumpRequest : protocol::kLoggerDumpRequest });
         return true;
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
         return false;
     }
 }
@@ -40,7 +40,7 @@ void MeterCommands::closeForKey()
 {
     try {
         if (link_.port().portOpen()) link_.port().setPortOpen(false);
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
@@ -49,7 +49,7 @@ void MeterCommands::sendKey(protocol::Key key)
     try {
         if (!link_.port().portOpen()) link_.port().setPortOpen(true);
         link_.sendBytes(keyCommand(key));
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
@@ -57,25 +57,25 @@ void MeterCommands::sendExit()
 {
     if (!link_.reopen()) return;
     try {
-        SerialPort& port = link_.port();
+        platform::SerialPort& port = link_.port();
         port.setInputLen(0);
         port.discardInput();
         port.discardOutput();
         link_.sendBytes(keyCommand(protocol::Key::ProgramExit));
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
 void MeterCommands::powerOff()
 {
     try {
-        SerialPort& port = link_.port();
+        platform::SerialPort& port = link_.port();
         if (!port.portOpen()) port.setPortOpen(true);
-        const Bytes command(protocol::kPowerOff.begin(), protocol::kPowerOff.end());
+        const platform::Bytes command(protocol::kPowerOff.begin(), protocol::kPowerOff.end());
         for (int i = 0; i < protocol::kPowerOffRepeats; ++i)
             port.output(command);
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

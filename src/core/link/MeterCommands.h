@@ -6,7 +6,7 @@
 #include "core/link/MeterProtocol.h"
 #include "core/link/SerialLink.h"
 
-namespace brivon {
+namespace brivon::link {
 
 enum class DumpKind { Memory, DataLogger };
 
@@ -35,4 +35,4 @@ private:
     SerialLink& link_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -1,8 +1,9 @@
 #include "core/link/MeterLink.h"
 
-namespace brivon {
+namespace brivon::link {
 
-MeterLink::MeterLink(SerialPort& port, Timers& mainTimers, const Clock& clock, ReceiveSink& sink)
+MeterLink::MeterLink(
+    platform::SerialPort& port, platform::Timers& mainTimers, const platform::Clock& clock, ReceiveSink& sink)
     : link_(port, modes_)
     , commands_(link_)
     , receiveHandler_(link_, modes_, decoder_, statistics_, mainTimers, clock, sink)
@@ -14,4 +15,4 @@ MeterLink::MeterLink(SerialPort& port, Timers& mainTimers, const Clock& clock, R
     });
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

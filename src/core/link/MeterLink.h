@@ -13,11 +13,12 @@
 
 #include <functional>
 
-namespace brivon {
+namespace brivon::link {
 
 class MeterLink {
 public:
-    MeterLink(SerialPort& port, Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
+    MeterLink(platform::SerialPort& port, platform::Timers& mainTimers, const platform::Clock& clock,
+        ReceiveSink& sink);
 
     // Settings, the configured port and the first poll.
     void create(int configuredPort) { link_.create(configuredPort); }
@@ -44,4 +45,4 @@ private:
     std::function<void()> offlineHandler_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace brivon::protocol {
+namespace brivon::link::protocol {
 
 inline constexpr const char* kPortSettings = "9600,n,8,1";
 inline constexpr int kBinaryInputMode = 1;
@@ -54,4 +54,4 @@ inline constexpr int bcd(std::uint8_t b)
     return (b & 0x0F) + (b >> 4) * 10;
 }
 
-}  // namespace brivon::protocol
+}  // namespace brivon::link::protocol

@@ -4,7 +4,7 @@
 #include "core/measure/ValueText.h"
 #include "core/util/Printf.h"
 
-namespace brivon {
+namespace brivon::link {
 
 void MeterStatistics::add(float value, const std::string& timeText, bool footCandle)
 {
@@ -30,4 +30,4 @@ void MeterStatistics::add(float value, const std::string& timeText, bool footCan
     texts_.average = measure::statisticText(sum_ / count_, footCandle);
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace brivon {
+namespace brivon::link {
 
 struct StatisticsTexts {
     std::string maximum = "----";
@@ -35,5 +35,4 @@ private:
     StatisticsTexts texts_;
 };
 
-
-}  // namespace brivon
+}  // namespace brivon::link

@@ -2,7 +2,7 @@
 // The main window's mode flags: which kind of block the receive handler expects.
 // In normal use exactly one of them is set.
 
-namespace brivon {
+namespace brivon::link {
 
 struct ModeFlags {
     bool listening = true;  // measurement frames are decoded and polls paced
@@ -10,4 +10,4 @@ struct ModeFlags {
     bool loggerInProgress = false;  // a data-logger header and dump are expected
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace brivon {
+namespace brivon::link {
 
 namespace {
 
@@ -60,4 +60,4 @@ std::optional<std::pair<int, std::string>> parsePortAssignment(const std::string
     return std::make_pair(number, assignment.substr(equals + 1));
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

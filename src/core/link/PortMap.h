@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace brivon {
+namespace brivon::link {
 
 class PortMap {
 public:
@@ -27,4 +27,4 @@ private:
 // "N=PATH" split into its number and path, or nothing when malformed.
 std::optional<std::pair<int, std::string>> parsePortAssignment(const std::string& assignment);
 
-}  // namespace brivon
+}  // namespace brivon::link

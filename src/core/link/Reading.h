@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace brivon {
+namespace brivon::link {
 
 struct Reading {
     // The meter's clock (decoded, not used for time stamps).
@@ -39,4 +39,4 @@ struct Reading {
     bool lowBattery = false;
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -5,15 +5,16 @@
 
 #include <algorithm>
 
-namespace brivon {
+namespace brivon::link {
 
-bool startsWith(const Bytes& block, std::uint8_t mark0, std::uint8_t mark1)
+bool startsWith(const platform::Bytes& block, std::uint8_t mark0, std::uint8_t mark1)
 {
     return block.size() >= 2 && block[0] == mark0 && block[1] == mark1;
 }
 
 ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
-    MeterStatistics& statistics, Timers& mainTimers, const Clock& clock, ReceiveSink& sink)
+    MeterStatistics& statistics, platform::Timers& mainTimers, const platform::Clock& clock,
+    ReceiveSink& sink)
     : link_(link)
     , modes_(modes)
     , decoder_(decoder)
@@ -26,18 +27,18 @@ ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDe
 
 void ReceiveHandler::onCommEvent()
 {
-    SerialPort& port = link_.port();
-    Bytes block;
+    platform::SerialPort& port = link_.port();
+    platform::Bytes block;
     try {
-        if (port.commEvent() != kCommEventReceive) {
+        if (port.commEvent() != platform::kCommEventReceive) {
             port.discardInput();
             return;
         }
         block = port.input();
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
         return;
     }
-    const TimeValue now = clock_.now();
+    const platform::TimeValue now = clock_.now();
 
     if (modes_.listening) {
         if (startsWith(block, protocol::kMeasurementMark0, protocol::kMeasurementMark1)) {
@@ -53,7 +54,7 @@ void ReceiveHandler::onCommEvent()
     sink_.eventFinished();
 }
 
-void ReceiveHandler::decodeMeasurement(const Bytes& block, TimeValue now)
+void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::TimeValue now)
 {
     // A block shorter than a frame is never read past its end: it is dropped
     // and the next poll asks again.
@@ -62,15 +63,16 @@ void ReceiveHandler::decodeMeasurement(const Bytes& block, TimeValue now)
     link_.measurementFrameAccepted();
     const DecodedFrame frame = decoder_.decode(block);
     const bool footCandle = frame.reading.footCandle != 0;
-    statistics_.add(frame.reading.graphValue, formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);
+    statistics_.add(
+        frame.reading.graphValue, platform::formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);
     sink_.measurementReceived({ frame, decoder_.batteryText(), statistics_.texts(), now });
     try {
         link_.port().discardInput();
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
-void ReceiveHandler::pacePoll(const Bytes& block)
+void ReceiveHandler::pacePoll(const platform::Bytes& block)
 {
     const auto end
         = block.begin() + std::min<std::ptrdiff_t>(block.size(), protocol::kMeasurementFrameLength);
@@ -79,4 +81,4 @@ void ReceiveHandler::pacePoll(const Bytes& block)
     if (meaningful) mainTimers_.start(main_timers::kPoll, main_timers::kPollDelayMs);
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -3,21 +3,21 @@
 // control, recognises the block by its first two bytes and the mode flags,
 // decodes measurement frames and paces the polls.
 
-#include "core/platform/Clock.h"
-#include "core/platform/SerialPort.h"
-#include "core/platform/Timers.h"
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterStatistics.h"
 #include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
+#include "core/platform/Clock.h"
+#include "core/platform/SerialPort.h"
+#include "core/platform/Timers.h"
 
-namespace brivon {
+namespace brivon::link {
 
 struct MeasurementUpdate {
     const DecodedFrame& frame;
     const std::string& batteryText;
     const StatisticsTexts& statistics;
-    TimeValue now;
+    platform::TimeValue now;
 };
 
 // Where the received data goes: the run, the views, the panel and the downloads.
@@ -26,8 +26,8 @@ public:
     virtual ~ReceiveSink() = default;
     // A measurement frame was accepted and decoded.
     virtual void measurementReceived(const MeasurementUpdate& update) = 0;
-    virtual void memoryDumpReceived(const Bytes& /*block*/) { }
-    virtual void loggerBlockReceived(const Bytes& /*block*/) { }
+    virtual void memoryDumpReceived(const platform::Bytes& /*block*/) { }
+    virtual void loggerBlockReceived(const platform::Bytes& /*block*/) { }
     // Last step of every event, whatever the block held (the run's capacity check).
     virtual void eventFinished() { }
 };
@@ -35,24 +35,25 @@ public:
 class ReceiveHandler {
 public:
     ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
-        MeterStatistics& statistics, Timers& mainTimers, const Clock& clock, ReceiveSink& sink);
+        MeterStatistics& statistics, platform::Timers& mainTimers, const platform::Clock& clock,
+        ReceiveSink& sink);
 
     void onCommEvent();
 
 private:
-    void decodeMeasurement(const Bytes& block, TimeValue now);
-    void pacePoll(const Bytes& block);
+    void decodeMeasurement(const platform::Bytes& block, platform::TimeValue now);
+    void pacePoll(const platform::Bytes& block);
 
     SerialLink& link_;
     const ModeFlags& modes_;
     FrameDecoder& decoder_;
     MeterStatistics& statistics_;
-    Timers& mainTimers_;
-    const Clock& clock_;
+    platform::Timers& mainTimers_;
+    const platform::Clock& clock_;
     ReceiveSink& sink_;
 };
 
 // True when the block starts with the two given marks.
-bool startsWith(const Bytes& block, std::uint8_t mark0, std::uint8_t mark1);
+bool startsWith(const platform::Bytes& block, std::uint8_t mark0, std::uint8_t mark1);
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace brivon {
+namespace brivon::link {
 namespace {
 
 constexpr std::array<RangeRow, kRangeCount> kRanges { {
@@ -39,4 +39,4 @@ const DisplayRow& displayRow(bool footCandle, int rangeIndex)
     return footCandle ? kFootCandleDisplay.at(index) : kLuxDisplay.at(index);
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace brivon {
+namespace brivon::link {
 
 inline constexpr int kRangeCount = 4;
 inline constexpr std::uint8_t kNoRangeYet = 4;
@@ -35,4 +35,4 @@ const DisplayRow& displayRow(bool footCandle, int rangeIndex);
 inline constexpr int kLuxGainMultiplier = 40;
 inline constexpr int kFootCandleGainMultiplier = 4;
 
-}  // namespace brivon
+}  // namespace brivon::link

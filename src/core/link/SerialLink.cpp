@@ -2,9 +2,9 @@
 
 #include "core/link/MeterProtocol.h"
 
-namespace brivon {
+namespace brivon::link {
 
-SerialLink::SerialLink(SerialPort& port, ModeFlags& modes)
+SerialLink::SerialLink(platform::SerialPort& port, ModeFlags& modes)
     : port_(port)
     , modes_(modes)
 {
@@ -44,7 +44,7 @@ void SerialLink::closeQuietly()
 {
     try {
         if (port_.portOpen()) port_.setPortOpen(false);
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
     }
 }
 
@@ -53,7 +53,7 @@ void SerialLink::configureAndPollQuietly()
     try {
         configureAndPoll();
         lastError_.clear();
-    } catch (const SerialError& error) {
+    } catch (const platform::SerialError& error) {
         remember(error);
     }
 }
@@ -62,7 +62,7 @@ void SerialLink::restartLink()
 {
     try {
         closeAndReopen();
-    } catch (const SerialError& error) {
+    } catch (const platform::SerialError& error) {
         remember(error);
         closeQuietly();
         return;
@@ -70,7 +70,7 @@ void SerialLink::restartLink()
     configureAndPollQuietly();
 }
 
-void SerialLink::sendBytes(const Bytes& bytes)
+void SerialLink::sendBytes(const platform::Bytes& bytes)
 {
     sendBuffer_ = bytes;
     if (port_.portOpen()) port_.output(sendBuffer_);
@@ -82,7 +82,7 @@ bool SerialLink::reopen()
         if (port_.portOpen()) port_.setPortOpen(false);
         if (!port_.portOpen()) port_.setPortOpen(true);
         return true;
-    } catch (const SerialError& error) {
+    } catch (const platform::SerialError& error) {
         remember(error);
         closeQuietly();
         return false;
@@ -124,9 +124,9 @@ void SerialLink::watchdogTick()
     if (probe && modes_.listening) {
         try {
             closeAndReopen();
-        } catch (const SerialError& error) {
+        } catch (const platform::SerialError& error) {
             remember(error);
-            if (error.description() == kInvalidPortNumber) {
+            if (error.description() == platform::kInvalidPortNumber) {
                 setEnableFlags(true);
                 if (offlineHandler_) offlineHandler_();
             }
@@ -182,4 +182,4 @@ void SerialLink::setOnlyProbe(int portNumber)
     probe_[static_cast<std::size_t>(portNumber)] = true;
 }
 
-}  // namespace brivon
+}  // namespace brivon::link

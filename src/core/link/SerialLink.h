@@ -4,14 +4,14 @@
 // sender and the port watchdog. All calls go through the SerialPort seam; every
 // error of the control is caught here and never shown.
 
-#include "core/platform/SerialPort.h"
 #include "core/link/ModeFlags.h"
+#include "core/platform/SerialPort.h"
 
 #include <array>
 #include <functional>
 #include <string>
 
-namespace brivon {
+namespace brivon::link {
 
 class SerialLink {
 public:
@@ -22,7 +22,7 @@ public:
     static constexpr int kProbeFlagCount = 20;
     static constexpr int kWatchdogPeriodMs = 2000;
 
-    SerialLink(SerialPort& port, ModeFlags& modes);
+    SerialLink(platform::SerialPort& port, ModeFlags& modes);
 
     // Window creation: settings "9600,n,8,1", the configured port, its check
     // mark and probe flag, then a link restart.
@@ -31,7 +31,7 @@ public:
     // Close, reopen and configure the port and send the first poll.
     void restartLink();
     // Sends 1 to 3 bytes while the port is open; a closed port sends nothing.
-    void sendBytes(const Bytes& bytes);
+    void sendBytes(const platform::Bytes& bytes);
     // Close if open, then open: the port ends open. False when the control raised an error.
     bool reopen();
 
@@ -50,13 +50,13 @@ public:
     // The off-line path of the watchdog, for the window that owns the run.
     void setOfflineHandler(std::function<void()> handler) { offlineHandler_ = std::move(handler); }
 
-    SerialPort& port() { return port_; }
+    platform::SerialPort& port() { return port_; }
     int portNumber() const { return portNumber_; }
     bool isChecked(int menuPort) const;
     bool isMenuPortEnabled(int menuPort) const;
     bool isOtherComEnabled() const { return otherComEnabled_; }
     bool probeFlag(int portNumber) const;
-    const Bytes& sendBuffer() const { return sendBuffer_; }
+    const platform::Bytes& sendBuffer() const { return sendBuffer_; }
     // The description of the last error of the control, empty after a good restart.
     const std::string& lastError() const { return lastError_; }
 
@@ -65,21 +65,21 @@ private:
     void configureAndPoll();  // restart steps 6-8; throws SerialError
     void configureAndPollQuietly();  // the same, an error only remembered
     void closeQuietly();
-    void remember(const SerialError& error) { lastError_ = error.description(); }
+    void remember(const platform::SerialError& error) { lastError_ = error.description(); }
     void setEnableFlags(bool enabled);
     void setCheckMarkFor(int portNumber);
     void setOnlyProbe(int portNumber);
 
-    SerialPort& port_;
+    platform::SerialPort& port_;
     ModeFlags& modes_;
     int portNumber_ = kFirstPort;
     std::array<bool, kMenuPorts> checked_ {};
     std::array<bool, kMenuPorts> menuEnabled_ { true, true, true, true };
     bool otherComEnabled_ = true;
     std::array<bool, kProbeFlagCount> probe_ {};
-    Bytes sendBuffer_;
+    platform::Bytes sendBuffer_;
     std::string lastError_;
     std::function<void()> offlineHandler_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::link

@@ -34,21 +34,21 @@ std::string displayText(double lux, bool footCandle, const char* luxFormat, cons
     const DisplayValue shown = toDisplay(lux, footCandle);
     switch (shown.unit) {
     case DisplayUnit::Lux:
-        return printfString(luxFormat, shown.value);
+        return util::printfString(luxFormat, shown.value);
     case DisplayUnit::KiloLux:
-        return printfString(kiloLuxFormat, shown.value);
+        return util::printfString(kiloLuxFormat, shown.value);
     case DisplayUnit::FootCandle:
-        return printfString(footCandleFormat, shown.value);
+        return util::printfString(footCandleFormat, shown.value);
     case DisplayUnit::KiloFootCandle:
-        return printfString(kiloFootCandleFormat, shown.value);
+        return util::printfString(kiloFootCandleFormat, shown.value);
     }
     return {};
 }
 
 std::string exportScaledText(double shown, double kiloShown)
 {
-    return shown >= kKiloThreshold ? printfString(kExportKiloFormat, kiloShown)
-                                   : printfString(kValueFormat, shown);
+    return shown >= kKiloThreshold ? util::printfString(kExportKiloFormat, kiloShown)
+                                   : util::printfString(kValueFormat, shown);
 }
 
 std::string exportFootCandleText(float value, FactorPrecision precision)
@@ -78,14 +78,14 @@ std::string readoutText(float lux, bool footCandles)
 
 std::string axisLabelText(float value)
 {
-    if (value >= kKiloThreshold) return printfString(kAxisKiloFormat, value * kLuxToKiloLux);
-    return printfString(kValueFormat, static_cast<double>(value));
+    if (value >= kKiloThreshold) return util::printfString(kAxisKiloFormat, value * kLuxToKiloLux);
+    return util::printfString(kValueFormat, static_cast<double>(value));
 }
 
 std::string csvLuxText(float lux)
 {
     return isOverRange(lux) ? std::string(kOverRangeText)
-                            : printfString(kValueFormat, static_cast<double>(lux));
+                            : util::printfString(kValueFormat, static_cast<double>(lux));
 }
 
 ExportValueText exportValueText(float value, std::uint8_t unitFlag, FactorPrecision precision, bool negative)

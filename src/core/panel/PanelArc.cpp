@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-namespace brivon {
+namespace brivon::panel {
 namespace {
 
 float outerRadius(int tick)
@@ -52,4 +52,4 @@ draw::Point PanelArc::outerPoint(int tick) const
     return truncated(outerX_[i], outerY_[i]);
 }
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace brivon {
+namespace brivon::panel {
 
 class PanelArc {
 public:
@@ -26,4 +26,4 @@ private:
     Table outerY_ {};
 };
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-namespace brivon {
+namespace brivon::panel {
 namespace {
 
-using protocol::Key;
+using link::protocol::Key;
 
 // Sizes fit the keys drawn on the meter face picture.
 const std::array<PanelButton, kPanelButtonCount> kButtons { {
@@ -41,4 +41,4 @@ const PanelButton& panelButton(PanelButtonId id)
     return *std::find_if(kButtons.begin(), kButtons.end(), [id](const PanelButton& b) { return b.id == id; });
 }
 
-}  // namespace brivon
+}  // namespace brivon::panel

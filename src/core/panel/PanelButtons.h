@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-namespace brivon {
+namespace brivon::panel {
 
 // Control ids of the buttons.
 enum class PanelButtonId {
@@ -37,8 +37,8 @@ struct PanelButton {
     int height;
     const char* imageName;  // the picture's name in the program's resources
     ClickHandling handling;
-    std::optional<protocol::Key> clickKey;
-    std::optional<protocol::Key> doubleClickKey;
+    std::optional<link::protocol::Key> clickKey;
+    std::optional<link::protocol::Key> doubleClickKey;
 };
 
 inline constexpr int kPanelButtonCount = 9;
@@ -47,4 +47,4 @@ const std::array<PanelButton, kPanelButtonCount>& panelButtons();
 // The entry of `id`; every PanelButtonId has one.
 const PanelButton& panelButton(PanelButtonId id);
 
-}  // namespace brivon
+}  // namespace brivon::panel

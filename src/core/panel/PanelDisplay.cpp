@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-namespace brivon {
+namespace brivon::panel {
 
-void PanelDisplay::showReading(const Reading& reading)
+void PanelDisplay::showReading(const link::Reading& reading)
 {
     texts_.reading = reading.readingText;
     texts_.unit = reading.unitText;
@@ -25,4 +25,4 @@ void PanelDisplay::setBarCount(int count)
     barCount_ = std::min(count, panel::kLastTick);
 }
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace brivon {
+namespace brivon::panel {
 
 struct PanelTexts {
     std::string reading;
@@ -26,7 +26,7 @@ struct PanelTexts {
 class PanelDisplay {
 public:
     // The texts and bar count of a decoded frame.
-    void showReading(const Reading& reading);
+    void showReading(const link::Reading& reading);
     // The download status line ("DownLoad" while a download runs).
     void setStatusText(std::string text) { texts_.status = std::move(text); }
     // The highest arc tick to draw; values above the last tick are kept as the last tick,
@@ -45,4 +45,4 @@ private:
     bool offline_ = true;
 };
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -2,11 +2,11 @@
 
 #include "core/panel/PanelLayout.h"
 
-namespace brivon {
+namespace brivon::panel {
 
 using namespace panel;
 
-PanelKeySequencer::PanelKeySequencer(SerialLink& link, Timers& timers)
+PanelKeySequencer::PanelKeySequencer(link::SerialLink& link, platform::Timers& timers)
     : link_(link)
     , timers_(timers)
 {
@@ -70,10 +70,11 @@ void PanelKeySequencer::closePortAndWaitToSend()
 void PanelKeySequencer::sendPendingKey()
 {
     try {
-        SerialPort& port = link_.port();
+        platform::SerialPort& port = link_.port();
         if (!port.portOpen()) port.setPortOpen(true);
-        link_.sendBytes({ protocol::kKeyCommandPrefix[0], protocol::kKeyCommandPrefix[1], pendingKey_ });
-    } catch (const SerialError&) {
+        link_.sendBytes(
+            { link::protocol::kKeyCommandPrefix[0], link::protocol::kKeyCommandPrefix[1], pendingKey_ });
+    } catch (const platform::SerialError&) {
         return;
     }
     timers_.start(kRestartTimer, kRestartDelayMs);
@@ -82,12 +83,12 @@ void PanelKeySequencer::sendPendingKey()
 bool PanelKeySequencer::closePort()
 {
     try {
-        SerialPort& port = link_.port();
+        platform::SerialPort& port = link_.port();
         if (port.portOpen()) port.setPortOpen(false);
         return true;
-    } catch (const SerialError&) {
+    } catch (const platform::SerialError&) {
         return false;
     }
 }
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -5,18 +5,18 @@
 // 100 ms for a double click, which then sends its own code instead. An error
 // of the serial control at any step ends the sequence there, silently.
 
-#include "core/platform/Timers.h"
 #include "core/link/SerialLink.h"
 #include "core/panel/PanelButtons.h"
+#include "core/platform/Timers.h"
 
 #include <cstdint>
 
-namespace brivon {
+namespace brivon::panel {
 
 class PanelKeySequencer {
 public:
     // Takes over the handler of `timers`, the panel's own window timers.
-    PanelKeySequencer(SerialLink& link, Timers& timers);
+    PanelKeySequencer(link::SerialLink& link, platform::Timers& timers);
 
     void clicked(PanelButtonId id);
     void doubleClicked(PanelButtonId id);
@@ -31,9 +31,9 @@ private:
     // False when the control raised an error.
     bool closePort();
 
-    SerialLink& link_;
-    Timers& timers_;
+    link::SerialLink& link_;
+    platform::Timers& timers_;
     std::uint8_t pendingKey_ = 0;
 };
 
-}  // namespace brivon
+}  // namespace brivon::panel

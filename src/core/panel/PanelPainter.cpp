@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivon {
+namespace brivon::panel {
 namespace {
 
 using namespace panel;
@@ -76,4 +76,4 @@ void PanelPainter::paintArc(draw::Canvas& canvas, int barCount) const
     }
 }
 
-}  // namespace brivon
+}  // namespace brivon::panel

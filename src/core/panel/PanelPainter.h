@@ -6,7 +6,7 @@
 #include "core/panel/PanelArc.h"
 #include "core/panel/PanelDisplay.h"
 
-namespace brivon {
+namespace brivon::panel {
 
 class PanelPainter {
 public:
@@ -20,4 +20,4 @@ private:
     PanelArc arc_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::panel

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-namespace brivon {
+namespace brivon::platform {
 
 TimeValue SystemClock::now() const
 {
@@ -90,4 +90,4 @@ std::string formatTime(const LocalTime& t, const std::string& format)
     return out;
 }
 
-}  // namespace brivon
+}  // namespace brivon::platform

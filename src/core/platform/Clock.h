@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-namespace brivon {
+namespace brivon::platform {
 
 using TimeValue = std::int64_t;  // seconds since 1970
 
@@ -44,4 +44,4 @@ std::tm toTm(const LocalTime& local);
 // the other formats the program uses: %y %Y %m %d %H %M %S %%).
 std::string formatTime(const LocalTime& t, const std::string& format);
 
-}  // namespace brivon
+}  // namespace brivon::platform

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace brivon {
+namespace brivon::platform {
 
 enum class Answer { Yes, No, Cancel };
 
@@ -37,4 +37,4 @@ public:
     virtual std::optional<int> sampleRate(int initialSeconds) = 0;
 };
 
-}  // namespace brivon
+}  // namespace brivon::platform

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon {
+namespace brivon::platform {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -60,4 +60,4 @@ private:
     std::function<void()> eventHandler_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::platform

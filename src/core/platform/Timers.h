@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace brivon {
+namespace brivon::platform {
 
 class Timers {
 public:
@@ -26,4 +26,4 @@ private:
     std::function<void(int)> handler_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::platform

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <fstream>
 
-namespace brivon {
+namespace brivon::realtime {
 
-CDTDoc::CDTDoc(const Clock& clock)
+CDTDoc::CDTDoc(const platform::Clock& clock)
     : clock_(clock)
-    , currentSet_(std::make_unique<CurrentSet>())
+    , currentSet_(std::make_unique<files::CurrentSet>())
 {
 }
 
@@ -31,7 +31,7 @@ void CDTDoc::updateAllViews()
         observer->viewsChanged();
 }
 
-void CDTDoc::resetForNewRun(TimeValue now)
+void CDTDoc::resetForNewRun(platform::TimeValue now)
 {
     run_.resetForNewRun(now);
     updateAllViews();
@@ -41,15 +41,15 @@ RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const RunBookkeeping::Commit commit = run_.commit();
     if (commit == RunBookkeeping::Commit::NewReading) {
-        view_.startTimeText = formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
-        view_.dataNoText = printfString("%d", run_.readingCount());
+        view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
+        view_.dataNoText = util::printfString("%d", run_.readingCount());
         for (DocumentObserver* observer : observers_)
             observer->samplePlotted();
     }
     return commit;
 }
 
-realtime::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) const
+realtime::GraphSeries CDTDoc::graphSeries(const link::StatisticsTexts& statistics) const
 {
     realtime::GraphSeries series;
     series.samples = run_.samples();
@@ -64,7 +64,7 @@ realtime::GraphSeries CDTDoc::graphSeries(const StatisticsTexts& statistics) con
     return series;
 }
 
-FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
+files::FileOutcome CDTDoc::loaded(files::FileOutcome outcome, platform::Prompts& prompts)
 {
     if (outcome.signatureAccepted()) {
         view_.fileSet = true;
@@ -75,14 +75,14 @@ FileOutcome CDTDoc::loaded(FileOutcome outcome, Prompts& prompts)
     return outcome;
 }
 
-FileOutcome CDTDoc::load(std::istream& in, Prompts& prompts)
+files::FileOutcome CDTDoc::load(std::istream& in, platform::Prompts& prompts)
 {
-    return loaded(readGraphFile(in, *currentSet_, clock_), prompts);
+    return loaded(files::readGraphFile(in, *currentSet_, clock_), prompts);
 }
 
-FileOutcome CDTDoc::load(const std::filesystem::path& path, Prompts& prompts)
+files::FileOutcome CDTDoc::load(const std::filesystem::path& path, platform::Prompts& prompts)
 {
-    return loaded(readGraphFile(path, *currentSet_, clock_), prompts);
+    return loaded(files::readGraphFile(path, *currentSet_, clock_), prompts);
 }
 
-}  // namespace brivon
+}  // namespace brivon::realtime

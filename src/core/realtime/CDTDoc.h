@@ -19,20 +19,20 @@
 #include <string>
 #include <vector>
 
-namespace brivon {
+namespace brivon::realtime {
 
 class CDTDoc {
 public:
     static constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
 
-    explicit CDTDoc(const Clock& clock);
+    explicit CDTDoc(const platform::Clock& clock);
 
     RunBookkeeping& run() { return run_; }
     const RunBookkeeping& run() const { return run_; }
     RealTimeViewState& view() { return view_; }
     const RealTimeViewState& view() const { return view_; }
-    CurrentSet& currentSet() { return *currentSet_; }
-    const CurrentSet& currentSet() const { return *currentSet_; }
+    files::CurrentSet& currentSet() { return *currentSet_; }
+    const files::CurrentSet& currentSet() const { return *currentSet_; }
 
     // Observers stay registered until removed; the document does not own them.
     void addObserver(DocumentObserver& observer);
@@ -40,28 +40,28 @@ public:
     void updateAllViews();
 
     // The first frame after Run: the run restarts at `now` and every view redraws it empty.
-    void resetForNewRun(TimeValue now);
+    void resetForNewRun(platform::TimeValue now);
     // One tick of the sample timer of an active, not yet full run. A new
     // reading sets the "Start Time" and "Data No." texts and plots the point.
     RunBookkeeping::Commit commitSample();
 
     // The run as the graph draws it, with the statistics of the meter link.
-    realtime::GraphSeries graphSeries(const StatisticsTexts& statistics) const;
+    realtime::GraphSeries graphSeries(const link::StatisticsTexts& statistics) const;
 
     // Loads a graph data file into the current set. A wrong signature shows
     // "Invalid Format!" and changes nothing; any other failure shows its
     // message and keeps what was read before it.
-    FileOutcome load(std::istream& in, Prompts& prompts);
-    FileOutcome load(const std::filesystem::path& path, Prompts& prompts);
+    files::FileOutcome load(std::istream& in, platform::Prompts& prompts);
+    files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
-    FileOutcome loaded(FileOutcome outcome, Prompts& prompts);
+    files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
-    const Clock& clock_;
+    const platform::Clock& clock_;
     RunBookkeeping run_;
     RealTimeViewState view_;
-    std::unique_ptr<CurrentSet> currentSet_;
+    std::unique_ptr<files::CurrentSet> currentSet_;
     std::vector<DocumentObserver*> observers_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::realtime

@@ -1,7 +1,7 @@
 #pragma once
 // How the document tells its views what changed.
 
-namespace brivon {
+namespace brivon::realtime {
 
 class DocumentObserver {
 public:
@@ -13,4 +13,4 @@ public:
     virtual void samplePlotted() { }
 };
 
-}  // namespace brivon
+}  // namespace brivon::realtime

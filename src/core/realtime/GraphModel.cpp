@@ -60,7 +60,7 @@ void GraphModel::placeAutoScale(RealTimeFrame& frame, const GraphSeries& series)
     for (int i = 0; i < kAutoScaleGridLines; ++i)
         frame.gridX.push_back(graph::toPixel(static_cast<float>(i * n) * pitch));
 
-    const TimeValue period = series.samplePeriodSeconds();
+    const platform::TimeValue period = series.samplePeriodSeconds();
     for (int k = kAutoScaleTimeLabels - 1; k >= 1; --k) {
         const int gridLine = k * kTimeLabelGridStep;
         frame.timeLabels.push_back({ graph::toPixel(static_cast<double>(n * pitch * gridLine) + plotLeft),
@@ -83,8 +83,8 @@ void GraphModel::placeZoomed(RealTimeFrame& frame, const GraphSeries& series)
         scrollPlaced_ = true;
     }
 
-    const TimeValue period = series.samplePeriodSeconds();
-    const TimeValue firstTime = series.startTime + (firstVisible_ - scrollOffset_) * period;
+    const platform::TimeValue period = series.samplePeriodSeconds();
+    const platform::TimeValue firstTime = series.startTime + (firstVisible_ - scrollOffset_) * period;
     const int perScreen = graph::toPixel(width / d);
     const int step = perScreen <= 1 ? 1 : graph::toPixel((width / std::min(perScreen, kMaxScreenParts)) / d);
     const auto& plot = geometry_.plot;
@@ -94,7 +94,7 @@ void GraphModel::placeZoomed(RealTimeFrame& frame, const GraphSeries& series)
         frame.gridX.push_back(graph::toPixel(x));
         if (frame.sampleCount > 0 && plot.left + x >= plot.left && plot.left + x <= plot.right)
             frame.timeLabels.push_back({ graph::toPixel(plot.left + x),
-                timeText(firstTime + static_cast<TimeValue>(sample - firstVisible_) * period) });
+                timeText(firstTime + static_cast<platform::TimeValue>(sample - firstVisible_) * period) });
     }
 
     const int start = firstVisible_ - scrollOffset_ + 1;
@@ -142,9 +142,9 @@ int GraphModel::samplesPerScreen() const
     return map_.pitch > 0 ? std::max(1, graph::toPixel(geometry_.width() / map_.pitch)) : 1;
 }
 
-std::string GraphModel::timeText(TimeValue t) const
+std::string GraphModel::timeText(platform::TimeValue t) const
 {
-    return formatTime(clock_.toLocal(t), kTimeFormat);
+    return platform::formatTime(clock_.toLocal(t), kTimeFormat);
 }
 
 }  // namespace brivon::realtime

@@ -15,7 +15,7 @@ namespace brivon::realtime {
 
 class GraphModel {
 public:
-    explicit GraphModel(const Clock& clock)
+    explicit GraphModel(const platform::Clock& clock)
         : clock_(clock)
     {
     }
@@ -52,9 +52,9 @@ public:
 private:
     void placeAutoScale(RealTimeFrame& frame, const GraphSeries& series) const;
     void placeZoomed(RealTimeFrame& frame, const GraphSeries& series);
-    std::string timeText(TimeValue t) const;
+    std::string timeText(platform::TimeValue t) const;
 
-    const Clock& clock_;
+    const platform::Clock& clock_;
     XScale xScale_;
     graph::ZoomLevels zoom_;
     int scrollOffset_ = 0;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kMinSeconds = 1;
 // Longer periods would not fit the millisecond count.
-constexpr int kMaxSeconds = std::numeric_limits<int>::max() / kMillisecondsPerSecond;
+constexpr int kMaxSeconds = std::numeric_limits<int>::max() / platform::kMillisecondsPerSecond;
 
 template <std::size_t N>
 int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> index, int current)
@@ -30,12 +30,12 @@ YAxisSetting applyAxisChoice(
 
 int samplePeriodMsFromSeconds(int seconds)
 {
-    return std::clamp(seconds, kMinSeconds, kMaxSeconds) * kMillisecondsPerSecond;
+    return std::clamp(seconds, kMinSeconds, kMaxSeconds) * platform::kMillisecondsPerSecond;
 }
 
 int initialSampleRateSeconds(int samplePeriodMs)
 {
-    const int seconds = samplePeriodMs / kMillisecondsPerSecond;
+    const int seconds = samplePeriodMs / platform::kMillisecondsPerSecond;
     return seconds >= kMinSeconds ? seconds : kMinSeconds;
 }
 

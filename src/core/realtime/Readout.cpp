@@ -17,12 +17,14 @@ Readout emptyRunReadout()
     return { kEmptyTime, kEmptyData };
 }
 
-std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clock& clock)
+std::optional<Readout> readoutAt(const GraphSeries& series, int index, const platform::Clock& clock)
 {
     if (index < 0 || index >= series.count()) return std::nullopt;
     // 64-bit, so that long periods late in a run do not overflow.
-    const TimeValue elapsed = static_cast<TimeValue>(series.samplePeriodMs) * index / kMillisecondsPerSecond;
-    return Readout { kTimePrefix + formatTime(clock.toLocal(series.startTime + elapsed), kTimeFormat),
+    const platform::TimeValue elapsed
+        = static_cast<platform::TimeValue>(series.samplePeriodMs) * index / platform::kMillisecondsPerSecond;
+    return Readout { kTimePrefix
+            + platform::formatTime(clock.toLocal(series.startTime + elapsed), kTimeFormat),
         measure::readoutText(series.samples[static_cast<std::size_t>(index)], series.footCandles) };
 }
 

@@ -19,6 +19,6 @@ struct Readout {
 Readout emptyRunReadout();
 
 // The time and value of sample `index`; nothing when the run has no such sample.
-std::optional<Readout> readoutAt(const GraphSeries& series, int index, const Clock& clock);
+std::optional<Readout> readoutAt(const GraphSeries& series, int index, const platform::Clock& clock);
 
 }  // namespace brivon::realtime

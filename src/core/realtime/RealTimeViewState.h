@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace brivon {
+namespace brivon::realtime {
 
 struct RealTimeViewState {
     bool offline = true;  // until a measurement frame is accepted; again on an invalid port
@@ -31,4 +31,4 @@ struct RealTimeViewState {
     bool loggerWindowOpen = false;  // Open is disabled while it is
 };
 
-}  // namespace brivon
+}  // namespace brivon::realtime

@@ -2,7 +2,7 @@
 
 #include "core/realtime/RunLimits.h"
 
-namespace brivon {
+namespace brivon::realtime {
 
 RunBookkeeping::RunBookkeeping()
     : samples_(run_limits::kSampleCapacity, 0.0f)
@@ -17,7 +17,7 @@ void RunBookkeeping::append(float lux, bool footCandle)
     unitFlag_ = footCandle ? 1 : 0;
 }
 
-void RunBookkeeping::resetForNewRun(TimeValue start)
+void RunBookkeeping::resetForNewRun(platform::TimeValue start)
 {
     startTime_ = start;
     sampleCount_ = 0;
@@ -48,9 +48,9 @@ RunBookkeeping::Commit RunBookkeeping::commit()
     return Commit::Repeated;
 }
 
-RealTimeRun RunBookkeeping::view() const
+files::RealTimeRun RunBookkeeping::view() const
 {
-    RealTimeRun run;
+    files::RealTimeRun run;
     run.readingCount = readingCount_;
     run.sampleCount = sampleCount_;
     run.samples = samples_;
@@ -62,4 +62,4 @@ RealTimeRun RunBookkeeping::view() const
     return run;
 }
 
-}  // namespace brivon
+}  // namespace brivon::realtime

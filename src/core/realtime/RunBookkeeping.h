@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-namespace brivon {
+namespace brivon::realtime {
 
 class RunBookkeeping {
 public:
@@ -26,7 +26,7 @@ public:
     // [sample count] and stays there until the next commit or frame.
     void append(float lux, bool footCandle);
     // The first frame after Run: a new run starts now and empty.
-    void resetForNewRun(TimeValue start);
+    void resetForNewRun(platform::TimeValue start);
     // One sample period of an active run. Only call it while !isFull().
     Commit commit();
     // The run has reached its reading or sample limit; committing would write
@@ -40,7 +40,7 @@ public:
     int readingCount() const { return readingCount_; }
     bool hasNewReading() const { return newReading_; }
     std::uint8_t unitFlag() const { return unitFlag_; }
-    TimeValue startTime() const { return startTime_; }
+    platform::TimeValue startTime() const { return startTime_; }
     int samplePeriodMs() const { return samplePeriodMs_; }
     int currentGain() const { return currentGain_; }
     // Every slot of the store; [0, sampleCount()) are the committed samples.
@@ -48,7 +48,7 @@ public:
     std::span<const std::int32_t> readingToSample() const { return readingToSample_; }
 
     // The run as the file writers and the graph read it.
-    RealTimeRun view() const;
+    files::RealTimeRun view() const;
 
 private:
     std::vector<float> samples_;
@@ -57,9 +57,9 @@ private:
     int readingCount_ = 0;
     bool newReading_ = false;
     std::uint8_t unitFlag_ = 0;
-    TimeValue startTime_ = 0;
+    platform::TimeValue startTime_ = 0;
     int samplePeriodMs_ = 0;  // no period before the first Run
     int currentGain_ = 0;  // set with the Y gain on every range or unit change
 };
 
-}  // namespace brivon
+}  // namespace brivon::realtime

@@ -3,12 +3,12 @@
 
 #include "core/files/CurrentSet.h"
 
-namespace brivon::run_limits {
+namespace brivon::realtime::run_limits {
 
 // Values the sample store holds, as many as a loaded set; a run fills at most kMaxSamples of them.
-inline constexpr int kSampleCapacity = CurrentSet::kCapacity;
+inline constexpr int kSampleCapacity = files::CurrentSet::kCapacity;
 // A run ends when its committed readings or samples reach these counts.
 inline constexpr int kMaxReadings = 10000;  // also the size of the reading-to-sample table
 inline constexpr int kMaxSamples = 19990;
 
-}  // namespace brivon::run_limits
+}  // namespace brivon::realtime::run_limits

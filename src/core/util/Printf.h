@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-namespace brivon {
+namespace brivon::util {
 
 template <typename... Args> std::string printfString(const char* format, Args... args)
 {
@@ -16,4 +16,4 @@ template <typename... Args> std::string printfString(const char* format, Args...
     return text;
 }
 
-}  // namespace brivon
+}  // namespace brivon::util

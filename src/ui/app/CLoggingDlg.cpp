@@ -3,7 +3,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -11,7 +11,8 @@ constexpr int kDialogWidth = 260;
 
 }  // namespace
 
-CLoggingDlg::CLoggingDlg(DownloadState& state, ModeFlags& modes, SerialLink& link, QWidget* parent)
+CLoggingDlg::CLoggingDlg(
+    app::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent)
     : QDialog(parent)
     , progress_(state, modes, link, timers_)
     , bar_(new QProgressBar(this))
@@ -25,13 +26,13 @@ CLoggingDlg::CLoggingDlg(DownloadState& state, ModeFlags& modes, SerialLink& lin
         progress_.timerExpired(id);
         showProgress();
     });
-    progress_.setEndHandler([this](DownloadEnd how) {
+    progress_.setEndHandler([this](app::DownloadEnd how) {
         end_ = how;
         accept();
     });
 }
 
-DownloadEnd CLoggingDlg::runModal()
+app::DownloadEnd CLoggingDlg::runModal()
 {
     exec();
     return end_;
@@ -51,4 +52,4 @@ void CLoggingDlg::showProgress()
     update();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

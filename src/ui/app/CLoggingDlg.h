@@ -8,15 +8,16 @@
 
 class QProgressBar;
 
-namespace brivon {
+namespace brivon::ui {
 
 class CLoggingDlg : public QDialog {
     Q_OBJECT
 public:
-    CLoggingDlg(DownloadState& state, ModeFlags& modes, SerialLink& link, QWidget* parent = nullptr);
+    CLoggingDlg(
+        app::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent = nullptr);
 
     // Shows the dialog until the transfer ends or times out.
-    DownloadEnd runModal();
+    app::DownloadEnd runModal();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,9 +26,9 @@ private:
     void showProgress();
 
     QtTimers timers_;
-    DownloadProgress progress_;
+    app::DownloadProgress progress_;
     QProgressBar* bar_;
-    DownloadEnd end_ = DownloadEnd::TimedOut;
+    app::DownloadEnd end_ = app::DownloadEnd::TimedOut;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

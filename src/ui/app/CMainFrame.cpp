@@ -28,11 +28,11 @@
 #include <QToolBar>
 #include <QUrl>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
-using namespace command_ids;
+using namespace app::command_ids;
 
 constexpr const char* kTitle = "Brivon";
 constexpr const char* kAboutTitle = "About Brivon";
@@ -49,13 +49,14 @@ QString text(const std::string& s)
 
 }  // namespace
 
-CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* prompts, QWidget* parent)
+CMainFrame::CMainFrame(
+    link::PortMap portMap, app::Configuration configuration, platform::Prompts* prompts, QWidget* parent)
     : QMainWindow(parent)
     , document_(clock_)
     , qtPrompts_(this)
     , prompts_(prompts ? *prompts : qtPrompts_)
     , port_(std::move(portMap))
-    , logic_(document_, MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
+    , logic_(document_, app::MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
           std::move(configuration))
 {
     setWindowTitle(kTitle);
@@ -75,11 +76,11 @@ CMainFrame::CMainFrame(PortMap portMap, Configuration configuration, Prompts* pr
 
     connect(
         view_, &ui::CDTView::readoutChanged, this, [this](const QString& timeText, const QString& dataText) {
-            panes_[status_bar::kTimePane]->setText(timeText);
-            panes_[status_bar::kDataPane]->setText(dataText);
+            panes_[app::status_bar::kTimePane]->setText(timeText);
+            panes_[app::status_bar::kDataPane]->setText(dataText);
         });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
-        RealTimeViewState& state = document_.view();
+        realtime::RealTimeViewState& state = document_.view();
         if (const auto chosen = ui::YAxisDialog::ask(this, { state.yGain, state.yOffset })) {
             state.yGain = chosen->gain;
             state.yOffset = chosen->offset;
@@ -129,7 +130,7 @@ void CMainFrame::buildActions()
     addCommand(kRun, "&Run", "run");
     addCommand(kStop, "S&top", "stop");
     addCommand(kUndoZoom, "&UndoZoom", "undozoom");
-    for (int n = 1; n <= SerialLink::kMenuPorts; ++n)
+    for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
     addCommand(kDataLogger, "&Data Logger");
@@ -151,7 +152,7 @@ void CMainFrame::buildMenus()
     QMenu* realTime = menuBar()->addMenu("&RealTime");
     realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom] });
     QMenu* ports = menuBar()->addMenu("&COM Port");
-    for (int n = 1; n <= SerialLink::kMenuPorts; ++n)
+    for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         ports->addAction(actions_[kCom1 + n - 1]);
     ports->addAction(actions_[kOtherCom]);
     menuBar()->addAction(actions_[kDataLogger]);
@@ -180,18 +181,18 @@ void CMainFrame::buildStatusBar()
         panes_[i]->setFrameShape(QFrame::Panel);
         panes_[i]->setFrameShadow(QFrame::Sunken);
     }
-    for (std::size_t i = 0; i < status_bar::kPaneWidths.size(); ++i)
-        panes_[i]->setMinimumWidth(status_bar::kPaneWidths[i]);
+    for (std::size_t i = 0; i < app::status_bar::kPaneWidths.size(); ++i)
+        panes_[i]->setMinimumWidth(app::status_bar::kPaneWidths[i]);
     // The link pane stretches: its text may name a device and what to do about it.
-    statusBar()->addWidget(panes_[status_bar::kLinkPane], 1);
-    statusBar()->addWidget(panes_[status_bar::kTimePane]);
-    statusBar()->addWidget(panes_[status_bar::kDataPane]);
+    statusBar()->addWidget(panes_[app::status_bar::kLinkPane], 1);
+    statusBar()->addWidget(panes_[app::status_bar::kTimePane]);
+    statusBar()->addWidget(panes_[app::status_bar::kDataPane]);
     panes_[3]->setText(kScrollLockIndicator);
     panes_[3]->setEnabled(false);
     statusBar()->addPermanentWidget(panes_[3]);
     const realtime::Readout empty = realtime::emptyRunReadout();
-    panes_[status_bar::kTimePane]->setText(text(empty.time));
-    panes_[status_bar::kDataPane]->setText(text(empty.data));
+    panes_[app::status_bar::kTimePane]->setText(text(empty.time));
+    panes_[app::status_bar::kDataPane]->setText(text(empty.data));
 }
 
 void CMainFrame::refreshCommandStates()
@@ -208,8 +209,8 @@ void CMainFrame::refreshCommandStates()
 void CMainFrame::refreshStatusPanes()
 {
     const QString link = text(logic_.linkStatusText());
-    panes_[status_bar::kLinkPane]->setText(link);
-    panes_[status_bar::kLinkPane]->setToolTip(link);
+    panes_[app::status_bar::kLinkPane]->setText(link);
+    panes_[app::status_bar::kLinkPane]->setToolTip(link);
 }
 
 QString CMainFrame::statusPaneText(int pane) const
@@ -275,16 +276,16 @@ void CMainFrame::onCommand(int id)
 bool CMainFrame::openGraphFile(const std::string& path)
 {
     // The document reports a file it cannot read.
-    const FileOutcome outcome = document_.load(path, prompts_);
+    const files::FileOutcome outcome = document_.load(path, prompts_);
     document_.updateAllViews();
-    return outcome.status == FileStatus::Ok;
+    return outcome.status == files::FileStatus::Ok;
 }
 
 void CMainFrame::openFromDialog()
 {
-    FileChoice choice;
-    choice.defaultExtension = RunSave::kDefaultExtension;
-    choice.filter = RunSave::kFilter;
+    platform::FileChoice choice;
+    choice.defaultExtension = app::RunSave::kDefaultExtension;
+    choice.filter = app::RunSave::kFilter;
     if (const auto path = prompts_.chooseOpenFile(choice)) openGraphFile(*path);
 }
 
@@ -330,7 +331,7 @@ void CMainFrame::print()
     painter.drawPixmap(0, 0, picture);
 }
 
-void CMainFrame::measurementShown(const MeasurementUpdate& update)
+void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 {
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
@@ -353,14 +354,14 @@ void CMainFrame::panelChanged()
 
 void CMainFrame::viewsChanged()
 {
-    const RealTimeViewState& state = document_.view();
+    const realtime::RealTimeViewState& state = document_.view();
     view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
     view_->updateGraph();
 }
 
 void CMainFrame::samplePlotted()
 {
-    const RealTimeViewState& state = document_.view();
+    const realtime::RealTimeViewState& state = document_.view();
     view_->realTimeStrip().setStartTime(text(state.startTimeText));
     view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->plotNewSample();
@@ -368,14 +369,14 @@ void CMainFrame::samplePlotted()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    logic_.close(CloseMode::AskToSave);
+    logic_.close(app::CloseMode::AskToSave);
     event->accept();
 }
 
 void CMainFrame::closeUnattended()
 {
-    logic_.close(CloseMode::Unattended);
+    logic_.close(app::CloseMode::Unattended);
     close();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -20,19 +20,17 @@ class QAction;
 class QLabel;
 class QPrinter;
 
-namespace brivon {
+namespace brivon::ui {
 
 class CMeterPanel;
-namespace ui {
 class CDTView;
-}
 
-class CMainFrame : public QMainWindow, private MainFrameEvents, private DocumentObserver {
+class CMainFrame : public QMainWindow, private app::MainFrameEvents, private realtime::DocumentObserver {
     Q_OBJECT
 public:
     // `prompts` answers the dialogs instead of real ones (tests); nothing shows Qt dialogs.
-    CMainFrame(
-        PortMap portMap, Configuration configuration, Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    CMainFrame(link::PortMap portMap, app::Configuration configuration, platform::Prompts* prompts = nullptr,
+        QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Loads a graph file as the document's Open does; false when it was refused.
@@ -42,8 +40,8 @@ public:
 
     // The command's action (menu entry and toolbar button share one), for tests.
     QAction* action(int commandId) const;
-    MainFrameLogic& logic() { return logic_; }
-    CDTDoc& document() { return document_; }
+    app::MainFrameLogic& logic() { return logic_; }
+    realtime::CDTDoc& document() { return document_; }
     ui::CDTView& view() { return *view_; }
     CMeterPanel& panel() { return *panel_; }
     QString statusPaneText(int pane) const;
@@ -52,7 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void measurementShown(const MeasurementUpdate& update) override;
+    void measurementShown(const link::MeasurementUpdate& update) override;
     void panelChanged() override;
     void downloadProgressDue() override;
     void viewsChanged() override;
@@ -74,14 +72,14 @@ private:
     void print();
     void printSetup();
 
-    SystemClock clock_;
-    CDTDoc document_;
+    platform::SystemClock clock_;
+    realtime::CDTDoc document_;
     QtPrompts qtPrompts_;
-    Prompts& prompts_;
+    platform::Prompts& prompts_;
     CMSComm port_;
     QtTimers mainTimers_;
     QtTimers viewTimers_;
-    MainFrameLogic logic_;
+    app::MainFrameLogic logic_;
     ui::CDTView* view_ = nullptr;
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
@@ -90,4 +88,4 @@ private:
     bool closing_ = false;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::optional<int> ComPortDialog::ask(QWidget* parent, int startNumber)
     return dialog.number();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -7,7 +7,7 @@
 
 class QLineEdit;
 
-namespace brivon {
+namespace brivon::ui {
 
 class ComPortDialog : public QDialog {
     Q_OBJECT
@@ -27,4 +27,4 @@ private:
     QLineEdit* number_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

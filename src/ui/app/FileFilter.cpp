@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::string dialogFilter(const std::string& classicFilter)
     return filter;
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

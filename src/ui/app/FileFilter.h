@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace brivon {
+namespace brivon::ui {
 
 // "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|" becomes
 // "DataLogger Files (*.AsmDat);;*.CH4 (*.CH4)". A description that already
 // names its patterns in brackets is kept as it is; ';' between patterns becomes ' '.
 std::string dialogFilter(const std::string& classicFilter);
 
-}  // namespace brivon
+}  // namespace brivon::ui

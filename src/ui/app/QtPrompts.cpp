@@ -8,7 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -31,30 +31,30 @@ bool QtPrompts::askYesNo(const std::string& question)
         == QMessageBox::Yes;
 }
 
-Answer QtPrompts::askYesNoCancel(const std::string& question)
+platform::Answer QtPrompts::askYesNoCancel(const std::string& question)
 {
     switch (QMessageBox::question(parent_, QApplication::applicationName(), text(question),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
-        return Answer::Yes;
+        return platform::Answer::Yes;
     case QMessageBox::No:
-        return Answer::No;
+        return platform::Answer::No;
     default:
-        return Answer::Cancel;
+        return platform::Answer::Cancel;
     }
 }
 
-std::optional<std::string> QtPrompts::chooseSaveFile(const FileChoice& choice)
+std::optional<std::string> QtPrompts::chooseSaveFile(const platform::FileChoice& choice)
 {
     return chooseFile(choice, true);
 }
 
-std::optional<std::string> QtPrompts::chooseOpenFile(const FileChoice& choice)
+std::optional<std::string> QtPrompts::chooseOpenFile(const platform::FileChoice& choice)
 {
     return chooseFile(choice, false);
 }
 
-std::optional<std::string> QtPrompts::chooseFile(const FileChoice& choice, bool save)
+std::optional<std::string> QtPrompts::chooseFile(const platform::FileChoice& choice, bool save)
 {
     QFileDialog dialog(parent_, QApplication::applicationName(), text(choice.defaultName),
         text(dialogFilter(choice.filter)));
@@ -69,9 +69,10 @@ std::optional<std::string> QtPrompts::chooseFile(const FileChoice& choice, bool 
 
 std::optional<int> QtPrompts::sampleRate(int initialSeconds)
 {
-    const auto periodMs = ui::SampleRateDialog::ask(parent_, initialSeconds * kMillisecondsPerSecond);
+    const auto periodMs
+        = ui::SampleRateDialog::ask(parent_, initialSeconds * platform::kMillisecondsPerSecond);
     if (!periodMs) return std::nullopt;
-    return *periodMs / kMillisecondsPerSecond;
+    return *periodMs / platform::kMillisecondsPerSecond;
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

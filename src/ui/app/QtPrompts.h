@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace brivon {
+namespace brivon::ui {
 
-class QtPrompts : public Prompts {
+class QtPrompts : public platform::Prompts {
 public:
     explicit QtPrompts(QWidget* parent)
         : parent_(parent)
@@ -17,15 +17,15 @@ public:
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
-    Answer askYesNoCancel(const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
-    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    platform::Answer askYesNoCancel(const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const platform::FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const platform::FileChoice& choice) override;
     std::optional<int> sampleRate(int initialSeconds) override;
 
 private:
-    std::optional<std::string> chooseFile(const FileChoice& choice, bool save);
+    std::optional<std::string> chooseFile(const platform::FileChoice& choice, bool save);
 
     QWidget* parent_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

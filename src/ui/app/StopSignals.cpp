@@ -6,7 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -53,4 +53,4 @@ StopSignals::~StopSignals()
     signalWriteFd = signalReadFd = -1;
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -7,7 +7,7 @@
 
 class QSocketNotifier;
 
-namespace brivon {
+namespace brivon::ui {
 
 class StopSignals : public QObject {
     Q_OBJECT
@@ -22,4 +22,4 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

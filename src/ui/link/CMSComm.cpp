@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace brivon {
+namespace brivon::ui {
 
 namespace {
 
@@ -18,7 +18,7 @@ QSerialPort::Parity parityFrom(const QString& letter)
 
 }  // namespace
 
-CMSComm::CMSComm(PortMap portMap, QObject* parent)
+CMSComm::CMSComm(link::PortMap portMap, QObject* parent)
     : QObject(parent)
     , portMap_(std::move(portMap))
 {
@@ -31,8 +31,9 @@ CMSComm::CMSComm(PortMap portMap, QObject* parent)
 
 void CMSComm::setCommPort(int portNumber)
 {
-    if (port_.isOpen()) throw SerialError("Port already open");
-    if (portNumber < 1 || portNumber > PortMap::kPortCount) throw SerialError(kInvalidPortNumber);
+    if (port_.isOpen()) throw platform::SerialError("Port already open");
+    if (portNumber < 1 || portNumber > link::PortMap::kPortCount)
+        throw platform::SerialError(platform::kInvalidPortNumber);
     portNumber_ = portNumber;
 }
 
@@ -43,7 +44,7 @@ void CMSComm::setSettings(const std::string& settings)
     bool ok = parts.size() == 4;
     const int baud = ok ? parts[0].toInt(&ok) : 0;
     const int bits = ok ? parts[2].toInt(&ok) : 0;
-    if (!ok || baud <= 0 || bits < 5 || bits > 8) throw SerialError("Invalid property value");
+    if (!ok || baud <= 0 || bits < 5 || bits > 8) throw platform::SerialError("Invalid property value");
     baudRate_ = baud;
     parity_ = parityFrom(parts[1]);
     dataBits_ = static_cast<QSerialPort::DataBits>(bits);
@@ -63,26 +64,26 @@ void CMSComm::setPortOpen(bool open)
         waiting_.clear();
         return;
     }
-    if (port_.isOpen()) throw SerialError("Port already open");
+    if (port_.isOpen()) throw platform::SerialError("Port already open");
     const QString path = devicePath();
-    if (path.isEmpty() || !QFileInfo::exists(path)) throw SerialError(kInvalidPortNumber);
+    if (path.isEmpty() || !QFileInfo::exists(path)) throw platform::SerialError(platform::kInvalidPortNumber);
     port_.setPortName(path);
     if (!port_.open(QIODevice::ReadWrite)) throw openError();
     applySettings();
     waiting_.clear();
 }
 
-SerialError CMSComm::openError() const
+platform::SerialError CMSComm::openError() const
 {
     const std::string path = devicePath().toStdString();
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return SerialError(kInvalidPortNumber);
+        return platform::SerialError(platform::kInvalidPortNumber);
     case QSerialPort::PermissionError:
-        return SerialError(
+        return platform::SerialError(
             "No permission to open " + path + ": add your user to the dialout group, then log in again");
     default:
-        return SerialError("Cannot open " + path + ": " + port_.errorString().toStdString());
+        return platform::SerialError("Cannot open " + path + ": " + port_.errorString().toStdString());
     }
 }
 
@@ -104,7 +105,7 @@ void CMSComm::setRThreshold(int count)
 void CMSComm::requireOpen(const char* operation) const
 {
     if (!port_.isOpen())
-        throw SerialError(std::string("Operation valid only when the port is open: ") + operation);
+        throw platform::SerialError(std::string("Operation valid only when the port is open: ") + operation);
 }
 
 void CMSComm::discardInput()
@@ -125,21 +126,21 @@ void CMSComm::discardOutput()
     if (port_.isOpen() && port_.bytesToWrite() > 0) port_.clear(QSerialPort::Output);
 }
 
-Bytes CMSComm::input()
+platform::Bytes CMSComm::input()
 {
     requireOpen("Input");
     takeArrivedBytes();
-    Bytes all(waiting_.begin(), waiting_.end());
+    platform::Bytes all(waiting_.begin(), waiting_.end());
     waiting_.clear();
     return all;
 }
 
-void CMSComm::output(const Bytes& bytes)
+void CMSComm::output(const platform::Bytes& bytes)
 {
     requireOpen("Output");
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
-        throw SerialError("Cannot write to " + devicePath().toStdString());
+        throw platform::SerialError("Cannot write to " + devicePath().toStdString());
     // Hand the bytes to the device now: the port may be closed right after a command.
     port_.flush();
 }
@@ -152,18 +153,18 @@ void CMSComm::takeArrivedBytes()
 void CMSComm::raiseReceiveIfDue()
 {
     if (threshold_ <= 0 || waiting_.size() < threshold_) return;
-    commEvent_ = kCommEventReceive;
+    commEvent_ = platform::kCommEventReceive;
     raiseEvent();
 }
 
 void CMSComm::onErrorOccurred(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !port_.isOpen()) return;
-    commEvent_ = kCommEventError;
+    commEvent_ = platform::kCommEventError;
     // A vanished device (adapter unplugged) leaves the port closed, so the
     // watchdog's next restart finds it missing and goes off-line.
     if (error == QSerialPort::ResourceError) port_.close();
     raiseEvent();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -4,19 +4,19 @@
 // arbitrary pieces; they are kept until at least RThreshold of them are
 // waiting, then one receive event hands over everything that is waiting.
 
-#include "core/platform/SerialPort.h"
 #include "core/link/PortMap.h"
+#include "core/platform/SerialPort.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
 
-namespace brivon {
+namespace brivon::ui {
 
-class CMSComm : public QObject, public SerialPort {
+class CMSComm : public QObject, public platform::SerialPort {
     Q_OBJECT
 public:
-    explicit CMSComm(PortMap portMap, QObject* parent = nullptr);
+    explicit CMSComm(link::PortMap portMap, QObject* parent = nullptr);
 
     void setCommPort(int portNumber) override;
     int commPort() const override { return portNumber_; }
@@ -29,11 +29,11 @@ public:
     int rThreshold() const override { return threshold_; }
     void discardInput() override;
     void discardOutput() override;
-    Bytes input() override;
-    void output(const Bytes& bytes) override;
+    platform::Bytes input() override;
+    void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return commEvent_; }
 
-    PortMap& portMap() { return portMap_; }
+    link::PortMap& portMap() { return portMap_; }
     // The device path behind the current port number.
     QString devicePath() const;
 
@@ -43,9 +43,9 @@ private:
     void onErrorOccurred(QSerialPort::SerialPortError error);
     void applySettings();
     void requireOpen(const char* operation) const;
-    SerialError openError() const;
+    platform::SerialError openError() const;
 
-    PortMap portMap_;
+    link::PortMap portMap_;
     QSerialPort port_;
     int portNumber_ = 1;
     int baudRate_ = QSerialPort::Baud9600;
@@ -59,4 +59,4 @@ private:
     QByteArray waiting_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

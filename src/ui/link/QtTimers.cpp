@@ -1,6 +1,6 @@
 #include "ui/link/QtTimers.h"
 
-namespace brivon {
+namespace brivon::ui {
 
 void QtTimers::start(int id, int periodMs)
 {
@@ -24,4 +24,4 @@ bool QtTimers::isActive(int id) const
     return it != timers_.end() && it->second->isActive();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -9,9 +9,9 @@
 #include <map>
 #include <memory>
 
-namespace brivon {
+namespace brivon::ui {
 
-class QtTimers : public QObject, public Timers {
+class QtTimers : public QObject, public platform::Timers {
     Q_OBJECT
 public:
     explicit QtTimers(QObject* parent = nullptr)
@@ -27,4 +27,4 @@ private:
     std::map<int, std::unique_ptr<QTimer>> timers_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

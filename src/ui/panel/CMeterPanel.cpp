@@ -18,7 +18,7 @@ static bool registerPanelPictures()
     return true;
 }
 
-namespace brivon {
+namespace brivon::ui {
 namespace {
 
 // Where the panel sits in its parent's client area.
@@ -40,17 +40,17 @@ QRect displayRect()
 
 }  // namespace
 
-CMeterPanel::CMeterPanel(SerialLink& link, QWidget* parent)
+CMeterPanel::CMeterPanel(link::SerialLink& link, QWidget* parent)
     : CMeterPanel(link, nullptr, parent)
 {
 }
 
-CMeterPanel::CMeterPanel(SerialLink& link, Timers& timers, QWidget* parent)
+CMeterPanel::CMeterPanel(link::SerialLink& link, platform::Timers& timers, QWidget* parent)
     : CMeterPanel(link, &timers, parent)
 {
 }
 
-CMeterPanel::CMeterPanel(SerialLink& link, Timers* externalTimers, QWidget* parent)
+CMeterPanel::CMeterPanel(link::SerialLink& link, platform::Timers* externalTimers, QWidget* parent)
     : QDialog(parent)
     , ownTimers_(externalTimers ? nullptr : std::make_unique<QtTimers>())
     , keys_(link, externalTimers ? *externalTimers : *ownTimers_)
@@ -70,13 +70,13 @@ CMeterPanel::~CMeterPanel() = default;
 void CMeterPanel::createButtons()
 {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        const PanelButton& entry = panelButtons()[i];
-        const bool isPowerOff = entry.id == PanelButtonId::PowerOff;
+        const panel::PanelButton& entry = panel::panelButtons()[i];
+        const bool isPowerOff = entry.id == panel::PanelButtonId::PowerOff;
         const QRect geometry(entry.position.x, entry.position.y, entry.width, entry.height);
         auto* button = new PictureButton(QPixmap(picturePath(entry.imageName)), geometry, !isPowerOff, this);
         button->setObjectName(QString::fromLatin1(entry.label));
         buttons_[i] = button;
-        const PanelButtonId id = entry.id;
+        const panel::PanelButtonId id = entry.id;
         if (isPowerOff) {
             connect(button, &QAbstractButton::clicked, this, &CMeterPanel::powerOffClicked);
             continue;
@@ -86,10 +86,10 @@ void CMeterPanel::createButtons()
     }
 }
 
-PictureButton* CMeterPanel::button(PanelButtonId id) const
+PictureButton* CMeterPanel::button(panel::PanelButtonId id) const
 {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        if (panelButtons()[i].id == id) return buttons_[i];
+        if (panel::panelButtons()[i].id == id) return buttons_[i];
     return nullptr;
 }
 
@@ -100,7 +100,7 @@ void CMeterPanel::placeInClientArea(int clientHeight)
     show();
 }
 
-void CMeterPanel::showReading(const Reading& reading)
+void CMeterPanel::showReading(const link::Reading& reading)
 {
     display_.showReading(reading);
     repaintDisplay();
@@ -146,4 +146,4 @@ void CMeterPanel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

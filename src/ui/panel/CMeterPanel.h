@@ -4,13 +4,13 @@
 // face, and presses the meter's keys through the serial link when its picture
 // buttons are clicked. It never reads the port itself.
 
-#include "core/platform/Timers.h"
 #include "core/link/Reading.h"
 #include "core/link/SerialLink.h"
 #include "core/panel/PanelButtons.h"
 #include "core/panel/PanelDisplay.h"
 #include "core/panel/PanelKeySequencer.h"
 #include "core/panel/PanelPainter.h"
+#include "core/platform/Timers.h"
 
 #include <QBrush>
 #include <QDialog>
@@ -18,7 +18,7 @@
 #include <array>
 #include <memory>
 
-namespace brivon {
+namespace brivon::ui {
 
 class PictureButton;
 
@@ -26,23 +26,23 @@ class CMeterPanel : public QDialog {
     Q_OBJECT
 public:
     // A child of `parent` without caption or border, on its own window timers.
-    explicit CMeterPanel(SerialLink& link, QWidget* parent = nullptr);
+    explicit CMeterPanel(link::SerialLink& link, QWidget* parent = nullptr);
     // The same on timers the caller owns (tests drive them on virtual time).
-    CMeterPanel(SerialLink& link, Timers& timers, QWidget* parent = nullptr);
+    CMeterPanel(link::SerialLink& link, platform::Timers& timers, QWidget* parent = nullptr);
     ~CMeterPanel() override;
 
     // At x = 0, y = 31 of the parent's client area, the panel's width, the client height less 50.
     void placeInClientArea(int clientHeight);
 
     // A decoded frame: its texts and bar count; the display is repainted.
-    void showReading(const Reading& reading);
+    void showReading(const link::Reading& reading);
     // The download status line.
     void setStatusText(const std::string& text);
     // "OFFLINE" instead of the reading while set (set at start).
     void setOffline(bool offline);
 
-    const PanelDisplay& display() const { return display_; }
-    PictureButton* button(PanelButtonId id) const;
+    const panel::PanelDisplay& display() const { return display_; }
+    PictureButton* button(panel::PanelButtonId id) const;
 
 signals:
     // The POWEROFF key: the meter's key sequence sends nothing for it; the main window may bind it.
@@ -54,16 +54,16 @@ protected:
 
 private:
     // On `externalTimers`, or on timers of its own when null.
-    CMeterPanel(SerialLink& link, Timers* externalTimers, QWidget* parent);
+    CMeterPanel(link::SerialLink& link, platform::Timers* externalTimers, QWidget* parent);
     void createButtons();
     void repaintDisplay();
 
-    std::unique_ptr<Timers> ownTimers_;
-    PanelKeySequencer keys_;
-    PanelDisplay display_;
-    PanelPainter painter_;
+    std::unique_ptr<platform::Timers> ownTimers_;
+    panel::PanelKeySequencer keys_;
+    panel::PanelDisplay display_;
+    panel::PanelPainter painter_;
     QBrush faceBrush_;
-    std::array<PictureButton*, kPanelButtonCount> buttons_ {};  // in the order of panelButtons()
+    std::array<PictureButton*, panel::kPanelButtonCount> buttons_ {};  // in the order of panelButtons()
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace brivon {
+namespace brivon::ui {
 
 PictureButton::PictureButton(
     const QPixmap& picture, const QRect& geometry, bool handCursorWhilePressed, QWidget* parent)
@@ -33,4 +33,4 @@ void PictureButton::mouseDoubleClickEvent(QMouseEvent* event)
     emit doubleClicked();
 }
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -7,7 +7,7 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
-namespace brivon {
+namespace brivon::ui {
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
@@ -29,4 +29,4 @@ private:
     QPixmap picture_;
 };
 
-}  // namespace brivon
+}  // namespace brivon::ui

@@ -24,7 +24,7 @@ QString toQString(const std::string& text)
 
 }  // namespace
 
-CDTView::CDTView(const Clock& clock, QWidget* parent)
+CDTView::CDTView(const platform::Clock& clock, QWidget* parent)
     : ZoomableGraphView(realtime::kCursorPen, realtime::kButtonFace, parent)
     , clock_(clock)
     , model_(clock)

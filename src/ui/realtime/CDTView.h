@@ -22,7 +22,7 @@ class CDTView : public ZoomableGraphView {
 public:
     using SeriesSource = std::function<realtime::GraphSeries()>;
 
-    explicit CDTView(const Clock& clock, QWidget* parent = nullptr);
+    explicit CDTView(const platform::Clock& clock, QWidget* parent = nullptr);
     ~CDTView() override;
 
     void setSeriesSource(SeriesSource source);
@@ -63,7 +63,7 @@ private:
     void scrollTo(int position);
     void layoutStrips();
 
-    const Clock& clock_;
+    const platform::Clock& clock_;
     SeriesSource source_;
     realtime::GraphModel model_;
     GraphRenderer renderer_;

@@ -56,7 +56,7 @@ int SampleRateDialog::periodMs() const
 
 QString SampleRateDialog::sampleRateText() const
 {
-    return QString::number(periodMs() / kMillisecondsPerSecond);
+    return QString::number(periodMs() / platform::kMillisecondsPerSecond);
 }
 
 std::optional<int> SampleRateDialog::ask(QWidget* parent, int currentPeriodMs)

@@ -34,7 +34,7 @@ StatisticsStrip::StatisticsStrip(QWidget* parent)
     grid->setColumnStretch(6, 1);
 }
 
-void StatisticsStrip::setStatistics(const StatisticsTexts& texts)
+void StatisticsStrip::setStatistics(const link::StatisticsTexts& texts)
 {
     maximum_->setText(QString::fromStdString(texts.maximum));
     maximumTime_->setText(QString::fromStdString(texts.maximumTime));
@@ -43,9 +43,9 @@ void StatisticsStrip::setStatistics(const StatisticsTexts& texts)
     average_->setText(QString::fromStdString(texts.average));
 }
 
-StatisticsTexts StatisticsStrip::statistics() const
+link::StatisticsTexts StatisticsStrip::statistics() const
 {
-    StatisticsTexts texts;
+    link::StatisticsTexts texts;
     texts.maximum = maximum_->text().toStdString();
     texts.maximumTime = maximumTime_->text().toStdString();
     texts.minimum = minimum_->text().toStdString();

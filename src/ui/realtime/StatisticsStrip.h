@@ -15,8 +15,8 @@ class StatisticsStrip : public QWidget {
 public:
     explicit StatisticsStrip(QWidget* parent = nullptr);
 
-    void setStatistics(const StatisticsTexts& texts);
-    StatisticsTexts statistics() const;
+    void setStatistics(const link::StatisticsTexts& texts);
+    link::StatisticsTexts statistics() const;
 
 private:
     QLineEdit* maximum_;

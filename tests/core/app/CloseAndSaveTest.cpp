@@ -7,18 +7,18 @@
 namespace brivon {
 namespace {
 
-using namespace command_ids;
+using namespace app::command_ids;
 using testing::hex;
 using testing::ScratchFolder;
 
 using MainWindow = testing::MainFrameTest;
 
-const Bytes kExitCommand { 0x87, 0x83, 0x15 };
+const platform::Bytes kExitCommand { 0x87, 0x83, 0x15 };
 
 int exitCommandsSent(const testing::FakeSerialPort& port)
 {
     int sent = 0;
-    for (const Bytes& write : port.writes())
+    for (const platform::Bytes& write : port.writes())
         sent += write == kExitCommand;
     return sent;
 }
@@ -38,16 +38,16 @@ TEST_P(CloseWithSamples, AsksToSaveOnlyForMoreThanOneSample)
     const bool asks = GetParam() > 1;
     int exitsBeforeQuestion = -1;
     prompts.onPrompt = [&](const std::string&) { exitsBeforeQuestion = exitCommandsSent(port); };
-    if (asks) prompts.answers.push_back(Answer::No);
-    logic->close(CloseMode::AskToSave);
+    if (asks) prompts.answers.push_back(platform::Answer::No);
+    logic->close(app::CloseMode::AskToSave);
 
     EXPECT_EQ(prompts.questions().size(), asks ? 1u : 0u);
     if (asks) {
-        EXPECT_EQ(prompts.questions()[0], MainFrameLogic::kSaveBeforeCloseQuestion);
+        EXPECT_EQ(prompts.questions()[0], app::MainFrameLogic::kSaveBeforeCloseQuestion);
         EXPECT_EQ(exitsBeforeQuestion, 1);
     }
     EXPECT_EQ(exitCommandsSent(port), 1);
-    logic->close(CloseMode::AskToSave);
+    logic->close(app::CloseMode::AskToSave);
     EXPECT_EQ(exitCommandsSent(port), 1);
 }
 
@@ -61,7 +61,7 @@ TEST_F(MainWindow, AnUnattendedCloseWritesTheConfigurationAndSendsExitWithoutAsk
     frame();
     run(1);
     periods(5, true);
-    logic->close(CloseMode::Unattended);
+    logic->close(app::CloseMode::Unattended);
     EXPECT_TRUE(prompts.questions().empty());
     EXPECT_EQ(exitCommandsSent(port), 1);
     EXPECT_TRUE(std::filesystem::exists(configFile()));
@@ -73,9 +73,9 @@ TEST_F(MainWindow, SavingAtCloseWritesBothFilesSideBySide)
     frame();
     run(1);
     periods(3, true);
-    prompts.answers.push_back(Answer::Yes);
+    prompts.answers.push_back(platform::Answer::Yes);
     prompts.savePaths.push_back((folder / "test.AsmDat").string());
-    logic->close(CloseMode::AskToSave);
+    logic->close(app::CloseMode::AskToSave);
     EXPECT_EQ(std::filesystem::file_size(folder / "test.AsmDat"), 47u + 4u * 3u);
     EXPECT_TRUE(std::filesystem::exists(folder / "test.txt"));
 }
@@ -87,7 +87,7 @@ TEST_F(MainWindow, WithoutAConfigurationTheDefaultsHoldAndCloseWritesThem)
     EXPECT_TRUE(logic->commandState(kCom1)->checked);
     EXPECT_EQ(doc.view().yGain, 40);
     EXPECT_EQ(doc.view().yOffset, 0);
-    logic->close(CloseMode::AskToSave);
+    logic->close(app::CloseMode::AskToSave);
     EXPECT_EQ(ScratchFolder::read(configFile()),
         "[COMInfo]\nCOM num=1\n[GainInfo]\nGain=40\n[OffsetInfo]\nOffset=0\n");
 }
@@ -116,9 +116,9 @@ TEST_F(MainWindow, ARangeChangeWhileRunningChangesTheGainWrittenAtClose)
     EXPECT_EQ(doc.view().yGain, 4000);
     EXPECT_EQ(doc.run().currentGain(), 4000);
     logic->selectMenuPort(2);
-    prompts.answers.push_back(Answer::No);
-    logic->close(CloseMode::AskToSave);
-    const Configuration written(configFile().string());
+    prompts.answers.push_back(platform::Answer::No);
+    logic->close(app::CloseMode::AskToSave);
+    const app::Configuration written(configFile().string());
     EXPECT_EQ(written.portNumber(), 2);
     EXPECT_EQ(written.yGain(), 4000);
     EXPECT_EQ(written.yOffset(), 0);
@@ -133,7 +133,7 @@ TEST_F(MainWindow, SaveOffersTheTimeAsNameAndWritesTheDataFileAndItsExport)
     prompts.savePaths.push_back((folder / "10-12-07 14.05.09").string());
     EXPECT_TRUE(logic->save());
     ASSERT_EQ(prompts.fileChoices().size(), 1u);
-    const FileChoice& choice = prompts.fileChoices()[0];
+    const platform::FileChoice& choice = prompts.fileChoices()[0];
     EXPECT_EQ(choice.defaultName, "10-12-07 14.05.09");
     EXPECT_EQ(choice.defaultExtension, "AsmDat");
     EXPECT_EQ(choice.filter, "DataLogger Files (*.AsmDat)|*.AsmDat|");

@@ -8,7 +8,7 @@ namespace {
 TEST(CommandLine, TakesSimulatePortsAndAFile)
 {
     const auto parsed
-        = parseCommandLine({ "--port", "3=/dev/pts/4", "--simulate", "run.AsmDat", "--port", "16=/x" });
+        = app::parseCommandLine({ "--port", "3=/dev/pts/4", "--simulate", "run.AsmDat", "--port", "16=/x" });
     ASSERT_EQ(parsed.error, "");
     EXPECT_TRUE(parsed.line.simulate);
     ASSERT_EQ(parsed.line.ports.size(), 2u);
@@ -26,7 +26,7 @@ class RefusedCommandLine : public ::testing::TestWithParam<RefusedCase> { };
 
 TEST_P(RefusedCommandLine, IsRefusedWithAReason)
 {
-    EXPECT_NE(parseCommandLine(GetParam().arguments).error, "");
+    EXPECT_NE(app::parseCommandLine(GetParam().arguments).error, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RefusedCommandLine,

@@ -6,7 +6,7 @@
 namespace brivon {
 namespace {
 
-using namespace command_ids;
+using namespace app::command_ids;
 using MainWindow = testing::MainFrameTest;
 
 // What the user has done so far.

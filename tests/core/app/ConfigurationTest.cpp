@@ -13,8 +13,8 @@ using testing::ScratchFolder;
 
 class ConfigurationFile : public ::testing::Test {
 protected:
-    std::filesystem::path file() const { return folder / "brivon" / Configuration::kFileName; }
-    Configuration configuration() const { return Configuration(file().string()); }
+    std::filesystem::path file() const { return folder / "brivon" / app::Configuration::kFileName; }
+    app::Configuration configuration() const { return app::Configuration(file().string()); }
     void givenFile(const std::string& text) const
     {
         std::filesystem::create_directories(file().parent_path());
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(ConfigurationFile, WithoutAFileTheDefaultsHoldAndCloseWritesAllThreeKeys)
 {
-    const Configuration config = configuration();
+    const app::Configuration config = configuration();
     EXPECT_EQ(config.portNumber(), 1);
     EXPECT_EQ(config.yGain(), 40);
     EXPECT_EQ(config.yOffset(), 0);
@@ -114,10 +114,10 @@ INSTANTIATE_TEST_SUITE_P(Values, PortNumbers,
 
 TEST(ConfigurationPath, FollowsTheDesktopsConfigurationFolder)
 {
-    EXPECT_EQ(configurationPath("/x/conf", "/home/u"), "/x/conf/brivon/Brivonconfig.ini");
-    EXPECT_EQ(configurationPath(nullptr, "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
-    EXPECT_EQ(configurationPath("", "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
-    EXPECT_EQ(configurationPath("relative", "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
+    EXPECT_EQ(app::configurationPath("/x/conf", "/home/u"), "/x/conf/brivon/Brivonconfig.ini");
+    EXPECT_EQ(app::configurationPath(nullptr, "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
+    EXPECT_EQ(app::configurationPath("", "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
+    EXPECT_EQ(app::configurationPath("relative", "/home/u"), "/home/u/.config/brivon/Brivonconfig.ini");
 }
 
 }  // namespace

@@ -16,17 +16,17 @@ protected:
     {
         link.create(1);
         port.clearLog();
-        progress.setEndHandler([this](DownloadEnd how) { ended = how; });
+        progress.setEndHandler([this](app::DownloadEnd how) { ended = how; });
         timers.setHandler([this](int id) { progress.timerExpired(id); });
     }
 
     testing::FakeSerialPort port;
-    ModeFlags modes;
-    SerialLink link { port, modes };
+    link::ModeFlags modes;
+    link::SerialLink link { port, modes };
     testing::FakeTimers timers;
-    DownloadState state;
-    DownloadProgress progress { state, modes, link, timers };
-    std::optional<DownloadEnd> ended;
+    app::DownloadState state;
+    app::DownloadProgress progress { state, modes, link, timers };
+    std::optional<app::DownloadEnd> ended;
 };
 
 TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain)
@@ -36,11 +36,11 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     state.panelStatusText = "DownLoad";
     progress.paint();
     timers.advance(1000);
-    EXPECT_EQ(progress.position(), 2 * DownloadProgress::kAdvanceStep);
+    EXPECT_EQ(progress.position(), 2 * app::DownloadProgress::kAdvanceStep);
     timers.advance(8999);
     EXPECT_FALSE(ended);
     timers.advance(1);
-    EXPECT_EQ(ended, DownloadEnd::TimedOut);
+    EXPECT_EQ(ended, app::DownloadEnd::TimedOut);
     EXPECT_TRUE(modes.listening);
     EXPECT_FALSE(modes.memoryInProgress);
     EXPECT_EQ(state.downloadTotal, 0);
@@ -58,7 +58,7 @@ TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
     timers.advance(14999);
     EXPECT_FALSE(ended);
     timers.advance(1);
-    EXPECT_EQ(ended, DownloadEnd::TimedOut);
+    EXPECT_EQ(ended, app::DownloadEnd::TimedOut);
     EXPECT_TRUE(modes.listening);
     EXPECT_FALSE(modes.loggerInProgress);
     EXPECT_TRUE(state.loggerComplete);
@@ -72,8 +72,8 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
     state.memoryComplete = true;
     progress.paint();
     EXPECT_EQ(progress.position(), 2000);
-    timers.advance(DownloadProgress::kDoneDelayMs);
-    EXPECT_EQ(ended, DownloadEnd::MemoryList);
+    timers.advance(app::DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, app::DownloadEnd::MemoryList);
     timers.advance(20000);
     EXPECT_EQ(testing::hex(port.writtenBytes()), "");
 }
@@ -84,8 +84,8 @@ TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
     state.downloadTotal = 0;
     state.loggerComplete = true;
     progress.paint();
-    timers.advance(DownloadProgress::kDoneDelayMs);
-    EXPECT_EQ(ended, DownloadEnd::NothingToShow);
+    timers.advance(app::DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, app::DownloadEnd::NothingToShow);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
         content.lowBattery = low;
         port.deliver(sim::frameBytes(content));
     }
-    const ModeFlags& modes() { return logic->link().modes(); }
+    const link::ModeFlags& modes() { return logic->link().modes(); }
 };
 
 TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
@@ -27,7 +27,7 @@ TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
     batteryFrame(false);  // "Low" sticks once seen
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
-    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, DownloadStart::kLowBatteryMessage));
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, app::DownloadStart::kLowBatteryMessage));
     EXPECT_TRUE(modes().listening);
 }
 

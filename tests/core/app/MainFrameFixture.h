@@ -20,10 +20,10 @@
 
 namespace brivon::testing {
 
-inline constexpr TimeValue kDecember7th2010 = 1291730709;  // 14:05:09 in the fixed clock
+inline constexpr platform::TimeValue kDecember7th2010 = 1291730709;  // 14:05:09 in the fixed clock
 
-struct RecordingEvents : MainFrameEvents {
-    void measurementShown(const MeasurementUpdate&) override { ++measurements; }
+struct RecordingEvents : app::MainFrameEvents {
+    void measurementShown(const link::MeasurementUpdate&) override { ++measurements; }
     void panelChanged() override { ++panelChanges; }
     void downloadProgressDue() override { ++progressDialogs; }
     int measurements = 0;
@@ -47,7 +47,7 @@ protected:
         EXPECT_TRUE(prompts.scriptUsedUp()) << "scripted answers left over";
     }
 
-    std::filesystem::path configFile() const { return folder / "brivon" / Configuration::kFileName; }
+    std::filesystem::path configFile() const { return folder / "brivon" / app::Configuration::kFileName; }
 
     void givenConfiguration(const std::string& text) const
     {
@@ -58,9 +58,9 @@ protected:
     // Window creation, with whatever configuration file is in place.
     void create()
     {
-        logic = std::make_unique<MainFrameLogic>(doc,
-            MainFrameSeams { port, mainTimers, viewTimers, clock, prompts },
-            Configuration(configFile().string()));
+        logic = std::make_unique<app::MainFrameLogic>(doc,
+            app::MainFrameSeams { port, mainTimers, viewTimers, clock, prompts },
+            app::Configuration(configFile().string()));
         logic->setEvents(&events);
         logic->create();
     }
@@ -75,7 +75,7 @@ protected:
     }
 
     // Run, answering the sample-rate dialog (nothing = Cancel) and, when asked, the save question.
-    void run(std::optional<int> seconds, std::optional<Answer> saveAnswer = std::nullopt)
+    void run(std::optional<int> seconds, std::optional<platform::Answer> saveAnswer = std::nullopt)
     {
         if (saveAnswer) prompts.answers.push_back(*saveAnswer);
         prompts.sampleRates.push_back(seconds);
@@ -97,7 +97,7 @@ protected:
     // The run flags (requested, running, stopped) as one text: "R G S" digits.
     std::string flags() const
     {
-        const RunControl& run = logic->runControl();
+        const app::RunControl& run = logic->runControl();
         return std::to_string(run.runRequested()) + std::to_string(run.running())
             + std::to_string(run.stopped());
     }
@@ -113,8 +113,8 @@ protected:
     FixedClock clock { kDecember7th2010 };
     ScriptedPrompts prompts;
     RecordingEvents events;
-    CDTDoc doc { clock };
-    std::unique_ptr<MainFrameLogic> logic;
+    realtime::CDTDoc doc { clock };
+    std::unique_ptr<app::MainFrameLogic> logic;
 };
 
 }  // namespace brivon::testing

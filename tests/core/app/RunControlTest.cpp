@@ -6,7 +6,7 @@
 namespace brivon {
 namespace {
 
-using namespace command_ids;
+using namespace app::command_ids;
 
 constexpr const char* kIdle = "001";
 constexpr const char* kRequested = "111";
@@ -28,7 +28,7 @@ TEST_F(RunStates, RunWithCancelChangesNothingButMarksTheRunChosen)
     EXPECT_TRUE(doc.view().runChosen);
     EXPECT_TRUE(doc.view().idleFrame);
     EXPECT_FALSE(doc.view().runFlag);
-    EXPECT_FALSE(viewTimers.isActive(view_timers::kSample));
+    EXPECT_FALSE(viewTimers.isActive(realtime::view_timers::kSample));
     // Nothing was started, so the next Run does not offer to save.
     run(1);
     EXPECT_EQ(flags(), kRequested);
@@ -61,12 +61,12 @@ TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
     EXPECT_EQ(doc.view().sampleRateText, "1");
     logic->stop();
-    run(-5, Answer::No);
+    run(-5, platform::Answer::No);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
     logic->stop();
-    run(7, Answer::No);
+    run(7, platform::Answer::No);
     logic->stop();
-    run(std::nullopt, Answer::No);
+    run(std::nullopt, platform::Answer::No);
     EXPECT_EQ(prompts.log().back(), "sample rate: 7");
 }
 
@@ -74,12 +74,12 @@ TEST_F(RunStates, TheFirstRunNeverAsksToSaveAndEveryLaterOneDoes)
 {
     run(1);
     logic->stop();  // stopped before its first frame: it still counts as started
-    run(1, Answer::No);
+    run(1, platform::Answer::No);
     frame();
     periods(3, true);
     logic->stop();
-    run(1, Answer::No);
-    EXPECT_EQ(prompts.questions(), std::vector<std::string>(2, RunControl::kSaveBeforeRunQuestion));
+    run(1, platform::Answer::No);
+    EXPECT_EQ(prompts.questions(), std::vector<std::string>(2, app::RunControl::kSaveBeforeRunQuestion));
     EXPECT_EQ(samples(), 3);
 }
 
@@ -89,7 +89,7 @@ TEST_F(RunStates, AnsweringYesSavesTheLastRunBeforeTheDialog)
     periods(2, true);
     logic->stop();
     prompts.savePaths.push_back((folder / "last").string());
-    run(1, Answer::Yes);
+    run(1, platform::Answer::Yes);
     EXPECT_EQ(prompts.log().back(), "sample rate: 1");
     EXPECT_EQ(std::filesystem::file_size(folder / "last.AsmDat"), 47u + 4u * 2u);
 }
@@ -99,10 +99,10 @@ TEST_F(RunStates, RunDuringAnActiveRunDoesNotRestartIt)
     run(1);
     periods(3, true);
     EXPECT_EQ(flags(), kActive);
-    const TimeValue start = doc.run().startTime();
+    const platform::TimeValue start = doc.run().startTime();
 
     clock.advance(60);
-    run(1, Answer::No);
+    run(1, platform::Answer::No);
     EXPECT_EQ(flags(), "110");
     periods(2, true);
     EXPECT_EQ(readings(), 5);
@@ -124,7 +124,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     EXPECT_EQ(samples(), 0);
 
     clock.advance(10);
-    run(1, Answer::No);
+    run(1, platform::Answer::No);
     EXPECT_EQ(flags(), "110");
     periods(2, true);
     EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
@@ -146,15 +146,15 @@ TEST_F(RunStates, StopEndsTheRunAndKeepsItsSamples)
 TEST_F(RunStates, TheRunEndsAtTheTickOfItsTenThousandthReading)
 {
     run(1);
-    periods(run_limits::kMaxReadings - 1, true);
+    periods(realtime::run_limits::kMaxReadings - 1, true);
     EXPECT_EQ(flags(), kActive);
     period(true);
-    EXPECT_EQ(readings(), run_limits::kMaxReadings);
+    EXPECT_EQ(readings(), realtime::run_limits::kMaxReadings);
     EXPECT_EQ(flags(), kIdle);
     EXPECT_FALSE(enabled(kStop));
 
     viewTimers.advance(5 * kOneSecond);  // later ticks with no frame write nothing
-    EXPECT_EQ(samples(), run_limits::kMaxReadings);
+    EXPECT_EQ(samples(), realtime::run_limits::kMaxReadings);
     frame();
     EXPECT_TRUE(enabled(kRun));
 }
@@ -163,21 +163,21 @@ TEST_F(RunStates, TheRunEndsAtTheTickOfSample19990WithNoFrameArriving)
 {
     run(1);
     period(true);
-    viewTimers.advance(static_cast<long long>(run_limits::kMaxSamples - 1) * kOneSecond);
-    EXPECT_EQ(samples(), run_limits::kMaxSamples);
+    viewTimers.advance(static_cast<long long>(realtime::run_limits::kMaxSamples - 1) * kOneSecond);
+    EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
     EXPECT_EQ(readings(), 1);
     EXPECT_EQ(flags(), kIdle);
     EXPECT_FALSE(doc.view().runFlag);
     viewTimers.advance(10 * kOneSecond);
-    EXPECT_EQ(samples(), run_limits::kMaxSamples);
+    EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
 }
 
 TEST_F(RunStates, ANewRunAfterAFullOneWaitsForItsFrameInsteadOfEnding)
 {
     run(1);
     period(true);
-    viewTimers.advance(static_cast<long long>(run_limits::kMaxSamples) * kOneSecond);
-    run(1, Answer::No);
+    viewTimers.advance(static_cast<long long>(realtime::run_limits::kMaxSamples) * kOneSecond);
+    run(1, platform::Answer::No);
     viewTimers.advance(3 * kOneSecond);  // the meter is silent: the full counters stay untouched
     EXPECT_EQ(flags(), kRequested);
     frame(42);

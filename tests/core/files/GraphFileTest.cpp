@@ -16,7 +16,7 @@ namespace {
 
 using testing::ByteBuilder;
 
-constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
+constexpr platform::TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 
 // The bytes after the samples: gain, unit, start date and time, interval.
 ByteBuilder& trailer(ByteBuilder& b, std::int32_t gain, std::uint8_t unit, std::int32_t interval)
@@ -24,9 +24,9 @@ ByteBuilder& trailer(ByteBuilder& b, std::int32_t gain, std::uint8_t unit, std::
     return b.i32(gain).u8(unit).ints({ 2010, 12, 7, 14, 5, 9 }).i32(interval);
 }
 
-std::unique_ptr<CurrentSet> setWithOldContents()
+std::unique_ptr<files::CurrentSet> setWithOldContents()
 {
-    auto set = std::make_unique<CurrentSet>();
+    auto set = std::make_unique<files::CurrentSet>();
     set->loadedReadingCount = 7;
     set->loadedSampleCount = 7;
     set->loadedSamples.fill(-1.0f);
@@ -37,10 +37,10 @@ std::unique_ptr<CurrentSet> setWithOldContents()
     return set;
 }
 
-FileOutcome readBytes(const std::string& bytes, CurrentSet& set)
+files::FileOutcome readBytes(const std::string& bytes, files::CurrentSet& set)
 {
     std::istringstream in(bytes);
-    return readGraphFile(in, set, testing::FixedClock());
+    return files::readGraphFile(in, set, testing::FixedClock());
 }
 
 std::vector<std::uint32_t> bitsOf(std::span<const float> values)
@@ -54,11 +54,11 @@ std::vector<std::uint32_t> bitsOf(std::span<const float> values)
 TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
 {
     const testing::FixedClock clock;
-    RealTimeRun run;
+    files::RealTimeRun run;
     run.currentGain = 400;
     run.runStart = k2010Dec07At140509;
     run.samplePeriodMs = 2999;  // whole seconds, truncated
-    const std::string bytes = graphFileBytes(realTimeFileContents(run, clock));
+    const std::string bytes = files::graphFileBytes(files::realTimeFileContents(run, clock));
 
     ByteBuilder expected;
     trailer(expected.signature().ints({ 0, 0 }), 400, 0, 2);
@@ -80,7 +80,7 @@ TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 {
     const testing::FixedClock clock;
     const std::vector<float> samples { 1.5f, 2.5f, 2.5f, 0.0f };  // more room than the run used
-    RealTimeRun run;
+    files::RealTimeRun run;
     run.readingCount = 2;
     run.sampleCount = 3;
     run.samples = samples;
@@ -91,12 +91,12 @@ TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 
     ByteBuilder expected;
     trailer(expected.signature().ints({ 2, 3 }).f32(1.5f).f32(2.5f).f32(2.5f), 40, 1, 1);
-    EXPECT_EQ(graphFileBytes(realTimeFileContents(run, clock)), expected.bytes());
+    EXPECT_EQ(files::graphFileBytes(files::realTimeFileContents(run, clock)), expected.bytes());
 }
 
 TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
 {
-    auto written = std::make_unique<CurrentSet>();
+    auto written = std::make_unique<files::CurrentSet>();
     const std::vector<float> samples { 5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
         33000.5f, std::numeric_limits<float>::infinity() };
     std::copy(samples.begin(), samples.end(), written->loadedSamples.begin());
@@ -107,7 +107,7 @@ TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
     written->loadedStart = { 2010, 12, 7, 14, 5, 9 };
     written->loadedSamplePeriod = 60;
 
-    const std::string bytes = graphFileBytes(dataLoggerFileContents(*written));
+    const std::string bytes = files::graphFileBytes(files::dataLoggerFileContents(*written));
     ASSERT_EQ(bytes.size(), 47u + 4 * samples.size());
     EXPECT_EQ(bytes.substr(6, 8), ByteBuilder().ints({ 6, 6 }).bytes());
     EXPECT_EQ(bytes.substr(14, 4), "\x80\x96\x98\x4A");  // the over-range marker
@@ -121,7 +121,7 @@ TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
     EXPECT_EQ(read->loadedStart.month, 12);
     EXPECT_EQ(read->loadedStart.minute, 5);
     EXPECT_EQ(read->loadedSamplePeriod, 60);
-    EXPECT_EQ(graphFileBytes(dataLoggerFileContents(*read)), bytes);
+    EXPECT_EQ(files::graphFileBytes(files::dataLoggerFileContents(*read)), bytes);
 }
 
 struct SignatureCase {
@@ -137,13 +137,13 @@ TEST_P(GraphFileSignature, OnlyTheExactSignatureIsAccepted)
     ByteBuilder body;
     trailer(body.ints({ 1, 1 }).f32(12.0f), 10, 0, 1);
     auto set = setWithOldContents();
-    const FileOutcome outcome = readBytes(GetParam().prefix + body.bytes(), *set);
+    const files::FileOutcome outcome = readBytes(GetParam().prefix + body.bytes(), *set);
     if (GetParam().accepted) {
         EXPECT_TRUE(outcome.ok()) << outcome.message;
         EXPECT_EQ(set->loadedSampleCount, 1);
         return;
     }
-    EXPECT_EQ(outcome.status, FileStatus::InvalidFormat);
+    EXPECT_EQ(outcome.status, files::FileStatus::InvalidFormat);
     EXPECT_EQ(outcome.message, "Invalid Format!");
     EXPECT_FALSE(outcome.signatureAccepted());
     EXPECT_EQ(set->loadedReadingCount, 7);
@@ -173,7 +173,7 @@ TEST(GraphFile, AFileEndingEarlyKeepsWhatWasReadBeforeIt)
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
         SCOPED_TRACE(cut);
         auto set = setWithOldContents();
-        EXPECT_EQ(readBytes(bytes.substr(0, cut), *set).status, FileStatus::EndedEarly);
+        EXPECT_EQ(readBytes(bytes.substr(0, cut), *set).status, files::FileStatus::EndedEarly);
         EXPECT_EQ(set->loadedReadingCount, cut >= 10 ? 5 : 7);
         const int wholeSamples
             = cut < samplesAt ? 7 : static_cast<int>(std::min<std::size_t>(3, (cut - samplesAt) / 4));
@@ -189,34 +189,34 @@ TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsSt
 {
     ByteBuilder bytes;
     bytes.signature().i32(3).i32(GetParam());
-    for (int i = 0; i < CurrentSet::kCapacity + 1; ++i)
+    for (int i = 0; i < files::CurrentSet::kCapacity + 1; ++i)
         bytes.f32(1.0f);
     auto set = setWithOldContents();
-    const FileOutcome outcome = readBytes(bytes.bytes(), *set);
-    EXPECT_EQ(outcome.status, FileStatus::CountOutOfRange);
+    const files::FileOutcome outcome = readBytes(bytes.bytes(), *set);
+    EXPECT_EQ(outcome.status, files::FileStatus::CountOutOfRange);
     EXPECT_NE(outcome.message.find(std::to_string(GetParam())), std::string::npos) << outcome.message;
     EXPECT_EQ(set->loadedSampleCount, 7);
     EXPECT_EQ(set->loadedSamples[0], -1.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, GraphFileSampleCount,
-    ::testing::Values(CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1),
+    ::testing::Values(files::CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1),
     [](const auto& param) {
-        return std::string(param.param < 0                 ? "Negative"
-                : param.param == CurrentSet::kCapacity + 1 ? "OneAboveTheCapacity"
-                                                           : "LargestInteger");
+        return std::string(param.param < 0                        ? "Negative"
+                : param.param == files::CurrentSet::kCapacity + 1 ? "OneAboveTheCapacity"
+                                                                  : "LargestInteger");
     });
 
 TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
 {
-    auto written = std::make_unique<CurrentSet>();
-    written->loadedSampleCount = CurrentSet::kCapacity;
-    for (int i = 0; i < CurrentSet::kCapacity; ++i)
+    auto written = std::make_unique<files::CurrentSet>();
+    written->loadedSampleCount = files::CurrentSet::kCapacity;
+    for (int i = 0; i < files::CurrentSet::kCapacity; ++i)
         written->loadedSamples[static_cast<std::size_t>(i)] = float(i);
-    auto read = std::make_unique<CurrentSet>();
-    ASSERT_TRUE(readBytes(graphFileBytes(dataLoggerFileContents(*written)), *read).ok());
-    EXPECT_EQ(read->loadedSampleCount, CurrentSet::kCapacity);
-    EXPECT_EQ(read->loadedSamples.back(), float(CurrentSet::kCapacity - 1));
+    auto read = std::make_unique<files::CurrentSet>();
+    ASSERT_TRUE(readBytes(files::graphFileBytes(files::dataLoggerFileContents(*written)), *read).ok());
+    EXPECT_EQ(read->loadedSampleCount, files::CurrentSet::kCapacity);
+    EXPECT_EQ(read->loadedSamples.back(), float(files::CurrentSet::kCapacity - 1));
 }
 
 // Sample 0's time is the stored date and time in local time (UTC on the fixed clock).
@@ -234,7 +234,7 @@ TEST(GraphFile, AFileEndingBeforeItsDateTakesTheStartFromTheDateItKeeps)
     ByteBuilder bytes;
     bytes.signature().ints({ 1, 1 }).f32(12.0f);
     auto set = setWithOldContents();
-    EXPECT_EQ(readBytes(bytes.bytes(), *set).status, FileStatus::EndedEarly);
+    EXPECT_EQ(readBytes(bytes.bytes(), *set).status, files::FileStatus::EndedEarly);
     EXPECT_EQ(set->loadedStartTime, testing::FixedClock().fromLocal({ 1999, 1, 2, 3, 4, 5 }));
 }
 
@@ -249,9 +249,9 @@ TEST(GraphFile, AForeignFileLeavesTheStartTime)
 TEST(GraphFile, AMissingFileCannotBeOpened)
 {
     auto set = setWithOldContents();
-    const FileOutcome outcome
-        = readGraphFile(std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set, testing::FixedClock());
-    EXPECT_EQ(outcome.status, FileStatus::CannotOpen);
+    const files::FileOutcome outcome = files::readGraphFile(
+        std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set, testing::FixedClock());
+    EXPECT_EQ(outcome.status, files::FileStatus::CannotOpen);
     EXPECT_NE(outcome.message.find("No such file"), std::string::npos) << outcome.message;
 }
 

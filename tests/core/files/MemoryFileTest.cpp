@@ -15,25 +15,25 @@ using testing::ByteBuilder;
 
 constexpr const char* kTime = "07/12/10 14:05:09";
 
-std::unique_ptr<MemoryBlock> blockWithOldContents()
+std::unique_ptr<files::MemoryBlock> blockWithOldContents()
 {
-    auto block = std::make_unique<MemoryBlock>();
+    auto block = std::make_unique<files::MemoryBlock>();
     block->recordCount = 3;
     for (auto& record : block->records)
         record = { -1.0f, "old", "Rel", 1, 1 };
     return block;
 }
 
-FileOutcome readBytes(const std::string& bytes, MemoryBlock& block)
+files::FileOutcome readBytes(const std::string& bytes, files::MemoryBlock& block)
 {
     std::istringstream in(bytes);
-    return readMemoryFile(in, block);
+    return files::readMemoryFile(in, block);
 }
 
 TEST(MemoryFile, EmptyBlockIsTenBytesAndReadsBackEmpty)
 {
-    const MemoryBlock empty;
-    const std::string bytes = memoryFileBytes(empty);
+    const files::MemoryBlock empty;
+    const std::string bytes = files::memoryFileBytes(empty);
     EXPECT_EQ(bytes, ByteBuilder().signature().i32(0).bytes());
     EXPECT_EQ(bytes.size(), 10u);
 
@@ -44,10 +44,10 @@ TEST(MemoryFile, EmptyBlockIsTenBytesAndReadsBackEmpty)
 
 TEST(MemoryFile, RecordLayoutIsValueUnitStatusSignTime)
 {
-    MemoryBlock block;
+    files::MemoryBlock block;
     block.recordCount = 1;
     block.records[0] = { 123.5f, kTime, "General", 0, 1 };
-    const std::string bytes = memoryFileBytes(block);
+    const std::string bytes = files::memoryFileBytes(block);
     EXPECT_EQ(
         bytes, ByteBuilder().signature().i32(1).f32(123.5f).u8(1).str("General").u8(0).str(kTime).bytes());
     EXPECT_EQ(bytes.size() - 10, 32u);
@@ -55,7 +55,7 @@ TEST(MemoryFile, RecordLayoutIsValueUnitStatusSignTime)
 
 TEST(MemoryFile, RoundTripKeepsValuesBitForBitWithTheirFlags)
 {
-    MemoryBlock written;
+    files::MemoryBlock written;
     written.recordCount = 4;
     written.records[0] = { 5000000.0f, kTime, "Pmax", 1, 0 };
     written.records[1] = { 5000000.0f, kTime, "Max", 0, 1 };
@@ -63,12 +63,12 @@ TEST(MemoryFile, RoundTripKeepsValuesBitForBitWithTheirFlags)
     written.records[3] = { 0.1f, std::string(300, 't'), std::string(70000, 's'), 0, 0 };
 
     auto read = blockWithOldContents();
-    ASSERT_TRUE(readBytes(memoryFileBytes(written), *read).ok());
+    ASSERT_TRUE(readBytes(files::memoryFileBytes(written), *read).ok());
     ASSERT_EQ(read->recordCount, 4);
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        const MemoryRecord& a = written.records[static_cast<std::size_t>(i)];
-        const MemoryRecord& b = read->records[static_cast<std::size_t>(i)];
+        const files::MemoryRecord& a = written.records[static_cast<std::size_t>(i)];
+        const files::MemoryRecord& b = read->records[static_cast<std::size_t>(i)];
         EXPECT_EQ(std::bit_cast<std::uint32_t>(a.value), std::bit_cast<std::uint32_t>(b.value));
         EXPECT_EQ(a.footCandle, b.footCandle);
         EXPECT_EQ(a.negative, b.negative);
@@ -104,10 +104,10 @@ TEST_P(MemoryFileStringLength, StringsAreReadByTheFullLengthRule)
     EXPECT_EQ(block->records[0].time, kTime);
 
     // The writer picks the same form for that length.
-    MemoryBlock rewritten;
+    files::MemoryBlock rewritten;
     rewritten.recordCount = 1;
     rewritten.records[0] = { 1.0f, kTime, status, 0, 0 };
-    EXPECT_EQ(memoryFileBytes(rewritten), bytes);
+    EXPECT_EQ(files::memoryFileBytes(rewritten), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, MemoryFileStringLength,
@@ -120,24 +120,24 @@ INSTANTIATE_TEST_SUITE_P(Lengths, MemoryFileStringLength,
 TEST(MemoryFile, WrongSignatureLeavesTheBlockAlone)
 {
     auto block = blockWithOldContents();
-    const FileOutcome outcome = readBytes(ByteBuilder().str("qv731").i32(0).bytes(), *block);
-    EXPECT_EQ(outcome.status, FileStatus::InvalidFormat);
+    const files::FileOutcome outcome = readBytes(ByteBuilder().str("qv731").i32(0).bytes(), *block);
+    EXPECT_EQ(outcome.status, files::FileStatus::InvalidFormat);
     EXPECT_EQ(outcome.message, "Invalid Format!");
     EXPECT_EQ(block->recordCount, 3);
 }
 
 TEST(MemoryFile, AFileEndingEarlyKeepsTheRecordsReadCompletely)
 {
-    MemoryBlock written;
+    files::MemoryBlock written;
     written.recordCount = 2;
     written.records[0] = { 1.0f, kTime, "General", 0, 0 };
     written.records[1] = { 2.0f, kTime, "Pmin", 1, 0 };
-    const std::string bytes = memoryFileBytes(written);
+    const std::string bytes = files::memoryFileBytes(written);
     const std::size_t secondRecordAt = 10 + 32;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
         SCOPED_TRACE(cut);
         auto block = blockWithOldContents();
-        EXPECT_EQ(readBytes(bytes.substr(0, cut), *block).status, FileStatus::EndedEarly);
+        EXPECT_EQ(readBytes(bytes.substr(0, cut), *block).status, files::FileStatus::EndedEarly);
         if (cut < 10) {
             EXPECT_EQ(block->recordCount, 3);
             continue;
@@ -158,15 +158,16 @@ TEST_P(MemoryFileRecordCount, CountsTheBlockCannotHoldAreRefused)
 {
     ByteBuilder bytes;
     bytes.signature().i32(GetParam());
-    for (int i = 0; i <= MemoryBlock::kCapacity; ++i)
+    for (int i = 0; i <= files::MemoryBlock::kCapacity; ++i)
         bytes.f32(1.0f).u8(0).str("General").u8(0).str(kTime);
     auto block = blockWithOldContents();
-    EXPECT_EQ(readBytes(bytes.bytes(), *block).status, FileStatus::CountOutOfRange);
+    EXPECT_EQ(readBytes(bytes.bytes(), *block).status, files::FileStatus::CountOutOfRange);
     EXPECT_EQ(block->recordCount, 3);
     EXPECT_EQ(block->records[0].time, "old");
 }
 
-INSTANTIATE_TEST_SUITE_P(OutOfRange, MemoryFileRecordCount, ::testing::Values(MemoryBlock::kCapacity + 1, -1),
+INSTANTIATE_TEST_SUITE_P(OutOfRange, MemoryFileRecordCount,
+    ::testing::Values(files::MemoryBlock::kCapacity + 1, -1),
     [](const auto& param) { return std::string(param.param < 0 ? "Negative" : "OneAboveTheCapacity"); });
 
 }  // namespace

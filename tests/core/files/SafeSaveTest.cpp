@@ -59,9 +59,9 @@ protected:
 TEST_F(SafeSave, ReplacesEveryTargetWhenAllAreWritten)
 {
     writeFile(folder_ / "a.txt", "old text");
-    const std::vector<PendingFile> files { { folder_ / "a.txt", "new text" },
+    const std::vector<files::PendingFile> files { { folder_ / "a.txt", "new text" },
         { folder_ / "a.AsmDat", std::string(5000, 'd') } };
-    ASSERT_TRUE(saveFilesSafely(files).ok());
+    ASSERT_TRUE(files::saveFilesSafely(files).ok());
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "new text");
     EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), std::string(5000, 'd'));
     expectFolderHolds({ "a.txt", "a.AsmDat" });
@@ -79,13 +79,13 @@ TEST_F(SafeSave, AFullDiskLeavesTheOldFilesUntouched)
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
 
-    const std::vector<PendingFile> files { { folder_ / "a.txt", "new text" },
+    const std::vector<files::PendingFile> files { { folder_ / "a.txt", "new text" },
         { folder_ / "a.AsmDat", std::string(10000, 'd') } };
-    const FileOutcome outcome = saveFilesSafely(files);
+    const files::FileOutcome outcome = files::saveFilesSafely(files);
 
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_NE(outcome.message.find("a.AsmDat: File too large"), std::string::npos) << outcome.message;
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
     EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), "old data");
@@ -97,10 +97,10 @@ TEST_F(SafeSave, ATargetThatCannotBeReplacedLeavesItAndTheOtherFilesAlone)
     // A folder in the target's place cannot be renamed over, for root as well.
     fs::create_directory(folder_ / "a.AsmDat");
     writeFile(folder_ / "a.txt", "old text");
-    const std::vector<PendingFile> files { { folder_ / "a.AsmDat", "data" },
+    const std::vector<files::PendingFile> files { { folder_ / "a.AsmDat", "data" },
         { folder_ / "a.txt", "new text" } };
-    const FileOutcome outcome = saveFilesSafely(files);
-    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    const files::FileOutcome outcome = files::saveFilesSafely(files);
+    EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_TRUE(fs::is_directory(folder_ / "a.AsmDat"));
     EXPECT_EQ(contentsOf(folder_ / "a.txt"), "old text");
     expectFolderHolds({ "a.txt", "a.AsmDat" });
@@ -112,12 +112,12 @@ TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
 {
     // Neither a folder that does not exist nor /proc takes new files, for root as well.
     const fs::path target = GetParam();
-    const std::vector<PendingFile> files { { target, "data" } };
-    const FileOutcome outcome = saveFilesSafely(files);
-    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    const std::vector<files::PendingFile> files { { target, "data" } };
+    const files::FileOutcome outcome = files::saveFilesSafely(files);
+    EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_NE(outcome.message.find(target.string() + ": "), std::string::npos) << outcome.message;
     EXPECT_FALSE(fs::exists(target));
-    EXPECT_FALSE(fs::exists(temporaryPathFor(target)));
+    EXPECT_FALSE(fs::exists(files::temporaryPathFor(target)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
@@ -130,25 +130,26 @@ INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {
     const testing::FixedClock clock;
-    auto set = std::make_unique<CurrentSet>();
+    auto set = std::make_unique<files::CurrentSet>();
     set->loadedSampleCount = 2;
     set->loadedSamples[0] = 1.0f;
     set->loadedSamples[1] = 5000000.0f;
     set->loadedSamplePeriod = 1;
     const fs::path data = folder_ / "10-12-07 14.05.09.AsmDat";
-    ASSERT_TRUE(saveCurrentSet(data, *set, clock).ok());
+    ASSERT_TRUE(files::saveCurrentSet(data, *set, clock).ok());
     EXPECT_EQ(contentsOf(data).size(), 47u + 8);
     EXPECT_NE(contentsOf(folder_ / "10-12-07 14.05.09.txt").find("OL"), std::string::npos);
 
-    auto read = std::make_unique<CurrentSet>();
-    ASSERT_TRUE(readGraphFile(data, *read, clock).ok());
+    auto read = std::make_unique<files::CurrentSet>();
+    ASSERT_TRUE(files::readGraphFile(data, *read, clock).ok());
     EXPECT_EQ(read->loadedSamples[1], 5000000.0f);
 }
 
 TEST_F(SafeSave, AMemorySaveIntoAMissingFolderWritesNeitherFile)
 {
-    const FileOutcome outcome = saveMemoryBlock(folder_ / "gone" / "list.MemDat", MemoryBlock {});
-    EXPECT_EQ(outcome.status, FileStatus::CannotWrite);
+    const files::FileOutcome outcome
+        = files::saveMemoryBlock(folder_ / "gone" / "list.MemDat", files::MemoryBlock {});
+    EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_FALSE(outcome.message.empty());
     expectFolderHolds({});
 }

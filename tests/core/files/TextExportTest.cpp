@@ -11,7 +11,7 @@
 namespace brivon {
 namespace {
 
-constexpr TimeValue k2010Dec07At140509 = 1291730709;  // UTC
+constexpr platform::TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 const std::string kSeriesHeader = "      NO             Data               UNIT         TIME  \r\n";
 const std::string kMemoryHeader
     = "      NO             Data               UNIT         STATUS           TIME  \r\n";
@@ -19,9 +19,9 @@ const std::string kMemoryHeader
 TEST(TextExport, HeadersHaveTheirFixedWidths)
 {
     const testing::FixedClock clock;
-    EXPECT_EQ(realTimeExport(RealTimeRun {}, clock), kSeriesHeader);
-    EXPECT_EQ(dataLoggerExport(*std::make_unique<CurrentSet>(), clock), kSeriesHeader);
-    EXPECT_EQ(memoryExport(MemoryBlock {}), kMemoryHeader);
+    EXPECT_EQ(files::realTimeExport(files::RealTimeRun {}, clock), kSeriesHeader);
+    EXPECT_EQ(files::dataLoggerExport(*std::make_unique<files::CurrentSet>(), clock), kSeriesHeader);
+    EXPECT_EQ(files::memoryExport(files::MemoryBlock {}), kMemoryHeader);
     EXPECT_EQ(kSeriesHeader.size(), 59u + 2);
     EXPECT_EQ(kMemoryHeader.size(), 76u + 2);
 }
@@ -29,7 +29,7 @@ TEST(TextExport, HeadersHaveTheirFixedWidths)
 struct RunFixture {
     std::vector<float> samples;
     std::vector<std::int32_t> table;
-    RealTimeRun run;
+    files::RealTimeRun run;
 };
 
 RunFixture runOfThreeReadings(std::int32_t periodMs)
@@ -49,7 +49,7 @@ TEST(TextExport, RealTimeExportListsReadingsAtTheirSamples)
 {
     const testing::FixedClock clock;
     const RunFixture f = runOfThreeReadings(2000);
-    EXPECT_EQ(realTimeExport(f.run, clock),
+    EXPECT_EQ(files::realTimeExport(f.run, clock),
         kSeriesHeader + "      1               9.29               FC          12-07-10/14:05:09  \r\n"
             + "      2             519.15               FC          12-07-10/14:05:11  \r\n"
             + "      3                 OL               FC          12-07-10/14:05:15  \r\n");
@@ -58,7 +58,7 @@ TEST(TextExport, RealTimeExportListsReadingsAtTheirSamples)
 TEST(TextExport, RealTimeIntervalBelowOneSecondGivesEveryLineTheStartTime)
 {
     const testing::FixedClock clock;
-    const std::string text = realTimeExport(runOfThreeReadings(999).run, clock);
+    const std::string text = files::realTimeExport(runOfThreeReadings(999).run, clock);
     EXPECT_EQ(text.find("14:05:1"), std::string::npos) << text;
     std::size_t stamps = 0;
     for (auto at = text.find("12-07-10/14:05:09"); at != std::string::npos;
@@ -73,7 +73,7 @@ TEST(TextExport, RealTimeExportNeverReadsPastTheCommittedSamples)
     RunFixture f = runOfThreeReadings(1000);
     f.table = { 0, 1, 4 };  // entry beyond the four committed samples
     f.run.readingToSample = f.table;
-    const std::string text = realTimeExport(f.run, clock);
+    const std::string text = files::realTimeExport(f.run, clock);
     EXPECT_EQ(text.find("      3 "), std::string::npos) << text;
     EXPECT_NE(text.find("      2 "), std::string::npos) << text;
 }
@@ -81,7 +81,7 @@ TEST(TextExport, RealTimeExportNeverReadsPastTheCommittedSamples)
 TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData)
 {
     const testing::FixedClock clock;
-    auto set = std::make_unique<CurrentSet>();
+    auto set = std::make_unique<files::CurrentSet>();
     set->loadedSampleCount = 3;
     set->loadedSamples[0] = 12.345f;
     set->loadedSamples[1] = 123456000.0f;  // "123456.00K" is ten characters
@@ -89,7 +89,7 @@ TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData
     set->loadedUnitFlag = 0;
     set->loadedStartTime = k2010Dec07At140509;
     set->loadedSamplePeriod = 3600;
-    EXPECT_EQ(dataLoggerExport(*set, clock),
+    EXPECT_EQ(files::dataLoggerExport(*set, clock),
         kSeriesHeader + "      1              12.35              Lux          12-07-10/14:05:09  \r\n"
             + "      2          123456.00K              Lux          12-07-10/15:05:09  \r\n"
             + "      3                 OL              Lux          12-07-10/16:05:09  \r\n");
@@ -97,11 +97,11 @@ TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData
 
 TEST(TextExport, MemoryExportShowsStatusStoredTimeAndSign)
 {
-    MemoryBlock block;
+    files::MemoryBlock block;
     block.recordCount = 2;
     block.records[0] = { 5000000.0f, "07/12/10 14:05:09", "Pmax", 1, 0 };
     block.records[1] = { 10760.0f, "08/12/10 09:00:00", "General", 0, 1 };
-    EXPECT_EQ(memoryExport(block),
+    EXPECT_EQ(files::memoryExport(block),
         kMemoryHeader
             + "      1                -OL              Lux             Pmax          07/12/10 14:05:09  \r\n"
             + "      2              1.00K               FC          General          08/12/10 09:00:00  "
@@ -111,7 +111,7 @@ TEST(TextExport, MemoryExportShowsStatusStoredTimeAndSign)
 struct NameCase {
     const char* name;
     const char* data;
-    DataFileKind kind;
+    files::DataFileKind kind;
     const char* text;
 };
 
@@ -119,17 +119,18 @@ class TextExportName : public ::testing::TestWithParam<NameCase> { };
 
 TEST_P(TextExportName, BesideTheDataFileWithItsExtensionReplaced)
 {
-    EXPECT_EQ(textExportPath(GetParam().data, GetParam().kind), std::filesystem::path(GetParam().text));
+    EXPECT_EQ(
+        files::textExportPath(GetParam().data, GetParam().kind), std::filesystem::path(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, TextExportName,
-    ::testing::Values(NameCase { "GraphFile", "/data/10-12-07 14.05.09.AsmDat", DataFileKind::Graph,
+    ::testing::Values(NameCase { "GraphFile", "/data/10-12-07 14.05.09.AsmDat", files::DataFileKind::Graph,
                           "/data/10-12-07 14.05.09.txt" },
-        NameCase { "LowerCaseExtension", "run.asmdat", DataFileKind::Graph, "run.txt" },
-        NameCase { "MemoryFile", "/m/list.MemDat", DataFileKind::Memory, "/m/list.txt" },
-        NameCase {
-            "MemoryExtensionOnAGraphFile", "/m/list.MemDat", DataFileKind::Graph, "/m/list.MemDat.txt" },
-        NameCase { "ExtensionInAFolderName", "/d.AsmDat/x", DataFileKind::Graph, "/d.AsmDat/x.txt" }),
+        NameCase { "LowerCaseExtension", "run.asmdat", files::DataFileKind::Graph, "run.txt" },
+        NameCase { "MemoryFile", "/m/list.MemDat", files::DataFileKind::Memory, "/m/list.txt" },
+        NameCase { "MemoryExtensionOnAGraphFile", "/m/list.MemDat", files::DataFileKind::Graph,
+            "/m/list.MemDat.txt" },
+        NameCase { "ExtensionInAFolderName", "/d.AsmDat/x", files::DataFileKind::Graph, "/d.AsmDat/x.txt" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

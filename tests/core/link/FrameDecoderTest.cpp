@@ -59,8 +59,8 @@ TEST_P(DisplayTable, FormatsTheDisplayCountByRangeAndUnit)
     frame.rangeIndex = c.range;
     frame.footCandle = c.footCandle;
     frame.displayCount = c.displayCount;
-    FrameDecoder decoder;
-    const Reading r = decoder.decode(frameBytes(frame)).reading;
+    link::FrameDecoder decoder;
+    const link::Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.readingText, c.readingText);
     EXPECT_EQ(r.unitText, c.unitText);
     EXPECT_EQ(r.rangeText, c.rangeText);
@@ -100,8 +100,8 @@ TEST_P(GainTable, FirstFrameAlwaysChangesTheScale)
     FrameContent frame = content();
     frame.rangeIndex = GetParam().range;
     frame.footCandle = GetParam().footCandle;
-    FrameDecoder decoder;
-    const DecodedFrame decoded = decoder.decode(frameBytes(frame));
+    link::FrameDecoder decoder;
+    const link::DecodedFrame decoded = decoder.decode(frameBytes(frame));
     EXPECT_TRUE(decoded.scaleChanged);
     EXPECT_EQ(decoded.yGain, GetParam().yGain);
     EXPECT_FALSE(decoder.decode(frameBytes(frame)).scaleChanged);
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(RangesAndUnits, GainTable,
 
 TEST(FrameDecoder, GraphValueIsInLuxForBothUnits)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     FrameContent frame = content();
     frame.graphCount = 1000;
     frame.rangeIndex = 3;  // graph factor 10
@@ -126,13 +126,13 @@ TEST(FrameDecoder, GraphValueIsInLuxForBothUnits)
 
 TEST(FrameDecoder, OverRangeStoresTheMarkerAndShowsTheFootCandleFullScale)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     FrameContent frame = content();
     frame.rangeIndex = 1;
     frame.footCandle = true;
     frame.displayCount = 3803;
     frame.negative = true;
-    const Reading r = decoder.decode(frameBytes(frame)).reading;
+    const link::Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.readingText, "-OL");
     EXPECT_TRUE(measure::isOverRange(r.graphValue));
     EXPECT_FLOAT_EQ(r.displayValue, 40.0f);
@@ -140,7 +140,7 @@ TEST(FrameDecoder, OverRangeStoresTheMarkerAndShowsTheFootCandleFullScale)
 
 TEST(FrameDecoder, RangeChangeHoldsTheOldValueForThreeFrames)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     decoder.decode(luxFrame(500, 2));  // 500 lux
     decoder.decode(luxFrame(600, 2));  // 600 lux, the held value
     std::vector<float> values;
@@ -151,7 +151,7 @@ TEST(FrameDecoder, RangeChangeHoldsTheOldValueForThreeFrames)
 
 TEST(FrameDecoder, FirstFrameDoesNotHold)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     EXPECT_FLOAT_EQ(decoder.decode(luxFrame(100, 3)).reading.graphValue, 1000.0f);
     EXPECT_FLOAT_EQ(decoder.decode(luxFrame(200, 3)).reading.graphValue, 2000.0f);
 }
@@ -163,8 +163,8 @@ TEST(FrameDecoder, StatusByteGivesMemoryNegativeAndTime)
     frame.memory = MemoryIndicator::Recalled;
     frame.memoryNumberB = 7;
     frame.displayCount = 12;
-    FrameDecoder decoder;
-    const Reading r = decoder.decode(frameBytes(frame)).reading;
+    link::FrameDecoder decoder;
+    const link::Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.memoryFlagText, "MEM");
     EXPECT_EQ(r.memoryNumberText, "07");
     EXPECT_EQ(r.readingText, "-12");
@@ -191,8 +191,8 @@ TEST_P(StatusClockDisplay, ShowsWhatTheStatusByteSelects)
     frame.memory = GetParam().memory;
     frame.clock = GetParam().clock;
     frame.memoryNumberA = 42;
-    FrameDecoder decoder;
-    const Reading r = decoder.decode(frameBytes(frame)).reading;
+    link::FrameDecoder decoder;
+    const link::Reading r = decoder.decode(frameBytes(frame)).reading;
     EXPECT_EQ(r.clockLabel, GetParam().label);
     EXPECT_EQ(r.clockText, GetParam().text);
     EXPECT_EQ(r.memoryFlagText, GetParam().memoryFlag);
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(StatusBits, StatusClockDisplay,
 
 TEST(FrameDecoder, ModeBitsSetTheModeTextAndUnknownOnesKeepIt)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     FrameContent frame = content();
     const auto modeTextFor = [&](MeterMode mode, bool hold = false) {
         frame.mode = mode;
@@ -235,7 +235,7 @@ TEST(FrameDecoder, ModeBitsSetTheModeTextAndUnknownOnesKeepIt)
 
 TEST(FrameDecoder, LowBatteryStaysUntilTheWatchIsRearmed)
 {
-    FrameDecoder decoder;
+    link::FrameDecoder decoder;
     FrameContent frame = content();
     decoder.decode(frameBytes(frame));
     EXPECT_EQ(decoder.batteryText(), "Normal");

@@ -14,7 +14,7 @@ namespace {
 using testing::hex;
 
 // A lux frame on the 4k range whose graph and display counts are both `count`.
-Bytes luxFrame(int count)
+platform::Bytes luxFrame(int count)
 {
     sim::FrameContent content;
     content.graphCount = content.displayCount = count;
@@ -22,21 +22,21 @@ Bytes luxFrame(int count)
     return sim::frameBytes(content);
 }
 
-struct RecordingSink : ReceiveSink {
-    void measurementReceived(const MeasurementUpdate& update) override
+struct RecordingSink : link::ReceiveSink {
+    void measurementReceived(const link::MeasurementUpdate& update) override
     {
         readings.push_back(update.frame.reading);
         lastMaximum = update.statistics.maximum;
     }
-    void memoryDumpReceived(const Bytes& block) override { memoryBlocks.push_back(block); }
-    void loggerBlockReceived(const Bytes& block) override { loggerBlocks.push_back(block); }
+    void memoryDumpReceived(const platform::Bytes& block) override { memoryBlocks.push_back(block); }
+    void loggerBlockReceived(const platform::Bytes& block) override { loggerBlocks.push_back(block); }
     void eventFinished() override { ++finished; }
 
     int finished = 0;
-    std::vector<Reading> readings;
+    std::vector<link::Reading> readings;
     std::string lastMaximum;
-    std::vector<Bytes> memoryBlocks;
-    std::vector<Bytes> loggerBlocks;
+    std::vector<platform::Bytes> memoryBlocks;
+    std::vector<platform::Bytes> loggerBlocks;
 };
 
 class MeterLinkTest : public ::testing::Test {
@@ -51,7 +51,7 @@ protected:
     testing::FakeTimers timers;
     testing::FixedClock clock;
     RecordingSink sink;
-    MeterLink link { port, timers, clock, sink };
+    link::MeterLink link { port, timers, clock, sink };
 };
 
 TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
@@ -61,16 +61,16 @@ TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
     EXPECT_EQ(sink.readings[0].readingText, "1234");
     EXPECT_EQ(sink.lastMaximum, "1.23  KLux");
     EXPECT_FALSE(link.link().isMenuPortEnabled(1));
-    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+    EXPECT_TRUE(timers.isActive(link::main_timers::kPoll));
     EXPECT_EQ(sink.finished, 1);
 }
 
 TEST_F(MeterLinkTest, FrameArrivingInPiecesIsDecodedOnce)
 {
-    const Bytes frame = luxFrame(77);
-    port.deliver(Bytes(frame.begin(), frame.begin() + 7));
+    const platform::Bytes frame = luxFrame(77);
+    port.deliver(platform::Bytes(frame.begin(), frame.begin() + 7));
     EXPECT_EQ(sink.finished, 0);
-    port.deliver(Bytes(frame.begin() + 7, frame.end()));
+    port.deliver(platform::Bytes(frame.begin() + 7, frame.end()));
     ASSERT_EQ(sink.readings.size(), 1u);
     EXPECT_EQ(sink.readings[0].readingText, "77");
     EXPECT_EQ(sink.finished, 1);
@@ -81,25 +81,25 @@ TEST_F(MeterLinkTest, ShortBlockIsIgnoredButStillPacesThePoll)
     port.setRThreshold(1);
     port.deliver({ 0xAA, 0xDD, 0x01 });
     EXPECT_TRUE(sink.readings.empty());
-    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+    EXPECT_TRUE(timers.isActive(link::main_timers::kPoll));
 }
 
 TEST_F(MeterLinkTest, NoPollAfterABlockOfOnlyZeroAndFF)
 {
-    Bytes noise(19, 0x00);
+    platform::Bytes noise(19, 0x00);
     noise[3] = 0xFF;
     port.deliver(noise);
-    EXPECT_FALSE(timers.isActive(main_timers::kPoll));
+    EXPECT_FALSE(timers.isActive(link::main_timers::kPoll));
     EXPECT_EQ(sink.finished, 1);
 }
 
 TEST_F(MeterLinkTest, ForeignBlockIsNotDecodedButPacesThePoll)
 {
-    Bytes block(19, 0x00);
+    platform::Bytes block(19, 0x00);
     block[18] = 0x42;
     port.deliver(block);
     EXPECT_TRUE(sink.readings.empty());
-    EXPECT_TRUE(timers.isActive(main_timers::kPoll));
+    EXPECT_TRUE(timers.isActive(link::main_timers::kPoll));
 }
 
 TEST_F(MeterLinkTest, ErrorEventOnlyDiscardsInput)
@@ -111,10 +111,10 @@ TEST_F(MeterLinkTest, ErrorEventOnlyDiscardsInput)
 
 TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
 {
-    Bytes memory(protocol::kMemoryDumpLength, 0x00);
+    platform::Bytes memory(link::protocol::kMemoryDumpLength, 0x00);
     memory[0] = 0xBB;
     memory[1] = 0x88;
-    port.setRThreshold(protocol::kMemoryDumpLength);
+    port.setRThreshold(link::protocol::kMemoryDumpLength);
     port.deliver(memory);
     EXPECT_TRUE(sink.memoryBlocks.empty());
 
@@ -126,7 +126,7 @@ TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
 
     link.modes().memoryInProgress = false;
     link.modes().loggerInProgress = true;
-    port.setRThreshold(protocol::kLoggerHeaderLength);
+    port.setRThreshold(link::protocol::kLoggerHeaderLength);
     port.deliver({ 0xAA, 0xCC, 0x00, 0x10, 0x00 });
     EXPECT_EQ(sink.loggerBlocks.size(), 1u);
     EXPECT_TRUE(sink.readings.empty());
@@ -156,9 +156,9 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
 TEST(MeterCommands, BytesOfEveryCommand)
 {
     testing::FakeSerialPort port;
-    ModeFlags modes;
-    SerialLink link(port, modes);
-    MeterCommands commands(link);
+    link::ModeFlags modes;
+    link::SerialLink link(port, modes);
+    link::MeterCommands commands(link);
     link.create(1);
     port.clearLog();
 
@@ -172,19 +172,19 @@ TEST(MeterCommands, BytesOfEveryCommand)
 
     commands.closeForKey();
     EXPECT_FALSE(port.portOpen());
-    commands.sendKey(protocol::Key::HoldClick);
+    commands.sendKey(link::protocol::Key::HoldClick);
     EXPECT_EQ(hex(port.writtenBytes()), "87 83 EF");
     port.clearLog();
 
-    ASSERT_TRUE(commands.requestDump(DumpKind::Memory));
-    EXPECT_EQ(port.rThreshold(), protocol::kMemoryDumpLength);
+    ASSERT_TRUE(commands.requestDump(link::DumpKind::Memory));
+    EXPECT_EQ(port.rThreshold(), link::protocol::kMemoryDumpLength);
     EXPECT_EQ(hex(port.writtenBytes()), "12");
-    ASSERT_TRUE(commands.requestDump(DumpKind::DataLogger));
-    EXPECT_EQ(port.rThreshold(), protocol::kLoggerHeaderLength);
+    ASSERT_TRUE(commands.requestDump(link::DumpKind::DataLogger));
+    EXPECT_EQ(port.rThreshold(), link::protocol::kLoggerHeaderLength);
     EXPECT_EQ(hex(port.writtenBytes()), "12 13");
 
     port.missingPorts = { 1 };
-    EXPECT_FALSE(commands.requestDump(DumpKind::Memory));
+    EXPECT_FALSE(commands.requestDump(link::DumpKind::Memory));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 TEST(MeterStatistics, OnlyOverRangeKeepsTheDashes)
 {
-    MeterStatistics statistics;
+    link::MeterStatistics statistics;
     statistics.add(measure::kOverRange, "10:00:00", false);
     EXPECT_EQ(statistics.texts().maximum, "----");
     EXPECT_EQ(statistics.texts().average, "----");
@@ -18,12 +18,12 @@ TEST(MeterStatistics, OnlyOverRangeKeepsTheDashes)
 
 TEST(MeterStatistics, TracksMaximumMinimumAverageAndTheirTimes)
 {
-    MeterStatistics statistics;
+    link::MeterStatistics statistics;
     statistics.add(500.0f, "10:00:00", false);
     statistics.add(1500.0f, "10:00:01", false);
     statistics.add(100.0f, "10:00:02", false);
     statistics.add(measure::kOverRange, "10:00:03", false);
-    const StatisticsTexts& t = statistics.texts();
+    const link::StatisticsTexts& t = statistics.texts();
     EXPECT_EQ(t.maximum, "1.50  KLux");
     EXPECT_EQ(t.maximumTime, "10:00:01");
     EXPECT_EQ(t.minimum, "100.00  Lux");

@@ -7,7 +7,7 @@ namespace {
 
 TEST(PortMap, UsbAdaptersComeFirstAndBuiltInPortsFollow)
 {
-    const PortMap map;
+    const link::PortMap map;
     EXPECT_EQ(map.pathFor(1), "/dev/ttyUSB0");
     EXPECT_EQ(map.pathFor(3), "/dev/ttyACM0");
     EXPECT_EQ(map.pathFor(5), "/dev/ttyS0");
@@ -25,7 +25,7 @@ class PortAssignment : public ::testing::TestWithParam<MalformedCase> { };
 
 TEST_P(PortAssignment, MalformedTextIsRefused)
 {
-    EXPECT_FALSE(parsePortAssignment(GetParam().text));
+    EXPECT_FALSE(link::parsePortAssignment(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Malformed, PortAssignment,
@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Malformed, PortAssignment,
 
 TEST(PortMap, AnAssignmentNamesAnyPath)
 {
-    EXPECT_EQ(parsePortAssignment("7=/tmp/meter=sim"), (std::pair<int, std::string> { 7, "/tmp/meter=sim" }));
+    EXPECT_EQ(
+        link::parsePortAssignment("7=/tmp/meter=sim"), (std::pair<int, std::string> { 7, "/tmp/meter=sim" }));
 }
 
 }  // namespace

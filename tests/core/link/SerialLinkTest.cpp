@@ -14,8 +14,8 @@ using testing::FakeSerialPort;
 class SerialLinkTest : public ::testing::Test {
 protected:
     FakeSerialPort port;
-    ModeFlags modes;
-    SerialLink link { port, modes };
+    link::ModeFlags modes;
+    link::SerialLink link { port, modes };
 };
 
 TEST_F(SerialLinkTest, CreateConfiguresOpensAndPolls)

@@ -36,17 +36,17 @@ protected:
     }
 
     FakeSerialPort port;
-    ModeFlags modes;
-    SerialLink link { port, modes };
+    link::ModeFlags modes;
+    link::SerialLink link { port, modes };
     FakeTimers timers;
-    PanelKeySequencer keys { link, timers };
+    panel::PanelKeySequencer keys { link, timers };
 };
 
 using Strings = std::vector<std::string>;
 
 TEST_F(PanelKeys, DeferredClickClosesAt100AndSendsOverTheReopenedPortAt150)
 {
-    keys.clicked(PanelButtonId::MemSet);
+    keys.clicked(panel::PanelButtonId::MemSet);
     timers.advance(99);
     EXPECT_TRUE(port.portOpen());
     EXPECT_TRUE(port.operations().empty());
@@ -63,7 +63,7 @@ TEST_F(PanelKeys, DeferredClickClosesAt100AndSendsOverTheReopenedPortAt150)
 
 TEST_F(PanelKeys, LinkRestarts300MsAfterTheKeyAndPollingResumes)
 {
-    keys.clicked(PanelButtonId::MemSet);
+    keys.clicked(panel::PanelButtonId::MemSet);
     timers.advance(449);
     EXPECT_EQ(writes(), Strings { "87 83 FB" });
     timers.advance(1);
@@ -76,9 +76,9 @@ TEST_F(PanelKeys, LinkRestarts300MsAfterTheKeyAndPollingResumes)
 
 TEST_F(PanelKeys, DoubleClickWithin100MsSendsOnlyTheDoubleClickCode)
 {
-    keys.clicked(PanelButtonId::MemSet);
+    keys.clicked(panel::PanelButtonId::MemSet);
     timers.advance(60);
-    keys.doubleClicked(PanelButtonId::MemSet);
+    keys.doubleClicked(panel::PanelButtonId::MemSet);
     timers.advance(9);
     EXPECT_TRUE(port.portOpen());
     timers.advance(1);
@@ -88,33 +88,33 @@ TEST_F(PanelKeys, DoubleClickWithin100MsSendsOnlyTheDoubleClickCode)
     EXPECT_EQ(writes(), (Strings { "87 83 DC", "11" }));
 }
 
-std::string nameOf(PanelButtonId button)
+std::string nameOf(panel::PanelButtonId button)
 {
     switch (button) {
-    case PanelButtonId::Hold:
+    case panel::PanelButtonId::Hold:
         return "Hold";
-    case PanelButtonId::PowerOff:
+    case panel::PanelButtonId::PowerOff:
         return "PowerOff";
-    case PanelButtonId::MaxMin:
+    case panel::PanelButtonId::MaxMin:
         return "MaxMin";
-    case PanelButtonId::Rel:
+    case panel::PanelButtonId::Rel:
         return "Rel";
-    case PanelButtonId::Range:
+    case panel::PanelButtonId::Range:
         return "Range";
-    case PanelButtonId::FcLux:
+    case panel::PanelButtonId::FcLux:
         return "FcLux";
-    case PanelButtonId::MemSet:
+    case panel::PanelButtonId::MemSet:
         return "MemSet";
-    case PanelButtonId::Peak:
+    case panel::PanelButtonId::Peak:
         return "Peak";
-    case PanelButtonId::Load:
+    case panel::PanelButtonId::Load:
         return "Load";
     }
     return "Button" + std::to_string(static_cast<int>(button));
 }
 
 struct KeyCase {
-    PanelButtonId button;
+    panel::PanelButtonId button;
     const char* click;
     const char* doubleClick;  // nullptr: the button has no double-click command
 };
@@ -139,17 +139,17 @@ TEST_P(PanelKeyCodes, DoubleClickSendsItsCodeOrNothingMore)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyCodes,
-    ::testing::Values(KeyCase { PanelButtonId::Hold, "87 83 EF", nullptr },
-        KeyCase { PanelButtonId::MaxMin, "87 83 BF", nullptr },
-        KeyCase { PanelButtonId::Range, "87 83 7F", nullptr },
-        KeyCase { PanelButtonId::FcLux, "87 83 FE", nullptr },
-        KeyCase { PanelButtonId::MemSet, "87 83 FB", "87 83 DC" },
-        KeyCase { PanelButtonId::Peak, "87 83 F7", "87 83 DA" },
-        KeyCase { PanelButtonId::Rel, "87 83 DF", "87 83 DE" },
-        KeyCase { PanelButtonId::Load, "87 83 FD", "87 83 DB" }),
+    ::testing::Values(KeyCase { panel::PanelButtonId::Hold, "87 83 EF", nullptr },
+        KeyCase { panel::PanelButtonId::MaxMin, "87 83 BF", nullptr },
+        KeyCase { panel::PanelButtonId::Range, "87 83 7F", nullptr },
+        KeyCase { panel::PanelButtonId::FcLux, "87 83 FE", nullptr },
+        KeyCase { panel::PanelButtonId::MemSet, "87 83 FB", "87 83 DC" },
+        KeyCase { panel::PanelButtonId::Peak, "87 83 F7", "87 83 DA" },
+        KeyCase { panel::PanelButtonId::Rel, "87 83 DF", "87 83 DE" },
+        KeyCase { panel::PanelButtonId::Load, "87 83 FD", "87 83 DB" }),
     [](const auto& param) { return nameOf(param.param.button); });
 
-class PanelImmediateKey : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> { };
+class PanelImmediateKey : public PanelKeys, public ::testing::WithParamInterface<panel::PanelButtonId> { };
 
 TEST_P(PanelImmediateKey, ClosesThePortAtOnceAndSends50MsLater)
 {
@@ -163,13 +163,14 @@ TEST_P(PanelImmediateKey, ClosesThePortAtOnceAndSends50MsLater)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PanelImmediateKey,
-    ::testing::Values(PanelButtonId::Hold, PanelButtonId::MaxMin, PanelButtonId::Range, PanelButtonId::FcLux),
+    ::testing::Values(panel::PanelButtonId::Hold, panel::PanelButtonId::MaxMin, panel::PanelButtonId::Range,
+        panel::PanelButtonId::FcLux),
     [](const auto& param) { return nameOf(param.param); });
 
 TEST_F(PanelKeys, PowerOffButtonDoesNothing)
 {
-    keys.clicked(PanelButtonId::PowerOff);
-    keys.doubleClicked(PanelButtonId::PowerOff);
+    keys.clicked(panel::PanelButtonId::PowerOff);
+    keys.doubleClicked(panel::PanelButtonId::PowerOff);
     timers.advance(1000);
     EXPECT_TRUE(port.operations().empty());
 }
@@ -178,12 +179,12 @@ TEST_F(PanelKeys, KeyOnAClosedPortOpensItToSend)
 {
     port.setPortOpen(false);
     port.clearLog();
-    keys.clicked(PanelButtonId::Hold);
+    keys.clicked(panel::PanelButtonId::Hold);
     timers.advance(50);
     EXPECT_EQ(port.operations(), (Strings { "open", "write 87 83 EF" }));
 }
 
-class PanelKeyFailure : public PanelKeys, public ::testing::WithParamInterface<PanelButtonId> { };
+class PanelKeyFailure : public PanelKeys, public ::testing::WithParamInterface<panel::PanelButtonId> { };
 
 TEST_P(PanelKeyFailure, PortThatCannotReopenEndsTheSequenceSilently)
 {
@@ -197,16 +198,16 @@ TEST_P(PanelKeyFailure, PortThatCannotReopenEndsTheSequenceSilently)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PanelKeyFailure,
-    ::testing::Values(PanelButtonId::Hold, PanelButtonId::Load),
+    ::testing::Values(panel::PanelButtonId::Hold, panel::PanelButtonId::Load),
     [](const auto& param) { return nameOf(param.param); });
 
 TEST_F(PanelKeys, NextKeyAfterAFailureWorksAgain)
 {
     port.openFailure = "Port is busy";
-    keys.clicked(PanelButtonId::Range);
+    keys.clicked(panel::PanelButtonId::Range);
     timers.advance(1000);
     port.openFailure.clear();
-    keys.clicked(PanelButtonId::Range);
+    keys.clicked(panel::PanelButtonId::Range);
     timers.advance(1000);
     EXPECT_EQ(writes(), (Strings { "87 83 7F", "11" }));
 }

@@ -22,9 +22,9 @@ constexpr int kWidth = 228;
 constexpr int kHeight = 700;
 constexpr draw::Color kBlack { 0, 0, 0 };
 
-Reading liveReading()
+link::Reading liveReading()
 {
-    Reading r;
+    link::Reading r;
     r.readingText = "123.4";
     r.unitText = "Lux";
     r.holdText = "HOLD";
@@ -42,7 +42,7 @@ class PanelPaint : public ::testing::Test {
 protected:
     PanelPaint() { display.setOffline(false); }
 
-    void paintReading(const Reading& reading)
+    void paintReading(const link::Reading& reading)
     {
         display.showReading(reading);
         paint();
@@ -67,14 +67,14 @@ protected:
         return found;
     }
 
-    PanelDisplay display;
-    PanelPainter painter;
+    panel::PanelDisplay display;
+    panel::PanelPainter painter;
     RecordingCanvas canvas;
 };
 
 TEST_F(PanelPaint, BeforeTheFirstFrameShowsOnlyOfflineInRed)
 {
-    PanelDisplay fresh;
+    panel::PanelDisplay fresh;
     fresh.showReading(liveReading());  // texts arriving do not clear the flag
     painter.paint(canvas, fresh, kWidth, kHeight);
 
@@ -140,7 +140,7 @@ class PanelTextPlacement : public PanelPaint, public ::testing::WithParamInterfa
 
 TEST_P(PanelTextPlacement, EachTextHasItsPlaceAndFont)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.modeText = "PMAX";
     display.setStatusText("DownLoad");
     paintReading(r);
@@ -176,7 +176,7 @@ class PanelModeText : public PanelPaint, public ::testing::WithParamInterface<Mo
 
 TEST_P(PanelModeText, ManualMarkAndModeText)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.modeText = GetParam().mode;
     paintReading(r);
 
@@ -210,7 +210,7 @@ class PanelReadingAlignment : public PanelPaint, public ::testing::WithParamInte
 
 TEST_P(PanelReadingAlignment, RightAlignedByCharacterCount)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.readingText = GetParam().text;
     paintReading(r);
     const TextOp* drawn = canvas.findText(GetParam().text);
@@ -236,7 +236,7 @@ class PanelRangeUnderline : public PanelPaint, public ::testing::WithParamInterf
 
 TEST_P(PanelRangeUnderline, LengthFollowsTheRangeText)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.rangeText = GetParam().text;
     r.barCount = -1;  // no arc: the underline is the only line
     paintReading(r);
@@ -261,7 +261,7 @@ class PanelBarGraph : public PanelPaint, public ::testing::WithParamInterface<Ba
 
 TEST_P(PanelBarGraph, TicksAndLabelsUpToTheCount)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.barCount = GetParam().count;
     paintReading(r);
 
@@ -291,7 +291,7 @@ class PanelTickGeometry : public PanelPaint, public ::testing::WithParamInterfac
 
 TEST_P(PanelTickGeometry, TickRunsFromTheShortToTheLongRadius)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.barCount = 40;
     paintReading(r);
     const LineOp tick = ticks().at(static_cast<std::size_t>(GetParam().tick));
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(Arc, PanelTickGeometry,
 
 TEST_F(PanelPaint, LabelsSitBesideTheirLongTicks)
 {
-    Reading r = liveReading();
+    link::Reading r = liveReading();
     r.barCount = 40;
     paintReading(r);
     const std::vector<std::pair<const char*, draw::Point>> expected { { "0", { 53, 181 } },

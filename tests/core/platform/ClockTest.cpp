@@ -7,17 +7,17 @@ namespace {
 
 TEST(FormatTime, FormatsTheProgramsTimeStamps)
 {
-    const LocalTime t { 2010, 12, 7, 14, 5, 9 };
-    EXPECT_EQ(formatTime(t, "%y-%m-%d %H.%M.%S"), "10-12-07 14.05.09");
-    EXPECT_EQ(formatTime(t, "%d/%m/%y %H:%M:%S"), "07/12/10 14:05:09");
-    EXPECT_EQ(formatTime(t, "%m-%d-%y/%H:%M:%S"), "12-07-10/14:05:09");
-    EXPECT_EQ(formatTime(t, "%Y %%"), "2010 %");
+    const platform::LocalTime t { 2010, 12, 7, 14, 5, 9 };
+    EXPECT_EQ(platform::formatTime(t, "%y-%m-%d %H.%M.%S"), "10-12-07 14.05.09");
+    EXPECT_EQ(platform::formatTime(t, "%d/%m/%y %H:%M:%S"), "07/12/10 14:05:09");
+    EXPECT_EQ(platform::formatTime(t, "%m-%d-%y/%H:%M:%S"), "12-07-10/14:05:09");
+    EXPECT_EQ(platform::formatTime(t, "%Y %%"), "2010 %");
 }
 
 TEST(SystemClock, LocalTimeRoundTrips)
 {
-    SystemClock clock;
-    const TimeValue t = 1291730709;
+    platform::SystemClock clock;
+    const platform::TimeValue t = 1291730709;
     EXPECT_EQ(clock.fromLocal(clock.toLocal(t)), t);
 }
 

@@ -15,9 +15,9 @@
 namespace brivon {
 namespace {
 
-constexpr TimeValue kStart = 1291730709;  // 7 December 2010, 14:05:09 (UTC in the fixed clock)
+constexpr platform::TimeValue kStart = 1291730709;  // 7 December 2010, 14:05:09 (UTC in the fixed clock)
 
-struct CountingObserver : DocumentObserver {
+struct CountingObserver : realtime::DocumentObserver {
     void viewsChanged() override { ++changes; }
     void samplePlotted() override { ++plots; }
     int changes = 0;
@@ -34,12 +34,12 @@ protected:
         const testing::ScratchFolder folder;
         const std::filesystem::path file = folder / "run.AsmDat";
         prompts.savePaths.push_back(file.string());
-        EXPECT_TRUE(RunSave(doc, clock, prompts).save());
+        EXPECT_TRUE(app::RunSave(doc, clock, prompts).save());
         return testing::ScratchFolder::read(file);
     }
 
     testing::FixedClock clock { kStart };
-    CDTDoc doc { clock };
+    realtime::CDTDoc doc { clock };
     CountingObserver observer;
     testing::ScriptedPrompts prompts;
 };
@@ -68,7 +68,7 @@ TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
     doc.commitSample();
     doc.view().yGain = 4;
     doc.view().yOffset = 2;
-    StatisticsTexts statistics;
+    link::StatisticsTexts statistics;
     statistics.maximum = "0.65  FC";
     statistics.minimumTime = "14:05:09";
 
@@ -101,9 +101,9 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
     std::memcpy(&readings, bytes.data() + 6, 4);
     EXPECT_EQ(readings, 1);
 
-    CurrentSet set;
+    files::CurrentSet set;
     std::istringstream in(bytes);
-    ASSERT_TRUE(readGraphFile(in, set, clock).ok());
+    ASSERT_TRUE(files::readGraphFile(in, set, clock).ok());
     EXPECT_EQ(set.loadedSampleCount, 2);
     EXPECT_EQ(set.loadedSamples[1], measure::kOverRange);
     EXPECT_EQ(set.loadedGain, 4000);
@@ -160,8 +160,8 @@ TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
 {
     const std::string bytes = savedBytes();
     std::istringstream in(bytes.substr(0, 12));
-    const FileOutcome outcome = doc.load(in, prompts);
-    EXPECT_EQ(outcome.status, FileStatus::EndedEarly);
+    const files::FileOutcome outcome = doc.load(in, prompts);
+    EXPECT_EQ(outcome.status, files::FileStatus::EndedEarly);
     EXPECT_TRUE(doc.view().fileSet);
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { outcome.message });
 }

@@ -32,8 +32,8 @@ TEST(Readout, LongPeriodsLateInARunDoNotOverflow)
     run.periodMs = 2000000 * 1000;  // the longest period the dialog accepts
     const auto readout = realtime::readoutAt(run.series(), 19989, run.clock);
     ASSERT_TRUE(readout.has_value());
-    const TimeValue t = kStart + TimeValue { 2000000 } * 19989;
-    EXPECT_EQ(readout->time, "time:" + formatTime(run.clock.toLocal(t), "%H:%M:%S"));
+    const platform::TimeValue t = kStart + platform::TimeValue { 2000000 } * 19989;
+    EXPECT_EQ(readout->time, "time:" + platform::formatTime(run.clock.toLocal(t), "%H:%M:%S"));
 }
 
 struct RateCase {

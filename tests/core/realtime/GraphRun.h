@@ -11,7 +11,7 @@ namespace brivon::testing {
 
 // 1024 x 768: the plot spans x 294..974 (W = 680) and y 150..618 (H = 467).
 inline constexpr draw::Rect kClient { 0, 0, 1024, 768 };
-inline constexpr TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
+inline constexpr platform::TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
 
 struct GraphRun {
     FixedClock clock { kStart };
@@ -36,7 +36,10 @@ struct GraphRun {
         return s;
     }
 
-    realtime::RealTimeFrame paint(const draw::Rect& client = kClient) { return model.layout(series(), client); }
+    realtime::RealTimeFrame paint(const draw::Rect& client = kClient)
+    {
+        return model.layout(series(), client);
+    }
 
     // Commits samples one at a time with a paint after each, as a live run does.
     realtime::RealTimeFrame record(const std::vector<float>& values, const draw::Rect& client = kClient)

@@ -10,11 +10,11 @@
 namespace brivon {
 namespace {
 
-using Commit = RunBookkeeping::Commit;
+using Commit = realtime::RunBookkeeping::Commit;
 
 // Runs a pattern of periods: a number is a frame with that value before the
 // tick, a negative number a period without a frame.
-std::vector<float> committed(RunBookkeeping& run, const std::vector<float>& periods)
+std::vector<float> committed(realtime::RunBookkeeping& run, const std::vector<float>& periods)
 {
     for (float value : periods) {
         if (value >= 0) run.append(value, false);
@@ -26,7 +26,7 @@ std::vector<float> committed(RunBookkeeping& run, const std::vector<float>& peri
 
 TEST(RunBookkeeping, EveryPeriodWithAReadingKeepsBothCountsEqual)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     run.resetForNewRun(100);
     for (int k = 0; k < 5; ++k) {
         run.append(static_cast<float>(k), false);
@@ -39,7 +39,7 @@ TEST(RunBookkeeping, EveryPeriodWithAReadingKeepsBothCountsEqual)
 
 TEST(RunBookkeeping, ASilentPeriodRepeatsThePreviousSampleAndCountsNoReading)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     EXPECT_EQ(committed(run, { 10, -1, 20, -1, -1 }), (std::vector<float> { 10, 10, 20, 20, 20 }));
     EXPECT_EQ(run.readingCount(), 2);
     EXPECT_EQ(run.sampleCount(), 5);
@@ -50,7 +50,7 @@ TEST(RunBookkeeping, ASilentPeriodRepeatsThePreviousSampleAndCountsNoReading)
 
 TEST(RunBookkeeping, SilenceBeforeTheFirstReadingReadsNothingBeforeTheStore)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     EXPECT_EQ(run.commit(), Commit::Repeated);
     EXPECT_EQ(run.sampleCount(), 1);
     EXPECT_EQ(run.readingCount(), 0);
@@ -58,7 +58,7 @@ TEST(RunBookkeeping, SilenceBeforeTheFirstReadingReadsNothingBeforeTheStore)
 
 TEST(RunBookkeeping, FramesOutsideARunOverwriteTheSlotAndTheLastUnitCounts)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     run.append(1, false);
     run.append(2, true);
     EXPECT_EQ(run.sampleCount(), 0);
@@ -69,14 +69,14 @@ TEST(RunBookkeeping, FramesOutsideARunOverwriteTheSlotAndTheLastUnitCounts)
 
 TEST(RunBookkeeping, AnOverRangeReadingIsStoredAsTheMarker)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     EXPECT_EQ(committed(run, { measure::kOverRange, -1 }),
         (std::vector<float> { measure::kOverRange, measure::kOverRange }));
 }
 
 TEST(RunBookkeeping, TheResetStartsAnEmptyRunAndKeepsThePendingReading)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     committed(run, { 1, 2, 3 });
     run.append(4, false);
     run.resetForNewRun(500);
@@ -88,17 +88,17 @@ TEST(RunBookkeeping, TheResetStartsAnEmptyRunAndKeepsThePendingReading)
 
 TEST(RunBookkeeping, IsFullAtTheReadingLimitOrTheSampleLimit)
 {
-    RunBookkeeping readings;
-    for (int k = 0; k < run_limits::kMaxReadings; ++k) {
+    realtime::RunBookkeeping readings;
+    for (int k = 0; k < realtime::run_limits::kMaxReadings; ++k) {
         EXPECT_FALSE(readings.isFull());
         readings.append(1, false);
         readings.commit();
     }
     EXPECT_TRUE(readings.isFull());
 
-    RunBookkeeping samples;
+    realtime::RunBookkeeping samples;
     samples.append(1, false);
-    for (int k = 0; k < run_limits::kMaxSamples; ++k) {
+    for (int k = 0; k < realtime::run_limits::kMaxSamples; ++k) {
         EXPECT_FALSE(samples.isFull());
         samples.commit();
     }
@@ -108,12 +108,12 @@ TEST(RunBookkeeping, IsFullAtTheReadingLimitOrTheSampleLimit)
 
 TEST(RunBookkeeping, TheFileViewCarriesTheRunsFields)
 {
-    RunBookkeeping run;
+    realtime::RunBookkeeping run;
     run.resetForNewRun(1291730709);
     run.setSamplePeriodMs(1500);
     run.setCurrentGain(400);
     committed(run, { 5, -1 });
-    const RealTimeRun view = run.view();
+    const files::RealTimeRun view = run.view();
     EXPECT_EQ(view.readingCount, 1);
     EXPECT_EQ(view.sampleCount, 2);
     EXPECT_EQ(view.committedSamples().size(), 2u);

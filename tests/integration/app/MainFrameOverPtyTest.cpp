@@ -45,9 +45,9 @@ protected:
         ASSERT_TRUE(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
         meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
-        PortMap map;
+        link::PortMap map;
         map.setPath(1, meter.slavePath());
-        frame = std::make_unique<CMainFrame>(map, Configuration::fromEnvironment(), &prompts);
+        frame = std::make_unique<ui::CMainFrame>(map, app::Configuration::fromEnvironment(), &prompts);
         frame->resize(1280, 800);
         frame->show();
     }
@@ -59,7 +59,7 @@ protected:
     QTemporaryDir configHome;
     sim::PtyMeter meter;
     testing::ScriptedPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<ui::CMainFrame> frame;
 };
 
 TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
@@ -67,16 +67,16 @@ TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame->statusPaneText(0) == "COM1: meter connected"; }, kWaitMs));
-    EXPECT_FALSE(frame->action(command_ids::kCom1 + 1)->isEnabled());
+    EXPECT_FALSE(frame->action(app::command_ids::kCom1 + 1)->isEnabled());
 }
 
 TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToSave)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(command_ids::kRun)->isEnabled(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(app::command_ids::kRun)->isEnabled(); }, kWaitMs));
     prompts.sampleRates.push_back(1);
-    trigger(command_ids::kRun);
+    trigger(app::command_ids::kRun);
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->document().run().sampleCount() >= 2; }, kWaitMs));
-    EXPECT_TRUE(frame->action(command_ids::kStop)->isEnabled());
+    EXPECT_TRUE(frame->action(app::command_ids::kStop)->isEnabled());
     EXPECT_FALSE(frame->view().realTimeStrip().dataNo().isEmpty());
     EXPECT_FLOAT_EQ(frame->document().run().samples()[0], 1234.0f);
 
@@ -84,7 +84,7 @@ TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToS
         EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms))
             << "exit command before the question";
     };
-    prompts.answers.push_back(Answer::No);
+    prompts.answers.push_back(platform::Answer::No);
     frame->close();
     EXPECT_EQ(
         prompts.questions(), std::vector<std::string> { "Do you want to save the data before closing?" });
@@ -98,7 +98,7 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
-    QTimer::singleShot(0, [&] { trigger(command_ids::kMem); });
+    QTimer::singleShot(0, [&] { trigger(app::command_ids::kMem); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
@@ -108,7 +108,7 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
     EXPECT_EQ(frame->panel().display().texts().hold, "    ");
-    PictureButton* hold = frame->panel().button(PanelButtonId::Hold);
+    ui::PictureButton* hold = frame->panel().button(panel::PanelButtonId::Hold);
     ASSERT_NE(hold, nullptr);
     QTest::mouseClick(hold, Qt::LeftButton);
     const std::uint8_t holdKey[] = { 0x87, 0x83, 0xEF };
@@ -119,7 +119,7 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
 TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
-    QTest::mouseClick(frame->panel().button(PanelButtonId::PowerOff), Qt::LeftButton);
+    QTest::mouseClick(frame->panel().button(panel::PanelButtonId::PowerOff), Qt::LeftButton);
     const std::uint8_t powerOff[] = { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 };
     EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(powerOff, 0ms); }, kWaitMs));
 }
@@ -127,17 +127,17 @@ TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
 TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
 {
     const std::vector<float> samples { 10.0f, 5000000.0f, 30.0f };
-    GraphFileContents contents;
+    files::GraphFileContents contents;
     contents.readingCount = 3;
     contents.samples = samples;
     contents.gain = 400;
     contents.start = { 2010, 12, 7, 14, 5, 9 };
     contents.samplePeriodSeconds = 2;
     const QString path = configHome.path() + "/run.AsmDat";
-    std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
+    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
 
     ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
-    const CurrentSet& set = frame->document().currentSet();
+    const files::CurrentSet& set = frame->document().currentSet();
     ASSERT_EQ(set.samples().size(), 3u);
     EXPECT_EQ(set.samples()[1], 5000000.0f);
     EXPECT_EQ(set.loadedGain, 400);
@@ -158,29 +158,30 @@ TEST_F(MainFrameOverPty, AMissingOrTruncatedFileIsReportedOnce)
     EXPECT_EQ(prompts.messages()[0].rfind("The file cannot be opened", 0), 0u) << prompts.messages()[0];
 
     prompts.clearLog();
-    GraphFileContents contents;
-    const std::string bytes = graphFileBytes(contents);
+    files::GraphFileContents contents;
+    const std::string bytes = files::graphFileBytes(contents);
     const QString truncated = configHome.path() + "/truncated.AsmDat";
     std::ofstream(truncated.toStdString(), std::ios::binary) << bytes.substr(0, bytes.size() - 3);
     EXPECT_FALSE(frame->openGraphFile(truncated.toStdString()));
-    EXPECT_EQ(prompts.messages(), std::vector<std::string> { file_outcome::endedEarly().message });
+    EXPECT_EQ(prompts.messages(), std::vector<std::string> { files::file_outcome::endedEarly().message });
 }
 
 // The set's start is the stored date and time taken as local time.
 TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
 {
     const std::vector<float> samples { 10.0f, 20.0f };
-    GraphFileContents contents;
+    files::GraphFileContents contents;
     contents.readingCount = 2;
     contents.samples = samples;
     contents.start = { 2010, 12, 7, 14, 5, 9 };
     contents.samplePeriodSeconds = 2;
     const QString path = configHome.path() + "/dated.AsmDat";
-    std::ofstream(path.toStdString(), std::ios::binary) << graphFileBytes(contents);
+    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
 
     ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
-    const TimeValue start = frame->document().currentSet().loadedStartTime;
-    EXPECT_EQ(formatTime(SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"), "2010-12-07 14:05:09");
+    const platform::TimeValue start = frame->document().currentSet().loadedStartTime;
+    EXPECT_EQ(platform::formatTime(platform::SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"),
+        "2010-12-07 14:05:09");
 }
 
 // SIGTERM, as when the desktop session ends: the program closes like Close,

@@ -20,12 +20,12 @@ class CMSCommTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        PortMap map;
+        link::PortMap map;
         map.setPath(kPort, pty.slavePath());
-        comm = std::make_unique<CMSComm>(map);
+        comm = std::make_unique<ui::CMSComm>(map);
         comm->setEventHandler([this] {
             events.push_back(comm->commEvent());
-            if (comm->commEvent() == kCommEventReceive) received.push_back(comm->input());
+            if (comm->commEvent() == platform::kCommEventReceive) received.push_back(comm->input());
         });
         comm->setSettings("9600,n,8,1");
         comm->setCommPort(kPort);
@@ -36,18 +36,18 @@ protected:
     static void settle() { QTest::qWait(kSettleMs); }
 
     testing::PtyPair pty;
-    std::unique_ptr<CMSComm> comm;
+    std::unique_ptr<ui::CMSComm> comm;
     std::vector<int> events;
-    std::vector<Bytes> received;
+    std::vector<platform::Bytes> received;
 };
 
 TEST_F(CMSCommTest, PiecesAreKeptUntilTheThresholdIsMet)
 {
     comm->setRThreshold(19);
-    pty.write(Bytes(7, 0x01));
+    pty.write(platform::Bytes(7, 0x01));
     settle();
     EXPECT_TRUE(events.empty());
-    pty.write(Bytes(12, 0x02));
+    pty.write(platform::Bytes(12, 0x02));
     settle();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].size(), 19u);
@@ -58,7 +58,7 @@ TEST_F(CMSCommTest, PiecesAreKeptUntilTheThresholdIsMet)
 TEST_F(CMSCommTest, ThresholdZeroRaisesNoReceiveEvent)
 {
     comm->setRThreshold(0);
-    pty.write(Bytes(30, 0x05));
+    pty.write(platform::Bytes(30, 0x05));
     settle();
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(comm->input().size(), 30u);
@@ -67,7 +67,7 @@ TEST_F(CMSCommTest, ThresholdZeroRaisesNoReceiveEvent)
 TEST_F(CMSCommTest, DiscardInputDropsWaitingBytes)
 {
     comm->setRThreshold(100);
-    pty.write(Bytes(10, 0x05));
+    pty.write(platform::Bytes(10, 0x05));
     settle();
     comm->discardInput();
     EXPECT_TRUE(comm->input().empty());
@@ -84,25 +84,25 @@ TEST_F(CMSCommTest, ClosedPortRefusesInputAndOutput)
 {
     comm->setPortOpen(false);
     EXPECT_FALSE(comm->portOpen());
-    EXPECT_THROW(comm->output({ 0x11 }), SerialError);
-    EXPECT_THROW(comm->input(), SerialError);
+    EXPECT_THROW(comm->output({ 0x11 }), platform::SerialError);
+    EXPECT_THROW(comm->input(), platform::SerialError);
     comm->setPortOpen(true);
     EXPECT_TRUE(comm->portOpen());
 }
 
 TEST(CMSComm, MissingDeviceIsAnInvalidPortNumber)
 {
-    PortMap map;
+    link::PortMap map;
     map.setPath(1, "/dev/brivon-no-such-device");
-    CMSComm comm(map);
+    ui::CMSComm comm(map);
     comm.setCommPort(1);
     try {
         comm.setPortOpen(true);
         FAIL() << "opened a missing device";
-    } catch (const SerialError& error) {
+    } catch (const platform::SerialError& error) {
         EXPECT_EQ(error.description(), "Invalid port number");
     }
-    EXPECT_THROW(comm.setCommPort(17), SerialError);
+    EXPECT_THROW(comm.setCommPort(17), platform::SerialError);
 }
 
 }  // namespace

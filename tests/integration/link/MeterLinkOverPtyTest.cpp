@@ -20,12 +20,12 @@ using namespace std::chrono_literals;
 constexpr int kPort = 1;
 constexpr int kWaitMs = 3000;
 
-struct ReadingSink : ReceiveSink {
-    void measurementReceived(const MeasurementUpdate& update) override
+struct ReadingSink : link::ReceiveSink {
+    void measurementReceived(const link::MeasurementUpdate& update) override
     {
         readings.push_back(update.frame.reading);
     }
-    std::vector<Reading> readings;
+    std::vector<link::Reading> readings;
 };
 
 class MeterLinkOverPty : public ::testing::Test {
@@ -38,7 +38,7 @@ protected:
         meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
         timers.setHandler([this](int id) {
             timers.stop(id);
-            if (id == main_timers::kPoll) link.pollTimerExpired();
+            if (id == link::main_timers::kPoll) link.pollTimerExpired();
         });
         link.create(kPort);
     }
@@ -49,9 +49,9 @@ protected:
         options.pace = true;
         return options;
     }
-    PortMap portMap() const
+    link::PortMap portMap() const
     {
-        PortMap map;
+        link::PortMap map;
         map.setPath(kPort, meter.slavePath());
         return map;
     }
@@ -61,30 +61,30 @@ protected:
     }
 
     sim::PtyMeter meter;
-    CMSComm port;
-    QtTimers timers;
-    SystemClock clock;
+    ui::CMSComm port;
+    ui::QtTimers timers;
+    platform::SystemClock clock;
     ReadingSink sink;
-    MeterLink link;
+    link::MeterLink link;
 };
 
 TEST_F(MeterLinkOverPty, PacedFramesAreReassembledAndPollsKeepComing)
 {
     ASSERT_TRUE(waitForReadings(5));
-    for (const Reading& r : sink.readings) {
+    for (const link::Reading& r : sink.readings) {
         EXPECT_EQ(r.readingText, "1234");
         EXPECT_EQ(r.unitText, "Lux");
         EXPECT_FLOAT_EQ(r.graphValue, 1234.0f);
     }
     const auto received = meter.received().bytes();
-    EXPECT_GE(std::count(received.begin(), received.end(), protocol::kPoll), 5);
+    EXPECT_GE(std::count(received.begin(), received.end(), link::protocol::kPoll), 5);
 }
 
 TEST_F(MeterLinkOverPty, HoldKeyReachesTheMeterAndTheNextFramesShowIt)
 {
     ASSERT_TRUE(waitForReadings(1));
     link.commands().closeForKey();
-    link.commands().sendKey(protocol::Key::HoldClick);
+    link.commands().sendKey(link::protocol::Key::HoldClick);
     const std::uint8_t hold[] = { 0x87, 0x83, 0xEF };
     ASSERT_TRUE(meter.received().waitForPattern(hold, 1000ms));
     link.link().restartLink();

@@ -15,7 +15,7 @@ class FileFilter : public ::testing::TestWithParam<FilterCase> { };
 
 TEST_P(FileFilter, ClassicPairsBecomeDialogEntries)
 {
-    EXPECT_EQ(dialogFilter(GetParam().classic), GetParam().dialog);
+    EXPECT_EQ(ui::dialogFilter(GetParam().classic), GetParam().dialog);
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, FileFilter,

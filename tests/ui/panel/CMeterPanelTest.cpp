@@ -29,9 +29,9 @@ protected:
         panel.show();
     }
 
-    PictureButton& buttonOf(PanelButtonId id)
+    ui::PictureButton& buttonOf(panel::PanelButtonId id)
     {
-        PictureButton* found = panel.button(id);
+        ui::PictureButton* found = panel.button(id);
         EXPECT_NE(found, nullptr);
         return *found;
     }
@@ -56,17 +56,17 @@ protected:
     }
 
     FakeSerialPort port;
-    ModeFlags modes;
-    SerialLink link { port, modes };
+    link::ModeFlags modes;
+    link::SerialLink link { port, modes };
     FakeTimers timers;
-    CMeterPanel panel { link, timers };
+    ui::CMeterPanel panel { link, timers };
 };
 
 using Strings = std::vector<std::string>;
 
 TEST_F(MeterPanelWidget, ClickingHoldSendsItsKeyCommandAndRestartsTheLink)
 {
-    QTest::mouseClick(&buttonOf(PanelButtonId::Hold), Qt::LeftButton);
+    QTest::mouseClick(&buttonOf(panel::PanelButtonId::Hold), Qt::LeftButton);
     EXPECT_FALSE(port.portOpen());
     timers.advance(50);
     EXPECT_EQ(writes(), Strings { "87 83 EF" });
@@ -76,14 +76,14 @@ TEST_F(MeterPanelWidget, ClickingHoldSendsItsKeyCommandAndRestartsTheLink)
 
 TEST_F(MeterPanelWidget, DoubleClickOnMemSetSendsOnlyTheDoubleClickCode)
 {
-    QTest::mouseDClick(&buttonOf(PanelButtonId::MemSet), Qt::LeftButton);
+    QTest::mouseDClick(&buttonOf(panel::PanelButtonId::MemSet), Qt::LeftButton);
     timers.advance(1000);
     EXPECT_EQ(writes(), (Strings { "87 83 DC", "11" }));
 }
 
 TEST_F(MeterPanelWidget, SingleClickOnMemSetWaitsForADoubleClickFirst)
 {
-    QTest::mouseClick(&buttonOf(PanelButtonId::MemSet), Qt::LeftButton);
+    QTest::mouseClick(&buttonOf(panel::PanelButtonId::MemSet), Qt::LeftButton);
     timers.advance(99);
     EXPECT_TRUE(port.portOpen());
     timers.advance(51);
@@ -92,8 +92,8 @@ TEST_F(MeterPanelWidget, SingleClickOnMemSetWaitsForADoubleClickFirst)
 
 TEST_F(MeterPanelWidget, PowerOffIsReportedAndSendsNothing)
 {
-    QSignalSpy spy(&panel, &CMeterPanel::powerOffClicked);
-    QTest::mouseClick(&buttonOf(PanelButtonId::PowerOff), Qt::LeftButton);
+    QSignalSpy spy(&panel, &ui::CMeterPanel::powerOffClicked);
+    QTest::mouseClick(&buttonOf(panel::PanelButtonId::PowerOff), Qt::LeftButton);
     timers.advance(1000);
     EXPECT_EQ(spy.count(), 1);
     EXPECT_TRUE(port.operations().empty());
@@ -101,8 +101,8 @@ TEST_F(MeterPanelWidget, PowerOffIsReportedAndSendsNothing)
 
 TEST_F(MeterPanelWidget, ButtonsSitOverTheirKeysAndShowTheirWholePicture)
 {
-    for (const PanelButton& entry : panelButtons()) {
-        PictureButton& b = buttonOf(entry.id);
+    for (const panel::PanelButton& entry : panel::panelButtons()) {
+        ui::PictureButton& b = buttonOf(entry.id);
         EXPECT_EQ(b.parentWidget(), &panel) << entry.label;
         EXPECT_EQ(b.geometry(), QRect(entry.position.x, entry.position.y, entry.width, entry.height))
             << entry.label;
@@ -116,13 +116,13 @@ TEST_F(MeterPanelWidget, ButtonsSitOverTheirKeysAndShowTheirWholePicture)
 
 TEST_F(MeterPanelWidget, HandCursorOnlyWhileAKeyIsHeldDown)
 {
-    PictureButton& hold = buttonOf(PanelButtonId::Hold);
+    ui::PictureButton& hold = buttonOf(panel::PanelButtonId::Hold);
     QTest::mousePress(&hold, Qt::LeftButton);
     EXPECT_EQ(hold.cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseRelease(&hold, Qt::LeftButton);
     EXPECT_EQ(hold.cursor().shape(), Qt::ArrowCursor);
 
-    PictureButton& power = buttonOf(PanelButtonId::PowerOff);
+    ui::PictureButton& power = buttonOf(panel::PanelButtonId::PowerOff);
     QTest::mousePress(&power, Qt::LeftButton);
     EXPECT_EQ(power.cursor().shape(), Qt::ArrowCursor);
     QTest::mouseRelease(&power, Qt::LeftButton);
@@ -133,7 +133,7 @@ class MeterPanelKeys : public MeterPanelWidget, public ::testing::WithParamInter
 TEST_P(MeterPanelKeys, EscapeAndEnterNeitherCloseThePanelNorPressAKey)
 {
     QTest::keyClick(&panel, GetParam());
-    PictureButton& hold = buttonOf(PanelButtonId::Hold);
+    ui::PictureButton& hold = buttonOf(panel::PanelButtonId::Hold);
     hold.setFocus();
     QTest::keyClick(&hold, GetParam());
     timers.advance(1000);
@@ -153,7 +153,7 @@ TEST_F(MeterPanelWidget, ShowsOfflineUntilTheFirstFrameThenTheReading)
 {
     EXPECT_GT(redPixelsInDisplay(), 100);
 
-    Reading reading;
+    link::Reading reading;
     reading.readingText = "123.4";
     reading.barCount = 40;
     panel.setOffline(false);

@@ -21,7 +21,7 @@
 namespace brivon {
 namespace {
 
-constexpr TimeValue kStart = 1291730709;  // 14:05:09 UTC
+constexpr platform::TimeValue kStart = 1291730709;  // 14:05:09 UTC
 
 class GraphView : public ::testing::Test {
 protected:
@@ -53,7 +53,7 @@ protected:
 
     testing::FixedClock clock { kStart };
     std::vector<float> samples;
-    StatisticsTexts statistics { .maximum = "300.00  Lux",
+    link::StatisticsTexts statistics { .maximum = "300.00  Lux",
         .minimum = "100.00  Lux",
         .average = "200.00  Lux",
         .maximumTime = "14:05:10",
