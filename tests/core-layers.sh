@@ -1,0 +1,40 @@
+#!/bin/sh
+# Fails when a room of src/core includes a room that is not below it.
+# Usage: core-layers.sh SRC_DIR
+set -eu
+core="$1/core"
+
+allowed() {
+    case "$1" in
+    platform | draw | util) echo "" ;;
+    measure) echo "util" ;;
+    graph) echo "draw measure util" ;;
+    files | link) echo "measure platform util" ;;
+    panel) echo "draw link measure platform util" ;;
+    realtime) echo "draw files graph link measure platform util" ;;
+    app) echo "draw files graph link measure panel platform realtime util" ;;
+    *) echo "unknown" ;;
+    esac
+}
+
+status=0
+for dir in "$core"/*/; do
+    room=$(basename "$dir")
+    below=$(allowed "$room")
+    if [ "$below" = unknown ]; then
+        echo "core/$room has no place in the layer list of $0"
+        status=1
+        continue
+    fi
+    for used in $(grep -rhoE '#include "core/[a-z]+/' "$dir" | sed -E 's#.*core/([a-z]+)/#\1#' | sort -u); do
+        [ "$used" = "$room" ] && continue
+        case " $below " in
+        *" $used "*) ;;
+        *)
+            echo "core/$room includes core/$used, which is not below it"
+            status=1
+            ;;
+        esac
+    done
+done
+exit $status
