@@ -49,7 +49,7 @@ RunBookkeeping::Commit CDTDoc::commitSample()
     return commit;
 }
 
-realtime::GraphSeries CDTDoc::graphSeries(const link::StatisticsTexts& statistics) const
+realtime::GraphSeries CDTDoc::graphSeries() const
 {
     realtime::GraphSeries series;
     series.samples = run_.samples();
@@ -60,7 +60,6 @@ realtime::GraphSeries CDTDoc::graphSeries(const link::StatisticsTexts& statistic
     series.footCandles = run_.unitFlag() != 0;
     series.yGain = view_.yGain;
     series.yOffset = view_.yOffset;
-    series.statistics = statistics;
     return series;
 }
 

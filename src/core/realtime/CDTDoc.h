@@ -45,8 +45,8 @@ public:
     // reading sets the "Start Time" and "Data No." texts and plots the point.
     RunBookkeeping::Commit commitSample();
 
-    // The run as the graph draws it, with the statistics of the meter link.
-    realtime::GraphSeries graphSeries(const link::StatisticsTexts& statistics) const;
+    // The run as the graph draws it.
+    realtime::GraphSeries graphSeries() const;
 
     // Loads a graph data file into the current set. A wrong signature shows
     // "Invalid Format!" and changes nothing; any other failure shows its

@@ -2,7 +2,6 @@
 // What the real-time graph reads of the run: a read-only view that the
 // document fills, so the graph does not depend on the document.
 
-#include "core/link/MeterStatistics.h"
 #include "core/platform/Clock.h"
 
 #include <algorithm>
@@ -20,7 +19,6 @@ struct GraphSeries {
     bool footCandles = false;  // the unit of the latest frame
     int yGain = 40;  // value per division
     int yOffset = 0;  // divisions
-    link::StatisticsTexts statistics;
 
     // The sample count, never more than the values the span holds.
     int count() const

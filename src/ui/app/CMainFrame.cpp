@@ -64,7 +64,8 @@ CMainFrame::CMainFrame(
     viewTimers_.setHandler([this](int id) { logic_.viewTimerExpired(id); });
 
     view_ = new ui::CDTView(clock_, this);
-    view_->setSeriesSource([this] { return document_.graphSeries(logic_.link().statistics().texts()); });
+    view_->setSeriesSource([this] { return document_.graphSeries(); });
+    view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
     setCentralWidget(view_);
     panel_ = new CMeterPanel(logic_.link().link(), view_);
     view_->setMeterPanel(panel_);

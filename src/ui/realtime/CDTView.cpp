@@ -92,7 +92,6 @@ void CDTView::renderGraph(QPainter& painter)
         emit readoutChanged(toQString(empty.time), toQString(empty.data));
     }
     applyScrollBar(frame);
-    statisticsStrip_->setStatistics(s.statistics);
 }
 
 void CDTView::applyScrollBar(const realtime::RealTimeFrame& frame)

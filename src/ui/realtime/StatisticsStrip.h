@@ -2,7 +2,7 @@
 // The strip below the graph: maximum, minimum and average of the readings and
 // the times of the maximum and minimum, as the receive handler formats them.
 
-#include "core/realtime/GraphSeries.h"
+#include "core/link/MeterStatistics.h"
 
 #include <QWidget>
 

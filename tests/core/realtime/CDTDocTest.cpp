@@ -60,7 +60,7 @@ TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
     EXPECT_EQ(observer.plots, 1);
 }
 
-TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
+TEST_F(Document, TheGraphSeesTheRunAndTheScale)
 {
     doc.resetForNewRun(kStart);
     doc.run().setSamplePeriodMs(2000);
@@ -68,11 +68,8 @@ TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
     doc.commitSample();
     doc.view().yGain = 4;
     doc.view().yOffset = 2;
-    link::StatisticsTexts statistics;
-    statistics.maximum = "0.65  FC";
-    statistics.minimumTime = "14:05:09";
 
-    const realtime::GraphSeries series = doc.graphSeries(statistics);
+    const realtime::GraphSeries series = doc.graphSeries();
     EXPECT_EQ(series.count(), 1);
     EXPECT_EQ(series.samples[0], 7);
     EXPECT_EQ(series.readingCount, 1);
@@ -81,8 +78,6 @@ TEST_F(Document, TheGraphSeesTheRunTheScaleAndTheStatistics)
     EXPECT_TRUE(series.footCandles);
     EXPECT_EQ(series.yGain, 4);
     EXPECT_EQ(series.yOffset, 2);
-    EXPECT_EQ(series.statistics.maximum, "0.65  FC");
-    EXPECT_EQ(series.statistics.minimumTime, "14:05:09");
 }
 
 TEST_F(Document, StoresTheRunInTheGraphFileLayout)

@@ -36,7 +36,6 @@ protected:
             s.readingCount = s.sampleCount;
             s.startTime = kStart;
             s.samplePeriodMs = 1000;
-            s.statistics = statistics;
             return s;
         });
         view.resize(1024, 768);
@@ -142,6 +141,7 @@ TEST_F(GraphView, StripsShowTheTextsTheyAreGiven)
     view.realTimeStrip().setBatteryState(QStringLiteral("Normal"));
     EXPECT_EQ(
         view.realTimeStrip().findChild<QLineEdit*>(QStringLiteral("dataNo"))->text(), QStringLiteral("500"));
+    view.statisticsStrip().setStatistics(statistics);
     EXPECT_EQ(view.statisticsStrip().findChild<QLineEdit*>(QStringLiteral("maximum"))->text(),
         QStringLiteral("300.00  Lux"));
     EXPECT_EQ(view.statisticsStrip().statistics().average, "200.00  Lux");
