@@ -1,8 +1,11 @@
 #include "core/app/Configuration.h"
 
 #include "core/link/SerialLink.h"
+#include "core/realtime/GraphSetup.h"
 #include "core/util/Printf.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -18,6 +21,30 @@ bool isPortNumber(int n)
 std::string number(int value)
 {
     return util::printfString("%d", value);
+}
+
+constexpr std::size_t kMaxPortDigits = 2;
+constexpr const char* kDigits = "0123456789";
+constexpr const char* kUnreadableText = "The settings in %s cannot be read, so they will not be saved: %s";
+constexpr const char* kUnwritableText = "The settings could not be saved: %s";
+
+// A value the dialog offers, or the default.
+template <std::size_t N>
+int offered(int value, const std::array<realtime::AxisChoice, N>& choices, int fallback)
+{
+    const bool known = std::any_of(
+        choices.begin(), choices.end(), [value](const realtime::AxisChoice& c) { return c.value == value; });
+    return known ? value : fallback;
+}
+
+// A [Ports] key as a port number: decimal digits, leading zeros allowed.
+std::optional<int> portKey(const std::string& key)
+{
+    if (key.empty() || key.find_first_not_of(kDigits) != std::string::npos) return std::nullopt;
+    const auto first = std::min(key.find_first_not_of('0'), key.size());
+    const std::string digits = key.substr(first);
+    if (digits.size() > kMaxPortDigits) return std::nullopt;
+    return digits.empty() ? 0 : std::stoi(digits);
 }
 
 }  // namespace
@@ -44,44 +71,54 @@ int Configuration::portNumber() const
     return isPortNumber(port) ? port : kDefaultPort;
 }
 
+std::optional<std::string> Configuration::readProblem() const
+{
+    const auto problem = file_.readProblem();
+    if (!problem) return std::nullopt;
+    return util::printfString(kUnreadableText, kFileName, problem->c_str());
+}
+
 int Configuration::yGain() const
 {
-    return file_.readInt(kGainSection, kGainKey, kDefaultGain);
+    return offered(file_.readInt(kGainSection, kGainKey, kDefaultGain), realtime::kGainChoices, kDefaultGain);
 }
 
 int Configuration::yOffset() const
 {
-    return file_.readInt(kOffsetSection, kOffsetKey, kDefaultOffset);
+    return offered(
+        file_.readInt(kOffsetSection, kOffsetKey, kDefaultOffset), realtime::kOffsetChoices, kDefaultOffset);
 }
 
 std::map<int, std::string> Configuration::devicePaths() const
 {
     std::map<int, std::string> paths;
     for (const auto& [key, value] : file_.readSection(kDevicePathSection)) {
-        if (key.empty() || key.find_first_not_of("0123456789") != std::string::npos || key.size() > 2)
-            continue;
-        const int port = std::stoi(key);
-        if (isPortNumber(port) && !value.empty()) paths.emplace(port, value);
+        const auto port = portKey(key);
+        if (port && isPortNumber(*port) && !value.empty()) paths.insert_or_assign(*port, value);
     }
     return paths;
 }
 
-bool Configuration::prepareFolder() const
+std::optional<std::string> Configuration::prepareFolder() const
 {
     std::error_code error;
     const auto folder = std::filesystem::path(file_.path()).parent_path();
-    if (folder.empty()) return true;
+    if (folder.empty()) return std::nullopt;
     std::filesystem::create_directories(folder, error);
-    return !error;
+    if (!error) return std::nullopt;
+    return folder.string() + ": " + error.message();
 }
 
-bool Configuration::writeAtClose(int portNumber, int yGain, int yOffset) const
+std::optional<std::string> Configuration::writeAtClose(int portNumber, int yGain, int yOffset) const
 {
-    if (!prepareFolder()) return false;
-    bool written = file_.writeString(kPortSection, kPortKey, number(portNumber));
-    written = file_.writeString(kGainSection, kGainKey, number(yGain)) && written;
-    written = file_.writeString(kOffsetSection, kOffsetKey, number(yOffset)) && written;
-    return written;
+    auto problem = prepareFolder();
+    if (!problem) {
+        const std::array<ProfileEntry, 3> entries { { { kPortSection, kPortKey, number(portNumber) },
+            { kGainSection, kGainKey, number(yGain) }, { kOffsetSection, kOffsetKey, number(yOffset) } } };
+        problem = file_.writeEntries(entries);
+    }
+    if (!problem) return std::nullopt;
+    return util::printfString(kUnwritableText, problem->c_str());
 }
 
 }  // namespace brivon::app

@@ -3,11 +3,13 @@
 // graph's Y gain and Y offset, and the device path of each port number. It
 // lives in $XDG_CONFIG_HOME/brivon/ (~/.config/brivon/ when that is not set).
 // A missing or unreadable file gives the defaults; the port is read at start,
-// gain and offset when the view is created, and all three are written at close.
+// gain and offset when the view is created, and all three are written at close
+// (never over a file that could not be read).
 
 #include "core/app/ProfileFile.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace brivon::app {
@@ -38,19 +40,25 @@ public:
 
     const std::string& path() const { return file_.path(); }
 
+    // What the user is told when the file exists but cannot be read.
+    std::optional<std::string> readProblem() const;
+
     // "COM num"; a number outside the ports 1-16 gives port 1.
     int portNumber() const;
+    // Gain and offset as the Y axis dialog offers them; any other value gives the default.
     int yGain() const;
     int yOffset() const;
-    // [Ports]: "1=/dev/ttyUSB0" lines; keys that are not a port number 1-16 are skipped.
+    // [Ports]: "1=/dev/ttyUSB0" lines; keys that are not a port number 1-16 are
+    // skipped. "03" and "3" name the same port; a later line wins.
     std::map<int, std::string> devicePaths() const;
 
-    // Close: port, gain and offset, in this order, as "%d". Creates the folder,
-    // the file and the sections when missing; false when any write failed.
-    bool writeAtClose(int portNumber, int yGain, int yOffset) const;
+    // Close: port, gain and offset as "%d", in one write. Creates the folder,
+    // the file and the sections when missing; nothing on success, else what
+    // to tell the user.
+    std::optional<std::string> writeAtClose(int portNumber, int yGain, int yOffset) const;
 
 private:
-    bool prepareFolder() const;
+    std::optional<std::string> prepareFolder() const;
 
     ProfileFile file_;
 };

@@ -62,7 +62,12 @@ void MainFrameLogic::close(CloseMode mode)
     if (closed_) return;
     closed_ = true;
     const realtime::RealTimeViewState& view = document_.view();
-    configuration_.writeAtClose(meterLink_.link().portNumber(), view.yGain, view.yOffset);
+    // A file that could not be read was reported at start and is left as it is.
+    if (!configuration_.readProblem()) {
+        const auto problem
+            = configuration_.writeAtClose(meterLink_.link().portNumber(), view.yGain, view.yOffset);
+        if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
+    }
     meterLink_.commands().sendExit();
     if (mode == CloseMode::AskToSave && document_.run().sampleCount() > 1
         && seams_.prompts.askYesNo(kSaveBeforeCloseQuestion)) {

@@ -2,9 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace brivon::app {
 namespace {
@@ -83,23 +89,118 @@ int leadingDigits(const std::string& value)
     return static_cast<int>(number);
 }
 
+void setEntry(std::vector<std::string>& lines, const ProfileEntry& entry)
+{
+    const std::string line = entry.key + "=" + entry.value;
+    const SectionSpan span = findSection(lines, entry.section);
+    if (span.begin == std::string::npos) {
+        lines.push_back("[" + entry.section + "]");
+        lines.push_back(line);
+        return;
+    }
+    std::size_t insertAt = span.begin;
+    for (std::size_t i = span.begin; i < span.end; ++i) {
+        const auto kv = keyValue(lines[i]);
+        if (kv && sameName(kv->key, entry.key)) {
+            lines[i] = line;
+            return;
+        }
+        if (!trimmed(lines[i]).empty()) insertAt = i + 1;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+}
+
+std::string describe(const std::string& what, int error)
+{
+    return what + ": " + std::strerror(error);
+}
+
+// Writes all of `bytes` to `fd` and flushes them to the disk.
+bool writeAndSync(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// The folder's entry for a renamed file reaches the disk with the folder.
+void syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Replaces `path` with `bytes` through a temporary file of this call's own.
+std::optional<std::string> replaceDurably(const std::string& path, const std::string& bytes)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return describe(path, errno);
+    const bool written = writeAndSync(fd, bytes);
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temporary.c_str());
+        return describe(path, written ? errno : writeError);
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return describe(path, error);
+    }
+    syncFolder(std::filesystem::path(path).parent_path());
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::vector<std::string> ProfileFile::readLines() const
+ProfileFile::Lines ProfileFile::readLines() const
 {
-    std::vector<std::string> lines;
+    Lines read;
+    std::error_code error;
+    const auto status = std::filesystem::status(path_, error);
+    if (status.type() == std::filesystem::file_type::not_found) return read;
+    if (error) {
+        read.problem = describe(path_, error.value());
+        return read;
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        read.problem = path_ + ": not a regular file";
+        return read;
+    }
+    errno = 0;
     std::ifstream in(path_, std::ios::binary);
+    if (!in) {
+        read.problem = describe(path_, errno);
+        return read;
+    }
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+        read.lines.push_back(line);
     }
-    return lines;
+    if (in.bad()) {
+        read.problem = describe(path_, errno);
+        read.lines.clear();
+    }
+    return read;
+}
+
+std::optional<std::string> ProfileFile::readProblem() const
+{
+    return readLines().problem;
 }
 
 std::vector<std::pair<std::string, std::string>> ProfileFile::readSection(const std::string& section) const
 {
     std::vector<std::pair<std::string, std::string>> pairs;
-    const auto lines = readLines();
+    const auto lines = readLines().lines;
     const SectionSpan span = findSection(lines, section);
     if (span.begin == std::string::npos) return pairs;
     for (std::size_t i = span.begin; i < span.end; ++i)
@@ -121,41 +222,16 @@ int ProfileFile::readInt(const std::string& section, const std::string& key, int
     return leadingDigits(*value);
 }
 
-bool ProfileFile::writeString(
-    const std::string& section, const std::string& key, const std::string& value) const
+std::optional<std::string> ProfileFile::writeEntries(std::span<const ProfileEntry> entries) const
 {
-    auto lines = readLines();
-    const std::string entry = key + "=" + value;
-    const SectionSpan span = findSection(lines, section);
-    if (span.begin == std::string::npos) {
-        lines.push_back("[" + section + "]");
-        lines.push_back(entry);
-    } else {
-        std::size_t insertAt = span.begin;
-        bool replaced = false;
-        for (std::size_t i = span.begin; i < span.end && !replaced; ++i) {
-            const auto kv = keyValue(lines[i]);
-            if (kv && sameName(kv->key, key)) {
-                lines[i] = entry;
-                replaced = true;
-            }
-            if (!trimmed(lines[i]).empty()) insertAt = i + 1;
-        }
-        if (!replaced) lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
-    }
-
-    const std::string temporary = path_ + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const auto& line : lines)
-            out << line << '\n';
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    return std::rename(temporary.c_str(), path_.c_str()) == 0;
+    Lines read = readLines();
+    if (read.problem) return read.problem;
+    for (const ProfileEntry& entry : entries)
+        setEntry(read.lines, entry);
+    std::string bytes;
+    for (const auto& line : read.lines)
+        bytes += line + '\n';
+    return replaceDurably(path_, bytes);
 }
 
 }  // namespace brivon::app

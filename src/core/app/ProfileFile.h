@@ -7,11 +7,18 @@
 // there is no cached state to go stale.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace brivon::app {
+
+struct ProfileEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
 
 class ProfileFile {
 public:
@@ -30,12 +37,22 @@ public:
     // Every key=value pair of `section`, in file order.
     std::vector<std::pair<std::string, std::string>> readSection(const std::string& section) const;
 
-    // Replaces the value, or adds the key (and the section) when missing. The
-    // file is replaced in one step; false when it could not be written.
-    bool writeString(const std::string& section, const std::string& key, const std::string& value) const;
+    // Why the file on disk cannot be read; nothing when it was read or does not exist.
+    std::optional<std::string> readProblem() const;
+
+    // Replaces each entry's value, or adds its key (and section) when missing,
+    // in one read-modify-write: the whole file is written to a temporary file
+    // of its own beside it, flushed to disk and renamed over it, so readers see
+    // the old file or the new one. A file that cannot be read is never written
+    // over. Nothing on success, else why it failed.
+    std::optional<std::string> writeEntries(std::span<const ProfileEntry> entries) const;
 
 private:
-    std::vector<std::string> readLines() const;
+    struct Lines {
+        std::vector<std::string> lines;
+        std::optional<std::string> problem;
+    };
+    Lines readLines() const;
 
     std::string path_;
 };

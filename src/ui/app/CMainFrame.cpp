@@ -41,6 +41,7 @@ constexpr const char* kHelpFileName = "help.html";
 constexpr const char* kScrollLockIndicator = "SCRL";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
+constexpr int kSettingsProblemShownMs = 15000;  // the status bar's word on an unreadable settings file
 
 QString text(const std::string& s)
 {
@@ -94,6 +95,8 @@ CMainFrame::CMainFrame(
     logic_.setEvents(this);
     logic_.create();
     viewsChanged();
+    if (const auto problem = logic_.configuration().readProblem())
+        statusBar()->showMessage(QString::fromStdString(*problem), kSettingsProblemShownMs);
 
     auto* refresh = new QTimer(this);
     connect(refresh, &QTimer::timeout, this, [this] {

@@ -41,12 +41,14 @@ StopSignals::StopSignals(QObject* parent)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 StopSignals::~StopSignals()
 {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
     delete notifier_;
     if (signalWriteFd >= 0) ::close(signalWriteFd);
     if (signalReadFd >= 0) ::close(signalReadFd);

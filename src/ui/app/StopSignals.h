@@ -1,5 +1,6 @@
 #pragma once
-// SIGINT (Ctrl+C in the terminal) and SIGTERM (the session ending) turned into
+// SIGINT (Ctrl+C in the terminal), SIGTERM and SIGHUP (the session or the
+// terminal ending) turned into
 // a Qt signal on the user-interface thread, so the program can close as its
 // Close command does instead of dying with the port half-used.
 

@@ -31,7 +31,7 @@ TEST_F(ConfigurationFile, WithoutAFileTheDefaultsHoldAndCloseWritesAllThreeKeys)
     EXPECT_EQ(config.yGain(), 40);
     EXPECT_EQ(config.yOffset(), 0);
 
-    ASSERT_TRUE(config.writeAtClose(1, 40, 0));
+    ASSERT_EQ(config.writeAtClose(1, 40, 0), std::nullopt);
     EXPECT_EQ(
         ScratchFolder::read(file()), "[COMInfo]\nCOM num=1\n[GainInfo]\nGain=40\n[OffsetInfo]\nOffset=0\n");
 }
@@ -39,7 +39,7 @@ TEST_F(ConfigurationFile, WithoutAFileTheDefaultsHoldAndCloseWritesAllThreeKeys)
 TEST_F(ConfigurationFile, CloseReplacesValuesAndKeepsEverythingElse)
 {
     givenFile("; kept\r\n[GainInfo]\r\nGain=4000\r\nOther=x\r\n\r\n[COMInfo]\r\nCOM num=3\r\n");
-    ASSERT_TRUE(configuration().writeAtClose(7, 400, 2));
+    ASSERT_EQ(configuration().writeAtClose(7, 400, 2), std::nullopt);
     EXPECT_EQ(ScratchFolder::read(file()),
         "; kept\n[GainInfo]\nGain=400\nOther=x\n\n[COMInfo]\nCOM num=7\n[OffsetInfo]\nOffset=2\n");
 }
@@ -47,7 +47,7 @@ TEST_F(ConfigurationFile, CloseReplacesValuesAndKeepsEverythingElse)
 TEST_F(ConfigurationFile, AMissingKeyIsAddedAtTheEndOfItsSection)
 {
     givenFile("[COMInfo]\nOther=1\n\n[GainInfo]\nGain=4\n");
-    ASSERT_TRUE(configuration().writeAtClose(2, 4, 0));
+    ASSERT_EQ(configuration().writeAtClose(2, 4, 0), std::nullopt);
     EXPECT_EQ(ScratchFolder::read(file()),
         "[COMInfo]\nOther=1\nCOM num=2\n\n[GainInfo]\nGain=4\n[OffsetInfo]\nOffset=0\n");
 }
@@ -55,7 +55,7 @@ TEST_F(ConfigurationFile, AMissingKeyIsAddedAtTheEndOfItsSection)
 TEST_F(ConfigurationFile, AFileThatCannotBeWrittenReportsIt)
 {
     ScratchFolder::write(folder / "brivon", "a file where the folder should be");
-    EXPECT_FALSE(configuration().writeAtClose(1, 40, 0));
+    EXPECT_NE(configuration().writeAtClose(1, 40, 0), std::nullopt);
 }
 
 TEST_F(ConfigurationFile, DevicePathsAreTheNumberedKeysOfThePortsSection)
@@ -78,7 +78,7 @@ class ProfileIntegers : public ConfigurationFile, public ::testing::WithParamInt
 TEST_P(ProfileIntegers, ReadLeadingDigits)
 {
     givenFile(std::string("[GainInfo]\n") + GetParam().line + "\n");
-    EXPECT_EQ(configuration().yGain(), GetParam().expected);
+    EXPECT_EQ(app::ProfileFile(file().string()).readInt("GainInfo", "Gain", 40), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProfileIntegers,

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <fstream>
 #include <sstream>
 
@@ -184,9 +186,11 @@ TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
         "2010-12-07 14:05:09");
 }
 
-// SIGTERM, as when the desktop session ends: the program closes like Close,
-// without questions, and the meter hears the exit command.
-TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
+// SIGTERM or SIGHUP, as when the desktop session or the terminal ends: the
+// program closes like Close, without questions, and the meter hears the exit command.
+class ProgramSignals : public ::testing::TestWithParam<int> { };
+
+TEST_P(ProgramSignals, WriteTheConfigurationAndSendTheExitCommand)
 {
     sim::PtyMeter meter;
     QTemporaryDir configHome;
@@ -198,13 +202,16 @@ TEST(ProgramSignals, TerminateWritesTheConfigurationAndSendsTheExitCommand)
     program.start(BRIVON_BINARY_DIR "/brivon", { "--port", QString("1=") + meter.slavePath().c_str() });
     ASSERT_TRUE(program.waitForStarted());
     ASSERT_TRUE(meter.received().waitForCount(3, 10s)) << "the program polls";
-    program.terminate();
+    ::kill(static_cast<pid_t>(program.processId()), GetParam());
     ASSERT_TRUE(program.waitForFinished(kWaitMs));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms));
     EXPECT_NE(readFile(configHome.path() + "/brivon/Brivonconfig.ini").find("COM num=1"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, ProgramSignals, ::testing::Values(SIGTERM, SIGHUP),
+    [](const auto& param) { return std::string(param.param == SIGTERM ? "Terminate" : "HangUp"); });
 
 }  // namespace
 }  // namespace brivon
