@@ -8,11 +8,8 @@ namespace brivon::link {
 namespace {
 
 using protocol::bcd;
+using namespace protocol::frame_offset;
 
-// Frame offsets.
-constexpr int kYear = 3, kDayLead = 4, kMonth = 5, kDay = 6, kHour = 7, kMinute = 8, kSecond = 9;
-constexpr int kGraphHundreds = 10, kGraphUnits = 11, kDisplayHundreds = 12, kDisplayUnits = 13;
-constexpr int kModeByte = 14, kStatusByte = 15, kMemoryA = 16, kMemoryB = 17, kSamplingInterval = 18;
 constexpr int kYearBase = 2000;
 
 // Mode byte.

@@ -34,6 +34,14 @@ public:
 
     // "Low" sticks until the watch is re-armed (the port watchdog does it on an invalid port).
     void rearmBatteryWatch() { batteryWatch_ = true; }
+    // The meter went away: the next frame starts afresh, as the first one does,
+    // so no reading after a replug is held at the value from before.
+    void forgetScale()
+    {
+        lastRange_ = kNoRangeYet;
+        lastUnit_ = kNoUnitYet;
+        holdCounter_ = 0;
+    }
     // "Low", "Normal", or empty before the first frame.
     const std::string& batteryText() const { return batteryText_; }
     std::uint8_t lastRangeIndex() const { return lastRange_; }

@@ -11,6 +11,7 @@ MeterLink::MeterLink(
     port.setEventHandler([this] { receiveHandler_.onCommEvent(); });
     link_.setOfflineHandler([this] {
         decoder_.rearmBatteryWatch();
+        decoder_.forgetScale();
         if (offlineHandler_) offlineHandler_();
     });
 }

@@ -54,4 +54,19 @@ inline constexpr int bcd(std::uint8_t b)
     return (b & 0x0F) + (b >> 4) * 10;
 }
 
+inline constexpr bool isBcd(std::uint8_t b)
+{
+    return (b & 0x0F) <= 9 && (b >> 4) <= 9;
+}
+
+// Where the fields of a measurement frame lie.
+namespace frame_offset {
+inline constexpr int kYear = 3, kDayLead = 4, kMonth = 5, kDay = 6, kHour = 7, kMinute = 8, kSecond = 9;
+inline constexpr int kGraphHundreds = 10, kGraphUnits = 11, kDisplayHundreds = 12, kDisplayUnits = 13;
+inline constexpr int kModeByte = 14, kStatusByte = 15, kMemoryA = 16, kMemoryB = 17, kSamplingInterval = 18;
+}  // namespace frame_offset
+
+// A count byte holds the hundreds or the units of a count: 0-99.
+inline constexpr std::uint8_t kMaxCountByte = 99;
+
 }  // namespace brivon::link::protocol

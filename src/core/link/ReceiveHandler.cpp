@@ -1,5 +1,6 @@
 #include "core/link/ReceiveHandler.h"
 
+#include "core/link/FrameLocator.h"
 #include "core/link/MainTimers.h"
 #include "core/link/MeterProtocol.h"
 
@@ -41,9 +42,7 @@ void ReceiveHandler::onCommEvent()
     const platform::TimeValue now = clock_.now();
 
     if (modes_.listening) {
-        if (startsWith(block, protocol::kMeasurementMark0, protocol::kMeasurementMark1)) {
-            decodeMeasurement(block, now);
-        }
+        decodeMeasurement(block, now);
         pacePoll(block);
     }
     if (modes_.memoryInProgress
@@ -56,12 +55,14 @@ void ReceiveHandler::onCommEvent()
 
 void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::TimeValue now)
 {
-    // A block shorter than a frame is never read past its end: it is dropped
-    // and the next poll asks again.
-    if (block.size() < static_cast<std::size_t>(protocol::kMeasurementFrameLength)) return;
+    // A block without a whole plausible frame is dropped, and the next poll asks again.
+    const auto start = locateMeasurementFrame(block);
+    if (!start) return;
 
     link_.measurementFrameAccepted();
-    const DecodedFrame frame = decoder_.decode(block);
+    const auto first = block.begin() + static_cast<std::ptrdiff_t>(*start);
+    const DecodedFrame frame
+        = decoder_.decode(platform::Bytes(first, first + protocol::kMeasurementFrameLength));
     const bool footCandle = frame.reading.footCandle != 0;
     statistics_.add(
         frame.reading.graphValue, platform::formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);

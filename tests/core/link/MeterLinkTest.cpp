@@ -1,5 +1,6 @@
 #include "core/link/MeterLink.h"
 
+#include "core/link/FrameLocator.h"
 #include "core/link/MainTimers.h"
 #include "sim/MeasurementFrame.h"
 #include "support/FakeSerialPort.h"
@@ -151,6 +152,71 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     link.link().restartLink();
     port.deliver(luxFrame(10));
     EXPECT_EQ(link.decoder().batteryText(), "Normal");
+}
+
+TEST_F(MeterLinkTest, AReplugShowsTheNewValueAtOnce)
+{
+    port.deliver(luxFrame(1000));
+    link.watchdogTick();
+    port.missingPorts = { 1 };
+    link.watchdogTick();  // unplugged: off-line
+    port.missingPorts.clear();
+    link.link().restartLink();
+    sim::FrameContent otherRange;
+    otherRange.graphCount = otherRange.displayCount = 500;
+    otherRange.rangeIndex = 1;
+    port.deliver(sim::frameBytes(otherRange));
+    ASSERT_EQ(sink.readings.size(), 2u);
+    EXPECT_EQ(sink.readings.back().graphValue, 50.0f) << "not held at the value from before the unplug";
+}
+
+// Noise around frames: only a whole plausible frame is decoded.
+struct BlockCase {
+    const char* name;
+    platform::Bytes block;
+    std::optional<std::size_t> frameStart;
+};
+
+platform::Bytes joined(std::initializer_list<platform::Bytes> parts)
+{
+    platform::Bytes all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+platform::Bytes withByte(platform::Bytes frame, std::size_t offset, std::uint8_t value)
+{
+    frame[offset] = value;
+    return frame;
+}
+
+class NoisyBlock : public ::testing::TestWithParam<BlockCase> { };
+
+TEST_P(NoisyBlock, DecodesOnlyTheLastPlausibleFrame)
+{
+    EXPECT_EQ(link::locateMeasurementFrame(GetParam().block), GetParam().frameStart);
+}
+
+const platform::Bytes kFrame = luxFrame(1234);
+
+INSTANTIATE_TEST_SUITE_P(Blocks, NoisyBlock,
+    ::testing::Values(BlockCase { "AWholeFrame", kFrame, 0 },
+        BlockCase { "StrayBytesFirst", joined({ { 0x00, 0x7E }, kFrame }), 2 },
+        BlockCase { "ABrokenFrameThenAWholeOne",
+            joined({ { kFrame.begin(), kFrame.begin() + 5 }, { 0x01, 0x02, 0x03 }, kFrame }), 8 },
+        BlockCase { "TwoFrames", joined({ kFrame, luxFrame(7) }), 19 },
+        BlockCase { "TrailingBytes", joined({ kFrame, { 0xAA, 0xDD, 0x01 } }), 0 },
+        BlockCase { "ClockNotBcd", withByte(kFrame, 7, 0x3A), std::nullopt },
+        BlockCase { "CountByteAbove99", withByte(kFrame, 11, 100), std::nullopt },
+        BlockCase { "ShortFrame", { kFrame.begin(), kFrame.end() - 1 }, std::nullopt }),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(MeterLinkTest, ABrokenFrameBeforeAWholeOneShowsTheWholeOne)
+{
+    port.deliver(joined({ { kFrame.begin(), kFrame.begin() + 5 }, { 0x01, 0x02, 0x03 }, kFrame }));
+    ASSERT_EQ(sink.readings.size(), 1u);
+    EXPECT_EQ(sink.readings[0].graphValue, 1234.0f);
 }
 
 TEST(MeterCommands, BytesOfEveryCommand)
