@@ -1,5 +1,7 @@
 #include "core/app/ProfileFile.h"
 
+#include "core/files/SafeSave.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -8,9 +10,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace brivon::app {
 namespace {
@@ -115,50 +114,6 @@ std::string describe(const std::string& what, int error)
     return what + ": " + std::strerror(error);
 }
 
-// Writes all of `bytes` to `fd` and flushes them to the disk.
-bool writeAndSync(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return ::fsync(fd) == 0;
-}
-
-// The folder's entry for a renamed file reaches the disk with the folder.
-void syncFolder(const std::filesystem::path& folder)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Replaces `path` with `bytes` through a temporary file of this call's own.
-std::optional<std::string> replaceDurably(const std::string& path, const std::string& bytes)
-{
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return describe(path, errno);
-    const bool written = writeAndSync(fd, bytes);
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(temporary.c_str());
-        return describe(path, written ? errno : writeError);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return describe(path, error);
-    }
-    syncFolder(std::filesystem::path(path).parent_path());
-    return std::nullopt;
-}
-
 }  // namespace
 
 ProfileFile::Lines ProfileFile::readLines() const
@@ -231,7 +186,10 @@ std::optional<std::string> ProfileFile::writeEntries(std::span<const ProfileEntr
     std::string bytes;
     for (const auto& line : read.lines)
         bytes += line + '\n';
-    return replaceDurably(path_, bytes);
+    const files::PendingFile file { path_, bytes };
+    const files::FileOutcome outcome = files::saveFilesSafely({ &file, 1 });
+    if (outcome.ok()) return std::nullopt;
+    return outcome.message;
 }
 
 }  // namespace brivon::app

@@ -1,64 +1,161 @@
 #include "core/files/SafeSave.h"
 
 #include <cerrno>
-#include <fstream>
+#include <cstdio>
+#include <optional>
 #include <system_error>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brivon::files {
 namespace {
 
 constexpr const char* kTemporaryPrefix = ".";
-constexpr const char* kTemporarySuffix = ".saving";
+constexpr const char* kTemporarySuffix = ".XXXXXX";
+constexpr mode_t kNewFileMode = 0666;
 
-// Writes the bytes to `path`, replacing what it holds; false with errno kept on any failure.
-bool writeWhole(const std::filesystem::path& path, const std::string& bytes)
+// New files get the permissions an ordinary create would give them.
+mode_t newFileMode()
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) return false;
-    out.close();
-    return !out.fail();
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return kNewFileMode & ~mask;
+    }();
+    return mode;
 }
 
-void removeAll(const std::vector<std::filesystem::path>& paths)
+// A new empty file of this save's own beside `target`; its path, or nothing with errno set.
+std::optional<std::filesystem::path> createBeside(const std::filesystem::path& target, int& fd)
 {
-    for (const auto& path : paths) {
+    std::string name
+        = (target.parent_path() / (kTemporaryPrefix + target.filename().string() + kTemporarySuffix))
+              .string();
+    fd = ::mkstemp(name.data());
+    if (fd < 0) return std::nullopt;
+    ::fchmod(fd, newFileMode());
+    return std::filesystem::path(name);
+}
+
+// Writes all of `bytes` and flushes them to the disk; false with errno kept.
+bool writeAndSync(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+void removeQuietly(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+// The folder's entries reach the disk with the folder.
+void syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// One target of the save: its new content waiting in `written`, and a second
+// name for its old content, kept until every target is in place.
+struct Replacement {
+    std::filesystem::path target;
+    std::filesystem::path written;
+    std::optional<std::filesystem::path> kept;
+    bool placed = false;
+};
+
+// A second name for the target's old content: a hard link, or a copy where the
+// file system has no links. The target itself never goes missing.
+std::error_code keepOld(Replacement& r)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(r.target, error)) return {};
+    int fd = -1;
+    const auto keep = createBeside(r.target, fd);
+    if (!keep) return { errno, std::generic_category() };
+    ::close(fd);
+    ::unlink(keep->c_str());
+    if (::link(r.target.c_str(), keep->c_str()) != 0
+        && !std::filesystem::copy_file(
+            r.target, *keep, std::filesystem::copy_options::overwrite_existing, error)) {
+        removeQuietly(*keep);
+        return error;
+    }
+    r.kept = keep;
+    return {};
+}
+
+// Renames the new content over the target in one step.
+std::error_code place(Replacement& r)
+{
+    if (const std::error_code error = keepOld(r)) return error;
+    std::error_code error;
+    std::filesystem::rename(r.written, r.target, error);
+    if (!error) r.placed = true;
+    return error;
+}
+
+// Puts every target back as it was before the save and removes what the save wrote.
+void undo(std::vector<Replacement>& replacements)
+{
+    for (Replacement& r : replacements) {
         std::error_code ignored;
-        std::filesystem::remove(path, ignored);
+        if (r.placed && r.kept)
+            std::filesystem::rename(*r.kept, r.target, ignored);
+        else if (r.placed)
+            removeQuietly(r.target);
+        else {
+            if (r.kept) removeQuietly(*r.kept);
+            removeQuietly(r.written);
+        }
     }
 }
 
 }  // namespace
 
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target)
-{
-    return target.parent_path() / (kTemporaryPrefix + target.filename().string() + kTemporarySuffix);
-}
-
 FileOutcome saveFilesSafely(std::span<const PendingFile> files)
 {
-    std::vector<std::filesystem::path> written;
+    std::vector<Replacement> replacements;
     for (const PendingFile& file : files) {
-        const std::filesystem::path temporary = temporaryPathFor(file.path);
-        errno = 0;
-        const bool complete = writeWhole(temporary, file.bytes);
-        const int error = errno;
-        written.push_back(temporary);
-        if (!complete) {
-            removeAll(written);
+        int fd = -1;
+        const auto written = createBeside(file.path, fd);
+        if (!written) {
+            const int error = errno;
+            undo(replacements);
+            return file_outcome::cannotWrite(file.path.string(), error);
+        }
+        const bool complete = writeAndSync(fd, file.bytes);
+        const int writeError = errno;
+        const bool closed = ::close(fd) == 0;
+        replacements.push_back({ file.path, *written, std::nullopt, false });
+        if (!complete || !closed) {
+            const int error = complete ? errno : writeError;
+            undo(replacements);
             return file_outcome::cannotWrite(file.path.string(), error);
         }
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::error_code error;
-        std::filesystem::rename(written[i], files[i].path, error);
-        if (error) {
-            removeAll({ written.begin() + static_cast<std::ptrdiff_t>(i), written.end() });
-            return file_outcome::cannotWrite(files[i].path.string(), error.value());
+    for (Replacement& r : replacements) {
+        if (const std::error_code error = place(r)) {
+            undo(replacements);
+            return file_outcome::cannotWrite(r.target.string(), error.value());
         }
+    }
+    for (const Replacement& r : replacements) {
+        if (r.kept) removeQuietly(*r.kept);
+        syncFolder(r.target.parent_path());
     }
     return file_outcome::success();
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Saving without losing data: every file is written in full to a temporary
-// file beside its target, and only when all of them are complete are they
-// renamed over their targets. On any error the temporary files are removed,
-// the targets keep what they held, and the caller gets a message to show.
+// file of the save's own beside its target and flushed to the disk; only when
+// all of them are complete are they renamed into place, each target's old
+// content kept aside until every new one is in place. On any error every
+// target holds what it held before, no temporary file is left, and the caller
+// gets a message to show.
 
 #include <filesystem>
 #include <span>
@@ -18,8 +20,5 @@ struct PendingFile {
 };
 
 FileOutcome saveFilesSafely(std::span<const PendingFile> files);
-
-// The temporary file a save writes before it replaces `target`.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
 
 }  // namespace brivon::files

@@ -106,6 +106,27 @@ TEST_F(SafeSave, ATargetThatCannotBeReplacedLeavesItAndTheOtherFilesAlone)
     expectFolderHolds({ "a.txt", "a.AsmDat" });
 }
 
+TEST_F(SafeSave, ASecondTargetThatCannotBeReplacedPutsTheFirstBack)
+{
+    writeFile(folder_ / "a.AsmDat", "old data");
+    fs::create_directory(folder_ / "a.txt");
+    const std::vector<files::PendingFile> files { { folder_ / "a.AsmDat", "new data" },
+        { folder_ / "a.txt", "text" } };
+    EXPECT_EQ(files::saveFilesSafely(files).status, files::FileStatus::CannotWrite);
+    EXPECT_EQ(contentsOf(folder_ / "a.AsmDat"), "old data");
+    EXPECT_TRUE(fs::is_directory(folder_ / "a.txt"));
+    expectFolderHolds({ "a.txt", "a.AsmDat" });
+}
+
+TEST_F(SafeSave, ANewPairThatCannotBeCompletedLeavesNoFirstFile)
+{
+    fs::create_directory(folder_ / "b.txt");
+    const std::vector<files::PendingFile> files { { folder_ / "b.AsmDat", "data" },
+        { folder_ / "b.txt", "text" } };
+    EXPECT_EQ(files::saveFilesSafely(files).status, files::FileStatus::CannotWrite);
+    expectFolderHolds({ "b.txt" });
+}
+
 class SafeSaveUnwritablePlace : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
@@ -117,7 +138,6 @@ TEST_P(SafeSaveUnwritablePlace, ReportsAnErrorAndCreatesNothing)
     EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_NE(outcome.message.find(target.string() + ": "), std::string::npos) << outcome.message;
     EXPECT_FALSE(fs::exists(target));
-    EXPECT_FALSE(fs::exists(files::temporaryPathFor(target)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
