@@ -75,8 +75,7 @@ void LoggerPainter::paintTexts(draw::Canvas& canvas, const LoggerFrame& frame)
     canvas.drawText({ plot.left + kReadoutAtX, kReadoutY }, kReadoutAt, kGraphFont, kTextStyle);
     canvas.drawText({ plot.left + kReadoutTimeX, kReadoutY }, frame.readoutTime, kGraphFont, kTextStyle);
     if (!frame.statistics.empty())
-        canvas.drawText(
-            { plot.left + kReadoutCaptionX, kStatisticsY }, frame.statistics, kGraphFont, kTextStyle);
+        canvas.drawText({ plot.left - kLabelLeft, kStatisticsY }, frame.statistics, kGraphFont, kTextStyle);
 }
 
 }  // namespace brivon::logger

@@ -34,7 +34,7 @@ inline constexpr int kReadoutAtX = 180;
 inline constexpr int kReadoutTimeX = 195;
 inline constexpr const char* kReadoutCaption = "Light";
 inline constexpr const char* kReadoutAt = "@";
-// The set's statistics, above the read-out line.
+// The set's statistics, above the read-out line, from the label column.
 inline constexpr int kStatisticsY = 40;
 // The toolbar's bottom edge: the margins are repainted from here down.
 inline constexpr int kToolbarBottom = 23;

@@ -20,7 +20,7 @@ constexpr const char* kSaveFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|";
 constexpr const char* kDefaultExtension = "AsmDat";
 
 // The window's size when it opens, and where the toolbar and the list lie over the graph.
-constexpr QSize kInitialSize { 830, 580 };
+constexpr QSize kInitialSize { 1000, 640 };
 constexpr int kToolBarHeight = 23;
 constexpr int kListLeft = 5;
 constexpr int kListTop = 25;
@@ -68,6 +68,8 @@ QAction* CDataLoggerDlg::addCommand(int id, const char* icon, const QString& too
 void CDataLoggerDlg::buildToolBar()
 {
     toolBar_->setObjectName(QStringLiteral("loggerToolBar"));
+    // The graph lies under the toolbar: the toolbar covers what the graph draws there.
+    toolBar_->setAutoFillBackground(true);
     connect(addCommand(kSave, "save", "Save"), &QAction::triggered, this, &CDataLoggerDlg::save);
     connect(addCommand(kDownload, "open", "Download"), &QAction::triggered, this,
         &CDataLoggerDlg::readFileFromDialog);
