@@ -185,8 +185,9 @@ void CDataLoggerDlg::refreshCommands()
 
 void CDataLoggerDlg::done(int result)
 {
-    sets_.close();
+    // The reset view paints once more, which marks the window open: close the sets after it.
     graph_->resetView();
+    sets_.close();
     fillList();
     QDialog::done(result);
 }

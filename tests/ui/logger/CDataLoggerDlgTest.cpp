@@ -157,6 +157,7 @@ TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
         chooseRow(*dialog, 0);
         dialog->done(QDialog::Rejected);
         EXPECT_EQ(dialog->setList().rowCount(), 0);
+        EXPECT_FALSE(flags.loggerWindowOpen);
     }
     auto dialog = open();
     EXPECT_EQ(dialog->setList().rowCount(), 0);
