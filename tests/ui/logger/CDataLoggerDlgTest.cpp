@@ -92,6 +92,16 @@ TEST_F(LoggerWindow, ListsTheDownloadAndPlotsADoubleClickedSet)
     EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kDownload)->isEnabled());
 }
 
+TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
+{
+    auto dialog = open();
+    QTableWidget& list = dialog->setList();
+    list.setFocus();
+    list.selectRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(sets.selectedDownloadSet(), 0);
+}
+
 TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
 {
     auto dialog = open();
