@@ -174,6 +174,31 @@ TEST_P(OverRangeReadout, ReadsOL)
 INSTANTIATE_TEST_SUITE_P(Units, OverRangeReadout, ::testing::Values(0, 1),
     [](const auto& param) { return param.param == 0 ? std::string("Lux") : std::string("FootCandles"); });
 
+struct PointerCase {
+    const char* name;
+    int dx;  // from the plot's left edge (negative) or right edge (positive)
+    int dy;  // from the plot's top edge (negative) or bottom edge (positive)
+    bool leftGraph;
+};
+
+class LoggerDragWatch : public LoggerGraphTest, public ::testing::WithParamInterface<PointerCase> { };
+
+TEST_P(LoggerDragWatch, EndsADragFarEnoughFromThePlot)
+{
+    const auto& plot = layout().geometry.plot;
+    const PointerCase& c = GetParam();
+    const int x = c.dx < 0 ? plot.left + c.dx : c.dx > 0 ? plot.right + c.dx : plot.left + 10;
+    const int y = c.dy < 0 ? plot.top + c.dy : c.dy > 0 ? plot.bottom + c.dy : plot.top + 10;
+    EXPECT_EQ(graph.dragLeftGraph({ x, y }), c.leftGraph);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pointers, LoggerDragWatch,
+    ::testing::Values(PointerCase { "Inside", 0, 0, false }, PointerCase { "NearLeft", -49, 0, false },
+        PointerCase { "FarLeft", -50, 0, true }, PointerCase { "FarRight", 50, 0, true },
+        PointerCase { "NearAbove", 0, -19, false }, PointerCase { "FarAbove", 0, -20, true },
+        PointerCase { "NearBelow", 0, 39, false }, PointerCase { "FarBelow", 0, 40, true }),
+    [](const auto& param) { return std::string(param.param.name); });
+
 class LoggerPaintTest : public LoggerGraphTest {
 protected:
     testing::RecordingCanvas paint(const logger::LoggerFrame& frame)
