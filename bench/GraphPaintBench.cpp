@@ -1,10 +1,15 @@
-// The paint of a full real-time run (19990 samples) on a 1920 x 1080 view at
-// zoom levels 0, 1 and 99, beside QCustomPlot replotting the same points at
-// the same plot size, in one run. The last line compares the medians.
+// The paint of a full real-time run (19990 samples) and of a full data-logger
+// set (33000 readings) on a 1920 x 1080 window at zoom levels 0, 1 and 99,
+// each beside QCustomPlot replotting the same points at the same plot size,
+// in one run. The last lines compare the medians.
 
+#include "core/logger/LoggerGraph.h"
+#include "core/logger/LoggerPainter.h"
+#include "core/logger/LoggerStyle.h"
 #include "core/platform/Clock.h"
 #include "core/realtime/GraphModel.h"
 #include "core/realtime/RunLimits.h"
+#include "ui/draw/QtCanvas.h"
 #include "ui/realtime/GraphRenderer.h"
 
 #include <QApplication>
@@ -20,7 +25,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -41,17 +48,34 @@ std::map<std::string, std::vector<double>>& timings()
     return all;
 }
 
+std::vector<float> noisyWave(int count)
+{
+    std::vector<float> values;
+    std::mt19937 random(1);
+    std::normal_distribution<float> noise(0.0f, 20.0f);
+    for (int i = 0; i < count; ++i)
+        values.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.003f) + noise(random)));
+    return values;
+}
+
 const std::vector<float>& runSamples()
 {
-    static const std::vector<float> samples = [] {
-        std::vector<float> values;
-        std::mt19937 random(1);
-        std::normal_distribution<float> noise(0.0f, 20.0f);
-        for (int i = 0; i < realtime::run_limits::kMaxSamples; ++i)
-            values.push_back(std::max(0.0f, 200.0f + 150.0f * std::sin(i * 0.003f) + noise(random)));
-        return values;
-    }();
+    static const std::vector<float> samples = noisyWave(realtime::run_limits::kMaxSamples);
     return samples;
+}
+
+const files::CurrentSet& loggerSet()
+{
+    static const auto set = [] {
+        auto full = std::make_unique<files::CurrentSet>();
+        const std::vector<float> readings = noisyWave(files::CurrentSet::kCapacity);
+        std::copy(readings.begin(), readings.end(), full->loadedSamples.begin());
+        full->loadedSampleCount = files::CurrentSet::kCapacity;
+        full->loadedReadingCount = full->loadedSampleCount;
+        full->loadedSamplePeriod = 1;
+        return full;
+    }();
+    return *set;
 }
 
 realtime::GraphSeries fullRun()
@@ -107,31 +131,85 @@ void graphPaint(benchmark::State& state, int level)
     if (std::getenv("BRIVON_BENCH_SNAPSHOT")) image.save(QString("/tmp/brivon-bench-level%1.png").arg(level));
 }
 
-void customPlotReplot(benchmark::State& state)
+// The data-logger set's axis: 0 to 400 lux.
+constexpr realtime::YAxisSetting kLoggerAxis { 40, 0 };
+
+// A data-logger graph laid out on the full set and zoomed to `level`, as the real-time one.
+void zoomLoggerTo(logger::LoggerGraph& graph, int level)
 {
-    const auto plot = realtime::plotGeometry(kClient).plot;
+    const logger::ShownSet shown { &loggerSet(), kLoggerAxis };
+    graph.layout(kClient, shown);
+    const auto& plot = graph.geometry().plot;
+    const int quarter = plot.width() / 4;
+    for (int k = 1; k <= level; ++k) {
+        const bool last = k == level;
+        graph.startSelection({ last ? plot.left + quarter : plot.left, plot.top });
+        graph.endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
+        if (!graph.zoomToSelection())
+            throw std::runtime_error("logger zoom refused at level " + std::to_string(k));
+        graph.layout(kClient, shown);
+    }
+}
+
+void loggerPaint(benchmark::State& state, int level)
+{
+    platform::SystemClock clock;
+    logger::LoggerGraph graph(clock);
+    zoomLoggerTo(graph, level);
+    logger::LoggerPainter painter;
+    QImage image(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    const logger::ShownSet shown { &loggerSet(), kLoggerAxis };
+    timeIterations(state, "logger level " + std::to_string(level), [&] {
+        QPainter qpainter(&image);
+        ui::QtCanvas canvas(qpainter);
+        painter.paint(canvas, graph.layout(kClient, shown), loggerSet().samples());
+    });
+    if (std::getenv("BRIVON_BENCH_SNAPSHOT"))
+        image.save(QString("/tmp/brivon-bench-logger%1.png").arg(level));
+}
+
+// QCustomPlot replotting `samples` on a plot of `plot`'s size, timed as `name`.
+void customPlotReplot(
+    benchmark::State& state, const std::string& name, const draw::Rect& plot, std::span<const float> samples)
+{
     QCustomPlot customPlot;
     customPlot.resize(plot.width(), plot.height());
     customPlot.show();  // a hidden widget would keep its default viewport
     QVector<double> keys;
     QVector<double> values;
-    for (std::size_t i = 0; i < runSamples().size(); ++i) {
+    for (std::size_t i = 0; i < samples.size(); ++i) {
         keys.push_back(static_cast<double>(i));
-        values.push_back(runSamples()[i]);
+        values.push_back(samples[i]);
     }
     customPlot.addGraph();
     customPlot.graph(0)->setData(keys, values, true);
     customPlot.graph(0)->setPen(QPen(Qt::red));
     customPlot.xAxis->setRange(0, keys.size());
     customPlot.yAxis->setRange(0, 400);
-    if (std::getenv("BRIVON_BENCH_SNAPSHOT")) customPlot.savePng("/tmp/brivon-bench-qcustomplot.png");
-    timeIterations(state, "QCustomPlot", [&] { customPlot.replot(QCustomPlot::rpImmediateRefresh); });
+    if (std::getenv("BRIVON_BENCH_SNAPSHOT"))
+        customPlot.savePng(QString("/tmp/brivon-bench-%1.png").arg(QString::fromStdString(name)));
+    timeIterations(state, name, [&] { customPlot.replot(QCustomPlot::rpImmediateRefresh); });
+}
+
+void realTimeCustomPlot(benchmark::State& state)
+{
+    customPlotReplot(state, "QCustomPlot", realtime::plotGeometry(kClient).plot, runSamples());
+}
+
+void loggerCustomPlot(benchmark::State& state)
+{
+    customPlotReplot(state, "QCustomPlot logger",
+        graph::GraphGeometry::fromClient(kClient, logger::kPlotMargins).plot, loggerSet().samples());
 }
 
 BENCHMARK_CAPTURE(graphPaint, level0, 0)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_CAPTURE(graphPaint, level1, 1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_CAPTURE(graphPaint, level99, kDeepestLevel)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(customPlotReplot)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(realTimeCustomPlot)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(loggerPaint, level0, 0)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(loggerPaint, level1, 1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(loggerPaint, level99, kDeepestLevel)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(loggerCustomPlot)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 double median(std::vector<double> values)
 {
@@ -150,11 +228,15 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    const double peer = median(timings()["QCustomPlot"]);
-    auto ratio = [&](int level) {
-        return peer > 0 ? median(timings()["level " + std::to_string(level)]) / peer : 0.0;
+    auto ratios = [](const char* line, const std::string& prefix, const std::string& peerName) {
+        const double peer = median(timings()[peerName]);
+        auto ratio = [&](int level) {
+            return peer > 0 ? median(timings()[prefix + "level " + std::to_string(level)]) / peer : 0.0;
+        };
+        std::printf("%sratio vs QCustomPlot: level 0 %.2f, level 1 %.2f, level 99 %.2f\n", line, ratio(0),
+            ratio(1), ratio(kDeepestLevel));
     };
-    std::printf("ratio vs QCustomPlot: level 0 %.2f, level 1 %.2f, level 99 %.2f\n", ratio(0), ratio(1),
-        ratio(kDeepestLevel));
+    ratios("", "", "QCustomPlot");
+    ratios("data-logger ", "logger ", "QCustomPlot logger");
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 #include <iostream>
 #include <memory>
@@ -62,9 +63,11 @@ int main(int argc, char** argv)
     ui::CMainFrame frame(portMap, std::move(configuration));
     ui::StopSignals stopSignals;
     QObject::connect(&stopSignals, &ui::StopSignals::stopRequested, &frame, &ui::CMainFrame::closeUnattended);
-    if (!parsed.line.fileToOpen.empty() && !frame.openGraphFile(parsed.line.fileToOpen)) return kUsageError;
     // Without a window manager (a bare X server) maximising is not honoured: fill the screen anyway.
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
+    // A graph file named on the command line is shown once the main window is up.
+    if (!parsed.line.fileToOpen.empty())
+        QTimer::singleShot(0, &frame, [&frame, &parsed] { frame.showGraphFile(parsed.line.fileToOpen); });
     return QApplication::exec();
 }

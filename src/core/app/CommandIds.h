@@ -12,6 +12,7 @@ inline constexpr int kUndoZoom = 32811;
 inline constexpr int kPowerOff = 32812;
 inline constexpr int kSave = 32814;
 inline constexpr int kOtherCom = 32817;
+inline constexpr int kDataLoggerGraph = 32818;  // opens the data-logger window as it is
 inline constexpr int kDataLogger = 32819;
 inline constexpr int kOpen = 32827;
 inline constexpr int kMem = 32839;

@@ -30,16 +30,18 @@ AxisLabels levelZeroLabels(int yGain, int yOffset)
     return labels;
 }
 
-AxisLabels selectedLabels(
-    const AxisLabels& parent, double selectionTop, double selectionBottom, int height, double bottomGap)
+AxisLabels selectedLabels(const AxisLabels& parent, double selectionTop, double selectionBottom, int height,
+    double bottomGap, bool cutToResolution)
 {
     const double low = parent.front();
     const double span = static_cast<double>(parent.back()) - low;
     double a = bottomGap * span / height + low;
     double b = ((selectionBottom - selectionTop) * kFirstDivision + bottomGap) * span / height + low;
-    const bool large = a >= measure::kKiloThreshold;
-    a = cutLabel(a, large);
-    b = cutLabel(b, large);
+    if (cutToResolution) {
+        const bool large = a >= measure::kKiloThreshold;
+        a = cutLabel(a, large);
+        b = cutLabel(b, large);
+    }
     AxisLabels labels {};
     for (int j = 0; j < kLabelCount; ++j)
         labels[j] = static_cast<float>(a + (b - a) * j);

@@ -13,10 +13,11 @@ using AxisLabels = std::array<float, kLabelCount>;
 // Level 0: label j is (j + offset) x gain, label 0 at the bottom.
 AxisLabels levelZeroLabels(int yGain, int yOffset);
 
-// The labels of the level that a selection creates: `topFraction` and
-// `bottomFraction` are the selection's y as fractions of the plot, `height` is
-// H and `bottomGap` the distance from the selection's bottom to the plot's last row.
-AxisLabels selectedLabels(
-    const AxisLabels& parent, double selectionTop, double selectionBottom, int height, double bottomGap);
+// The labels of the level that a selection creates: `selectionTop` and
+// `selectionBottom` are the selection's y in pixels, `height` is
+// H and `bottomGap` the distance from the selection's bottom to the axis bottom.
+// `cutToResolution` cuts the labels to whole tens from 1000 on, else to two decimals.
+AxisLabels selectedLabels(const AxisLabels& parent, double selectionTop, double selectionBottom, int height,
+    double bottomGap, bool cutToResolution);
 
 }  // namespace brivon::graph

@@ -19,6 +19,15 @@ YMapping::YMapping(const AxisLabels& labels, int height, bool footCandles)
 {
 }
 
+int LevelMap::nearestSample(double x, int shift) const
+{
+    if (!(pitch > 0)) return -1;
+    int index = toPixel((x - x0) / pitch - shift);
+    const int sample = shift + index;
+    if (x - xOf(sample) > xOf(sample + 1) - x) ++index;
+    return index;
+}
+
 int toPixel(double coordinate)
 {
     if (std::isnan(coordinate)) return 0;

@@ -13,6 +13,9 @@ struct LevelMap {
     AxisLabels labels {};
 
     double xOf(double sample) const { return x0 + pitch * sample; }
+    // The sample drawn nearest to plot x `x` when the line is shifted by
+    // `shift` samples; halfway between two it is the earlier. -1 without a pitch.
+    int nearestSample(double x, int shift) const;
 };
 
 // The Y mapping of one paint: y = H − H × (v′ − label 0) ÷ (label 10 − label 0),

@@ -54,12 +54,17 @@ bool ZoomLevels::enterSelection(const LevelMap& current, const GraphGeometry& ge
     return true;
 }
 
+int ZoomLevels::axisHeight(const GraphGeometry& geometry) const
+{
+    return rule_ == AxisRule::Exact ? geometry.bitmapHeight() : geometry.height();
+}
+
 LevelMap ZoomLevels::magnify(
-    const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry)
+    const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry) const
 {
     const auto& plot = geometry.plot;
     const int width = geometry.width();
-    const int height = geometry.height();
+    const int height = axisHeight(geometry);
     // The selection in pixels, as the level below showed it.
     auto left = static_cast<float>(width * selection.first.xFraction + plot.left);
     auto right = static_cast<float>(width * selection.second.xFraction + plot.left);
@@ -78,8 +83,9 @@ LevelMap ZoomLevels::magnify(
         map.x0 = parent.x0;
         map.pitch = parent.pitch;
     }
-    const double bottomGap = (plot.bottom - 1) - static_cast<double>(bottom);
-    map.labels = selectedLabels(parent.labels, top, bottom, height, bottomGap);
+    const double bottomGap = (plot.top + height) - static_cast<double>(bottom);
+    map.labels
+        = selectedLabels(parent.labels, top, bottom, height, bottomGap, rule_ == AxisRule::CutToResolution);
     return map;
 }
 

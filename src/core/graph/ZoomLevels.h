@@ -10,9 +10,24 @@
 
 namespace brivon::graph {
 
+// How a selection becomes the next level's value axis.
+enum class AxisRule {
+    // The plot's last row is the axis bottom, the new labels are cut to the
+    // meter's resolution (the real-time graph).
+    CutToResolution,
+    // The plot's bottom edge is the axis bottom and the labels are kept as
+    // computed, so every level maps exactly onto the one below.
+    Exact,
+};
+
 class ZoomLevels {
 public:
     static constexpr int kMaxLevel = 99;
+
+    explicit ZoomLevels(AxisRule rule = AxisRule::CutToResolution)
+        : rule_(rule)
+    {
+    }
 
     int level() const { return level_; }
     bool zoomed() const { return level_ > 0; }
@@ -41,8 +56,11 @@ private:
     };
 
     static Corner cornerAt(draw::Point point, const GraphGeometry& geometry);
-    static LevelMap magnify(
-        const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry);
+    // The pixel height the value axis spans.
+    int axisHeight(const GraphGeometry& geometry) const;
+    LevelMap magnify(const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry) const;
+
+    AxisRule rule_;
 
     std::array<Selection, kMaxLevel + 1> selections_ {};
     int level_ = 0;

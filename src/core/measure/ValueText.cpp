@@ -22,6 +22,11 @@ constexpr const char* kReadoutKiloFootCandleFormat = "Data:%.2f KFC";
 
 constexpr const char* kAxisKiloFormat = "%.2fk";
 
+constexpr const char* kLoggerReadoutLuxFormat = "%.2f Lux";
+constexpr const char* kLoggerReadoutKiloLuxFormat = "%.2f KLux";
+constexpr const char* kLoggerReadoutFootCandleFormat = "%.2f FC";
+constexpr const char* kLoggerReadoutKiloFootCandleFormat = "%.2f KFC";
+
 constexpr const char* kExportLuxUnit = "Lux";
 constexpr const char* kExportFootCandleUnit = "FC";
 constexpr const char* kExportNegativePrefix = "-";
@@ -80,6 +85,18 @@ std::string axisLabelText(float value)
 {
     if (value >= kKiloThreshold) return util::printfString(kAxisKiloFormat, value * kLuxToKiloLux);
     return util::printfString(kValueFormat, static_cast<double>(value));
+}
+
+std::string loggerReadoutText(float lux, bool footCandles)
+{
+    if (lux == kOverRange) return kOverRangeText;
+    return displayText(lux, footCandles, kLoggerReadoutLuxFormat, kLoggerReadoutKiloLuxFormat,
+        kLoggerReadoutFootCandleFormat, kLoggerReadoutKiloFootCandleFormat);
+}
+
+std::string loggerAxisLabelText(float value)
+{
+    return exportScaledText(value, value * kLuxToKiloLux);
 }
 
 std::string csvLuxText(float lux)

@@ -18,6 +18,13 @@ std::string readoutText(float lux, bool footCandles);
 // An axis label: "%.2f", or "%.2fk" of the value in thousands from 1000 on.
 std::string axisLabelText(float value);
 
+// The data-logger graph's read-out: "%.2f Lux", "%.2f KLux", "%.2f FC",
+// "%.2f KFC"; "OL" for the over-range marker.
+std::string loggerReadoutText(float lux, bool footCandles);
+
+// A data-logger axis label: "%.2f", or "%.2fK" of the value in thousands from 1000 on.
+std::string loggerAxisLabelText(float value);
+
 // The command line's lux column: "%.2f", or "OL" for an over-range value.
 std::string csvLuxText(float lux);
 

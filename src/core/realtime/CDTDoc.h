@@ -6,6 +6,7 @@
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/link/MeterStatistics.h"
+#include "core/files/TransferBlock.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/realtime/DocumentObserver.h"
@@ -33,6 +34,8 @@ public:
     const RealTimeViewState& view() const { return view_; }
     files::CurrentSet& currentSet() { return *currentSet_; }
     const files::CurrentSet& currentSet() const { return *currentSet_; }
+    // The sets of the last data-logger download.
+    files::TransferBlock& transferBlock() { return transferBlock_; }
 
     // Observers stay registered until removed; the document does not own them.
     void addObserver(DocumentObserver& observer);
@@ -61,6 +64,7 @@ private:
     RunBookkeeping run_;
     RealTimeViewState view_;
     std::unique_ptr<files::CurrentSet> currentSet_;
+    files::TransferBlock transferBlock_;
     std::vector<DocumentObserver*> observers_;
 };
 

@@ -104,13 +104,9 @@ void GraphModel::placeZoomed(RealTimeFrame& frame, const GraphSeries& series)
 
 int GraphModel::nearestSample(int x) const
 {
-    if (!(map_.pitch > 0)) return -1;
     const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
     const double offset = geometry_.clampToPlot({ x, geometry_.plot.top }).x - geometry_.plot.left;
-    int index = graph::toPixel((offset - map_.x0) / map_.pitch - shift);
-    const int sample = shift + index;
-    if (offset - map_.xOf(sample) > map_.xOf(sample + 1) - offset) ++index;
-    return index;
+    return map_.nearestSample(offset, shift);
 }
 
 void GraphModel::startSelection(draw::Point point)

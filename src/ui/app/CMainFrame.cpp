@@ -5,6 +5,7 @@
 #include "core/realtime/Readout.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
+#include "ui/logger/CDataLoggerDlg.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/realtime/CDTView.h"
 #include "ui/realtime/RealTimeStrip.h"
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(
     link::PortMap portMap, app::Configuration configuration, platform::Prompts* prompts, QWidget* parent)
     : QMainWindow(parent)
     , document_(clock_)
+    , loggerSets_(document_.currentSet(), document_.view(), document_.transferBlock(), clock_)
     , qtPrompts_(this)
     , prompts_(prompts ? *prompts : qtPrompts_)
     , port_(std::move(portMap))
@@ -138,6 +140,7 @@ void CMainFrame::buildActions()
         addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
     addCommand(kDataLogger, "&Data Logger");
+    addCommand(kDataLoggerGraph, "Datalogger &Graph...");
     addCommand(kMem, "&Mem");
     addCommand(kAbout, "&About Brivon...");
     addCommand(kHelpContents, "&Contents", "help", QKeySequence::HelpContents);
@@ -149,6 +152,7 @@ void CMainFrame::buildMenus()
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction(actions_[kSave]);
     file->addAction(actions_[kOpen]);
+    file->addAction("Open &Graph File(*.AsmDat)...", this, [this] { showDataLogger(true); });
     file->addAction(actions_[kPrint]);
     file->addAction(actions_[kPrintSetup]);
     file->addSeparator();
@@ -160,6 +164,7 @@ void CMainFrame::buildMenus()
         ports->addAction(actions_[kCom1 + n - 1]);
     ports->addAction(actions_[kOtherCom]);
     menuBar()->addAction(actions_[kDataLogger]);
+    menuBar()->addAction(actions_[kDataLoggerGraph]);
     menuBar()->addAction(actions_[kMem]);
     QMenu* help = menuBar()->addMenu("&Help");
     help->addActions({ actions_[kAbout], actions_[kHelpContents] });
@@ -260,6 +265,9 @@ void CMainFrame::onCommand(int id)
     case kDataLogger:
         logic_.startDataLogger();
         break;
+    case kDataLoggerGraph:
+        showDataLogger(document_.view().fileBrowse);
+        break;
     case kMem:
         logic_.startMemory();
         break;
@@ -290,7 +298,27 @@ void CMainFrame::openFromDialog()
     platform::FileChoice choice;
     choice.defaultExtension = app::RunSave::kDefaultExtension;
     choice.filter = app::RunSave::kFilter;
-    if (const auto path = prompts_.chooseOpenFile(choice)) openGraphFile(*path);
+    if (const auto path = prompts_.chooseOpenFile(choice)) showGraphFile(*path);
+}
+
+void CMainFrame::showDataLogger(bool fileBrowse)
+{
+    document_.view().fileBrowse = fileBrowse;
+    CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
+    dialog.exec();
+    refreshCommandStates();
+}
+
+void CMainFrame::showGraphFile(const std::string& path)
+{
+    document_.view().fileBrowse = true;
+    CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
+    if (!dialog.readGraphFile(path)) {
+        dialog.done(QDialog::Rejected);
+        return;
+    }
+    dialog.exec();
+    refreshCommandStates();
 }
 
 void CMainFrame::chooseOtherPort()

@@ -5,6 +5,7 @@
 // shows what it reports.
 
 #include "core/app/MainFrameLogic.h"
+#include "core/logger/DataLoggerSets.h"
 #include "core/realtime/CDTDoc.h"
 #include "core/realtime/DocumentObserver.h"
 #include "ui/app/QtPrompts.h"
@@ -35,6 +36,12 @@ public:
 
     // Loads a graph file as the document's Open does; false when it was refused.
     bool openGraphFile(const std::string& path);
+    // Opens the data-logger window: browsing graph files, or as the last
+    // download or browse left it.
+    void showDataLogger(bool fileBrowse);
+    // Opens the data-logger window browsing graph files with `path` read and
+    // shown; a file that cannot be read is reported and the window stays shut.
+    void showGraphFile(const std::string& path);
     // Closes as the Close command does, without asking anything (a stop signal).
     void closeUnattended();
 
@@ -74,6 +81,7 @@ private:
 
     platform::SystemClock clock_;
     realtime::CDTDoc document_;
+    logger::DataLoggerSets loggerSets_;
     QtPrompts qtPrompts_;
     platform::Prompts& prompts_;
     CMSComm port_;

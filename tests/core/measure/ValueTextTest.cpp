@@ -8,7 +8,7 @@ namespace brivon {
 namespace {
 
 // The rules that show a value with a unit, side by side.
-enum class Rule { Statistic, Readout };
+enum class Rule { Statistic, Readout, LoggerReadout };
 
 struct ShownCase {
     const char* name;
@@ -23,9 +23,10 @@ class ShownValue : public ::testing::TestWithParam<ShownCase> { };
 TEST_P(ShownValue, ReadsInTheUnitItIsShownIn)
 {
     const ShownCase& c = GetParam();
-    const std::string text = c.rule == Rule::Statistic
-        ? measure::statisticText(c.lux, c.footCandles)
-        : measure::readoutText(static_cast<float>(c.lux), c.footCandles);
+    const auto lux = static_cast<float>(c.lux);
+    const std::string text = c.rule == Rule::Statistic ? measure::statisticText(c.lux, c.footCandles)
+        : c.rule == Rule::Readout                      ? measure::readoutText(lux, c.footCandles)
+                                                       : measure::loggerReadoutText(lux, c.footCandles);
     EXPECT_EQ(text, c.text);
 }
 
@@ -41,11 +42,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShownValue,
         ShownCase { "ReadoutFootCandles", Rule::Readout, 100.0, true, "Data:9.29 FC" },
         ShownCase { "ReadoutOneKiloFootCandle", Rule::Readout, 10760.0, true, "Data:1.00 KFC" },
         ShownCase { "ReadoutOverRangeLux", Rule::Readout, 5000000.0, false, "Data: OL" },
-        ShownCase { "ReadoutOverRangeFootCandles", Rule::Readout, 5000000.0, true, "Data: OL" }),
+        ShownCase { "ReadoutOverRangeFootCandles", Rule::Readout, 5000000.0, true, "Data: OL" },
+        ShownCase { "LoggerLux", Rule::LoggerReadout, 999.99, false, "999.99 Lux" },
+        ShownCase { "LoggerKiloLux", Rule::LoggerReadout, 1000.0, false, "1.00 KLux" },
+        ShownCase { "LoggerFootCandles", Rule::LoggerReadout, 100.0, true, "9.29 FC" },
+        ShownCase { "LoggerKiloFootCandles", Rule::LoggerReadout, 10760.0, true, "1.00 KFC" },
+        ShownCase { "LoggerOverRangeLux", Rule::LoggerReadout, 5000000.0, false, "OL" },
+        ShownCase { "LoggerOverRangeFootCandles", Rule::LoggerReadout, 5000000.0, true, "OL" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 // The rules that show a bare number.
-enum class NumberRule { AxisLabel, Csv };
+enum class NumberRule { AxisLabel, LoggerAxisLabel, Csv };
 
 struct NumberCase {
     const char* name;
@@ -59,8 +66,9 @@ class ShownNumber : public ::testing::TestWithParam<NumberCase> { };
 TEST_P(ShownNumber, HasTwoDecimals)
 {
     const NumberCase& c = GetParam();
-    const std::string text
-        = c.rule == NumberRule::AxisLabel ? measure::axisLabelText(c.value) : measure::csvLuxText(c.value);
+    const std::string text = c.rule == NumberRule::AxisLabel ? measure::axisLabelText(c.value)
+        : c.rule == NumberRule::LoggerAxisLabel              ? measure::loggerAxisLabelText(c.value)
+                                                             : measure::csvLuxText(c.value);
     EXPECT_EQ(text, c.text);
 }
 
@@ -68,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShownNumber,
     ::testing::Values(NumberCase { "AxisLabelBelowKilo", NumberRule::AxisLabel, 999.5f, "999.50" },
         NumberCase { "AxisLabelKilo", NumberRule::AxisLabel, 1000.0f, "1.00k" },
         NumberCase { "AxisLabelNegative", NumberRule::AxisLabel, -1500.0f, "-1500.00" },
+        NumberCase { "LoggerAxisLabelKilo", NumberRule::LoggerAxisLabel, 48000.0f, "48.00K" },
+        NumberCase { "LoggerAxisLabelNegative", NumberRule::LoggerAxisLabel, -1000.0f, "-1000.00" },
         NumberCase { "CsvLux", NumberRule::Csv, 1234.0f, "1234.00" },
         NumberCase { "CsvOverRange", NumberRule::Csv, 5000000.0f, "OL" }),
     [](const auto& param) { return std::string(param.param.name); });

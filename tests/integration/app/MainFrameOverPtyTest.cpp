@@ -7,15 +7,19 @@
 #include "sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/logger/CDataLoggerDlg.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/panel/PictureButton.h"
 #include "ui/realtime/CDTView.h"
 #include "ui/realtime/RealTimeStrip.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +188,39 @@ TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
     const platform::TimeValue start = frame->document().currentSet().loadedStartTime;
     EXPECT_EQ(platform::formatTime(platform::SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"),
         "2010-12-07 14:05:09");
+}
+
+// A graph file named on the command line opens the data-logger window with
+// the file listed and plotted; one that cannot be read is reported and the
+// main window stays.
+TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
+{
+    const std::vector<float> samples { 10.0f, 20.0f, 30.0f };
+    files::GraphFileContents contents;
+    contents.readingCount = 3;
+    contents.samples = samples;
+    contents.gain = 40;
+    contents.start = { 2010, 12, 7, 14, 5, 9 };
+    contents.samplePeriodSeconds = 2;
+    const QString path = configHome.path() + "/shown.AsmDat";
+    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
+
+    int rows = -1;
+    QTimer::singleShot(0, frame.get(), [&rows] {
+        auto* dialog = qobject_cast<ui::CDataLoggerDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->grab();  // the first paint lists the file
+        rows = dialog->setList().rowCount();
+        dialog->reject();
+    });
+    frame->showGraphFile(path.toStdString());
+    EXPECT_EQ(rows, 1);
+    EXPECT_FALSE(frame->document().view().loggerWindowOpen);
+
+    frame->showGraphFile((configHome.path() + "/missing.AsmDat").toStdString());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].rfind("The file cannot be opened", 0), 0u) << prompts.messages()[0];
+    EXPECT_TRUE(frame->isVisible());
 }
 
 // SIGTERM or SIGHUP, as when the desktop session or the terminal ends: the

@@ -1,0 +1,156 @@
+#include "core/logger/DataLoggerSets.h"
+
+#include "core/files/GraphFile.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace brivon::logger {
+namespace {
+
+// A foot-candle set's gain per division is a tenth of its range's full scale.
+constexpr int kFootCandleGainDivisor = 10;
+
+}  // namespace
+
+DataLoggerSets::DataLoggerSets(files::CurrentSet& current, realtime::RealTimeViewState& flags,
+    files::TransferBlock& transfer, const platform::Clock& clock)
+    : current_(current)
+    , flags_(flags)
+    , transfer_(transfer)
+    , clock_(clock)
+{
+}
+
+void DataLoggerSets::changeRows()
+{
+    ++rowsVersion_;
+}
+
+void DataLoggerSets::preparePaint()
+{
+    flags_.loggerWindowOpen = true;
+    if (!flags_.fileBrowse && flags_.listRefill && transfer_.setCount() >= 1) listDownloadedSets();
+    if (flags_.newFileSet) appendFileSet();
+    if (!flags_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
+    flags_.newFileSet = false;
+}
+
+void DataLoggerSets::listDownloadedSets()
+{
+    flags_.listRefill = false;
+    rows_.clear();
+    for (int i = 0; i < transfer_.setCount(); ++i) {
+        const auto set = static_cast<std::size_t>(i);
+        const SetSummary summary { transfer_.startTimes[set], transfer_.samplingRates[set],
+            transfer_.unitFlags[set], static_cast<std::int32_t>(transfer_.setReadings(i).size()) };
+        rows_.push_back(setRow(i, summary, clock_));
+    }
+    changeRows();
+}
+
+void DataLoggerSets::appendFileSet()
+{
+    FileSet set;
+    const auto samples = current_.samples();
+    set.readings.assign(samples.begin(), samples.end());
+    set.readingCount = current_.loadedReadingCount;
+    set.unitFlag = current_.loadedUnitFlag;
+    set.startTime = current_.loadedStartTime;
+    set.samplingRate = current_.loadedSamplePeriod;
+    set.gain = current_.loadedGain;
+    const int slot = fileSets_.append(std::move(set));
+    if (slot == 0) rows_.clear();
+    rows_.resize(static_cast<std::size_t>(slot));
+    rows_.push_back(setRow(slot, fileSets_.at(slot)->summary(), clock_));
+    changeRows();
+}
+
+void DataLoggerSets::selectRow(int row)
+{
+    if (flags_.fileSet)
+        selectFileSet(row);
+    else
+        selectDownloadedSet(row);
+}
+
+void DataLoggerSets::selectDownloadedSet(int row)
+{
+    if (row < 0 || row >= transfer_.setCount()) {
+        selectedDownloadSet_ = -1;
+        return;
+    }
+    selectedDownloadSet_ = row;
+    const auto set = static_cast<std::size_t>(row);
+    const int fullScale = transfer_.fullScales[set];
+    switch (transfer_.unitFlags[set]) {
+    case 0:
+        valueAxis_.gain = current_.loadedGain = fullScale;
+        break;
+    case 1:
+        valueAxis_.gain = current_.loadedGain = fullScale / kFootCandleGainDivisor;
+        break;
+    default:
+        break;
+    }
+}
+
+void DataLoggerSets::mirrorSelectedDownloadSet()
+{
+    if (selectedDownloadSet_ >= transfer_.setCount()) {
+        selectedDownloadSet_ = -1;
+        return;
+    }
+    const auto set = static_cast<std::size_t>(selectedDownloadSet_);
+    const auto readings = transfer_.setReadings(selectedDownloadSet_);
+    const std::size_t count = std::min<std::size_t>(readings.size(), files::CurrentSet::kCapacity);
+    std::copy_n(readings.begin(), count, current_.loadedSamples.begin());
+    current_.loadedSampleCount = static_cast<std::int32_t>(count);
+    current_.loadedReadingCount = current_.loadedSampleCount;
+    current_.loadedUnitFlag = transfer_.unitFlags[set];
+    current_.loadedStart = clock_.toLocal(transfer_.startTimes[set]);
+    current_.loadedStartTime = clock_.fromLocal(current_.loadedStart);
+    current_.loadedSamplePeriod = transfer_.samplingRates[set];
+}
+
+void DataLoggerSets::selectFileSet(int row)
+{
+    const FileSet* set = fileSets_.at(row);
+    if (!set) return;
+    std::copy(set->readings.begin(), set->readings.end(), current_.loadedSamples.begin());
+    current_.loadedSampleCount = static_cast<std::int32_t>(set->readings.size());
+    current_.loadedReadingCount = set->readingCount;
+    current_.loadedUnitFlag = set->unitFlag;
+    current_.loadedStartTime = set->startTime;
+    current_.loadedSamplePeriod = set->samplingRate;
+    valueAxis_.gain = set->gain;
+}
+
+files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
+{
+    // Read aside, so that a file that fails half-way leaves the shown set as it was.
+    auto read = std::make_unique<files::CurrentSet>();
+    const files::FileOutcome outcome = files::readGraphFile(path, *read, clock_);
+    if (!outcome.ok()) return outcome;
+    current_ = *read;
+    flags_.fileSet = true;
+    flags_.newFileSet = true;
+    valueAxis_.gain = current_.loadedGain;
+    return outcome;
+}
+
+bool DataLoggerSets::close()
+{
+    fileSets_.empty();
+    rows_.clear();
+    changeRows();
+    flags_.fileSet = false;
+    flags_.newFileSet = false;
+    flags_.listRefill = false;
+    flags_.fileBrowse = false;
+    flags_.loggerWindowOpen = false;
+    selectedDownloadSet_ = -1;
+    return transfer_.release();
+}
+
+}  // namespace brivon::logger

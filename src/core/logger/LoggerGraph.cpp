@@ -1,0 +1,200 @@
+#include "core/logger/LoggerGraph.h"
+
+#include "core/logger/LoggerStyle.h"
+#include "core/measure/SetStatistics.h"
+#include "core/measure/ValueText.h"
+
+#include <algorithm>
+#include <array>
+
+namespace brivon::logger {
+namespace {
+
+// How many character pitches a label starts right of the label column: fewer
+// digits sit further right, a minus sign takes one.
+int labelIndent(double value)
+{
+    if (value >= 1000.0) return 1;
+    if (value >= 100.0) return 2;
+    if (value >= 10.0) return 3;
+    if (value >= 0.0) return 4;
+    if (value > -10.0) return 3;
+    if (value > -100.0) return 2;
+    if (value > -1000.0) return 1;
+    return 0;
+}
+
+// Zoomed grids put their ten lines a quarter, a third or half a screen apart when that many readings fit.
+constexpr int kMaxScreenParts = 4;
+constexpr float kThird = 0.3333333f;
+
+double screenPart(int readingsAcross)
+{
+    if (readingsAcross >= kMaxScreenParts) return 1.0 / kMaxScreenParts;
+    if (readingsAcross == 3) return kThird;
+    return 0.5;
+}
+
+constexpr const char* kStatisticsFormat = "Avg %s   Min %s   Max %s   Emin/Eavg %s   Duration %s";
+
+std::string statisticsLine(const files::CurrentSet& set)
+{
+    const measure::SetStatistics statistics = measure::setStatistics(set.samples(), set.loadedSamplePeriod);
+    const measure::SetStatisticsTexts texts
+        = measure::setStatisticsTexts(statistics, set.loadedUnitFlag == 1);
+    std::string line = kStatisticsFormat;
+    for (const std::string* text :
+        { &texts.average, &texts.minimum, &texts.maximum, &texts.uniformity, &texts.duration })
+        line.replace(line.find("%s"), 2, *text);
+    return line;
+}
+
+}  // namespace
+
+LoggerFrame LoggerGraph::layout(const draw::Rect& client, const ShownSet& shown)
+{
+    LoggerFrame frame;
+    geometry_ = graph::GraphGeometry::fromClient(client, kPlotMargins);
+    frame.geometry = geometry_;
+    const files::CurrentSet* set = shown.set;
+    const int count = set ? static_cast<int>(set->samples().size()) : 0;
+    const int width = geometry_.width();
+
+    graph::LevelMap levelZero;
+    levelZero.pitch = count > 1 ? static_cast<float>(width) / static_cast<float>(count - 1) : 0.0f;
+    levelZero.labels = graph::levelZeroLabels(shown.axis.gain, shown.axis.offset);
+    map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
+    frame.fullView = !zoom_.zoomed();
+    placeLabels(frame);
+    if (frame.fullView)
+        for (int i = 1; i <= kFullViewColumns; ++i)
+            frame.gridX.push_back(geometry_.plot.left + graph::toPixel(i * width / double(kFullViewColumns)));
+    frame.readoutValue = readoutValue_;
+    frame.readoutTime = readoutTime_;
+    if (!set) return frame;
+
+    const auto& plot = geometry_.plot;
+    frame.curve.geometry = { client, { plot.left, plot.top, plot.right, plot.bottom + 1 } };
+    frame.curve.map = map_;
+    frame.curve.footCandles = set->loadedUnitFlag == 1;
+    frame.statistics = statisticsLine(*set);
+    if (frame.fullView)
+        placeFullView(frame, *set);
+    else
+        placeZoomed(frame, *set);
+    return frame;
+}
+
+void LoggerGraph::placeLabels(LoggerFrame& frame) const
+{
+    const auto& plot = geometry_.plot;
+    for (int k = 0; k < graph::kLabelCount; ++k) {
+        const float value = map_.labels[static_cast<std::size_t>(k)];
+        const int x = graph::toPixel(plot.left - kLabelLeft + kLabelCharPitch * labelIndent(value));
+        const int y = graph::toPixel(plot.bottom - k * plot.height() * (1.0 / graph::kDivisions));
+        frame.valueLabels.push_back({ { x, y }, measure::loggerAxisLabelText(value) });
+    }
+}
+
+void LoggerGraph::placeFullView(LoggerFrame& frame, const files::CurrentSet& set) const
+{
+    const int count = static_cast<int>(set.samples().size());
+    frame.curve.line = { 0, count - 1, 0 };
+    const auto& plot = geometry_.plot;
+    const int y = plot.bottom + kFullViewTimeLabelBelow;
+    const platform::TimeValue end = set.loadedStartTime
+        + static_cast<platform::TimeValue>(std::max(count - 1, 0)) * set.loadedSamplePeriod;
+    frame.timeLabels.push_back({ { plot.left, y }, timeText(set.loadedStartTime) });
+    frame.timeLabels.push_back({ { plot.right - kEndTimeLabelFromRight, y }, timeText(end) });
+}
+
+void LoggerGraph::placeZoomed(LoggerFrame& frame, const files::CurrentSet& set)
+{
+    const int count = static_cast<int>(set.samples().size());
+    frame.scrollBar = { true, count, std::nullopt };
+    const double d = map_.pitch;
+    if (!(d > 0)) return;
+    if (!scrollPlaced_) {
+        firstVisible_ = graph::toPixel(-map_.x0 / d);
+        frame.scrollBar.position = scrollPosition();
+        scrollPlaced_ = true;
+    }
+    const auto& plot = geometry_.plot;
+    const int width = geometry_.width();
+    const platform::TimeValue period = set.loadedSamplePeriod;
+    const platform::TimeValue firstTime = set.loadedStartTime + (firstVisible_ - scrollOffset_) * period;
+
+    const int across = graph::toPixel(width / d);
+    const int step = across <= 1 ? 1 : graph::toPixel(width * screenPart(across) / d);
+    for (int j = 0; j < kZoomedGridLines; ++j) {
+        const int index = firstVisible_ + j * step;
+        if (across <= 1 && index >= count) continue;
+        const double x = plot.left + map_.xOf(index);
+        frame.gridX.push_back(graph::toPixel(x));
+        if (index < count && x >= plot.left && x <= plot.right)
+            frame.timeLabels.push_back({ { graph::toPixel(x), plot.bottom + kZoomedTimeLabelBelow },
+                timeText(firstTime + static_cast<platform::TimeValue>(j) * step * period) });
+    }
+
+    const int start = firstVisible_ - scrollOffset_;
+    const int last = graph::toPixel(width / d + (start + 1) + 2.0);
+    frame.curve.line = { std::max(start, 0), std::min(last, count - 1), scrollOffset_ };
+}
+
+bool LoggerGraph::readOut(int x, const files::CurrentSet& set)
+{
+    const auto& plot = geometry_.plot;
+    if (x < plot.left || x > plot.right + 1) return false;
+    const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
+    const int index = map_.nearestSample(x - plot.left, shift);
+    const auto samples = set.samples();
+    if (index < 0 || index >= static_cast<int>(samples.size())) return false;
+    readoutValue_
+        = measure::loggerReadoutText(samples[static_cast<std::size_t>(index)], set.loadedUnitFlag == 1);
+    readoutTime_
+        = timeText(set.loadedStartTime + static_cast<platform::TimeValue>(index) * set.loadedSamplePeriod);
+    return true;
+}
+
+void LoggerGraph::startSelection(draw::Point point)
+{
+    zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_);
+}
+
+void LoggerGraph::endSelection(draw::Point point)
+{
+    zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_);
+}
+
+bool LoggerGraph::zoomToSelection()
+{
+    if (!geometry_.drawable() || !zoom_.enterSelection(map_, geometry_)) return false;
+    scrollPlaced_ = false;
+    return true;
+}
+
+void LoggerGraph::resetView()
+{
+    zoom_.leave();
+    scrollOffset_ = 0;
+    scrollPlaced_ = false;
+}
+
+int LoggerGraph::readingsPerScreen() const
+{
+    return map_.pitch > 0 ? std::max(1, graph::toPixel(geometry_.width() / map_.pitch)) : 1;
+}
+
+bool LoggerGraph::dragLeftGraph(draw::Point pointer) const
+{
+    const auto& plot = geometry_.plot;
+    return pointer.x <= plot.left - kDragBesidePlot || pointer.x >= plot.right + kDragBesidePlot
+        || pointer.y <= plot.top - kDragAbovePlot || pointer.y >= plot.bottom + kDragBelowPlot;
+}
+
+std::string LoggerGraph::timeText(platform::TimeValue t) const
+{
+    return platform::formatTime(clock_.toLocal(t), kTimeFormat);
+}
+
+}  // namespace brivon::logger

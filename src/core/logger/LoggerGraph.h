@@ -1,0 +1,76 @@
+#pragma once
+// The data-logger graph's scale and zoom state, and the arithmetic of one
+// paint: the plot from the client rectangle, level 0 from the set and the
+// value axis, the zoom levels composed from the stored selections, the grid,
+// labels, time labels and the readings to join. The mouse works on the frame
+// the last paint laid out, as the user sees it.
+
+#include "core/files/CurrentSet.h"
+#include "core/graph/ZoomLevels.h"
+#include "core/logger/LoggerFrame.h"
+#include "core/platform/Clock.h"
+#include "core/realtime/GraphSetup.h"
+
+namespace brivon::logger {
+
+// What the graph shows: the current set when there is one, on a value axis.
+struct ShownSet {
+    const files::CurrentSet* set = nullptr;  // none: an empty graph
+    realtime::YAxisSetting axis;
+};
+
+class LoggerGraph {
+public:
+    explicit LoggerGraph(const platform::Clock& clock)
+        : clock_(clock)
+    {
+    }
+
+    LoggerFrame layout(const draw::Rect& client, const ShownSet& shown);
+
+    // The read-out of the reading nearest client x `x`; false (texts kept)
+    // when x is beside the plot or there is no such reading.
+    bool readOut(int x, const files::CurrentSet& set);
+    const std::string& readoutValue() const { return readoutValue_; }
+    const std::string& readoutTime() const { return readoutTime_; }
+
+    // A drag's corners on the current level, clamped to the plot.
+    void startSelection(draw::Point point);
+    void endSelection(draw::Point point);
+    // Enters the level the selection shows, when the zoom rules allow it.
+    bool zoomToSelection();
+    // Back to the full view of the whole set.
+    void resetView();
+
+    // The scroll bar's thumb position and what moving it to `position` shows.
+    int scrollPosition() const { return firstVisible_ - scrollOffset_ + 1; }
+    void scrollTo(int position) { scrollOffset_ = firstVisible_ - position + 1; }
+    // Readings across the plot at the current level (a page of the scroll bar).
+    int readingsPerScreen() const;
+
+    bool zoomed() const { return zoom_.zoomed(); }
+    int level() const { return zoom_.level(); }
+    int scrollOffset() const { return scrollOffset_; }
+    const graph::GraphGeometry& geometry() const { return geometry_; }
+    const graph::LevelMap& currentMap() const { return map_; }
+    // Whether a held pointer at `pointer` has left the plot's neighbourhood.
+    bool dragLeftGraph(draw::Point pointer) const;
+
+private:
+    void placeLabels(LoggerFrame& frame) const;
+    void placeFullView(LoggerFrame& frame, const files::CurrentSet& set) const;
+    void placeZoomed(LoggerFrame& frame, const files::CurrentSet& set);
+    std::string timeText(platform::TimeValue t) const;
+
+    const platform::Clock& clock_;
+    graph::ZoomLevels zoom_ { graph::AxisRule::Exact };
+    graph::GraphGeometry geometry_;
+    graph::LevelMap map_;
+    int scrollOffset_ = 0;
+    int firstVisible_ = 0;
+    bool scrollPlaced_ = false;
+    std::string readoutValue_;
+    std::string readoutTime_;
+};
+
+}  // namespace brivon::logger

@@ -1,0 +1,34 @@
+#pragma once
+// The list of data-logger sets: its five columns and the texts of one row.
+
+#include "core/platform/Clock.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brivon::logger {
+
+struct SetListColumn {
+    std::string_view title;
+    int width;  // pixels
+};
+
+inline constexpr std::array<SetListColumn, 5> kSetListColumns { { { "Set", 50 }, { "Time", 130 },
+    { "Unit", 55 }, { "Sampling Rate", 110 }, { "Nums", 150 } } };
+
+using SetRow = std::array<std::string, kSetListColumns.size()>;
+
+// What a row says about a set.
+struct SetSummary {
+    platform::TimeValue startTime = 0;
+    std::int32_t samplingRate = 0;  // seconds
+    std::uint8_t unitFlag = 0;
+    std::int32_t readingCount = 0;
+};
+
+// Row `row` (0-based): its number, start time, unit, sampling rate and reading count.
+SetRow setRow(int row, const SetSummary& set, const platform::Clock& clock);
+
+}  // namespace brivon::logger

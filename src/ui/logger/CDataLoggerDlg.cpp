@@ -1,0 +1,195 @@
+#include "ui/logger/CDataLoggerDlg.h"
+
+#include "core/files/DataFileNames.h"
+#include "core/files/DataFileSaves.h"
+#include "ui/logger/LoggerGraphView.h"
+#include "ui/realtime/YAxisDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QToolBar>
+
+namespace brivon::ui {
+namespace {
+
+constexpr const char* kCaption = "Light Datalogger Graph";
+constexpr const char* kOpenFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|*.CH4|*.CH4|";
+constexpr const char* kSaveFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|";
+constexpr const char* kDefaultExtension = "AsmDat";
+
+// The window's size when it opens, and where the toolbar and the list lie over the graph.
+constexpr QSize kInitialSize { 1000, 640 };
+constexpr int kToolBarHeight = 23;
+constexpr int kListLeft = 5;
+constexpr int kListTop = 25;
+constexpr int kListWidth = 200;
+constexpr int kListBottomGap = 3;
+
+}  // namespace
+
+CDataLoggerDlg::CDataLoggerDlg(
+    logger::DataLoggerSets& sets, platform::Prompts& prompts, const platform::Clock& clock, QWidget* parent)
+    : QDialog(parent)
+    , sets_(sets)
+    , prompts_(prompts)
+    , clock_(clock)
+    , graph_(new LoggerGraphView(sets, clock, this))
+    , toolBar_(new QToolBar(this))
+    , list_(new QTableWidget(this))
+{
+    setWindowTitle(kCaption);
+    setModal(true);
+    setSizeGripEnabled(true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    buildToolBar();
+    buildList();
+    connect(graph_, &LoggerGraphView::rowsChanged, this, &CDataLoggerDlg::fillList);
+    connect(graph_, &ZoomableGraphView::zoomChanged, this, &CDataLoggerDlg::refreshCommands);
+    resize(kInitialSize);
+    refreshCommands();
+}
+
+QAction* CDataLoggerDlg::action(int commandId) const
+{
+    const auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* CDataLoggerDlg::addCommand(int id, const char* icon, const QString& toolTip)
+{
+    QAction* action = toolBar_->addAction(QIcon(QString(":/icons/%1.svg").arg(icon)), toolTip);
+    action->setToolTip(toolTip);
+    actions_[id] = action;
+    return action;
+}
+
+void CDataLoggerDlg::buildToolBar()
+{
+    toolBar_->setObjectName(QStringLiteral("loggerToolBar"));
+    // The graph lies under the toolbar: the toolbar covers what the graph draws there.
+    toolBar_->setAutoFillBackground(true);
+    connect(addCommand(kSave, "save", "Save"), &QAction::triggered, this, &CDataLoggerDlg::save);
+    connect(addCommand(kDownload, "open", "Download"), &QAction::triggered, this,
+        &CDataLoggerDlg::readFileFromDialog);
+    addCommand(kPrint, "print", "Print");
+    connect(addCommand(kZoomOut, "undozoom", "ZoomOut"), &QAction::triggered, this, [this] {
+        graph_->resetView();
+        refreshCommands();
+    });
+    connect(
+        addCommand(kValueAxis, "yaxis", "Y axis"), &QAction::triggered, this, &CDataLoggerDlg::setValueAxis);
+}
+
+void CDataLoggerDlg::buildList()
+{
+    list_->setObjectName(QStringLiteral("setList"));
+    list_->setColumnCount(static_cast<int>(logger::kSetListColumns.size()));
+    QStringList titles;
+    for (std::size_t c = 0; c < logger::kSetListColumns.size(); ++c) {
+        titles << QString::fromUtf8(logger::kSetListColumns[c].title.data(),
+            static_cast<qsizetype>(logger::kSetListColumns[c].title.size()));
+        list_->setColumnWidth(static_cast<int>(c), logger::kSetListColumns[c].width);
+    }
+    list_->setHorizontalHeaderLabels(titles);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
+    list_->verticalHeader()->hide();
+    list_->setShowGrid(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A double-click or Enter on a row chooses its set.
+    connect(list_, &QTableWidget::activated, this, &CDataLoggerDlg::selectSet);
+}
+
+void CDataLoggerDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    graph_->setGeometry(rect());
+    toolBar_->setGeometry(0, 0, width(), kToolBarHeight);
+    list_->setGeometry(kListLeft, kListTop, kListWidth, height() - kListTop - kListBottomGap);
+    toolBar_->raise();
+    list_->raise();
+}
+
+void CDataLoggerDlg::fillList()
+{
+    const auto& rows = sets_.rows();
+    list_->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            list_->setItem(static_cast<int>(r), static_cast<int>(c),
+                new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+}
+
+void CDataLoggerDlg::selectSet()
+{
+    const bool selected = list_->selectionModel()->hasSelection();
+    sets_.selectRow(selected ? list_->currentRow() : -1);
+    graph_->resetView();
+    refreshCommands();
+}
+
+bool CDataLoggerDlg::readGraphFile(const std::string& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const files::FileOutcome outcome = sets_.readFile(path);
+    QApplication::restoreOverrideCursor();
+    if (!outcome.ok()) prompts_.message(outcome.message);
+    graph_->refresh();
+    refreshCommands();
+    return outcome.ok();
+}
+
+void CDataLoggerDlg::readFileFromDialog()
+{
+    if (!sets_.fileBrowse()) return;
+    graph_->resetView();
+    platform::FileChoice choice;
+    choice.defaultExtension = kDefaultExtension;
+    choice.filter = kOpenFilter;
+    if (const auto path = prompts_.chooseOpenFile(choice)) readGraphFile(*path);
+}
+
+void CDataLoggerDlg::save()
+{
+    if (sets_.fileBrowse() || !sets_.hasData()) return;
+    const files::CurrentSet& set = sets_.currentSet();
+    platform::FileChoice choice;
+    choice.defaultName = files::defaultFileName(clock_.toLocal(set.loadedStartTime));
+    choice.defaultExtension = kDefaultExtension;
+    choice.filter = kSaveFilter;
+    const auto path = prompts_.chooseSaveFile(choice);
+    if (!path) return;
+    const files::FileOutcome outcome = files::saveCurrentSet(*path, set, clock_);
+    if (!outcome.ok()) prompts_.message(outcome.message);
+}
+
+void CDataLoggerDlg::setValueAxis()
+{
+    if (const auto axis = YAxisDialog::ask(this, sets_.valueAxis())) {
+        sets_.setValueAxis(*axis);
+        graph_->refresh();
+    }
+}
+
+void CDataLoggerDlg::refreshCommands()
+{
+    actions_[kSave]->setEnabled(!sets_.fileBrowse() && sets_.hasData());
+    actions_[kDownload]->setEnabled(sets_.fileBrowse());
+    // Printing the set comes with the printed reports.
+    actions_[kPrint]->setEnabled(false);
+    actions_[kZoomOut]->setEnabled(graph_->graph().zoomed());
+}
+
+void CDataLoggerDlg::done(int result)
+{
+    // The reset view paints once more, which marks the window open: close the sets after it.
+    graph_->resetView();
+    sets_.close();
+    fillList();
+    QDialog::done(result);
+}
+
+}  // namespace brivon::ui

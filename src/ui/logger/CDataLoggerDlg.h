@@ -1,0 +1,68 @@
+#pragma once
+// "Light Datalogger Graph": the list of data-logger sets, the graph of the
+// chosen one with its read-out and zoom, and a toolbar to save it, read a
+// graph file, zoom out and set the value axis. It shows the last download,
+// or, in file-browse mode, the graph files read in it.
+
+#include "core/logger/DataLoggerSets.h"
+#include "core/platform/Prompts.h"
+
+#include <QDialog>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QTableWidget;
+class QToolBar;
+
+namespace brivon::ui {
+
+class LoggerGraphView;
+
+class CDataLoggerDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Toolbar commands.
+    static constexpr int kSave = 32825;
+    static constexpr int kDownload = 32791;
+    static constexpr int kPrint = 32833;
+    static constexpr int kZoomOut = 32792;
+    static constexpr int kValueAxis = 32824;
+
+    CDataLoggerDlg(logger::DataLoggerSets& sets, platform::Prompts& prompts, const platform::Clock& clock,
+        QWidget* parent = nullptr);
+
+    // Reads a graph file into the window (file-browse mode); false when it could not be read.
+    bool readGraphFile(const std::string& path);
+
+    QAction* action(int commandId) const;
+    QTableWidget& setList() { return *list_; }
+    LoggerGraphView& graphView() { return *graph_; }
+
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QAction* addCommand(int id, const char* icon, const QString& toolTip);
+    void buildToolBar();
+    void buildList();
+    void fillList();
+    void selectSet();
+    void readFileFromDialog();
+    void save();
+    void setValueAxis();
+    void refreshCommands();
+
+    logger::DataLoggerSets& sets_;
+    platform::Prompts& prompts_;
+    const platform::Clock& clock_;
+    LoggerGraphView* graph_;
+    QToolBar* toolBar_;
+    QTableWidget* list_;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace brivon::ui

@@ -1,0 +1,88 @@
+#include "ui/logger/LoggerGraphView.h"
+
+#include "core/logger/LoggerStyle.h"
+#include "ui/draw/QtCanvas.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace brivon::ui {
+namespace {
+
+// The scroll bar's place: under the time labels, from the list's right edge to the window's.
+constexpr int kScrollBarLeft = 208;
+constexpr int kScrollBarHeight = 14;
+
+}  // namespace
+
+LoggerGraphView::LoggerGraphView(logger::DataLoggerSets& sets, const platform::Clock& clock, QWidget* parent)
+    : ZoomableGraphView(logger::kCursorPen, logger::kBackground, parent)
+    , sets_(sets)
+    , graph_(clock)
+    , scrollBar_(new QScrollBar(Qt::Horizontal, this))
+{
+    scrollBar_->setObjectName(QStringLiteral("loggerScrollBar"));
+    scrollBar_->setEnabled(false);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &LoggerGraphView::scrollTo);
+}
+
+void LoggerGraphView::resetView()
+{
+    graph_.resetView();
+    scrollBar_->setEnabled(false);
+    redrawNow();
+    update();
+}
+
+void LoggerGraphView::refresh()
+{
+    invalidateGraph(false);
+}
+
+void LoggerGraphView::renderGraph(QPainter& painter)
+{
+    sets_.preparePaint();
+    if (sets_.rowsVersion() != shownRowsVersion_) {
+        shownRowsVersion_ = sets_.rowsVersion();
+        emit rowsChanged();
+    }
+    const files::CurrentSet& set = sets_.currentSet();
+    const logger::LoggerFrame frame
+        = graph_.layout({ 0, 0, width(), height() }, { sets_.hasData() ? &set : nullptr, sets_.valueAxis() });
+    QtCanvas canvas(painter);
+    painter_.paint(canvas, frame, sets_.hasData() ? set.samples() : std::span<const float> {});
+    applyScrollBar(frame.scrollBar);
+}
+
+void LoggerGraphView::applyScrollBar(const logger::LoggerScrollBar& bar)
+{
+    const QSignalBlocker blocker(scrollBar_);
+    scrollBar_->setEnabled(bar.enabled);
+    if (!bar.enabled) return;
+    scrollBar_->setRange(0, bar.maximum);
+    scrollBar_->setPageStep(graph_.readingsPerScreen());
+    if (bar.position) scrollBar_->setValue(*bar.position);
+}
+
+void LoggerGraphView::scrollTo(int position)
+{
+    graph_.scrollTo(position);
+    const QSignalBlocker blocker(scrollBar_);
+    scrollBar_->setValue(graph_.scrollPosition());
+    invalidateGraph(false);
+}
+
+void LoggerGraphView::pointerAt(int x)
+{
+    if (graph_.readOut(x, sets_.currentSet())) invalidateGraph(true);
+}
+
+void LoggerGraphView::resizeEvent(QResizeEvent* event)
+{
+    ZoomableGraphView::resizeEvent(event);
+    scrollBar_->setGeometry(
+        kScrollBarLeft, height() - kScrollBarHeight, width() - kScrollBarLeft, kScrollBarHeight);
+}
+
+}  // namespace brivon::ui

@@ -1,0 +1,55 @@
+#pragma once
+// The data-logger window's graph: the zoomable graph of the current set over
+// the window's whole client area (the list and toolbar lie on top of it), its
+// read-out and the scroll bar under the plot that moves a zoomed view.
+
+#include "core/logger/DataLoggerSets.h"
+#include "core/logger/LoggerGraph.h"
+#include "core/logger/LoggerPainter.h"
+#include "ui/graph/ZoomableGraphView.h"
+
+class QScrollBar;
+
+namespace brivon::ui {
+
+class LoggerGraphView : public ZoomableGraphView {
+    Q_OBJECT
+public:
+    LoggerGraphView(logger::DataLoggerSets& sets, const platform::Clock& clock, QWidget* parent = nullptr);
+
+    // Back to the full view; the scroll bar is disabled until the next zoom.
+    void resetView();
+    // The set, its axis or the list changed: draw again, without the cursor.
+    void refresh();
+
+    QScrollBar& scrollBar() { return *scrollBar_; }
+    const logger::LoggerGraph& graph() const { return graph_; }
+
+signals:
+    // The sets' list rows changed at a paint.
+    void rowsChanged();
+
+protected:
+    void renderGraph(QPainter& painter) override;
+    const graph::GraphGeometry& plotGeometry() const override { return graph_.geometry(); }
+    bool hasData() const override { return sets_.hasData(); }
+    void pointerAt(int x) override;
+    void startSelection(draw::Point point) override { graph_.startSelection(point); }
+    void endSelection(draw::Point point) override { graph_.endSelection(point); }
+    bool zoomToSelection() override { return graph_.zoomToSelection(); }
+    bool dragLeftGraph(draw::Point pointer) const override { return graph_.dragLeftGraph(pointer); }
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyScrollBar(const logger::LoggerScrollBar& bar);
+    void scrollTo(int position);
+
+    logger::DataLoggerSets& sets_;
+    logger::LoggerGraph graph_;
+    logger::LoggerPainter painter_;
+    QScrollBar* scrollBar_;
+    int shownRowsVersion_ = -1;
+};
+
+}  // namespace brivon::ui

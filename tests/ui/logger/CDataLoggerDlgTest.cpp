@@ -1,0 +1,178 @@
+#include "ui/logger/CDataLoggerDlg.h"
+
+#include "core/app/ScratchFolder.h"
+#include "core/files/GraphFile.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/logger/LoggerGraphView.h"
+
+#include <QAction>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace brivon {
+namespace {
+
+constexpr platform::TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
+constexpr int kReadings = 600;
+
+class LoggerWindow : public ::testing::Test {
+protected:
+    LoggerWindow()
+    {
+        transfer.startIndexes = { 0 };
+        for (int i = 0; i < kReadings; ++i)
+            transfer.readings.push_back(static_cast<float>(100 + i % 300));
+        transfer.startIndexes.push_back(kReadings);
+        transfer.startTimes = { kStart };
+        transfer.samplingRates = { 2 };
+        transfer.unitFlags = { 0 };
+        transfer.fullScales = { 400 };
+        transfer.allocated = true;
+        flags.listRefill = true;
+    }
+
+    std::unique_ptr<ui::CDataLoggerDlg> open()
+    {
+        auto dialog = std::make_unique<ui::CDataLoggerDlg>(sets, prompts, clock);
+        dialog->resize(1000, 700);
+        dialog->show();
+        dialog->graphView().grab();  // the first paint
+        return dialog;
+    }
+
+    void chooseRow(ui::CDataLoggerDlg& dialog, int row)
+    {
+        QTableWidget& list = dialog.setList();
+        const QRect cell = list.visualRect(list.model()->index(row, 0));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        dialog.graphView().grab();
+    }
+
+    static void drag(QWidget& view, QPoint from, QPoint to)
+    {
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+    }
+
+    static std::string readout(ui::LoggerGraphView& view)
+    {
+        return view.graph().readoutValue() + " @ " + view.graph().readoutTime();
+    }
+
+    testing::FixedClock clock { kStart };
+    testing::ScriptedPrompts prompts;
+    testing::ScratchFolder scratch;
+    std::unique_ptr<files::CurrentSet> current = std::make_unique<files::CurrentSet>();
+    realtime::RealTimeViewState flags;
+    files::TransferBlock transfer;
+    logger::DataLoggerSets sets { *current, flags, transfer, clock };
+};
+
+TEST_F(LoggerWindow, ListsTheDownloadAndPlotsADoubleClickedSet)
+{
+    auto dialog = open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Light Datalogger Graph"));
+    ASSERT_EQ(dialog->setList().rowCount(), 1);
+    EXPECT_EQ(dialog->setList().item(0, 1)->text(), QStringLiteral("07/12/10 14:05:09"));
+    EXPECT_EQ(dialog->setList().item(0, 3)->text(), QStringLiteral("2sec"));
+    EXPECT_FALSE(sets.hasData());
+    chooseRow(*dialog, 0);
+    EXPECT_EQ(sets.selectedDownloadSet(), 0);
+    EXPECT_EQ(current->loadedSampleCount, kReadings);
+    EXPECT_EQ(sets.valueAxis().gain, 400);
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kSave)->isEnabled());
+    EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kDownload)->isEnabled());
+}
+
+TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
+{
+    auto dialog = open();
+    QTableWidget& list = dialog->setList();
+    list.setFocus();
+    list.selectRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(sets.selectedDownloadSet(), 0);
+}
+
+TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
+{
+    auto dialog = open();
+    chooseRow(*dialog, 0);
+    ui::LoggerGraphView& view = dialog->graphView();
+    const auto& plot = view.graph().geometry().plot;
+
+    QTest::mouseMove(&view, { plot.left, plot.top + 50 });
+    EXPECT_EQ(readout(view), "100.00 Lux @ 14:05:09");
+
+    QTest::mouseClick(&view, Qt::LeftButton, {}, { plot.left + 100, plot.top + 100 });
+    EXPECT_FALSE(view.graph().zoomed());
+
+    drag(view, { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.bottom });
+    ASSERT_EQ(view.graph().level(), 1);
+    EXPECT_TRUE(view.scrollBar().isEnabled());
+    EXPECT_EQ(view.scrollBar().maximum(), kReadings);
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kZoomOut)->isEnabled());
+
+    const int position = view.scrollBar().value();
+    view.scrollBar().setValue(position - 10);
+    EXPECT_EQ(view.graph().scrollOffset(), 10);
+    view.grab();
+
+    dialog->action(ui::CDataLoggerDlg::kZoomOut)->trigger();
+    EXPECT_FALSE(view.graph().zoomed());
+    EXPECT_EQ(view.graph().scrollOffset(), 0);
+    EXPECT_FALSE(view.scrollBar().isEnabled());
+}
+
+TEST_F(LoggerWindow, SavesTheSetAndReadsItBackInFileBrowseMode)
+{
+    const std::string path = (scratch / "logged.AsmDat").string();
+    {
+        auto dialog = open();
+        chooseRow(*dialog, 0);
+        prompts.savePaths.push_back(path);
+        dialog->action(ui::CDataLoggerDlg::kSave)->trigger();
+        ASSERT_EQ(prompts.fileChoices().size(), 1U);
+        EXPECT_EQ(prompts.fileChoices()[0].defaultName, "10-12-07 14.05.09");
+        dialog->done(QDialog::Rejected);
+    }
+    EXPECT_EQ(transfer.setCount(), 0);  // the download is gone with the window
+    EXPECT_TRUE(std::filesystem::exists(scratch / "logged.txt"));
+
+    flags.fileBrowse = true;
+    auto dialog = open();
+    EXPECT_EQ(dialog->setList().rowCount(), 0);
+    prompts.openPaths.push_back(path);
+    dialog->action(ui::CDataLoggerDlg::kDownload)->trigger();
+    dialog->graphView().grab();
+    ASSERT_EQ(dialog->setList().rowCount(), 1);
+    EXPECT_EQ(dialog->setList().item(0, 4)->text(), QStringLiteral("600"));
+    EXPECT_EQ(current->loadedSampleCount, kReadings);
+    EXPECT_EQ(current->loadedSamples[5], 105.0f);
+    EXPECT_TRUE(prompts.messages().empty());
+}
+
+TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
+{
+    {
+        auto dialog = open();
+        chooseRow(*dialog, 0);
+        dialog->done(QDialog::Rejected);
+        EXPECT_EQ(dialog->setList().rowCount(), 0);
+        EXPECT_FALSE(flags.loggerWindowOpen);
+    }
+    auto dialog = open();
+    EXPECT_EQ(dialog->setList().rowCount(), 0);
+    EXPECT_FALSE(sets.hasData());
+}
+
+}  // namespace
+}  // namespace brivon
