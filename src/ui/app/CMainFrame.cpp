@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/StatusBarTexts.h"
 #include "core/realtime/Readout.h"
+#include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/panel/CMeterPanel.h"
@@ -20,9 +21,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -58,6 +56,7 @@ CMainFrame::CMainFrame(
     , port_(std::move(portMap))
     , logic_(document_, app::MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
           std::move(configuration))
+    , reportPrinter_(this, prompts_)
 {
     setWindowTitle(kTitle);
     mainTimers_.setHandler([this](int id) { logic_.mainTimerExpired(id); });
@@ -108,7 +107,6 @@ CMainFrame::~CMainFrame()
 {
     logic_.setEvents(nullptr);
     document_.removeObserver(*this);
-    delete printer_;
 }
 
 QAction* CMainFrame::addCommand(int id, const QString& label, const char* icon, const QKeySequence& shortcut)
@@ -312,23 +310,14 @@ void CMainFrame::showHelp()
 
 void CMainFrame::printSetup()
 {
-    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
-    QPageSetupDialog(printer_, this).exec();
+    QPageSetupDialog(&reportPrinter_.printer(), this).exec();
 }
 
-// The graph as the window shows it, scaled onto the page.
+// The real-time report of the run and the labels on screen.
 void CMainFrame::print()
 {
-    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const QPixmap picture = view_->grab();
-    QPainter painter(printer_);
-    const QRect page = painter.viewport();
-    const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(picture.rect());
-    painter.drawPixmap(0, 0, picture);
+    const report::GraphReportSource source = view_->reportSource();
+    reportPrinter_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
 }
 
 void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
