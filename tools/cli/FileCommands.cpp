@@ -1,8 +1,9 @@
-// brivon-cli export / info: the program's data files from a terminal.
+// brivon-cli export / info: the program's data files from a terminal, as text or CSV.
 
 #include "CliCommands.h"
 #include "DataFileLoading.h"
 
+#include "core/files/CsvExport.h"
 #include "core/files/TextExport.h"
 #include "core/platform/Clock.h"
 
@@ -12,14 +13,16 @@
 namespace brivon::cli {
 namespace {
 
-constexpr const char* kExportUsage = "usage: brivon-cli export FILE [-o OUT]\n";
+constexpr const char* kExportUsage = "usage: brivon-cli export FILE [--csv] [-o OUT]\n";
 constexpr const char* kInfoUsage = "usage: brivon-cli info FILE\n";
 constexpr const char* kOutputOption = "-o";
+constexpr const char* kCsvOption = "--csv";
 constexpr const char* kInfoTimeFormat = "%Y-%m-%d %H:%M:%S";
 
 struct ExportArguments {
     std::string file;
     std::optional<std::string> output;
+    bool csv = false;  // the CSV export instead of the fixed-width text
 };
 
 std::optional<ExportArguments> parseExportArguments(const Arguments& args)
@@ -30,6 +33,8 @@ std::optional<ExportArguments> parseExportArguments(const Arguments& args)
         if (args[i] == kOutputOption) {
             if (parsed.output || i + 1 == args.size()) return std::nullopt;
             parsed.output = args[++i];
+        } else if (args[i] == kCsvOption && !parsed.csv) {
+            parsed.csv = true;
         } else if (!haveFile && !args[i].empty() && args[i][0] != '-') {
             parsed.file = args[i];
             haveFile = true;
@@ -88,11 +93,13 @@ int runExport(const Arguments& args)
     if (*kind == files::DataFileKind::Graph) {
         const LoadedGraph loaded = loadGraph(parsed->file, clock);
         if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
-        return writeOutput(parsed->output, files::dataLoggerExport(*loaded.set, clock));
+        return writeOutput(parsed->output,
+            parsed->csv ? files::graphCsv(*loaded.set, clock) : files::dataLoggerExport(*loaded.set, clock));
     }
     const LoadedMemory loaded = loadMemory(parsed->file);
     if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
-    return writeOutput(parsed->output, files::memoryExport(*loaded.block));
+    return writeOutput(
+        parsed->output, parsed->csv ? files::memoryCsv(*loaded.block) : files::memoryExport(*loaded.block));
 }
 
 int runInfo(const Arguments& args)

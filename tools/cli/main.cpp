@@ -7,7 +7,7 @@
 namespace {
 
 constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
-                               "       brivon-cli export FILE [-o OUT]\n"
+                               "       brivon-cli export FILE [--csv] [-o OUT]\n"
                                "       brivon-cli info FILE\n"
                                "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
 
