@@ -139,6 +139,17 @@ TEST_P(PrintedReport, EveryWordInsideThePrintableAreaOnA4AndLetter)
 INSTANTIATE_TEST_SUITE_P(Reports, PrintedReport, ::testing::Values(dataLoggerCase(), memoryCase()),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST(ReportPrinting, AnOutputThatCannotOpenIsADocumentFailure)
+{
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("missing/report.pdf"));
+    const PrintOutcome outcome = printReport(printer, memoryCase().layout);
+    EXPECT_EQ(outcome, PrintOutcome::DocumentFailed);
+    EXPECT_STREQ(printFailureMessage(outcome), "Initial error!");
+}
+
 struct TransformCase {
     const char* name;
     QSize pixels;
