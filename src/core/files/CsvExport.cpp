@@ -5,7 +5,7 @@
 
 #include <cstdio>
 #include <initializer_list>
-#include <optional>
+#include <span>
 
 namespace brivon::files {
 namespace {
@@ -67,16 +67,15 @@ const char* unitText(bool footCandles)
     return footCandles ? kFootCandleUnit : kLuxUnit;
 }
 
-}  // namespace
-
-std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)
+// Samples taken every `periodMs` from `start`, one line each.
+std::string seriesCsv(std::span<const float> samples, platform::TimeValue start, std::int64_t periodMs,
+    bool footCandles, const platform::Clock& clock)
 {
     std::string csv = std::string(kGraphHeader) + kLineEnd;
-    const bool footCandles = set.loadedUnitFlag != 0;
     int number = 1;
-    for (const float lux : set.samples()) {
+    for (const float lux : samples) {
         const platform::TimeValue time
-            = set.loadedStartTime + static_cast<platform::TimeValue>(number - 1) * set.loadedSamplePeriod;
+            = start + static_cast<std::int64_t>(number - 1) * periodMs / platform::kMillisecondsPerSecond;
         appendLine(csv,
             { util::printfString(kNumberFormat, number),
                 platform::formatTime(clock.toLocal(time), kIsoTimeFormat), measure::csvLuxText(lux),
@@ -84,6 +83,20 @@ std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)
         ++number;
     }
     return csv;
+}
+
+}  // namespace
+
+std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)
+{
+    return seriesCsv(set.samples(), set.loadedStartTime,
+        static_cast<std::int64_t>(set.loadedSamplePeriod) * platform::kMillisecondsPerSecond,
+        set.loadedUnitFlag != 0, clock);
+}
+
+std::string runCsv(const RealTimeRun& run, const platform::Clock& clock)
+{
+    return seriesCsv(run.committedSamples(), run.runStart, run.samplePeriodMs, run.unitFlag != 0, clock);
 }
 
 std::string memoryCsv(const MemoryBlock& block)

@@ -1,6 +1,7 @@
 #include "ui/app/CMainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/RunCsvExport.h"
 #include "core/app/StatusBarTexts.h"
 #include "core/realtime/Readout.h"
 #include "core/report/GraphReport.h"
@@ -122,6 +123,7 @@ QAction* CMainFrame::addCommand(int id, const QString& label, const char* icon, 
 void CMainFrame::buildActions()
 {
     addCommand(kSave, "&Save", "save", QKeySequence::Save);
+    addCommand(kExportCsv, "&Export CSV...");
     addCommand(kOpen, "&Open...", "open", QKeySequence::Open);
     addCommand(kPrint, "&Print...", "print", QKeySequence::Print);
     addCommand(kPrintSetup, "P&rint Setup...");
@@ -142,6 +144,7 @@ void CMainFrame::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction(actions_[kSave]);
+    file->addAction(actions_[kExportCsv]);
     file->addAction(actions_[kOpen]);
     file->addAction(actions_[kPrint]);
     file->addAction(actions_[kPrintSetup]);
@@ -229,6 +232,9 @@ void CMainFrame::onCommand(int id)
     switch (id) {
     case kSave:
         logic_.save();
+        break;
+    case kExportCsv:
+        app::RunCsvExport(document_, clock_, prompts_).exportCsv();
         break;
     case kOpen:
         openFromDialog();
