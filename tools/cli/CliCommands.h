@@ -16,5 +16,6 @@ inline constexpr int kExitFailure = 2;
 int runRead(int argc, char** argv, const Arguments& args);
 int runExport(const Arguments& args);
 int runInfo(const Arguments& args);
+int runReport(int argc, char** argv, const Arguments& args);
 
 }  // namespace brivon::cli

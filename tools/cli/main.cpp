@@ -7,8 +7,9 @@
 namespace {
 
 constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
-                               "       brivon-cli export FILE [-o OUT]\n"
-                               "       brivon-cli info FILE\n";
+                               "       brivon-cli export FILE [--csv] [-o OUT]\n"
+                               "       brivon-cli info FILE\n"
+                               "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
 
 }  // namespace
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     if (command == "read") return runRead(argc, argv, args);
     if (command == "export") return runExport(args);
     if (command == "info") return runInfo(args);
+    if (command == "report") return runReport(argc, argv, args);
     std::cerr << kUsage;
     return kExitUsage;
 }

@@ -16,6 +16,8 @@ inline constexpr int kDataLoggerGraph = 32818;  // opens the data-logger window 
 inline constexpr int kDataLogger = 32819;
 inline constexpr int kOpen = 32827;
 inline constexpr int kMem = 32839;
+// The run as CSV, beside Save.
+inline constexpr int kExportCsv = 32900;
 
 // Framework commands.
 inline constexpr int kFileNew = 57600;

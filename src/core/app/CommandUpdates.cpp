@@ -18,6 +18,7 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     case kStop:
         return CommandState { in.view.runFlag };
     case kSave:
+    case kExportCsv:
     case kPrint:
         return CommandState { in.run.sampleCount() >= 1 };
     case kOtherCom:

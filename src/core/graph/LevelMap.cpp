@@ -5,12 +5,6 @@
 #include <cmath>
 
 namespace brivon::graph {
-namespace {
-
-constexpr double kPixelLimit = 1 << 22;
-
-}  // namespace
-
 YMapping::YMapping(const AxisLabels& labels, int height, bool footCandles)
     : height_(height)
     , low_(labels.front())

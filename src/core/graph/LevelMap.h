@@ -35,6 +35,7 @@ private:
 // A computed coordinate as a pixel: truncated toward zero, kept within a range
 // every painter handles (the far end of a line to an over-range value stays
 // far outside the plot, so the visible part of the line keeps its direction).
+inline constexpr int kPixelLimit = 1 << 22;
 int toPixel(double coordinate);
 
 }  // namespace brivon::graph

@@ -101,8 +101,13 @@ std::string loggerAxisLabelText(float value)
 
 std::string csvLuxText(float lux)
 {
-    return isOverRange(lux) ? std::string(kOverRangeText)
-                            : util::printfString(kValueFormat, static_cast<double>(lux));
+    return csvValueText(lux, false);
+}
+
+std::string csvValueText(float lux, bool footCandles)
+{
+    if (isOverRange(lux)) return kOverRangeText;
+    return util::printfString(kValueFormat, footCandles ? lux * kLuxToFootCandle : static_cast<double>(lux));
 }
 
 ExportValueText exportValueText(float value, std::uint8_t unitFlag, FactorPrecision precision, bool negative)

@@ -28,6 +28,10 @@ std::string loggerAxisLabelText(float value);
 // The command line's lux column: "%.2f", or "OL" for an over-range value.
 std::string csvLuxText(float lux);
 
+// A CSV value column: the value in lux or foot-candles (never kilo-units),
+// "%.2f", or "OL" for an over-range value.
+std::string csvValueText(float lux, bool footCandles);
+
 // The real-time export converts to foot-candles with the factors rounded to
 // single precision; the other exports use them as they are.
 enum class FactorPrecision { Single, Double };

@@ -1,8 +1,10 @@
 #include "ui/app/CMainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/RunCsvExport.h"
 #include "core/app/StatusBarTexts.h"
 #include "core/realtime/Readout.h"
+#include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/logger/CDataLoggerDlg.h"
@@ -21,9 +23,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -61,6 +60,7 @@ CMainFrame::CMainFrame(
     , port_(std::move(portMap))
     , logic_(document_, app::MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
           std::move(configuration))
+    , reportPrinter_(this, prompts_)
 {
     setWindowTitle(kTitle);
     mainTimers_.setHandler([this](int id) { logic_.mainTimerExpired(id); });
@@ -114,7 +114,6 @@ CMainFrame::~CMainFrame()
 {
     logic_.setEvents(nullptr);
     document_.removeObserver(*this);
-    delete printer_;
 }
 
 QAction* CMainFrame::addCommand(int id, const QString& label, const char* icon, const QKeySequence& shortcut)
@@ -130,6 +129,7 @@ QAction* CMainFrame::addCommand(int id, const QString& label, const char* icon, 
 void CMainFrame::buildActions()
 {
     addCommand(kSave, "&Save", "save", QKeySequence::Save);
+    addCommand(kExportCsv, "&Export CSV...");
     addCommand(kOpen, "&Open...", "open", QKeySequence::Open);
     addCommand(kPrint, "&Print...", "print", QKeySequence::Print);
     addCommand(kPrintSetup, "P&rint Setup...");
@@ -151,6 +151,7 @@ void CMainFrame::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction(actions_[kSave]);
+    file->addAction(actions_[kExportCsv]);
     file->addAction(actions_[kOpen]);
     file->addAction("Open &Graph File(*.AsmDat)...", this, [this] { showDataLogger(true); });
     file->addAction(actions_[kPrint]);
@@ -240,6 +241,9 @@ void CMainFrame::onCommand(int id)
     switch (id) {
     case kSave:
         logic_.save();
+        break;
+    case kExportCsv:
+        app::RunCsvExport(document_, clock_, prompts_).exportCsv();
         break;
     case kOpen:
         openFromDialog();
@@ -344,23 +348,14 @@ void CMainFrame::showHelp()
 
 void CMainFrame::printSetup()
 {
-    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
-    QPageSetupDialog(printer_, this).exec();
+    QPageSetupDialog(&reportPrinter_.printer(), this).exec();
 }
 
-// The graph as the window shows it, scaled onto the page.
+// The real-time report of the run and the labels on screen.
 void CMainFrame::print()
 {
-    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const QPixmap picture = view_->grab();
-    QPainter painter(printer_);
-    const QRect page = painter.viewport();
-    const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(picture.rect());
-    painter.drawPixmap(0, 0, picture);
+    const report::GraphReportSource source = view_->reportSource();
+    reportPrinter_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
 }
 
 void CMainFrame::measurementShown(const link::MeasurementUpdate& update)

@@ -11,6 +11,7 @@
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
+#include "ui/report/ReportPrinter.h"
 
 #include <QMainWindow>
 
@@ -19,7 +20,6 @@
 
 class QAction;
 class QLabel;
-class QPrinter;
 
 namespace brivon::ui {
 
@@ -92,7 +92,7 @@ private:
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
     std::array<QLabel*, 4> panes_ {};
-    QPrinter* printer_ = nullptr;
+    DialogReportPrinter reportPrinter_;
     bool closing_ = false;
 };
 

@@ -80,8 +80,9 @@ const QImage& resourceImage(std::string_view name)
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter)
+QtCanvas::QtCanvas(QPainter& painter, PenWidthUnit penWidthUnit)
     : painter_(painter)
+    , penWidthUnit_(penWidthUnit)
 {
 }
 
@@ -109,11 +110,14 @@ QFont QtCanvas::toQFont(const draw::Font& font)
     return result;
 }
 
-QPen QtCanvas::toQPen(const draw::Pen& pen)
+QPen QtCanvas::toQPen(const draw::Pen& pen, PenWidthUnit unit)
 {
-    // Width 0 is the one-pixel cosmetic pen, as it is for the window system.
-    QPen result(toQColor(pen.color), pen.width <= 1 ? 0 : pen.width);
-    result.setCosmetic(true);
+    QPen result(toQColor(pen.color), pen.width);
+    // In device pixels, width 0 is the one-pixel cosmetic pen, as it is for the window system.
+    if (unit == PenWidthUnit::DevicePixel) {
+        result.setWidth(pen.width <= 1 ? 0 : pen.width);
+        result.setCosmetic(true);
+    }
     result.setCapStyle(Qt::FlatCap);
     result.setJoinStyle(Qt::MiterJoin);
     switch (pen.style) {
@@ -151,7 +155,7 @@ template <typename DrawFn> void QtCanvas::withPen(const draw::Pen& pen, DrawFn d
     const QPainter::CompositionMode previousMode = painter_.compositionMode();
     const bool previousAntialiasing = painter_.testRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setPen(toQPen(pen));
+    painter_.setPen(toQPen(pen, penWidthUnit_));
     painter_.setBrush(Qt::NoBrush);
     if (pen.op == draw::RasterOp::NotXorPen)
         painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);

@@ -11,9 +11,13 @@ class QPainter;
 
 namespace brivon::ui {
 
+// Pen widths in device pixels (windows, images) or in the painter's own
+// units, scaled by its transform (printed pages, where a pixel is tiny).
+enum class PenWidthUnit { DevicePixel, Logical };
+
 class QtCanvas : public draw::Canvas {
 public:
-    explicit QtCanvas(QPainter& painter);
+    explicit QtCanvas(QPainter& painter, PenWidthUnit penWidthUnit = PenWidthUnit::DevicePixel);
 
     void fillRect(const draw::Rect& rect, draw::Color color) override;
     void drawRect(const draw::Rect& rect, const draw::Pen& pen) override;
@@ -27,7 +31,7 @@ public:
     // The Qt font that stands for a font request: installed faces for the
     // window system's ones, pixel sizes for the cell or character heights.
     static QFont toQFont(const draw::Font& font);
-    static QPen toQPen(const draw::Pen& pen);
+    static QPen toQPen(const draw::Pen& pen, PenWidthUnit unit = PenWidthUnit::DevicePixel);
 
 private:
     const QFont& cachedFont(const draw::Font& font) const;
@@ -35,6 +39,7 @@ private:
     template <typename DrawFn> void withPen(const draw::Pen& pen, DrawFn draw);
 
     QPainter& painter_;
+    PenWidthUnit penWidthUnit_;
     mutable draw::Font lastFont_;
     mutable QFont lastQFont_;
     mutable bool hasLastFont_ = false;

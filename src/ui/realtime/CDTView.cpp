@@ -4,6 +4,7 @@
 #include "core/realtime/Readout.h"
 #include "core/realtime/RealTimeStyle.h"
 #include "core/realtime/StripLayout.h"
+#include "core/report/ReportSources.h"
 #include "ui/realtime/RealTimeStrip.h"
 #include "ui/realtime/ScrollStrip.h"
 #include "ui/realtime/StatisticsStrip.h"
@@ -75,6 +76,11 @@ void CDTView::undoZoom()
 realtime::GraphSeries CDTView::series() const
 {
     return source_ ? source_() : realtime::GraphSeries {};
+}
+
+report::GraphReportSource CDTView::reportSource() const
+{
+    return report::realTimeReportSource(series(), model_.currentMap().labels);
 }
 
 bool CDTView::hasData() const

@@ -6,6 +6,7 @@
 
 #include "core/platform/Clock.h"
 #include "core/realtime/GraphModel.h"
+#include "core/report/GraphReport.h"
 #include "ui/graph/ZoomableGraphView.h"
 #include "ui/realtime/GraphRenderer.h"
 
@@ -41,6 +42,8 @@ public:
 
     bool isZoomed() const { return model_.zoomed(); }
     const realtime::GraphModel& model() const { return model_; }
+    // The run and the value labels on screen, as the real-time report prints them.
+    report::GraphReportSource reportSource() const;
 
 signals:
     void readoutChanged(const QString& timeText, const QString& dataText);

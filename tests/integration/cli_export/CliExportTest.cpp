@@ -100,6 +100,30 @@ TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
 }
 
+TEST_F(CliExport, CsvOfAGraphFileOnStandardOutput)
+{
+    const testing::CliRun result = run({ "export", "--csv", write("run.AsmDat", graphFile()) });
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.output.toStdString(),
+        "no,time,lux,value,unit\r\n"
+        "1,2010-12-07T14:05:09,12.50,1.16,fc\r\n"
+        "2,2010-12-07T14:05:11,5586.00,519.14,fc\r\n"
+        "3,2010-12-07T14:05:13,OL,OL,fc\r\n");
+}
+
+TEST_F(CliExport, CsvOfAMemoryFileInTheOutputFile)
+{
+    const QString out = folder_.filePath("list.csv");
+    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "--csv", "-o", out });
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+        "no,time,lux,value,unit,status,negative\r\n"
+        "1,2010-12-07T14:05:09,OL,OL,lux,Pmax,1\r\n"
+        "2,2010-12-07T14:06:00,123.40,11.47,fc,General,0\r\n");
+}
+
 TEST_F(CliExport, InfoPrintsTheHeaderFields)
 {
     const QString file = write("run.AsmDat", graphFile());
@@ -187,6 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CliExportUsage,
         UsageCase { "ExportOutputWithoutPath", { "export", "a.AsmDat", "-o" } },
         UsageCase { "ExportTwoFiles", { "export", "a.AsmDat", "b.AsmDat" } },
         UsageCase { "ExportAllWithAFile", { "export", "--all", "a.AsmDat" } },
+        UsageCase { "ExportCsvTwice", { "export", "--csv", "--csv", "a.AsmDat" } },
         UsageCase { "InfoWithoutFile", { "info" } },
         UsageCase { "InfoTwoFiles", { "info", "a.AsmDat", "b.AsmDat" } }),
     [](const auto& param) { return std::string(param.param.name); });

@@ -1,0 +1,118 @@
+#include "core/files/CsvExport.h"
+
+#include "core/measure/ValueText.h"
+#include "core/util/Printf.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <span>
+
+namespace brivon::files {
+namespace {
+
+constexpr const char* kGraphHeader = "no,time,lux,value,unit";
+constexpr const char* kMemoryHeader = "no,time,lux,value,unit,status,negative";
+constexpr const char* kLineEnd = "\r\n";
+constexpr char kSeparator = ',';
+constexpr char kQuote = '"';
+constexpr const char* kNeedsQuotes = ",\"\r\n";
+constexpr const char* kIsoTimeFormat = "%Y-%m-%dT%H:%M:%S";
+constexpr const char* kNumberFormat = "%d";
+constexpr const char* kLuxUnit = "lux";
+constexpr const char* kFootCandleUnit = "fc";
+// Memory records keep their time as the download wrote it: "%d/%m/%y %H:%M:%S".
+constexpr const char* kRecordTimePattern = "%2d/%2d/%2d %2d:%2d:%2d%c";
+constexpr int kRecordTimeFields = 6;
+constexpr int kRecordCentury = 2000;
+
+// A field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a
+// separator, a quote or a line end.
+std::string field(const std::string& text)
+{
+    if (text.find_first_of(kNeedsQuotes) == std::string::npos) return text;
+    std::string quoted(1, kQuote);
+    for (const char c : text) {
+        if (c == kQuote) quoted += kQuote;
+        quoted += c;
+    }
+    return quoted + kQuote;
+}
+
+void appendLine(std::string& csv, std::initializer_list<std::string> fields)
+{
+    bool first = true;
+    for (const std::string& text : fields) {
+        if (!first) csv += kSeparator;
+        csv += field(text);
+        first = false;
+    }
+    csv += kLineEnd;
+}
+
+// A record's stored time in ISO form; a time that is not in the download's form stays as it is.
+std::string isoRecordTime(const std::string& stored)
+{
+    platform::LocalTime t;
+    int twoDigitYear = 0;
+    char trailing = 0;
+    const int read = std::sscanf(stored.c_str(), kRecordTimePattern, &t.day, &t.month, &twoDigitYear, &t.hour,
+        &t.minute, &t.second, &trailing);
+    if (read != kRecordTimeFields) return stored;
+    t.year = kRecordCentury + twoDigitYear;
+    return platform::formatTime(t, kIsoTimeFormat);
+}
+
+const char* unitText(bool footCandles)
+{
+    return footCandles ? kFootCandleUnit : kLuxUnit;
+}
+
+// Samples taken every `periodMs` from `start`, one line each.
+std::string seriesCsv(std::span<const float> samples, platform::TimeValue start, std::int64_t periodMs,
+    bool footCandles, const platform::Clock& clock)
+{
+    std::string csv = std::string(kGraphHeader) + kLineEnd;
+    int number = 1;
+    for (const float lux : samples) {
+        const platform::TimeValue time
+            = start + static_cast<std::int64_t>(number - 1) * periodMs / platform::kMillisecondsPerSecond;
+        appendLine(csv,
+            { util::printfString(kNumberFormat, number),
+                platform::formatTime(clock.toLocal(time), kIsoTimeFormat), measure::csvLuxText(lux),
+                measure::csvValueText(lux, footCandles), unitText(footCandles) });
+        ++number;
+    }
+    return csv;
+}
+
+}  // namespace
+
+std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)
+{
+    return seriesCsv(set.samples(), set.loadedStartTime,
+        static_cast<std::int64_t>(set.loadedSamplePeriod) * platform::kMillisecondsPerSecond,
+        set.loadedUnitFlag != 0, clock);
+}
+
+std::string runCsv(const RealTimeRun& run, const platform::Clock& clock)
+{
+    return seriesCsv(run.committedSamples(), run.runStart, run.samplePeriodMs, run.unitFlag != 0, clock);
+}
+
+std::string memoryCsv(const MemoryBlock& block)
+{
+    std::string csv = std::string(kMemoryHeader) + kLineEnd;
+    int number = 1;
+    for (const MemoryRecord& record : block.used()) {
+        const bool footCandles = record.footCandle != 0;
+        appendLine(csv,
+            { util::printfString(kNumberFormat, number), isoRecordTime(record.time),
+                measure::csvLuxText(record.value), measure::csvValueText(record.value, footCandles),
+                unitText(footCandles), record.status,
+                util::printfString(kNumberFormat, record.negative != 0 ? 1 : 0) });
+        ++number;
+    }
+    return csv;
+}
+
+}  // namespace brivon::files

@@ -1,0 +1,48 @@
+#include "core/report/MemoryReport.h"
+
+#include "core/measure/ValueText.h"
+#include "core/report/ReportPage.h"
+#include "core/util/Printf.h"
+
+#include <array>
+#include <string>
+
+namespace brivon::report {
+namespace {
+
+constexpr draw::Point kRuleFrom { -770, 1110 };
+constexpr draw::Point kRuleTo { -10, 1110 };
+
+constexpr int kHeadY = 1130;
+constexpr int kFirstRowY = 1100;
+constexpr int kRowPitch = 11;
+
+enum Column { kNumber, kData, kUnit, kStatus, kTime, kColumnCount };
+constexpr std::array<int, kColumnCount> kColumnX { -644, -518, -392, -266, -140 };
+constexpr std::array<const char*, kColumnCount> kHeads { "NO", "DATA", "UNIT", "STATUS", "TIME" };
+constexpr const char* kNumberFormat = "%d";
+
+void drawRow(draw::Canvas& canvas, int y, const std::array<std::string, kColumnCount>& cells)
+{
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        canvas.drawText({ kColumnX[column], y }, cells[column], kTableFont, kTextStyle);
+}
+
+}  // namespace
+
+void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block)
+{
+    canvas.drawLine(kRuleFrom, kRuleTo, kOutlinePen);
+    drawRow(
+        canvas, kHeadY, { kHeads[kNumber], kHeads[kData], kHeads[kUnit], kHeads[kStatus], kHeads[kTime] });
+    int k = 0;
+    for (const files::MemoryRecord& record : block.used()) {
+        const measure::ExportValueText value = measure::exportValueText(
+            record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
+        drawRow(canvas, kFirstRowY - kRowPitch * k,
+            { util::printfString(kNumberFormat, k + 1), value.data, value.unit, record.status, record.time });
+        ++k;
+    }
+}
+
+}  // namespace brivon::report

@@ -1,0 +1,13 @@
+#pragma once
+// The one-page test report of the memory records: a table of number, value,
+// unit, status and time, one row per record.
+
+#include "core/draw/Canvas.h"
+#include "core/files/MemoryBlock.h"
+
+namespace brivon::report {
+
+// Draws the report in report coordinates; all records fit on the page.
+void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block);
+
+}  // namespace brivon::report

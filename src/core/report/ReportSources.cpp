@@ -1,0 +1,37 @@
+#include "core/report/ReportSources.h"
+
+namespace brivon::report {
+namespace {
+
+constexpr draw::Color kRealTimeGridColor = draw::rgb(127, 127, 127);
+constexpr draw::Color kDataLoggerGridColor = draw::rgb(27, 27, 27);
+
+}  // namespace
+
+GraphReportSource realTimeReportSource(const realtime::GraphSeries& series, const graph::AxisLabels& labels)
+{
+    return GraphReportSource {
+        .samples = series.samples.first(static_cast<std::size_t>(series.count())),
+        .startTime = series.startTime,
+        .samplePeriodMs = series.samplePeriodMs,
+        .footCandles = series.footCandles,
+        .labels = labels,
+        .gridColor = kRealTimeGridColor,
+    };
+}
+
+GraphReportSource dataLoggerReportSource(
+    const files::CurrentSet& set, int gainPerDivision, int offsetDivisions)
+{
+    return GraphReportSource {
+        .samples = set.samples(),
+        .startTime = set.loadedStartTime,
+        .samplePeriodMs
+        = static_cast<std::int64_t>(set.loadedSamplePeriod) * platform::kMillisecondsPerSecond,
+        .footCandles = set.loadedUnitFlag != 0,
+        .labels = graph::levelZeroLabels(gainPerDivision, offsetDivisions),
+        .gridColor = kDataLoggerGridColor,
+    };
+}
+
+}  // namespace brivon::report

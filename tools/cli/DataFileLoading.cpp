@@ -1,0 +1,60 @@
+#include "DataFileLoading.h"
+
+#include "CliCommands.h"
+#include "core/files/GraphFile.h"
+#include "core/files/MemoryFile.h"
+#include "core/files/SafeSave.h"
+
+#include <array>
+#include <filesystem>
+#include <iostream>
+
+namespace brivon::cli {
+
+int reportFailure(const std::string& file, const std::string& reason)
+{
+    std::cerr << file << ": " << reason << '\n';
+    return kExitFailure;
+}
+
+std::optional<files::DataFileKind> kindOf(const std::string& file)
+{
+    files::DataFileKind kind = files::DataFileKind::Graph;
+    if (files::dataFileKindOf(file, kind)) return kind;
+    reportFailure(file,
+        std::string("not a graph data file (") + files::kGraphFileExtension + ") or memory list file ("
+            + files::kMemoryFileExtension + ")");
+    return std::nullopt;
+}
+
+LoadedGraph loadGraph(const std::string& file, const platform::Clock& clock)
+{
+    LoadedGraph loaded;
+    loaded.outcome = files::readGraphFile(std::filesystem::path(file), *loaded.set, clock);
+    return loaded;
+}
+
+LoadedMemory loadMemory(const std::string& file)
+{
+    LoadedMemory loaded;
+    loaded.outcome = files::readMemoryFile(std::filesystem::path(file), *loaded.block);
+    return loaded;
+}
+
+int writeOutput(const std::optional<std::string>& output, std::string bytes)
+{
+    if (!output) {
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::cout.flush();
+        return std::cout ? kExitOk : reportFailure("standard output", "write failed");
+    }
+    const std::array<files::PendingFile, 1> pending { files::PendingFile { *output, std::move(bytes) } };
+    const files::FileOutcome saved = files::saveFilesSafely(pending);
+    if (!saved.ok()) {
+        std::cerr << saved.message << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace brivon::cli

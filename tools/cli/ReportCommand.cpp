@@ -1,0 +1,100 @@
+// brivon-cli report: a data file's printed test report as a PDF, without a
+// display or a printer.
+
+#include "CliCommands.h"
+#include "DataFileLoading.h"
+
+#include "core/report/GraphReport.h"
+#include "core/report/MemoryReport.h"
+#include "core/report/ReportSources.h"
+#include "ui/report/ReportPdf.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+#include <optional>
+
+namespace brivon::cli {
+namespace {
+
+constexpr const char* kReportUsage = "usage: brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
+constexpr const char* kOutputOption = "-o";
+constexpr const char* kPageOption = "--page";
+// A set read from a file is shown from the bottom of its value axis.
+constexpr int kFileSetOffsetDivisions = 0;
+
+struct ReportArguments {
+    std::string file;
+    std::string output;
+    QPageSize::PageSizeId page = QPageSize::A4;
+};
+
+std::optional<QPageSize::PageSizeId> pageNamed(const std::string& name)
+{
+    if (name == "A4") return QPageSize::A4;
+    if (name == "Letter") return QPageSize::Letter;
+    return std::nullopt;
+}
+
+std::optional<ReportArguments> parseReportArguments(const Arguments& args)
+{
+    ReportArguments parsed;
+    bool haveFile = false;
+    bool haveOutput = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == kOutputOption && hasValue && !haveOutput) {
+            parsed.output = args[++i];
+            haveOutput = true;
+        } else if (args[i] == kPageOption && hasValue) {
+            const std::optional<QPageSize::PageSizeId> page = pageNamed(args[++i]);
+            if (!page) return std::nullopt;
+            parsed.page = *page;
+        } else if (!haveFile && !args[i].empty() && args[i][0] != '-') {
+            parsed.file = args[i];
+            haveFile = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveFile || !haveOutput) return std::nullopt;
+    return parsed;
+}
+
+// The PDF needs fonts and a painter, so a GUI application, but never a display.
+int writeReport(int argc, char** argv, const ReportArguments& arguments, const ui::ReportLayout& layout)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    const QByteArray pdf = ui::reportPdf(QPageSize(arguments.page), layout);
+    return writeOutput(arguments.output, pdf.toStdString());
+}
+
+}  // namespace
+
+int runReport(int argc, char** argv, const Arguments& args)
+{
+    const std::optional<ReportArguments> parsed = parseReportArguments(args);
+    if (!parsed) {
+        std::cerr << kReportUsage;
+        return kExitUsage;
+    }
+    const std::optional<files::DataFileKind> kind = kindOf(parsed->file);
+    if (!kind) return kExitFailure;
+
+    const platform::SystemClock clock;
+    if (*kind == files::DataFileKind::Graph) {
+        const LoadedGraph loaded = loadGraph(parsed->file, clock);
+        if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
+        const report::GraphReportSource source
+            = report::dataLoggerReportSource(*loaded.set, loaded.set->loadedGain, kFileSetOffsetDivisions);
+        return writeReport(argc, argv, *parsed,
+            [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
+    }
+    const LoadedMemory loaded = loadMemory(parsed->file);
+    if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
+    return writeReport(
+        argc, argv, *parsed, [&](draw::Canvas& canvas) { report::drawMemoryReport(canvas, *loaded.block); });
+}
+
+}  // namespace brivon::cli
