@@ -2,6 +2,8 @@
 
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
+#include "core/report/GraphReport.h"
+#include "core/report/ReportSources.h"
 #include "ui/logger/LoggerGraphView.h"
 #include "ui/realtime/YAxisDialog.h"
 
@@ -35,6 +37,7 @@ CDataLoggerDlg::CDataLoggerDlg(
     , sets_(sets)
     , prompts_(prompts)
     , clock_(clock)
+    , printer_(this, prompts)
     , graph_(new LoggerGraphView(sets, clock, this))
     , toolBar_(new QToolBar(this))
     , list_(new QTableWidget(this))
@@ -73,7 +76,7 @@ void CDataLoggerDlg::buildToolBar()
     connect(addCommand(kSave, "save", "Save"), &QAction::triggered, this, &CDataLoggerDlg::save);
     connect(addCommand(kDownload, "open", "Download"), &QAction::triggered, this,
         &CDataLoggerDlg::readFileFromDialog);
-    addCommand(kPrint, "print", "Print");
+    connect(addCommand(kPrint, "print", "Print"), &QAction::triggered, this, &CDataLoggerDlg::print);
     connect(addCommand(kZoomOut, "undozoom", "ZoomOut"), &QAction::triggered, this, [this] {
         graph_->resetView();
         refreshCommands();
@@ -174,12 +177,20 @@ void CDataLoggerDlg::setValueAxis()
     }
 }
 
+void CDataLoggerDlg::print()
+{
+    if (!sets_.hasData()) return;
+    const realtime::YAxisSetting axis = sets_.valueAxis();
+    const report::GraphReportSource source
+        = report::dataLoggerReportSource(sets_.currentSet(), axis.gain, axis.offset);
+    printer_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
+}
+
 void CDataLoggerDlg::refreshCommands()
 {
     actions_[kSave]->setEnabled(!sets_.fileBrowse() && sets_.hasData());
     actions_[kDownload]->setEnabled(sets_.fileBrowse());
-    // Printing the set comes with the printed reports.
-    actions_[kPrint]->setEnabled(false);
+    actions_[kPrint]->setEnabled(sets_.hasData());
     actions_[kZoomOut]->setEnabled(graph_->graph().zoomed());
 }
 

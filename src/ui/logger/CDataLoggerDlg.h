@@ -6,6 +6,7 @@
 
 #include "core/logger/DataLoggerSets.h"
 #include "core/platform/Prompts.h"
+#include "ui/report/ReportPrinter.h"
 
 #include <QDialog>
 
@@ -54,11 +55,13 @@ private:
     void readFileFromDialog();
     void save();
     void setValueAxis();
+    void print();
     void refreshCommands();
 
     logger::DataLoggerSets& sets_;
     platform::Prompts& prompts_;
     const platform::Clock& clock_;
+    DialogReportPrinter printer_;
     LoggerGraphView* graph_;
     QToolBar* toolBar_;
     QTableWidget* list_;

@@ -92,6 +92,14 @@ TEST_F(LoggerWindow, ListsTheDownloadAndPlotsADoubleClickedSet)
     EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kDownload)->isEnabled());
 }
 
+TEST_F(LoggerWindow, PrintWaitsForAChosenSet)
+{
+    auto dialog = open();
+    EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kPrint)->isEnabled());
+    chooseRow(*dialog, 0);
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kPrint)->isEnabled());
+}
+
 TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
 {
     auto dialog = open();
