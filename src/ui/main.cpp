@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <csignal>
 #include <iostream>
 #include <memory>
 
@@ -36,6 +37,8 @@ std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
 int main(int argc, char** argv)
 {
     using namespace brivon;
+    // Past a file-size limit a write fails and is reported instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const app::ParsedCommandLine parsed
         = app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty() || parsed.line.help) {

@@ -2,6 +2,7 @@
 
 #include "CliCommands.h"
 
+#include <csignal>
 #include <iostream>
 
 namespace {
@@ -16,6 +17,8 @@ constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N]
 int main(int argc, char** argv)
 {
     using namespace brivon::cli;
+    // Past a file-size limit a write fails and is reported instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         std::cerr << kUsage;
         return kExitUsage;

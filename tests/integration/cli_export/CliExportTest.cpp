@@ -192,6 +192,21 @@ TEST_F(CliExport, AnOutputThatCannotBeWrittenIsAnError)
     EXPECT_TRUE(result.errors.startsWith(("Cannot write " + out).toUtf8())) << result.errors.toStdString();
 }
 
+TEST_F(CliExport, AFileSizeLimitIsAnErrorNotAnEnd)
+{
+    const QString in = write("list.MemDat", memoryFile());
+    const QString out = folder_.filePath("list.txt");
+    QProcess process;
+    process.start("sh",
+        { "-c", "ulimit -f 0; exec \"$0\" export \"$1\" -o \"$2\"", BRIVON_BINARY_DIR "/brivon-cli", in,
+            out });
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_NE(process.readAllStandardError().indexOf("File too large"), -1);
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 struct UsageCase {
     const char* name;
     QStringList arguments;
