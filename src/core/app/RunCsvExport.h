@@ -10,9 +10,6 @@ namespace brivon::app {
 
 class RunCsvExport {
 public:
-    static constexpr const char* kDefaultExtension = "csv";
-    static constexpr const char* kFilter = "CSV Files (*.csv)|*.csv|";
-
     RunCsvExport(const realtime::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
         : document_(document)
         , clock_(clock)

@@ -1,5 +1,7 @@
 #include "ui/logger/CDataLoggerDlg.h"
 
+#include "core/files/CsvExport.h"
+#include "core/files/CsvSaveAs.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
 #include "core/report/GraphReport.h"
@@ -74,6 +76,8 @@ void CDataLoggerDlg::buildToolBar()
     // The graph lies under the toolbar: the toolbar covers what the graph draws there.
     toolBar_->setAutoFillBackground(true);
     connect(addCommand(kSave, "save", "Save"), &QAction::triggered, this, &CDataLoggerDlg::save);
+    connect(addCommand(kExportCsv, "csv", "Export CSV..."), &QAction::triggered, this,
+        &CDataLoggerDlg::exportCsv);
     connect(addCommand(kDownload, "open", "Download"), &QAction::triggered, this,
         &CDataLoggerDlg::readFileFromDialog);
     connect(addCommand(kPrint, "print", "Print"), &QAction::triggered, this, &CDataLoggerDlg::print);
@@ -169,6 +173,14 @@ void CDataLoggerDlg::save()
     if (!outcome.ok()) prompts_.message(outcome.message);
 }
 
+void CDataLoggerDlg::exportCsv()
+{
+    if (!sets_.hasData()) return;
+    const files::CurrentSet& set = sets_.currentSet();
+    files::saveCsvAs(
+        prompts_, files::defaultFileName(clock_.toLocal(set.loadedStartTime)), files::graphCsv(set, clock_));
+}
+
 void CDataLoggerDlg::setValueAxis()
 {
     if (const auto axis = YAxisDialog::ask(this, sets_.valueAxis())) {
@@ -191,6 +203,7 @@ void CDataLoggerDlg::refreshCommands()
     actions_[kSave]->setEnabled(!sets_.fileBrowse() && sets_.hasData());
     actions_[kDownload]->setEnabled(sets_.fileBrowse());
     actions_[kPrint]->setEnabled(sets_.hasData());
+    actions_[kExportCsv]->setEnabled(sets_.hasData());
     actions_[kZoomOut]->setEnabled(graph_->graph().zoomed());
 }
 

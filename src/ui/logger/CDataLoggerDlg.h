@@ -30,6 +30,7 @@ public:
     static constexpr int kPrint = 32833;
     static constexpr int kZoomOut = 32792;
     static constexpr int kValueAxis = 32824;
+    static constexpr int kExportCsv = 32901;
 
     CDataLoggerDlg(logger::DataLoggerSets& sets, platform::Prompts& prompts, const platform::Clock& clock,
         QWidget* parent = nullptr);
@@ -54,6 +55,7 @@ private:
     void selectSet();
     void readFileFromDialog();
     void save();
+    void exportCsv();
     void setValueAxis();
     void print();
     void refreshCommands();

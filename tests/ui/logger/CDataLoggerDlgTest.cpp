@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <memory>
 
 namespace brivon {
@@ -92,12 +94,14 @@ TEST_F(LoggerWindow, ListsTheDownloadAndPlotsADoubleClickedSet)
     EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kDownload)->isEnabled());
 }
 
-TEST_F(LoggerWindow, PrintWaitsForAChosenSet)
+TEST_F(LoggerWindow, PrintAndExportCsvWaitForAChosenSet)
 {
     auto dialog = open();
     EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kPrint)->isEnabled());
+    EXPECT_FALSE(dialog->action(ui::CDataLoggerDlg::kExportCsv)->isEnabled());
     chooseRow(*dialog, 0);
     EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kPrint)->isEnabled());
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kExportCsv)->isEnabled());
 }
 
 TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
@@ -166,6 +170,20 @@ TEST_F(LoggerWindow, SavesTheSetAndReadsItBackInFileBrowseMode)
     EXPECT_EQ(current->loadedSampleCount, kReadings);
     EXPECT_EQ(current->loadedSamples[5], 105.0f);
     EXPECT_TRUE(prompts.messages().empty());
+}
+
+TEST_F(LoggerWindow, ExportsTheChosenSetAsCsv)
+{
+    auto dialog = open();
+    chooseRow(*dialog, 0);
+    prompts.savePaths.push_back((scratch / "logged").string());
+    dialog->action(ui::CDataLoggerDlg::kExportCsv)->trigger();
+    ASSERT_EQ(prompts.fileChoices().size(), 1U);
+    EXPECT_EQ(prompts.fileChoices()[0].defaultName, "10-12-07 14.05.09");
+    std::ifstream csv(scratch / "logged.csv", std::ios::binary);
+    std::string header;
+    std::getline(csv, header);
+    EXPECT_EQ(header, "no,time,lux,value,unit\r");
 }
 
 TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
