@@ -1,7 +1,7 @@
 // brivon-cli export and info on data files built from known bytes.
 
 #include "core/files/ByteBuilder.h"
-#include "integration/CliProcess.h"
+#include "integration/CliFileTest.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -53,25 +53,12 @@ QByteArray memoryFile()
                        .str("07/12/10 14:06:00"));
 }
 
-class CliExport : public ::testing::Test {
+class CliExport : public testing::CliFileTest {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = folder_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     static testing::CliRun run(const QStringList& arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TZ", "UTC");
-        return testing::runCli(arguments, environment);
+        return testing::runCli(arguments, utcEnvironment());
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)

@@ -2,7 +2,7 @@
 // are text, or the file's reason and no PDF.
 
 #include "core/files/ByteBuilder.h"
-#include "integration/CliProcess.h"
+#include "integration/CliFileTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,21 +52,11 @@ QByteArray memoryFile()
                                          .bytes());
 }
 
-class CliReport : public ::testing::Test {
+class CliReport : public testing::CliFileTest {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = folder_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     static testing::CliRun run(const QStringList& arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TZ", "UTC");
+        QProcessEnvironment environment = utcEnvironment();
         environment.remove("QT_QPA_PLATFORM");  // the command needs no display of its own
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
@@ -80,8 +70,6 @@ protected:
         EXPECT_TRUE(process.waitForFinished(10000)) << "pdftotext did not run";
         return QString::fromUtf8(process.readAllStandardOutput());
     }
-
-    QTemporaryDir folder_;
 };
 
 struct PageCase {
