@@ -1,6 +1,9 @@
 # Brivon — build, test and run on Debian 12.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := link_receive graph_file memory_file settings_file
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -8,9 +11,10 @@ DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
 	qt6-base-dev qt6-serialport-dev libqt6svg6 libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	libqcustomplot-dev libqcustomplot2.1-qt6 \
-	fonts-liberation poppler-utils
+	fonts-liberation poppler-utils \
+	clang-14 libclang-rt-14-dev
 
-.PHONY: deps build test test-plain test-sanitize run bench clean
+.PHONY: deps build test test-plain test-sanitize fuzz run bench clean
 
 # Installs only what is missing, so a second run touches nothing.
 deps:
@@ -43,6 +47,25 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 # The whole suite, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: test-plain test-sanitize
 
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++-14 -DBRIVON_FUZZ=ON
+
+# Each fuzz target runs FUZZ_SECONDS on a copy of its seed corpus (the copy
+# grows, the repository's corpus stays as it is); a crash stops with its input
+# saved in $(FUZZ_BUILD)/crashes/.
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/crashes
+	@for t in $(FUZZ_TARGETS); do \
+		rm -rf $(FUZZ_BUILD)/corpus/$$t && mkdir -p $(FUZZ_BUILD)/corpus && \
+		cp -r tests/fuzz/corpus/$$t $(FUZZ_BUILD)/corpus/$$t && \
+		echo "fuzz_$$t: $(FUZZ_SECONDS) s" && \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ./$(FUZZ_BUILD)/fuzz_$$t \
+			-max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- $(FUZZ_BUILD)/corpus/$$t || exit 1; \
+	done
+
 # Starts the program; with no USB serial adapter attached it talks to the simulated meter.
 run: build
 	@if ls /dev/ttyUSB* /dev/ttyACM* >/dev/null 2>&1; then ./$(BUILD)/brivon; \
@@ -52,4 +75,4 @@ bench: build
 	./$(BUILD)/brivon-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(sameBits(again->loadedSamples[k], set->loadedSamples[k]), "the same samples");
     }
     require(again->loadedGain == set->loadedGain && again->loadedUnitFlag == set->loadedUnitFlag
-            && again->loadedSamplePeriod == set->loadedSamplePeriod && sameTime(again->loadedStart, set->loadedStart),
+            && again->loadedSamplePeriod == set->loadedSamplePeriod
+            && sameTime(again->loadedStart, set->loadedStart),
         "the same gain, unit, period and start");
     require(files::dataLoggerExport(*again, clock) == text, "the same text export");
     return 0;

@@ -1,7 +1,9 @@
 #include "core/platform/Clock.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 
 namespace brivon::platform {
 
@@ -24,16 +26,31 @@ TimeValue SystemClock::fromLocal(const LocalTime& local) const
     return static_cast<TimeValue>(std::mktime(&tm));
 }
 
+namespace {
+
+constexpr int kTmYearBase = 1900;
+
+// a - b, held at the ends of int's range instead of overflowing: a field read
+// from a file can be anything, and the time conversion then reports it.
+int differenceInRange(int a, int b)
+{
+    const long long difference = static_cast<long long>(a) - b;
+    return static_cast<int>(
+        std::clamp<long long>(difference, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
 LocalTime fromTm(const std::tm& tm)
 {
-    return { tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec };
+    return { tm.tm_year + kTmYearBase, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec };
 }
 
 std::tm toTm(const LocalTime& local)
 {
     std::tm tm {};
-    tm.tm_year = local.year - 1900;
-    tm.tm_mon = local.month - 1;
+    tm.tm_year = differenceInRange(local.year, kTmYearBase);
+    tm.tm_mon = differenceInRange(local.month, 1);
     tm.tm_mday = local.day;
     tm.tm_hour = local.hour;
     tm.tm_min = local.minute;

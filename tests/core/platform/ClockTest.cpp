@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace brivon {
 namespace {
 
@@ -19,6 +21,16 @@ TEST(SystemClock, LocalTimeRoundTrips)
     platform::SystemClock clock;
     const platform::TimeValue t = 1291730709;
     EXPECT_EQ(clock.fromLocal(clock.toLocal(t)), t);
+}
+
+TEST(ToTm, FieldsAtTheEndsOfTheRangeDoNotOverflow)
+{
+    const std::tm low = platform::toTm({ INT_MIN, INT_MIN, 1, 0, 0, 0 });
+    EXPECT_EQ(low.tm_year, INT_MIN);
+    EXPECT_EQ(low.tm_mon, INT_MIN);
+    const std::tm high = platform::toTm({ INT_MAX, INT_MAX, 1, 0, 0, 0 });
+    EXPECT_EQ(high.tm_year, INT_MAX - 1900);
+    EXPECT_EQ(high.tm_mon, INT_MAX - 1);
 }
 
 }  // namespace
