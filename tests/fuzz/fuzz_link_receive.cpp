@@ -1,7 +1,7 @@
 // The receive path: bytes from the meter in arbitrary pieces, in one of the
 // three modes, through the whole meter link with the fake port and timers.
-// Every decoded reading must be one the views can show, and the dump modes
-// must hand on every received byte once, in order.
+// Every decoded reading must be one the views can show, and the logger mode
+// must hand on every byte read from the port once, in order.
 
 #include "FuzzCheck.h"
 #include "core/link/MeterLink.h"
@@ -24,10 +24,15 @@ constexpr std::array<int, 4> kThresholds { 1, link::protocol::kMeasurementFrameL
     link::protocol::kMemoryDumpLength, link::protocol::kLoggerHeaderLength };
 // The input: a mode byte, a threshold byte, then pieces, each a control byte
 // (its low six bits the piece length less one, bit 6 a watchdog tick before
-// the piece) followed by the piece's bytes.
+// the piece, bit 7 the adapter unplugged or plugged in again) followed by the
+// piece's bytes.
 constexpr std::uint8_t kPieceLengthMask = 0x3F;
 constexpr std::uint8_t kWatchdogBit = 0x40;
+constexpr std::uint8_t kReplugBit = 0x80;
 constexpr std::size_t kHeaderLength = 2;
+constexpr int kMeterPort = 1;
+
+enum Mode { kListening, kMemoryDump, kLoggerTransfer, kModeCount };
 
 bool isOneOf(const std::string& text, std::initializer_list<const char*> choices)
 {
@@ -63,6 +68,18 @@ struct CheckingSink : link::ReceiveSink {
     platform::Bytes loggerBytes;
 };
 
+// The fake port, also keeping every byte the link read from it.
+struct ReadRecordingPort : testing::FakeSerialPort {
+    platform::Bytes input() override
+    {
+        platform::Bytes bytes = FakeSerialPort::input();
+        read.insert(read.end(), bytes.begin(), bytes.end());
+        return bytes;
+    }
+
+    platform::Bytes read;
+};
+
 }  // namespace
 }  // namespace brivon
 
@@ -70,35 +87,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace brivon;
     if (size < kHeaderLength) return 0;
-    testing::FakeSerialPort port;
+    ReadRecordingPort port;
     testing::FakeTimers timers;
     testing::FixedClock clock;
     CheckingSink sink;
     link::MeterLink meter(port, timers, clock, sink);
-    meter.create(1);
+    meter.create(kMeterPort);
 
-    const int mode = data[0] % 3;
-    meter.modes().listening = mode == 0;
-    meter.modes().memoryInProgress = mode == 1;
-    meter.modes().loggerInProgress = mode == 2;
+    const int mode = data[0] % kModeCount;
+    meter.modes().listening = mode == kListening;
+    meter.modes().memoryInProgress = mode == kMemoryDump;
+    meter.modes().loggerInProgress = mode == kLoggerTransfer;
     port.setRThreshold(kThresholds[data[1] % kThresholds.size()]);
 
-    platform::Bytes delivered;
     for (std::size_t at = kHeaderLength; at < size;) {
         const std::uint8_t control = data[at++];
+        if (control & kReplugBit) {
+            if (port.missingPorts.empty()) {
+                port.missingPorts = { kMeterPort };
+            } else {
+                port.missingPorts.clear();
+                meter.link().restartLink();
+            }
+        }
         if (control & kWatchdogBit) meter.watchdogTick();
         const std::size_t length = std::min<std::size_t>((control & kPieceLengthMask) + 1u, size - at);
         const platform::Bytes piece(data + at, data + at + length);
         at += length;
         port.deliver(piece);
-        delivered.insert(delivered.end(), piece.begin(), piece.end());
     }
 
-    if (mode == 2) {
-        require(sink.loggerBytes.size() <= delivered.size()
-                && std::equal(sink.loggerBytes.begin(), sink.loggerBytes.end(), delivered.begin()),
-            "the logger blocks are the received bytes, in order, each once");
+    if (mode == kLoggerTransfer) {
+        require(sink.loggerBytes == port.read, "the logger blocks are the bytes read, in order, each once");
     }
-    if (mode != 0) require(sink.readings == 0, "no reading decoded outside listening mode");
+    if (mode != kListening) require(sink.readings == 0, "no reading decoded outside listening mode");
     return 0;
 }
