@@ -104,6 +104,11 @@ struct BadDeviceCase {
     const char* reason;  // expected on standard error after the path
 };
 
+void PrintTo(const BadDeviceCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
+
 class CliReadBadDevice : public ::testing::TestWithParam<BadDeviceCase> { };
 
 TEST_P(CliReadBadDevice, IsRefusedAtOnceWithItsReason)
@@ -155,6 +160,11 @@ struct BadNumberCase {
     const char* option;
     const char* value;
 };
+
+void PrintTo(const BadNumberCase& testCase, std::ostream* out)
+{
+    *out << testCase.option << ' ' << testCase.value;
+}
 
 class CliReadBadNumber : public ::testing::TestWithParam<BadNumberCase> { };
 
