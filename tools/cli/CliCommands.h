@@ -12,6 +12,7 @@ using Arguments = std::vector<std::string>;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFailure = 2;
+inline constexpr int kExitNoAnswer = 4;  // read: not one reading before the time ran out
 
 int runRead(int argc, char** argv, const Arguments& args);
 int runExport(const Arguments& args);

@@ -2,7 +2,9 @@
 // one CSV line per accepted measurement frame.
 
 #include "CliCommands.h"
+#include "DeviceCheck.h"
 #include "MeasurementCsv.h"
+#include "ReadOptions.h"
 
 #include "core/link/MainTimers.h"
 #include "core/link/MeterLink.h"
@@ -13,44 +15,12 @@
 #include <QTimer>
 
 #include <iostream>
-#include <optional>
 
 namespace brivon::cli {
 
 namespace {
 
 constexpr int kCliPort = 1;
-constexpr const char* kReadUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n";
-
-struct ReadOptions {
-    std::string device;
-    long count = 0;  // 0 = no limit
-    double seconds = 0;  // 0 = no limit
-};
-
-std::optional<ReadOptions> parseReadOptions(const Arguments& args)
-{
-    ReadOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (i + 1 >= args.size()) return std::nullopt;
-        const std::string& value = args[++i];
-        try {
-            if (name == "--device")
-                options.device = value;
-            else if (name == "--count")
-                options.count = std::stol(value);
-            else if (name == "--seconds")
-                options.seconds = std::stod(value);
-            else
-                return std::nullopt;
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-    }
-    if (options.device.empty() || options.count < 0 || options.seconds < 0) return std::nullopt;
-    return options;
-}
 
 // Prints every accepted frame and stops the event loop after the requested count.
 class CsvSink : public link::ReceiveSink {
@@ -63,15 +33,24 @@ public:
 
     void measurementReceived(const link::MeasurementUpdate& update) override
     {
+        anyReading_ = true;
         std::cout << measurementCsvLine(clock_.toLocal(update.now), update.frame.reading) << '\n'
                   << std::flush;
         if (remaining_ > 0 && --remaining_ == 0) QCoreApplication::quit();
     }
 
+    bool anyReading() const { return anyReading_; }
+
 private:
     const platform::Clock& clock_;
     long remaining_;
+    bool anyReading_ = false;
 };
+
+std::string noAnswerText(const std::string& device)
+{
+    return "no answer from the meter on " + device;
+}
 
 }  // namespace
 
@@ -81,6 +60,10 @@ int runRead(int argc, char** argv, const Arguments& args)
     if (!options) {
         std::cerr << kReadUsage;
         return kExitUsage;
+    }
+    if (const auto reason = notSerialDeviceReason(options->device)) {
+        std::cerr << *reason << '\n';
+        return kExitFailure;
     }
     QCoreApplication app(argc, argv);
     link::PortMap portMap;
@@ -97,19 +80,31 @@ int runRead(int argc, char** argv, const Arguments& args)
         mainTimers.stop(id);
         link.pollTimerExpired();
     });
-    QObject::connect(&watchdog, &QTimer::timeout, [&] { link.watchdogTick(); });
+    // The first tick without a reading restarts the link; the user hears of it once.
+    bool toldStillTrying = false;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        link.watchdogTick();
+        if (sink.anyReading() || toldStillTrying) return;
+        std::cerr << noAnswerText(options->device) << " yet; still trying\n" << std::flush;
+        toldStillTrying = true;
+    });
 
+    // A port that cannot be opened now (missing, no terminal, no permission) is not retried.
     link.create(kCliPort);
-    if (link.link().lastError() == platform::kInvalidPortNumber) {
-        std::cerr << platform::kInvalidPortNumber << '\n';
+    if (!link.link().lastError().empty()) {
+        std::cerr << link.link().lastError() << '\n';
         return kExitFailure;
     }
-    if (!link.link().lastError().empty()) std::cerr << link.link().lastError() << '\n';
     std::cout << kMeasurementCsvHeader << '\n' << std::flush;
     watchdog.start(link::SerialLink::kWatchdogPeriodMs);
     if (options->seconds > 0)
         QTimer::singleShot(static_cast<int>(options->seconds * 1000), &app, &QCoreApplication::quit);
-    return app.exec() == 0 ? kExitOk : kExitFailure;
+    if (app.exec() != 0) return kExitFailure;
+    if (!sink.anyReading()) {
+        std::cerr << noAnswerText(options->device) << '\n';
+        return kExitNoAnswer;
+    }
+    return kExitOk;
 }
 
 }  // namespace brivon::cli

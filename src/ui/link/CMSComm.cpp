@@ -82,6 +82,8 @@ platform::SerialError CMSComm::openError() const
     case QSerialPort::PermissionError:
         return platform::SerialError(
             "No permission to open " + path + ": add your user to the dialout group, then log in again");
+    case QSerialPort::UnsupportedOperationError:  // the terminal settings cannot be read
+        return platform::SerialError(path + " is not a serial device");
     default:
         return platform::SerialError("Cannot open " + path + ": " + port_.errorString().toStdString());
     }

@@ -1,0 +1,65 @@
+#include "ReadOptions.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace brivon::cli {
+
+namespace {
+
+// The longest run the event loop's single-shot timer can measure, in milliseconds.
+constexpr double kMaxSeconds = std::numeric_limits<int>::max() / 1000.0;
+
+// The whole text as one number of type T, or nothing.
+template <typename T> std::optional<T> wholeNumber(const std::string& text)
+{
+    T value {};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+std::optional<long> positiveCount(const std::string& text)
+{
+    const auto count = wholeNumber<long>(text);
+    if (!count || *count <= 0) return std::nullopt;
+    return count;
+}
+
+std::optional<double> positiveSeconds(const std::string& text)
+{
+    const auto seconds = wholeNumber<double>(text);
+    if (!seconds || !std::isfinite(*seconds) || *seconds <= 0 || *seconds > kMaxSeconds) return std::nullopt;
+    return seconds;
+}
+
+}  // namespace
+
+std::optional<ReadOptions> parseReadOptions(const Arguments& args)
+{
+    ReadOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (i + 1 >= args.size()) return std::nullopt;
+        const std::string& value = args[++i];
+        if (name == "--device") {
+            options.device = value;
+        } else if (name == "--count") {
+            const auto count = positiveCount(value);
+            if (!count) return std::nullopt;
+            options.count = *count;
+        } else if (name == "--seconds") {
+            const auto seconds = positiveSeconds(value);
+            if (!seconds) return std::nullopt;
+            options.seconds = *seconds;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (options.device.empty()) return std::nullopt;
+    return options;
+}
+
+}  // namespace brivon::cli
