@@ -10,11 +10,32 @@
 #include <iostream>
 
 namespace brivon::cli {
+namespace {
+
+constexpr const char* kStandardOutputName = "-";
+
+// The same file, also through links or other names; false when either does not exist.
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
 
 int reportFailure(const std::string& file, const std::string& reason)
 {
     std::cerr << file << ": " << reason << '\n';
     return kExitFailure;
+}
+
+int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome)
+{
+    if (outcome.status == files::FileStatus::NotAFile) {
+        std::cerr << outcome.message << '\n';
+        return kExitFailure;
+    }
+    return reportFailure(file, outcome.detail.empty() ? outcome.message : outcome.detail);
 }
 
 std::optional<files::DataFileKind> kindOf(const std::string& file)
@@ -41,13 +62,14 @@ LoadedMemory loadMemory(const std::string& file)
     return loaded;
 }
 
-int writeOutput(const std::optional<std::string>& output, std::string bytes)
+int writeOutput(const std::optional<std::string>& output, std::string bytes, const std::string& input)
 {
-    if (!output) {
+    if (!output || *output == kStandardOutputName) {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         std::cout.flush();
         return std::cout ? kExitOk : reportFailure("standard output", "write failed");
     }
+    if (sameFile(*output, input)) return reportFailure(*output, "the output is the input file");
     const std::array<files::PendingFile, 1> pending { files::PendingFile { *output, std::move(bytes) } };
     const files::FileOutcome saved = files::saveFilesSafely(pending);
     if (!saved.ok()) {

@@ -17,6 +17,9 @@ namespace brivon::cli {
 // Prints "FILE: reason" on standard error and returns the failure exit code.
 int reportFailure(const std::string& file, const std::string& reason);
 
+// Reports why a data file was not loaded and returns the failure exit code.
+int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome);
+
 // The file's kind by its extension; reports and returns nothing for any other name.
 std::optional<files::DataFileKind> kindOf(const std::string& file);
 
@@ -35,7 +38,8 @@ struct LoadedMemory {
 
 LoadedMemory loadMemory(const std::string& file);
 
-// Writes `bytes` to standard output, or to `output` through the safe save.
-int writeOutput(const std::optional<std::string>& output, std::string bytes);
+// Writes `bytes` to standard output (no output, or "-"), or to `output`
+// through the safe save; an output that is the `input` file is refused.
+int writeOutput(const std::optional<std::string>& output, std::string bytes, const std::string& input);
 
 }  // namespace brivon::cli

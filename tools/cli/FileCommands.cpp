@@ -92,14 +92,15 @@ int runExport(const Arguments& args)
     const platform::SystemClock clock;
     if (*kind == files::DataFileKind::Graph) {
         const LoadedGraph loaded = loadGraph(parsed->file, clock);
-        if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
+        if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
         return writeOutput(parsed->output,
-            parsed->csv ? files::graphCsv(*loaded.set, clock) : files::dataLoggerExport(*loaded.set, clock));
+            parsed->csv ? files::graphCsv(*loaded.set, clock) : files::dataLoggerExport(*loaded.set, clock),
+            parsed->file);
     }
     const LoadedMemory loaded = loadMemory(parsed->file);
-    if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
-    return writeOutput(
-        parsed->output, parsed->csv ? files::memoryCsv(*loaded.block) : files::memoryExport(*loaded.block));
+    if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
+    return writeOutput(parsed->output,
+        parsed->csv ? files::memoryCsv(*loaded.block) : files::memoryExport(*loaded.block), parsed->file);
 }
 
 int runInfo(const Arguments& args)
@@ -114,12 +115,12 @@ int runInfo(const Arguments& args)
 
     if (*kind == files::DataFileKind::Graph) {
         const LoadedGraph loaded = loadGraph(file, platform::SystemClock());
-        if (!loaded.outcome.ok()) return reportFailure(file, loaded.outcome.message);
+        if (!loaded.outcome.ok()) return reportLoadFailure(file, loaded.outcome);
         printGraphInfo(file, *loaded.set);
         return kExitOk;
     }
     const LoadedMemory loaded = loadMemory(file);
-    if (!loaded.outcome.ok()) return reportFailure(file, loaded.outcome.message);
+    if (!loaded.outcome.ok()) return reportLoadFailure(file, loaded.outcome);
     printMemoryInfo(file, *loaded.block);
     return kExitOk;
 }

@@ -67,7 +67,7 @@ int writeReport(int argc, char** argv, const ReportArguments& arguments, const u
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
     const QByteArray pdf = ui::reportPdf(QPageSize(arguments.page), layout);
-    return writeOutput(arguments.output, pdf.toStdString());
+    return writeOutput(arguments.output, pdf.toStdString(), arguments.file);
 }
 
 }  // namespace
@@ -85,14 +85,14 @@ int runReport(int argc, char** argv, const Arguments& args)
     const platform::SystemClock clock;
     if (*kind == files::DataFileKind::Graph) {
         const LoadedGraph loaded = loadGraph(parsed->file, clock);
-        if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
+        if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
         const report::GraphReportSource source
             = report::dataLoggerReportSource(*loaded.set, loaded.set->loadedGain, kFileSetOffsetDivisions);
         return writeReport(argc, argv, *parsed,
             [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
     }
     const LoadedMemory loaded = loadMemory(parsed->file);
-    if (!loaded.outcome.ok()) return reportFailure(parsed->file, loaded.outcome.message);
+    if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
     return writeReport(
         argc, argv, *parsed, [&](draw::Canvas& canvas) { report::drawMemoryReport(canvas, *loaded.block); });
 }

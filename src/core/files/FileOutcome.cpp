@@ -20,29 +20,45 @@ FileOutcome success()
 
 FileOutcome invalidFormat()
 {
-    return { FileStatus::InvalidFormat, kInvalidFormatMessage };
+    return { FileStatus::InvalidFormat, kInvalidFormatMessage, {} };
+}
+
+FileOutcome invalidField(const std::string& field, const std::string& value)
+{
+    return { FileStatus::InvalidFormat, kInvalidFormatMessage, "invalid " + field + " " + value };
 }
 
 FileOutcome endedEarly()
 {
-    return { FileStatus::EndedEarly, "The file ends before all of its data could be read." };
+    return { FileStatus::EndedEarly, "The file ends before all of its data could be read.", {} };
 }
 
 FileOutcome countOutOfRange(long long count, int capacity, const std::string& what)
 {
     return { FileStatus::CountOutOfRange,
         "The file gives " + std::to_string(count) + " " + what + "; between 0 and " + std::to_string(capacity)
-            + " can be loaded." };
+            + " can be loaded.",
+        {} };
 }
 
 FileOutcome cannotOpen(int errorNumber)
 {
-    return { FileStatus::CannotOpen, withReason("The file cannot be opened", errorNumber) };
+    return { FileStatus::CannotOpen, withReason("The file cannot be opened", errorNumber), {} };
+}
+
+FileOutcome notAFile(const std::string& what)
+{
+    return { FileStatus::NotAFile, what, {} };
+}
+
+FileOutcome cannotWriteNotAFile(const std::string& what)
+{
+    return { FileStatus::CannotWrite, what, {} };
 }
 
 FileOutcome cannotWrite(const std::string& path, int errorNumber)
 {
-    return { FileStatus::CannotWrite, withReason("Cannot write " + path, errorNumber) };
+    return { FileStatus::CannotWrite, withReason("Cannot write " + path, errorNumber), {} };
 }
 
 }  // namespace brivon::files::file_outcome

@@ -8,22 +8,27 @@ namespace brivon::files {
 
 enum class FileStatus {
     Ok,
-    InvalidFormat,  // the signature is not the program's: nothing was read after it
+    InvalidFormat,  // not the program's signature, or a field no data file holds: nothing is kept
     EndedEarly,  // the file ends before its last field: what was read so far is kept
     CountOutOfRange,  // the file holds more records than the store can take: refused
     CannotOpen,
+    NotAFile,  // a folder, FIFO, device or the like: never opened
     CannotWrite,  // the target is untouched
 };
 
 struct FileOutcome {
     FileStatus status = FileStatus::Ok;
     std::string message;
+    // For a refused field: which one and its value ("invalid month 13"), as the
+    // command line names it; the windows show only the message.
+    std::string detail;
 
     bool ok() const { return status == FileStatus::Ok; }
     // The signature was accepted, whatever happened after it.
     bool signatureAccepted() const
     {
-        return status != FileStatus::InvalidFormat && status != FileStatus::CannotOpen;
+        return status != FileStatus::InvalidFormat && status != FileStatus::CannotOpen
+            && status != FileStatus::NotAFile;
     }
 };
 
@@ -33,10 +38,16 @@ inline constexpr const char* kInvalidFormatMessage = "Invalid Format!";
 
 FileOutcome success();
 FileOutcome invalidFormat();
+// A field whose value no data file holds, e.g. ("month", "13").
+FileOutcome invalidField(const std::string& field, const std::string& value);
 FileOutcome endedEarly();
 FileOutcome countOutOfRange(long long count, int capacity, const std::string& what);
 // errorNumber is the errno of the failed call, 0 when there is none.
 FileOutcome cannotOpen(int errorNumber);
+// `what` says what the path is instead ("run.AsmDat is a folder, not a file").
+FileOutcome notAFile(const std::string& what);
+// The same as a save's CannotWrite, for a save onto such a path.
+FileOutcome cannotWriteNotAFile(const std::string& what);
 FileOutcome cannotWrite(const std::string& path, int errorNumber);
 
 }  // namespace file_outcome

@@ -3,8 +3,15 @@
 #include "core/files/ArchiveReader.h"
 #include "core/files/ArchiveWriter.h"
 
-#include <cerrno>
+#include "core/files/RegularFile.h"
+
+#include <array>
+#include <cmath>
 #include <fstream>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <utility>
 
 namespace brivon::files {
 
@@ -41,6 +48,31 @@ std::string graphFileBytes(const GraphFileContents& contents)
 
 namespace {
 
+// The values a graph file's checked fields can hold; a file with any other is refused.
+struct FieldRange {
+    const char* name;
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+
+constexpr FieldRange kYear { "year", 1970, 2099 };
+constexpr FieldRange kMonth { "month", 1, 12 };
+constexpr FieldRange kDay { "day", 1, 31 };
+constexpr FieldRange kHour { "hour", 0, 23 };
+constexpr FieldRange kMinute { "minute", 0, 59 };
+constexpr FieldRange kSecond { "second", 0, 59 };
+constexpr FieldRange kSamplePeriod { "sampling interval", 0, std::numeric_limits<std::int32_t>::max() };
+constexpr std::uint8_t kHighestUnitFlag = 1;
+
+// Reads one field into `field`; the outcome when it is missing or out of its range.
+std::optional<FileOutcome> readChecked(ArchiveReader& archive, std::int32_t& field, const FieldRange& range)
+{
+    if (!archive.read(field)) return file_outcome::endedEarly();
+    if (field < range.lowest || field > range.highest)
+        return file_outcome::invalidField(range.name, std::to_string(field));
+    return std::nullopt;
+}
+
 FileOutcome readFields(std::istream& in, CurrentSet& set)
 {
     ArchiveReader archive(in);
@@ -54,31 +86,43 @@ FileOutcome readFields(std::istream& in, CurrentSet& set)
     }
     set.loadedSampleCount = 0;
     for (std::int32_t i = 0; i < sampleCount; ++i) {
-        if (!archive.read(set.loadedSamples[static_cast<std::size_t>(i)])) return file_outcome::endedEarly();
+        float& sample = set.loadedSamples[static_cast<std::size_t>(i)];
+        if (!archive.read(sample)) return file_outcome::endedEarly();
+        if (!std::isfinite(sample))
+            return file_outcome::invalidField("sample " + std::to_string(i + 1), std::to_string(sample));
         set.loadedSampleCount = i + 1;
     }
 
-    const bool complete = archive.read(set.loadedGain) && archive.read(set.loadedUnitFlag)
-        && archive.read(set.loadedStart.year) && archive.read(set.loadedStart.month)
-        && archive.read(set.loadedStart.day) && archive.read(set.loadedStart.hour)
-        && archive.read(set.loadedStart.minute) && archive.read(set.loadedStart.second)
-        && archive.read(set.loadedSamplePeriod);
-    return complete ? file_outcome::success() : file_outcome::endedEarly();
+    if (!archive.read(set.loadedGain) || !archive.read(set.loadedUnitFlag)) return file_outcome::endedEarly();
+    if (set.loadedUnitFlag > kHighestUnitFlag)
+        return file_outcome::invalidField("unit flag", std::to_string(set.loadedUnitFlag));
+    platform::LocalTime& start = set.loadedStart;
+    const std::array<std::pair<int*, FieldRange>, 7> checkedFields { { { &start.year, kYear },
+        { &start.month, kMonth }, { &start.day, kDay }, { &start.hour, kHour }, { &start.minute, kMinute },
+        { &start.second, kSecond }, { &set.loadedSamplePeriod, kSamplePeriod } } };
+    for (const auto& [field, range] : checkedFields) {
+        if (std::optional<FileOutcome> refused = readChecked(archive, *field, range)) return *refused;
+    }
+    return file_outcome::success();
 }
 
 }  // namespace
 
 FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock)
 {
-    const FileOutcome outcome = readFields(in, set);
-    if (outcome.signatureAccepted()) set.loadedStartTime = clock.fromLocal(set.loadedStart);
+    // Read aside, so that a refused file leaves the set as it was.
+    auto read = std::make_unique<CurrentSet>(set);
+    const FileOutcome outcome = readFields(in, *read);
+    if (!outcome.signatureAccepted()) return outcome;
+    set = *read;
+    set.loadedStartTime = clock.fromLocal(set.loadedStart);
     return outcome;
 }
 
 FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return file_outcome::cannotOpen(errno);
+    std::ifstream in;
+    if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
     return readGraphFile(in, set, clock);
 }
 

@@ -35,11 +35,12 @@ GraphFileContents dataLoggerFileContents(const CurrentSet& set);
 std::string graphFileBytes(const GraphFileContents& contents);
 
 // Reads a graph data file into the current set, field by field in file order.
-// A wrong signature changes nothing. A file that ends early keeps the fields
-// read before, with the sample count saying how many samples were read. A
-// sample count outside 0..capacity is refused before any sample is stored.
-// Once the signature is accepted, the set's start time is its stored date and
-// time taken as local time on `clock`.
+// A wrong signature, or a field no graph file holds (a date or time that
+// cannot be, a year outside 1970..2099, a negative sampling interval, a unit
+// flag other than 0 or 1, a sample that is not finite), changes nothing. A file that ends early keeps the
+// fields read before, with the sample count saying how many samples were read. A sample count outside
+// 0..capacity is refused before any sample is stored. Once the signature is accepted, the set's start time is
+// its stored date and time taken as local time on `clock`.
 FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock);
 FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock);
 

@@ -2,8 +2,8 @@
 
 #include "core/files/ArchiveReader.h"
 #include "core/files/ArchiveWriter.h"
+#include "core/files/RegularFile.h"
 
-#include <cerrno>
 #include <fstream>
 
 namespace brivon::files {
@@ -59,8 +59,8 @@ FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
 
 FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return file_outcome::cannotOpen(errno);
+    std::ifstream in;
+    if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
     return readMemoryFile(in, block);
 }
 

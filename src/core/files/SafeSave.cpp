@@ -1,5 +1,7 @@
 #include "core/files/SafeSave.h"
 
+#include "core/files/RegularFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -16,6 +18,8 @@ namespace {
 constexpr const char* kTemporaryPrefix = ".";
 constexpr const char* kTemporarySuffix = ".XXXXXX";
 constexpr mode_t kNewFileMode = 0666;
+// Links deeper than this are taken as a loop, as the system's own lookup does.
+constexpr int kMostLinksFollowed = 40;
 
 // New files get the permissions an ordinary create would give them.
 mode_t newFileMode()
@@ -51,6 +55,24 @@ bool writeAndSync(int fd, const std::string& bytes)
         done += static_cast<std::size_t>(n);
     }
     return ::fsync(fd) == 0;
+}
+
+// The file a save to `path` writes: through symbolic links to the file they
+// name, so that a link stays a link. Nothing with the error when a link cannot be read.
+std::optional<std::filesystem::path> resolveLinks(const std::filesystem::path& path, std::error_code& error)
+{
+    std::filesystem::path resolved = path;
+    for (int followed = 0; std::filesystem::is_symlink(std::filesystem::symlink_status(resolved, error));
+         ++followed) {
+        if (followed == kMostLinksFollowed) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return std::nullopt;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(resolved, error);
+        if (error) return std::nullopt;
+        resolved = resolved.parent_path() / target;  // an absolute target replaces the whole path
+    }
+    return resolved;
 }
 
 void removeQuietly(const std::filesystem::path& path)
@@ -124,27 +146,36 @@ void undo(std::vector<Replacement>& replacements)
     }
 }
 
+// Writes the file's new content beside the file a save to it replaces and adds
+// it to `replacements`; why it cannot, when it cannot.
+FileOutcome writeBeside(const PendingFile& file, std::vector<Replacement>& replacements)
+{
+    std::error_code linkError;
+    const std::optional<std::filesystem::path> target = resolveLinks(file.path, linkError);
+    if (!target) return file_outcome::cannotWrite(file.path.string(), linkError.value());
+    if (const std::optional<std::string> what = notARegularFile(*target))
+        return file_outcome::cannotWriteNotAFile(*what);
+    int fd = -1;
+    const auto written = createBeside(*target, fd);
+    if (!written) return file_outcome::cannotWrite(file.path.string(), errno);
+    const bool complete = writeAndSync(fd, file.bytes);
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    replacements.push_back({ *target, *written, std::nullopt, false });
+    if (!complete || !closed)
+        return file_outcome::cannotWrite(file.path.string(), complete ? errno : writeError);
+    return file_outcome::success();
+}
+
 }  // namespace
 
 FileOutcome saveFilesSafely(std::span<const PendingFile> files)
 {
     std::vector<Replacement> replacements;
     for (const PendingFile& file : files) {
-        int fd = -1;
-        const auto written = createBeside(file.path, fd);
-        if (!written) {
-            const int error = errno;
+        if (const FileOutcome written = writeBeside(file, replacements); !written.ok()) {
             undo(replacements);
-            return file_outcome::cannotWrite(file.path.string(), error);
-        }
-        const bool complete = writeAndSync(fd, file.bytes);
-        const int writeError = errno;
-        const bool closed = ::close(fd) == 0;
-        replacements.push_back({ file.path, *written, std::nullopt, false });
-        if (!complete || !closed) {
-            const int error = complete ? errno : writeError;
-            undo(replacements);
-            return file_outcome::cannotWrite(file.path.string(), error);
+            return written;
         }
     }
     for (Replacement& r : replacements) {

@@ -4,7 +4,8 @@
 // all of them are complete are they renamed into place, each target's old
 // content kept aside until every new one is in place. On any error every
 // target holds what it held before, no temporary file is left, and the caller
-// gets a message to show.
+// gets a message to show. A target that is a symbolic link is written through
+// to the file it names, keeping the link; a folder, FIFO or device is refused.
 
 #include <filesystem>
 #include <span>

@@ -1,5 +1,7 @@
 #include "core/files/GraphFile.h"
 
+#include "core/files/MemoryFile.h"
+
 #include "ByteBuilder.h"
 #include "support/FixedClock.h"
 
@@ -98,7 +100,7 @@ TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
 {
     auto written = std::make_unique<files::CurrentSet>();
     const std::vector<float> samples { 5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
-        33000.5f, std::numeric_limits<float>::infinity() };
+        33000.5f, std::numeric_limits<float>::max() };
     std::copy(samples.begin(), samples.end(), written->loadedSamples.begin());
     written->loadedSampleCount = static_cast<std::int32_t>(samples.size());
     written->loadedReadingCount = 99;  // not written: the variant writes the sample count twice
@@ -244,6 +246,108 @@ TEST(GraphFile, AForeignFileLeavesTheStartTime)
     set->loadedStartTime = 77;
     EXPECT_FALSE(readBytes(ByteBuilder().str("qv731").bytes() + std::string(40, '\0'), *set).ok());
     EXPECT_EQ(set->loadedStartTime, 77);
+}
+
+// The fields a graph file's reader checks, each set to a value a file can hold.
+struct CheckedFields {
+    float sample = 12.0f;
+    std::uint8_t unit = 0;
+    std::int32_t year = 2010;
+    std::int32_t month = 12;
+    std::int32_t day = 7;
+    std::int32_t hour = 14;
+    std::int32_t minute = 5;
+    std::int32_t second = 9;
+    std::int32_t interval = 1;
+};
+
+struct FieldCase {
+    const char* name;
+    CheckedFields fields;
+    const char* refusal;  // the field and value named; empty when the file is accepted
+};
+
+class GraphFileFields : public ::testing::TestWithParam<FieldCase> { };
+
+TEST_P(GraphFileFields, AFieldNoGraphFileHoldsRefusesTheFileAndChangesNothing)
+{
+    const CheckedFields& f = GetParam().fields;
+    ByteBuilder bytes;
+    bytes.signature().ints({ 1, 1 }).f32(f.sample).i32(40).u8(f.unit);
+    bytes.ints({ f.year, f.month, f.day, f.hour, f.minute, f.second, f.interval });
+    auto set = setWithOldContents();
+    set->loadedStartTime = 77;
+    const files::FileOutcome outcome = readBytes(bytes.bytes(), *set);
+    if (*GetParam().refusal == '\0') {
+        EXPECT_TRUE(outcome.ok()) << outcome.detail;
+        EXPECT_EQ(set->loadedSampleCount, 1);
+        EXPECT_EQ(set->loadedStart.year, f.year);
+        return;
+    }
+    EXPECT_EQ(outcome.status, files::FileStatus::InvalidFormat);
+    EXPECT_EQ(outcome.message, "Invalid Format!");
+    EXPECT_EQ(outcome.detail, GetParam().refusal);
+    EXPECT_EQ(set->loadedReadingCount, 7);
+    EXPECT_EQ(set->loadedSampleCount, 7);
+    EXPECT_EQ(set->loadedSamples[0], -1.0f);
+    EXPECT_EQ(set->loadedGain, 77);
+    EXPECT_EQ(set->loadedUnitFlag, 1);
+    EXPECT_EQ(set->loadedStart.year, 1999);
+    EXPECT_EQ(set->loadedStartTime, 77);
+}
+
+constexpr std::int32_t kLowestInt = std::numeric_limits<std::int32_t>::min();
+
+INSTANTIATE_TEST_SUITE_P(Fields, GraphFileFields,
+    ::testing::Values(
+        FieldCase { "Earliest",
+            { .year = 1970, .month = 1, .day = 1, .hour = 0, .minute = 0, .second = 0, .interval = 0 }, "" },
+        FieldCase { "Latest",
+            { .sample = std::numeric_limits<float>::max(),
+                .unit = 1,
+                .year = 2099,
+                .month = 12,
+                .day = 31,
+                .hour = 23,
+                .minute = 59,
+                .second = 59,
+                .interval = std::numeric_limits<std::int32_t>::max() },
+            "" },
+        FieldCase { "LowestYear", { .year = kLowestInt }, "invalid year -2147483648" },
+        FieldCase { "Year1969", { .year = 1969 }, "invalid year 1969" },
+        FieldCase { "Year2100", { .year = 2100 }, "invalid year 2100" },
+        FieldCase { "MonthZero", { .month = 0 }, "invalid month 0" },
+        FieldCase { "Month13", { .month = 13 }, "invalid month 13" },
+        FieldCase { "DayZero", { .day = 0 }, "invalid day 0" },
+        FieldCase { "Day32", { .day = 32 }, "invalid day 32" },
+        FieldCase { "NegativeHour", { .hour = -1 }, "invalid hour -1" },
+        FieldCase { "Hour24", { .hour = 24 }, "invalid hour 24" },
+        FieldCase { "Minute60", { .minute = 60 }, "invalid minute 60" },
+        FieldCase { "Second60", { .second = 60 }, "invalid second 60" },
+        FieldCase { "NegativeInterval", { .interval = -1 }, "invalid sampling interval -1" },
+        FieldCase { "UnitTwo", { .unit = 2 }, "invalid unit flag 2" },
+        FieldCase {
+            "NotANumber", { .sample = std::numeric_limits<float>::quiet_NaN() }, "invalid sample 1 nan" },
+        FieldCase {
+            "Infinity", { .sample = -std::numeric_limits<float>::infinity() }, "invalid sample 1 -inf" }),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// A memory list file has the same signature; read as a graph file its record
+// bytes make impossible fields, and nothing of it is taken.
+TEST(GraphFile, AMemoryListFileIsRefused)
+{
+    for (const float firstValue : { 0.0f, 123.4f }) {
+        SCOPED_TRACE(firstValue);
+        auto block = std::make_unique<files::MemoryBlock>();
+        block->recordCount = 2;
+        block->records[0] = { firstValue, "07/12/10 14:05:09", "General", 0, 0 };
+        block->records[1] = { 5.0f, "07/12/10 14:06:00", "Pmax", 0, 1 };
+        auto set = setWithOldContents();
+        EXPECT_FALSE(readBytes(files::memoryFileBytes(*block), *set).ok());
+        EXPECT_EQ(set->loadedSamples[0], -1.0f);
+        EXPECT_EQ(set->loadedGain, 77);
+        EXPECT_EQ(set->loadedStart.year, 1999);
+    }
 }
 
 TEST(GraphFile, AMissingFileCannotBeOpened)

@@ -6,11 +6,14 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace brivon {
 namespace {
@@ -158,6 +161,10 @@ INSTANTIATE_TEST_SUITE_P(Files, CliExportFailure,
             "The file gives 33001 samples; between 0 and 33000 can be loaded." },
         FailureCase { "TooManyRecords", "big.MemDat", bytesOf(ByteBuilder().signature().i32(101)),
             "The file gives 101 memory records; between 0 and 100 can be loaded." },
+        FailureCase { "ImpossibleMonth", "run.AsmDat",
+            bytesOf(ByteBuilder().signature().ints({ 1, 1 }).f32(1.0f).i32(40).u8(0).ints(
+                { 2010, 13, 7, 14, 5, 9, 2 })),
+            "invalid month 13" },
         FailureCase { "UnknownKind", "run.dat", graphFile(),
             "not a graph data file (.AsmDat) or memory list file (.MemDat)" }),
     [](const auto& param) { return std::string(param.param.name); });
@@ -192,6 +199,69 @@ TEST_F(CliExport, AFileSizeLimitIsAnErrorNotAnEnd)
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_NE(process.readAllStandardError().indexOf("File too large"), -1);
     EXPECT_FALSE(QFile::exists(out));
+}
+
+// A FIFO is refused before it is opened: opening it would wait for a writer.
+TEST_F(CliExport, AFolderOrAFifoIsNotTakenForAFile)
+{
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("run.AsmDat"));
+    ASSERT_EQ(::mkfifo(folder_.filePath("list.MemDat").toLocal8Bit().constData(), 0600), 0);
+    for (const char* command : { "export", "info" }) {
+        SCOPED_TRACE(command);
+        const testing::CliRun folder = run({ command, folder_.filePath("run.AsmDat") });
+        EXPECT_EQ(folder.exitCode, 2);
+        EXPECT_EQ(folder.errors.toStdString(), "run.AsmDat is a folder, not a file\n");
+        const testing::CliRun fifo = run({ command, folder_.filePath("list.MemDat") });
+        EXPECT_EQ(fifo.exitCode, 2);
+        EXPECT_EQ(fifo.errors.toStdString(), "list.MemDat is a FIFO, not a file\n");
+    }
+}
+
+TEST_F(CliExport, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
+{
+    const QString in = write("run.AsmDat", graphFile());
+    ASSERT_TRUE(QFile::link(in, folder_.filePath("link.AsmDat")));
+    for (const QString& out : { in, folder_.filePath("link.AsmDat") }) {
+        SCOPED_TRACE(out.toStdString());
+        const testing::CliRun result = run({ "export", in, "-o", out });
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.errors.toStdString(), out.toStdString() + ": the output is the input file\n");
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), graphFile());
+    }
+}
+
+TEST_F(CliExport, AnOutputLinkIsWrittenThroughAndKept)
+{
+    const QString target = folder_.filePath("list.txt");
+    const QString link = folder_.filePath("link.txt");
+    ASSERT_TRUE(QFile::link(target, link));
+    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", link });
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("      NO             Data"));
+}
+
+TEST_F(CliExport, AnOutputThatIsNotAFileIsRefused)
+{
+    const QString fifo = folder_.filePath("out.txt");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", fifo });
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.errors.toStdString(), "out.txt is a FIFO, not a file\n");
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
+
+TEST_F(CliExport, AnOutputOfDashIsStandardOutput)
+{
+    const QString in = write("list.MemDat", memoryFile());
+    const testing::CliRun toStandardOutput = run({ "export", in, "-o", "-" });
+    ASSERT_EQ(toStandardOutput.exitCode, 0) << toStandardOutput.errors.toStdString();
+    EXPECT_EQ(toStandardOutput.output, run({ "export", in }).output);
+    EXPECT_FALSE(QFile::exists("-"));
 }
 
 struct UsageCase {
