@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 namespace brivon::cli {
 namespace {
@@ -38,28 +39,23 @@ int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome
     return reportFailure(file, outcome.detail.empty() ? outcome.message : outcome.detail);
 }
 
-std::optional<files::DataFileKind> kindOf(const std::string& file)
+int withDataFile(const std::string& file, const platform::Clock& clock,
+    const std::function<int(const files::CurrentSet&)>& onGraph,
+    const std::function<int(const files::MemoryBlock&)>& onMemory)
 {
     files::DataFileKind kind = files::DataFileKind::Graph;
-    if (files::dataFileKindOf(file, kind)) return kind;
-    reportFailure(file,
-        std::string("not a graph data file (") + files::kGraphFileExtension + ") or memory list file ("
-            + files::kMemoryFileExtension + ")");
-    return std::nullopt;
-}
-
-LoadedGraph loadGraph(const std::string& file, const platform::Clock& clock)
-{
-    LoadedGraph loaded;
-    loaded.outcome = files::readGraphFile(std::filesystem::path(file), *loaded.set, clock);
-    return loaded;
-}
-
-LoadedMemory loadMemory(const std::string& file)
-{
-    LoadedMemory loaded;
-    loaded.outcome = files::readMemoryFile(std::filesystem::path(file), *loaded.block);
-    return loaded;
+    if (!files::dataFileKindOf(file, kind))
+        return reportFailure(file,
+            std::string("not a graph data file (") + files::kGraphFileExtension + ") or memory list file ("
+                + files::kMemoryFileExtension + ")");
+    if (kind == files::DataFileKind::Graph) {
+        const auto set = std::make_unique<files::CurrentSet>();
+        const files::FileOutcome outcome = files::readGraphFile(std::filesystem::path(file), *set, clock);
+        return outcome.ok() ? onGraph(*set) : reportLoadFailure(file, outcome);
+    }
+    const auto block = std::make_unique<files::MemoryBlock>();
+    const files::FileOutcome outcome = files::readMemoryFile(std::filesystem::path(file), *block);
+    return outcome.ok() ? onMemory(*block) : reportLoadFailure(file, outcome);
 }
 
 int writeOutput(const std::optional<std::string>& output, std::string bytes, const std::string& input)

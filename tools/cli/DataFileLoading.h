@@ -8,7 +8,7 @@
 #include "core/files/MemoryBlock.h"
 #include "core/platform/Clock.h"
 
-#include <memory>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,23 +20,12 @@ int reportFailure(const std::string& file, const std::string& reason);
 // Reports why a data file was not loaded and returns the failure exit code.
 int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome);
 
-// The file's kind by its extension; reports and returns nothing for any other name.
-std::optional<files::DataFileKind> kindOf(const std::string& file);
-
-// The loaded data and what reading it gave.
-struct LoadedGraph {
-    std::unique_ptr<files::CurrentSet> set = std::make_unique<files::CurrentSet>();
-    files::FileOutcome outcome;
-};
-
-LoadedGraph loadGraph(const std::string& file, const platform::Clock& clock);
-
-struct LoadedMemory {
-    std::unique_ptr<files::MemoryBlock> block = std::make_unique<files::MemoryBlock>();
-    files::FileOutcome outcome;
-};
-
-LoadedMemory loadMemory(const std::string& file);
+// Reads `file` by the kind its extension names and hands the data to
+// `onGraph` or `onMemory`, returning what they return; a file of another kind
+// or one that cannot be read is reported, and gives the failure exit code.
+int withDataFile(const std::string& file, const platform::Clock& clock,
+    const std::function<int(const files::CurrentSet&)>& onGraph,
+    const std::function<int(const files::MemoryBlock&)>& onMemory);
 
 // Writes `bytes` to standard output (no output, or "-"), or to `output`
 // through the safe save; an output that is the `input` file is refused.

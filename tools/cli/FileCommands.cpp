@@ -86,21 +86,18 @@ int runExport(const Arguments& args)
         std::cerr << kExportUsage;
         return kExitUsage;
     }
-    const std::optional<files::DataFileKind> kind = kindOf(parsed->file);
-    if (!kind) return kExitFailure;
-
     const platform::SystemClock clock;
-    if (*kind == files::DataFileKind::Graph) {
-        const LoadedGraph loaded = loadGraph(parsed->file, clock);
-        if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
-        return writeOutput(parsed->output,
-            parsed->csv ? files::graphCsv(*loaded.set, clock) : files::dataLoggerExport(*loaded.set, clock),
-            parsed->file);
-    }
-    const LoadedMemory loaded = loadMemory(parsed->file);
-    if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
-    return writeOutput(parsed->output,
-        parsed->csv ? files::memoryCsv(*loaded.block) : files::memoryExport(*loaded.block), parsed->file);
+    return withDataFile(
+        parsed->file, clock,
+        [&](const files::CurrentSet& set) {
+            return writeOutput(parsed->output,
+                parsed->csv ? files::graphCsv(set, clock) : files::dataLoggerExport(set, clock),
+                parsed->file);
+        },
+        [&](const files::MemoryBlock& block) {
+            return writeOutput(parsed->output,
+                parsed->csv ? files::memoryCsv(block) : files::memoryExport(block), parsed->file);
+        });
 }
 
 int runInfo(const Arguments& args)
@@ -110,19 +107,16 @@ int runInfo(const Arguments& args)
         return kExitUsage;
     }
     const std::string& file = args[0];
-    const std::optional<files::DataFileKind> kind = kindOf(file);
-    if (!kind) return kExitFailure;
-
-    if (*kind == files::DataFileKind::Graph) {
-        const LoadedGraph loaded = loadGraph(file, platform::SystemClock());
-        if (!loaded.outcome.ok()) return reportLoadFailure(file, loaded.outcome);
-        printGraphInfo(file, *loaded.set);
-        return kExitOk;
-    }
-    const LoadedMemory loaded = loadMemory(file);
-    if (!loaded.outcome.ok()) return reportLoadFailure(file, loaded.outcome);
-    printMemoryInfo(file, *loaded.block);
-    return kExitOk;
+    return withDataFile(
+        file, platform::SystemClock(),
+        [&](const files::CurrentSet& set) {
+            printGraphInfo(file, set);
+            return kExitOk;
+        },
+        [&](const files::MemoryBlock& block) {
+            printMemoryInfo(file, block);
+            return kExitOk;
+        });
 }
 
 }  // namespace brivon::cli

@@ -79,22 +79,19 @@ int runReport(int argc, char** argv, const Arguments& args)
         std::cerr << kReportUsage;
         return kExitUsage;
     }
-    const std::optional<files::DataFileKind> kind = kindOf(parsed->file);
-    if (!kind) return kExitFailure;
-
     const platform::SystemClock clock;
-    if (*kind == files::DataFileKind::Graph) {
-        const LoadedGraph loaded = loadGraph(parsed->file, clock);
-        if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
-        const report::GraphReportSource source
-            = report::dataLoggerReportSource(*loaded.set, loaded.set->loadedGain, kFileSetOffsetDivisions);
-        return writeReport(argc, argv, *parsed,
-            [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
-    }
-    const LoadedMemory loaded = loadMemory(parsed->file);
-    if (!loaded.outcome.ok()) return reportLoadFailure(parsed->file, loaded.outcome);
-    return writeReport(
-        argc, argv, *parsed, [&](draw::Canvas& canvas) { report::drawMemoryReport(canvas, *loaded.block); });
+    return withDataFile(
+        parsed->file, clock,
+        [&](const files::CurrentSet& set) {
+            const report::GraphReportSource source
+                = report::dataLoggerReportSource(set, set.loadedGain, kFileSetOffsetDivisions);
+            return writeReport(argc, argv, *parsed,
+                [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
+        },
+        [&](const files::MemoryBlock& block) {
+            return writeReport(
+                argc, argv, *parsed, [&](draw::Canvas& canvas) { report::drawMemoryReport(canvas, block); });
+        });
 }
 
 }  // namespace brivon::cli

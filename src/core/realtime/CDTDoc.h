@@ -5,8 +5,8 @@
 
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
-#include "core/link/MeterStatistics.h"
 #include "core/files/TransferBlock.h"
+#include "core/link/MeterStatistics.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/realtime/DocumentObserver.h"

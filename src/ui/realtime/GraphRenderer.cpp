@@ -26,7 +26,8 @@ template <typename DrawFn> void onSurface(QPainter& painter, const draw::Rect& s
 
 }  // namespace
 
-void GraphRenderer::render(QPainter& painter, const realtime::RealTimeFrame& frame, std::span<const float> samples)
+void GraphRenderer::render(
+    QPainter& painter, const realtime::RealTimeFrame& frame, std::span<const float> samples)
 {
     const graph::GraphGeometry& g = frame.geometry;
     const realtime::RealTimeGeometry& strips = frame.strips;

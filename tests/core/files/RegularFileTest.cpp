@@ -1,3 +1,4 @@
+#include "core/app/ScratchFolder.h"
 #include "core/files/GraphFile.h"
 #include "core/files/MemoryFile.h"
 #include "core/files/SafeSave.h"
@@ -7,7 +8,6 @@
 
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
@@ -17,14 +17,6 @@ namespace brivon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contentsOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class NotAFile : public ::testing::Test {
 protected:
@@ -92,8 +84,8 @@ TEST_F(NotAFile, ASaveOntoALinkWritesItsTargetAndKeepsTheLink)
     ASSERT_TRUE(files::saveFilesSafely(pending).ok());
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.txt"));
     EXPECT_TRUE(fs::is_symlink(folder_ / "new-link.txt"));
-    EXPECT_EQ(contentsOf(folder_ / "data" / "run.txt"), "new");
-    EXPECT_EQ(contentsOf(folder_ / "data" / "new.txt"), "made");
+    EXPECT_EQ(testing::ScratchFolder::read(folder_ / "data" / "run.txt"), "new");
+    EXPECT_EQ(testing::ScratchFolder::read(folder_ / "data" / "new.txt"), "made");
 }
 
 }  // namespace

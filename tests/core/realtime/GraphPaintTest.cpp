@@ -1,8 +1,8 @@
 #include "GraphRun.h"
-#include "core/realtime/RealTimePainter.h"
 #include "core/realtime/GraphSetup.h"
-#include "core/realtime/RealTimeStyle.h"
 #include "core/realtime/Readout.h"
+#include "core/realtime/RealTimePainter.h"
+#include "core/realtime/RealTimeStyle.h"
 #include "support/RecordingCanvas.h"
 
 #include <gmock/gmock.h>
