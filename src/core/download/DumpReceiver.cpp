@@ -25,10 +25,10 @@ void DumpReceiver::memoryDumpReceived(const platform::Bytes& block)
 
 void DumpReceiver::loggerBlockReceived(const platform::Bytes& block)
 {
-    const bool header = collector_.awaitingHeader();
+    const bool headerAwaited = collector_.awaitingHeader();
     const LoggerDumpCollector::Step step = collector_.take(block);
     if (step == LoggerDumpCollector::Step::Ignored) return;
-    if (header) headerTaken(step);
+    if (headerAwaited) headerTaken(step);
     state_.bytesReceived = collector_.received();
     switch (step) {
     case LoggerDumpCollector::Step::EmptyDump:

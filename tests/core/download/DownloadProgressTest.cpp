@@ -88,5 +88,30 @@ TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
     EXPECT_EQ(ended, download::DownloadEnd::NothingToShow);
 }
 
+TEST_F(DownloadProgressTest, TheBarShowsTheLoggerBytesReceivedWhenAheadOfTheTimedAdvance)
+{
+    modes = { false, false, true };
+    state.downloadTotal = 20000;
+    progress.paint();
+    state.bytesReceived = 8000;
+    EXPECT_EQ(progress.position(), 8000);
+    timers.advance(download::DownloadProgress::kAdvancePeriodMs);
+    EXPECT_EQ(progress.position(), 8000);
+    state.bytesReceived = 0;  // the timed advance alone
+    EXPECT_EQ(progress.position(), download::DownloadProgress::kAdvanceStep);
+}
+
+TEST_F(DownloadProgressTest, TheLoggerTimeOutFollowsTheTimedAdvanceWhateverArrived)
+{
+    modes = { false, false, true };
+    state.downloadTotal = 1580;  // the timed bar is full after ten steps, 5 s
+    progress.paint();
+    state.bytesReceived = 1579;
+    timers.advance(5000 + download::DownloadProgress::kLoggerTimeoutMs - 1);
+    EXPECT_FALSE(ended);
+    timers.advance(1);
+    EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
+}
+
 }  // namespace
 }  // namespace brivon
