@@ -2,7 +2,7 @@
 // The start of the two stored-data downloads: the battery test, the mode
 // flags that make the receive handler expect a dump, and the request timers
 // that send the dump request 100 ms later. The dumps themselves are taken by
-// the receive handler.
+// the DumpReceiver.
 
 #include "core/download/DownloadState.h"
 #include "core/link/MeterLink.h"
