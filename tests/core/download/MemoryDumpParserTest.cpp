@@ -28,7 +28,7 @@ std::unique_ptr<files::MemoryBlock> parsed(const platform::Bytes& dump)
     return block;
 }
 
-TEST(MemoryDump, TheSimulatorsEncoderWritesTheRecordTable)
+TEST(MemoryDump, TheSimulatorsEncoderWritesTheRecordTableThatTheParserReads)
 {
     sim::MemoryRecord record = memoryRecord(1234.0, 2, false);
     record.type = sim::MeterMode::Min;
@@ -41,6 +41,13 @@ TEST(MemoryDump, TheSimulatorsEncoderWritesTheRecordTable)
     EXPECT_EQ(
         testing::hex({ dump.begin() + static_cast<long>(at), dump.begin() + static_cast<long>(at) + 12 }),
         "10 00 12 07 14 05 09 00 0C 22 2A 10");
+
+    auto block = parsed(dump);
+    ASSERT_EQ(block->recordCount, 1);
+    EXPECT_EQ(block->records[0].time, "07/12/10 14:05:09");
+    EXPECT_EQ(block->records[0].status, "Min");
+    EXPECT_EQ(block->records[0].negative, 1);
+    EXPECT_EQ(block->records[0].value, 1234.0f);
 }
 
 TEST(MemoryDump, NinetyNineRecordsEndAtOffset1290)
@@ -141,22 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Types, MemoryType,
         TypeCase { "Rel", 0x30, "Rel" }, TypeCase { "Code08KeepsTheText", 0x08, "Rel" },
         TypeCase { "Code38KeepsTheText", 0x38, "Rel" }),
     [](const auto& param) { return std::string(param.param.name); });
-
-TEST(MemoryDump, SimulatorTypesAndSignsComeBackAsTheListShowsThem)
-{
-    sim::MemoryRecord peak = memoryRecord(12.5, 1, false);
-    peak.type = sim::MeterMode::PeakMax;
-    peak.negative = true;
-    sim::MemoryRecord later = memoryRecord(99.0, 2, true);
-    later.time = { 2011, 1, 31, 23, 59, 58 };
-    auto block = parsed(sim::encodeMemoryDump({ peak, later }));
-    ASSERT_EQ(block->recordCount, 2);
-    EXPECT_EQ(block->records[0].status, "Pmax");
-    EXPECT_EQ(block->records[0].negative, 1);
-    EXPECT_EQ(block->records[1].status, "General");
-    EXPECT_EQ(block->records[1].negative, 0);
-    EXPECT_EQ(block->records[1].time, "31/01/11 23:59:58");
-}
 
 }  // namespace
 }  // namespace brivon
