@@ -54,8 +54,9 @@ CDTView::CDTView(const platform::Clock& clock, QWidget* parent)
 // controls and the plot with its labels.
 QSize CDTView::minimumViewSize() const
 {
-    const int graphWidth = std::max({ realTimeStrip_->minimumSizeHint().width(),
-        statisticsStrip_->minimumSizeHint().width(), kMinimumGraphWidth });
+    // The strips' preferred widths: their fields then show whole times and values.
+    const int graphWidth = std::max(
+        { realTimeStrip_->sizeHint().width(), statisticsStrip_->sizeHint().width(), kMinimumGraphWidth });
     return QSize(panel::kPanelWidth + kStripGap + graphWidth, kPanelTopInView + panel::kFaceHeight);
 }
 
