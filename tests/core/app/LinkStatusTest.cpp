@@ -80,22 +80,5 @@ TEST_F(LinkStatus, ASilentMeterIsToldFromTheFirstRestartUntilAFrameComes)
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): meter connected");
 }
 
-TEST_F(LinkStatus, AMissingDeviceIsNamedAsSuch)
-{
-    frame();
-    port.missingPorts = { 1 };
-    silentWatchdogPeriod();
-    silentWatchdogPeriod();
-    EXPECT_TRUE(doc.view().offline);
-    EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): no such device");
-}
-
-TEST_F(LinkStatus, ChoosingAPortNamesItsDevice)
-{
-    silentWatchdogPeriod();
-    logic->selectMenuPort(3);
-    EXPECT_EQ(pane(), "COM3 (/dev/ttyFAKE3): waiting for the meter");
-}
-
 }  // namespace
 }  // namespace brivon

@@ -21,14 +21,5 @@ TEST_P(CliHelp, PrintsTheUsageOnStandardOutputAndSucceeds)
 INSTANTIATE_TEST_SUITE_P(Options, CliHelp, ::testing::Values("--help", "-h"),
     [](const auto& param) { return std::string(param.param[1] == '-' ? "Long" : "Short"); });
 
-// Without a command it is still a usage error, on standard error.
-TEST(CliHelpNotAsked, NoCommandIsAUsageError)
-{
-    const testing::CliRun run = testing::runCli({});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.output.isEmpty());
-    EXPECT_TRUE(run.errors.startsWith("usage: brivon-cli")) << run.errors.toStdString();
-}
-
 }  // namespace
 }  // namespace brivon

@@ -11,14 +11,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
-
-#include <cctype>
 
 namespace brivon {
 namespace {
@@ -89,33 +86,6 @@ TEST_F(MainWindow, HelpContentsShowsTheGuideBesideTheProgramInItsOwnWindow)
     frame->action(app::command_ids::kHelpContents)->trigger();
     EXPECT_EQ(visibleBrowsers(), browsers) << "the same window comes to the front";
 }
-
-// The guide walks through every window a user meets, and the command-line tool.
-class HelpGuide : public ::testing::TestWithParam<const char*> {
-protected:
-    static QString guide()
-    {
-        QFile file(QApplication::applicationDirPath() + "/help.html");
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-};
-
-TEST_P(HelpGuide, Covers)
-{
-    EXPECT_TRUE(guide().contains(QString::fromUtf8(GetParam()))) << GetParam();
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, HelpGuide,
-    ::testing::Values("The main window", "The meter panel", "The graph and its zoom", "Sample Rate Setup",
-        "Y OFFSET And Y GAINS Setup", "Light Datalogger Graph", "Light Data List", "Open File", "logging...",
-        "Printing", "brivon-cli", "download logger", "recover --list", "<kbd>F1</kbd>", "no answer since",
-        "no such device"),
-    [](const auto& param) {
-        std::string name;
-        for (const char* c = param.param; *c; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-        return name;
-    });
 
 }  // namespace
 }  // namespace brivon

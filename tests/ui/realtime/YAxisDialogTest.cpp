@@ -82,18 +82,5 @@ TEST(YAxisDialogSize, ShowsItsWholeTitle)
     EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 60);
 }
 
-TEST(YAxisDialogSize, CancelSitsBesideOk)
-{
-    ui::YAxisDialog dialog;
-    dialog.show();
-    QPushButton* ok = buttonNamed(dialog, "OK");
-    QPushButton* cancel = buttonNamed(dialog, "Cancel");
-    ASSERT_NE(ok, nullptr);
-    ASSERT_NE(cancel, nullptr);
-    EXPECT_EQ(ok->geometry().top(), cancel->geometry().top());
-    EXPECT_LT(ok->geometry().right(), cancel->geometry().left());
-    EXPECT_EQ(cancel->font(), ok->font());
-}
-
 }  // namespace
 }  // namespace brivon
