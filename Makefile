@@ -4,6 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := link_receive graph_file memory_file settings_file memory_dump logger_dump download_receive
+PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -14,7 +15,7 @@ DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
 	fonts-liberation poppler-utils \
 	clang-14 libclang-rt-14-dev
 
-.PHONY: deps build test test-plain test-sanitize fuzz run bench clean
+.PHONY: deps build test test-plain test-sanitize fuzz run bench install clean
 
 # Installs only what is missing, so a second run touches nothing.
 deps:
@@ -73,6 +74,13 @@ run: build
 
 bench: build
 	./$(BUILD)/brivon-bench
+
+# The programs, the user's guide, the icon and the desktop entry under PREFIX
+# (staged under DESTDIR when set); sudo only when the target is not writable.
+install: build
+	@target="$(DESTDIR)$(PREFIX)"; sudo=""; \
+	mkdir -p "$$target" 2>/dev/null && [ -w "$$target" ] || sudo="$(SUDO)"; \
+	$$sudo env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

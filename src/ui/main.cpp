@@ -49,7 +49,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Brivon");
-    QApplication::setWindowIcon(QIcon(":/icons/run.svg"));
+    QApplication::setWindowIcon(QIcon(":/icons/brivon.svg"));
 
     app::Configuration configuration = app::Configuration::fromEnvironment();
     link::PortMap portMap;

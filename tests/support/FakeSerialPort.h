@@ -26,6 +26,7 @@ public:
     platform::Bytes input() override;
     void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return event_; }
+    std::string devicePath() const override { return "/dev/ttyFAKE" + std::to_string(commPort_); }
 
     // Bytes arrive from the meter; the receive event fires when the threshold is met.
     void deliver(const platform::Bytes& bytes);

@@ -56,7 +56,13 @@ std::string noAnswerText(const std::string& device)
 
 int runRead(int argc, char** argv, const Arguments& args)
 {
-    const auto options = parseReadOptions(args);
+    const ParsedReadOptions parsed = parseReadOptions(args);
+    const std::optional<ReadOptions>& options = parsed.options;
+    if (!parsed.badNumber.empty()) {
+        // A value refused, as a device or a file would be: exit 2.
+        std::cerr << "brivon-cli read: " << parsed.badNumber << '\n' << kReadUsage;
+        return kExitFailure;
+    }
     if (!options) {
         std::cerr << kReadUsage;
         return kExitUsage;

@@ -37,29 +37,29 @@ std::optional<double> positiveSeconds(const std::string& text)
 
 }  // namespace
 
-std::optional<ReadOptions> parseReadOptions(const Arguments& args)
+ParsedReadOptions parseReadOptions(const Arguments& args)
 {
     ReadOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
-        if (i + 1 >= args.size()) return std::nullopt;
+        if (i + 1 >= args.size()) return {};
         const std::string& value = args[++i];
         if (name == "--device") {
             options.device = value;
         } else if (name == "--count") {
             const auto count = positiveCount(value);
-            if (!count) return std::nullopt;
+            if (!count) return { std::nullopt, name + " " + value + ": not a positive whole number" };
             options.count = *count;
         } else if (name == "--seconds") {
             const auto seconds = positiveSeconds(value);
-            if (!seconds) return std::nullopt;
+            if (!seconds) return { std::nullopt, name + " " + value + ": not a positive number of seconds" };
             options.seconds = *seconds;
         } else {
-            return std::nullopt;
+            return {};
         }
     }
-    if (options.device.empty()) return std::nullopt;
-    return options;
+    if (options.device.empty()) return {};
+    return { options, {} };
 }
 
 }  // namespace brivon::cli

@@ -16,8 +16,15 @@ struct ReadOptions {
     double seconds = 0;  // 0 = no limit
 };
 
-// Nothing when an option is unknown, lacks its value, or a number is not a
-// positive finite one (a whole one for --count, one the timer can hold for --seconds).
-std::optional<ReadOptions> parseReadOptions(const Arguments& args);
+// The options, or why they were refused: `badNumber` names an option whose
+// value is not a positive finite number (a whole one for --count, one the
+// timer can hold for --seconds); otherwise an option was unknown, lacked its
+// value, or --device was missing.
+struct ParsedReadOptions {
+    std::optional<ReadOptions> options;
+    std::string badNumber;  // e.g. "--count 5x: not a positive whole number"
+};
+
+ParsedReadOptions parseReadOptions(const Arguments& args);
 
 }  // namespace brivon::cli

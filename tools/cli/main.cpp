@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -11,6 +12,11 @@ constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N]
                                "       brivon-cli export FILE [--csv] [-o OUT]\n"
                                "       brivon-cli info FILE\n"
                                "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
+
+bool asksForHelp(std::string_view argument)
+{
+    return argument == "--help" || argument == "-h";
+}
 
 }  // namespace
 
@@ -24,6 +30,11 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     const std::string command = argv[1];
+    // Help is an answer, not an error.
+    if (asksForHelp(command)) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
     const Arguments args(argv + 2, argv + argc);
     if (command == "read") return runRead(argc, argv, args);
     if (command == "export") return runExport(args);

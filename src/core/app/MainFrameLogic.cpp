@@ -119,7 +119,13 @@ void MainFrameLogic::viewTimerExpired(int id)
 
 std::string MainFrameLogic::linkStatusText() const
 {
-    return status_bar::linkPaneText(serialLink_, document_.view().offline);
+    status_bar::LinkState state;
+    state.portNumber = serialLink_.portNumber();
+    state.devicePath = seams_.port.devicePath();
+    state.lastError = serialLink_.lastError();
+    if (const auto since = serialLink_.noAnswerSince()) state.noAnswerSince = seams_.clock.toLocal(*since);
+    state.offline = document_.view().offline;
+    return status_bar::linkPaneText(state);
 }
 
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)

@@ -1,14 +1,38 @@
 #include "core/app/StatusBarTexts.h"
 
+#include "core/platform/SerialPort.h"
 #include "core/util/Printf.h"
 
 namespace brivon::app::status_bar {
 
-std::string linkPaneText(const link::SerialLink& link, bool offline)
+namespace {
+
+constexpr const char* kNoSuchDevice = "no such device";
+constexpr const char* kNoAnswerSince = "no answer since ";
+constexpr const char* kWaiting = "waiting for the meter";
+constexpr const char* kConnected = "meter connected";
+constexpr const char* kClockFormat = "%H:%M:%S";
+
+std::string portName(const LinkState& state)
 {
-    const std::string port = util::printfString("COM%d: ", link.portNumber());
-    if (!link.lastError().empty()) return port + link.lastError();
-    return port + (offline ? "waiting for the meter" : "meter connected");
+    std::string name = util::printfString("COM%d", state.portNumber);
+    if (!state.devicePath.empty()) name += " (" + state.devicePath + ")";
+    return name + ": ";
+}
+
+std::string linkCondition(const LinkState& state)
+{
+    if (state.lastError == platform::kInvalidPortNumber) return kNoSuchDevice;
+    if (!state.lastError.empty()) return state.lastError;
+    if (state.noAnswerSince) return kNoAnswerSince + platform::formatTime(*state.noAnswerSince, kClockFormat);
+    return state.offline ? kWaiting : kConnected;
+}
+
+}  // namespace
+
+std::string linkPaneText(const LinkState& state)
+{
+    return portName(state) + linkCondition(state);
 }
 
 }  // namespace brivon::app::status_bar

@@ -3,9 +3,10 @@
 // Pane 0 tells the state of the serial link in words a user can act on; panes
 // 1 and 2 carry the graph's time and value read-out.
 
-#include "core/link/SerialLink.h"
+#include "core/platform/Clock.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace brivon::app::status_bar {
@@ -15,8 +16,19 @@ inline constexpr int kLinkPane = 0;
 inline constexpr int kTimePane = 1;
 inline constexpr int kDataPane = 2;
 
-// "COM3: meter connected", "COM3: waiting for the meter", or "COM3: " and the
-// last error of the port (which names the cause, e.g. missing permission).
-std::string linkPaneText(const link::SerialLink& link, bool offline);
+// What the link pane is made from.
+struct LinkState {
+    int portNumber = 1;
+    std::string devicePath;  // empty: the port is named by its number only
+    std::string lastError;  // the control's last error, empty when none
+    std::optional<platform::LocalTime> noAnswerSince;  // the watchdog's first restart of a silence
+    bool offline = true;  // no frame yet, or the port went missing
+};
+
+// "COM3 (/dev/ttyACM0): " followed by, in this order of precedence: "no such
+// device" for a port that does not exist, the control's error (which names
+// its cause, e.g. missing permission), "no answer since HH:MM:SS", "waiting
+// for the meter" before the first frame, or "meter connected".
+std::string linkPaneText(const LinkState& state);
 
 }  // namespace brivon::app::status_bar

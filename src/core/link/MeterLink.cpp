@@ -4,7 +4,8 @@ namespace brivon::link {
 
 MeterLink::MeterLink(
     platform::SerialPort& port, platform::Timers& mainTimers, const platform::Clock& clock, ReceiveSink& sink)
-    : link_(port, modes_)
+    : clock_(clock)
+    , link_(port, modes_)
     , commands_(link_)
     , receiveHandler_(link_, modes_, decoder_, statistics_, mainTimers, clock, sink)
 {

@@ -25,7 +25,7 @@ public:
     // The main window's poll timer (the caller stops it first).
     void pollTimerExpired() { commands_.poll(); }
     // The view's 2-second watchdog timer.
-    void watchdogTick() { link_.watchdogTick(); }
+    void watchdogTick() { link_.watchdogTick(clock_.now()); }
     // Called on "Invalid port number", after the battery watch is re-armed.
     void setOfflineHandler(std::function<void()> handler) { offlineHandler_ = std::move(handler); }
 
@@ -36,6 +36,7 @@ public:
     ModeFlags& modes() { return modes_; }
 
 private:
+    const platform::Clock& clock_;
     ModeFlags modes_;
     SerialLink link_;
     MeterCommands commands_;

@@ -118,10 +118,11 @@ bool SerialLink::selectOtherPort(int n)
     return true;
 }
 
-void SerialLink::watchdogTick()
+void SerialLink::watchdogTick(platform::TimeValue now)
 {
     auto& probe = probe_[static_cast<std::size_t>(portNumber_)];
     if (probe && modes_.listening) {
+        if (!noAnswerSince_) noAnswerSince_ = now;
         try {
             closeAndReopen();
         } catch (const platform::SerialError& error) {
@@ -144,6 +145,7 @@ void SerialLink::measurementFrameAccepted()
     setEnableFlags(false);
     probe_[static_cast<std::size_t>(portNumber_)] = false;
     lastError_.clear();
+    noAnswerSince_.reset();
 }
 
 bool SerialLink::isChecked(int menuPort) const
@@ -176,8 +178,10 @@ void SerialLink::setCheckMarkFor(int portNumber)
         checked_[static_cast<std::size_t>(portNumber - 1)] = true;
 }
 
+// A newly chosen port is watched afresh.
 void SerialLink::setOnlyProbe(int portNumber)
 {
+    noAnswerSince_.reset();
     probe_.fill(false);
     probe_[static_cast<std::size_t>(portNumber)] = true;
 }

@@ -5,10 +5,12 @@
 // error of the control is caught here and never shown.
 
 #include "core/link/ModeFlags.h"
+#include "core/platform/Clock.h"
 #include "core/platform/SerialPort.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace brivon::link {
@@ -43,7 +45,8 @@ public:
     bool selectOtherPort(int n);
 
     // Every 2 s: restarts a silent port; "Invalid port number" goes off-line.
-    void watchdogTick();
+    // `now` dates the first restart of a silence (see noAnswerSince).
+    void watchdogTick(platform::TimeValue now);
     // An accepted measurement frame: the port menu greys and the probe clears.
     void measurementFrameAccepted();
 
@@ -59,6 +62,9 @@ public:
     const platform::Bytes& sendBuffer() const { return sendBuffer_; }
     // The description of the last error of the control, empty after a good restart.
     const std::string& lastError() const { return lastError_; }
+    // When the watchdog first had to restart the port for want of a frame;
+    // nothing once a frame arrives or another port is chosen.
+    std::optional<platform::TimeValue> noAnswerSince() const { return noAnswerSince_; }
 
 private:
     void closeAndReopen();  // restart steps 1-4; throws SerialError
@@ -79,6 +85,7 @@ private:
     std::array<bool, kProbeFlagCount> probe_ {};
     platform::Bytes sendBuffer_;
     std::string lastError_;
+    std::optional<platform::TimeValue> noAnswerSince_;
     std::function<void()> offlineHandler_;
 };
 

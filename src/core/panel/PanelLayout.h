@@ -35,6 +35,8 @@ inline const draw::Font kClockFont { kNarrowFace, -20, 6, kBold };
 
 inline constexpr const char* kOfflineText = "OFFLINE";
 inline constexpr draw::Point kOfflineAt { 53, 160 };
+// "OFFLINE" keeps the same margin from the display's right edge as from its left.
+inline constexpr int kOfflineRoom = kDisplayRect.right - kOfflineAt.x - (kOfflineAt.x - kDisplayRect.left);
 
 // The reading is right-aligned by its character count: x = right - advance * count.
 inline constexpr int kReadingRight = 145;

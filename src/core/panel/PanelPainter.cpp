@@ -2,6 +2,7 @@
 
 #include "core/panel/PanelLayout.h"
 
+#include <algorithm>
 #include <string>
 
 namespace brivon::panel {
@@ -15,6 +16,19 @@ const draw::Pen kBlackPen { draw::PenStyle::Solid, 1, kTextColor, draw::RasterOp
 int characterCount(const std::string& text)
 {
     return static_cast<int>(text.size());
+}
+
+// The "OFFLINE" font, its characters narrowed until the word fits the display
+// (a face's capitals are wider than the average width the font asks for).
+draw::Font offlineFontFitting(const draw::Canvas& canvas)
+{
+    draw::Font font = kOfflineFont;
+    const int measured = canvas.textWidth(kOfflineText, font);
+    if (measured <= kOfflineRoom) return font;
+    font.width = std::max(1, font.width * kOfflineRoom / measured);
+    while (font.width > 1 && canvas.textWidth(kOfflineText, font) > kOfflineRoom)
+        --font.width;
+    return font;
 }
 
 draw::Point labelOffset(int tick)
@@ -34,7 +48,7 @@ void PanelPainter::paint(
         canvas.fillRect({ 0, kBottomStripTop, clientWidth, clientHeight }, kBottomStripColor);
 
     if (display.offline()) {
-        canvas.drawText(kOfflineAt, kOfflineText, kOfflineFont,
+        canvas.drawText(kOfflineAt, kOfflineText, offlineFontFitting(canvas),
             draw::TextStyle { kOfflineColor, draw::TextAlign::Left, std::nullopt });
         return;
     }

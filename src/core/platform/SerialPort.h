@@ -45,6 +45,8 @@ public:
     virtual Bytes input() = 0;  // every byte waiting; throws SerialError
     virtual void output(const Bytes& bytes) = 0;  // throws SerialError
     virtual int commEvent() const = 0;
+    // The device behind the current port number, for the user's eyes; empty when it has none.
+    virtual std::string devicePath() const = 0;
 
     // Called once per communication event: a receive event once at least
     // RThreshold bytes are waiting, or an error event.

@@ -7,6 +7,7 @@
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/ComPortDialog.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/logger/CDataLoggerDlg.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/realtime/CDTView.h"
@@ -17,7 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,7 +26,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 
 namespace brivon::ui {
 
@@ -37,7 +36,6 @@ using namespace app::command_ids;
 constexpr const char* kTitle = "Brivon";
 constexpr const char* kAboutTitle = "About Brivon";
 constexpr const char* kAboutText = "Brivon Version 2.0";
-constexpr const char* kHelpFileName = "help.html";
 constexpr const char* kScrollLockIndicator = "SCRL";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
@@ -338,12 +336,10 @@ void CMainFrame::showAbout()
     about.exec();
 }
 
-// The help page beside the executable, shown by the desktop's viewer.
+// The user's guide beside the executable, in the program's own help window.
 void CMainFrame::showHelp()
 {
-    QString folder = QApplication::applicationDirPath();
-    if (!folder.endsWith('/')) folder += '/';
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + kHelpFileName));
+    HelpWindow::showFor(this);
 }
 
 void CMainFrame::printSetup()

@@ -52,11 +52,6 @@ void CMSComm::setSettings(const std::string& settings)
     if (port_.isOpen()) applySettings();
 }
 
-QString CMSComm::devicePath() const
-{
-    return QString::fromStdString(portMap_.pathFor(portNumber_));
-}
-
 void CMSComm::setPortOpen(bool open)
 {
     if (!open) {
@@ -65,7 +60,7 @@ void CMSComm::setPortOpen(bool open)
         return;
     }
     if (port_.isOpen()) throw platform::SerialError("Port already open");
-    const QString path = devicePath();
+    const QString path = QString::fromStdString(devicePath());
     if (path.isEmpty() || !QFileInfo::exists(path)) throw platform::SerialError(platform::kInvalidPortNumber);
     port_.setPortName(path);
     if (!port_.open(QIODevice::ReadWrite)) throw openError();
@@ -75,7 +70,7 @@ void CMSComm::setPortOpen(bool open)
 
 platform::SerialError CMSComm::openError() const
 {
-    const std::string path = devicePath().toStdString();
+    const std::string path = devicePath();
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
         return platform::SerialError(platform::kInvalidPortNumber);
@@ -142,7 +137,7 @@ void CMSComm::output(const platform::Bytes& bytes)
     requireOpen("Output");
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
-        throw platform::SerialError("Cannot write to " + devicePath().toStdString());
+        throw platform::SerialError("Cannot write to " + devicePath());
     // Hand the bytes to the device now: the port may be closed right after a command.
     port_.flush();
 }

@@ -32,10 +32,9 @@ public:
     platform::Bytes input() override;
     void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return commEvent_; }
+    std::string devicePath() const override { return portMap_.pathFor(portNumber_); }
 
     link::PortMap& portMap() { return portMap_; }
-    // The device path behind the current port number.
-    QString devicePath() const;
 
 private:
     void takeArrivedBytes();

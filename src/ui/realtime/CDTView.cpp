@@ -1,5 +1,6 @@
 #include "ui/realtime/CDTView.h"
 
+#include "core/panel/PanelLayout.h"
 #include "core/realtime/GraphInteraction.h"
 #include "core/realtime/Readout.h"
 #include "core/realtime/RealTimeStyle.h"
@@ -11,8 +12,17 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace brivon::ui {
 namespace {
+
+// Right of the meter panel: the strips leave this gap, and the plot with its
+// Y labels and right margin needs at least this width to stay readable.
+constexpr int kStripGap = 2;
+constexpr int kMinimumGraphWidth = 480;
+// The panel sits 31 px into the client area, one pixel below the 30 px toolbar.
+constexpr int kPanelTopInView = 1;
 
 QRect toQRect(const draw::Rect& r)
 {
@@ -37,6 +47,17 @@ CDTView::CDTView(const platform::Clock& clock, QWidget* parent)
     spacerStrip_->setObjectName(QStringLiteral("spacerStrip"));
     spacerStrip_->hide();
     connect(scrollStrip_, &ScrollStrip::scrolled, this, &CDTView::scrollTo);
+    setMinimumSize(minimumViewSize());
+}
+
+// The whole meter panel (as tall as the view) and, beside it, the strips'
+// controls and the plot with its labels.
+QSize CDTView::minimumViewSize() const
+{
+    // The strips' preferred widths: their fields then show whole times and values.
+    const int graphWidth = std::max(
+        { realTimeStrip_->sizeHint().width(), statisticsStrip_->sizeHint().width(), kMinimumGraphWidth });
+    return QSize(panel::kPanelWidth + kStripGap + graphWidth, kPanelTopInView + panel::kFaceHeight);
 }
 
 CDTView::~CDTView() = default;

@@ -65,6 +65,7 @@ private:
     void applyScrollBar(const realtime::RealTimeFrame& frame);
     void scrollTo(int position);
     void layoutStrips();
+    QSize minimumViewSize() const;
 
     const platform::Clock& clock_;
     SeriesSource source_;

@@ -4,12 +4,26 @@
 #include "ui/realtime/StripStyle.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace brivon::ui {
 namespace {
+
+constexpr const char* kTitle = "Y OFFSET And Y GAINS Setup";
+// Room in the title bar beside its text: the window icon and the close button.
+constexpr int kTitleBarDecorationWidth = 120;
+
+// Wide enough for the whole title, measured in bold as window managers often draw it.
+int widthForTitle(const QWidget& dialog)
+{
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(QString::fromLatin1(kTitle)) + kTitleBarDecorationWidth;
+}
 
 template <std::size_t N>
 QComboBox* choiceList(QWidget* parent, const std::array<realtime::AxisChoice, N>& choices, const char* name)
@@ -34,20 +48,26 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     , offset_(choiceList(this, realtime::kOffsetChoices, "offset"))
     , gain_(choiceList(this, realtime::kGainChoices, "gain"))
 {
-    setWindowTitle(QStringLiteral("Y OFFSET And Y GAINS Setup"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setMinimumWidth(widthForTitle(*this));
     const QFont font = QtCanvas::toQFont(kYAxisDialogFont);
     auto* form = new QFormLayout(this);
     auto* offsetLabel = new QLabel(QStringLiteral("Y OFFSET(DIV)"), this);
     auto* gainLabel = new QLabel(QStringLiteral("Y GAINS/DIV"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    for (QWidget* widget :
-        { static_cast<QWidget*>(offsetLabel), static_cast<QWidget*>(gainLabel), static_cast<QWidget*>(ok) })
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QWidget* widget : std::initializer_list<QWidget*> { offsetLabel, gainLabel, ok, cancel })
         widget->setFont(font);
     ok->setDefault(true);
     form->addRow(offsetLabel, offset_);
     form->addRow(gainLabel, gain_);
-    form->addRow(ok);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    form->addRow(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 realtime::YAxisSetting YAxisDialog::chosen(realtime::YAxisSetting current) const

@@ -1,6 +1,7 @@
 #pragma once
 // "Y OFFSET And Y GAINS Setup": the offset and gain lists, both starting with
-// no item chosen; an unchosen list keeps its value.
+// no item chosen; an unchosen list keeps its value. OK takes the choice,
+// Cancel or closing the dialog changes nothing.
 
 #include "core/realtime/GraphSetup.h"
 
@@ -22,7 +23,7 @@ public:
     QComboBox& offsetList() { return *offset_; }
     QComboBox& gainList() { return *gain_; }
 
-    // Shows the dialog; the new setting on OK, nothing when it was closed.
+    // Shows the dialog; the new setting on OK, nothing on Cancel, Escape or closing.
     static std::optional<realtime::YAxisSetting> ask(QWidget* parent, realtime::YAxisSetting current);
 
 private:

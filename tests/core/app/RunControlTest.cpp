@@ -48,7 +48,7 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     frame(250);
     EXPECT_EQ(flags(), kActive);
     EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 30);
-    EXPECT_EQ(logic->linkStatusText(), "COM1: meter connected");
+    EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): meter connected");
     viewTimers.advance(2000);
     EXPECT_EQ(samples(), 1);
     EXPECT_EQ(doc.run().samples()[0], 250);
@@ -198,7 +198,7 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     EXPECT_FALSE(doc.view().runFlag);
     EXPECT_GE(events.panelChanges, 1);
     EXPECT_FALSE(enabled(kDataLogger));
-    EXPECT_EQ(logic->linkStatusText(), "COM1: Invalid port number");
+    EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): no such device");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ namespace {
 using ::testing::ElementsAre;
 using testing::FakeSerialPort;
 
+constexpr platform::TimeValue kNow = 1291730709;
+
 class SerialLinkTest : public ::testing::Test {
 protected:
     FakeSerialPort port;
@@ -91,14 +93,14 @@ TEST_F(SerialLinkTest, MenuPortSelectionReturnsToListening)
 TEST_F(SerialLinkTest, FramesKeepTheWatchdogIdleAndGreyThePortMenu)
 {
     link.create(1);
-    link.watchdogTick();  // the first tick after creation restarts: no frame has cleared the probe
+    link.watchdogTick(kNow);  // the first tick after creation restarts: no frame has cleared the probe
     port.clearLog();
     link.measurementFrameAccepted();
     EXPECT_FALSE(link.isMenuPortEnabled(1));
     EXPECT_FALSE(link.isOtherComEnabled());
-    link.watchdogTick();
+    link.watchdogTick(kNow);
     EXPECT_TRUE(port.operations().empty());
-    link.watchdogTick();  // silent for a whole period: reopened and polled
+    link.watchdogTick(kNow);  // silent for a whole period: reopened and polled
     EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
 }
 
@@ -107,8 +109,45 @@ TEST_F(SerialLinkTest, WatchdogDoesNothingDuringATransfer)
     link.create(1);
     modes.listening = false;
     port.clearLog();
-    link.watchdogTick();
+    link.watchdogTick(kNow);
     EXPECT_TRUE(port.operations().empty());
+    EXPECT_FALSE(link.noAnswerSince());
+}
+
+TEST_F(SerialLinkTest, TheFirstRestartForSilenceDatesItUntilAFrameComes)
+{
+    link.create(1);
+    EXPECT_FALSE(link.noAnswerSince());
+    link.watchdogTick(kNow);
+    EXPECT_EQ(link.noAnswerSince(), kNow);
+    link.watchdogTick(kNow + 2);  // still silent: the date stays
+    EXPECT_EQ(link.noAnswerSince(), kNow);
+    link.measurementFrameAccepted();
+    EXPECT_FALSE(link.noAnswerSince());
+    link.watchdogTick(kNow + 4);  // the frame cleared the probe: no restart
+    EXPECT_FALSE(link.noAnswerSince());
+    link.watchdogTick(kNow + 6);
+    EXPECT_EQ(link.noAnswerSince(), kNow + 6);
+}
+
+TEST_F(SerialLinkTest, AFailedRestartStillDatesTheSilence)
+{
+    link.create(1);
+    port.missingPorts = { 1 };
+    link.watchdogTick(kNow);
+    EXPECT_EQ(link.noAnswerSince(), kNow);
+    EXPECT_EQ(link.lastError(), "Invalid port number");
+}
+
+TEST_F(SerialLinkTest, AChosenPortIsWatchedAfresh)
+{
+    link.create(1);
+    link.watchdogTick(kNow);
+    link.selectMenuPort(2);
+    EXPECT_FALSE(link.noAnswerSince());
+    link.watchdogTick(kNow + 2);
+    ASSERT_TRUE(link.selectOtherPort(7));
+    EXPECT_FALSE(link.noAnswerSince());
 }
 
 TEST_F(SerialLinkTest, InvalidPortGoesOfflineAndFreesThePortMenu)
@@ -117,9 +156,9 @@ TEST_F(SerialLinkTest, InvalidPortGoesOfflineAndFreesThePortMenu)
     link.setOfflineHandler([&] { ++offlineCalls; });
     link.create(1);
     link.measurementFrameAccepted();
-    link.watchdogTick();  // probe still clear: nothing
+    link.watchdogTick(kNow);  // probe still clear: nothing
     port.missingPorts = { 1 };
-    link.watchdogTick();
+    link.watchdogTick(kNow);
     EXPECT_EQ(offlineCalls, 1);
     EXPECT_TRUE(link.isMenuPortEnabled(3));
     EXPECT_TRUE(link.isOtherComEnabled());
@@ -132,7 +171,7 @@ TEST_F(SerialLinkTest, OtherErrorsStayOnlineAndSilent)
     link.setOfflineHandler([&] { ++offlineCalls; });
     link.create(1);
     port.openFailure = "Permission denied";
-    link.watchdogTick();
+    link.watchdogTick(kNow);
     EXPECT_EQ(offlineCalls, 0);
     EXPECT_EQ(link.lastError(), "Permission denied");
     EXPECT_TRUE(link.probeFlag(1));

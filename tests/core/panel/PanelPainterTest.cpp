@@ -94,6 +94,30 @@ TEST_F(PanelPaint, BeforeTheFirstFrameShowsOnlyOfflineInRed)
     EXPECT_EQ(offline->font, (draw::Font { "Narrow Arial", 60, 13, 700 }));
 }
 
+// A face whose capitals are a third wider than the average width asked for.
+class WideCapitalsCanvas : public RecordingCanvas {
+public:
+    int textWidth(std::string_view text, const draw::Font& font) const override
+    {
+        return static_cast<int>(text.size()) * font.width * 4 / 3;
+    }
+};
+
+TEST_F(PanelPaint, OfflineIsNarrowedToFitTheDisplayWhenTheFaceDrawsItWide)
+{
+    WideCapitalsCanvas wide;
+    panel::PanelDisplay fresh;
+    painter.paint(wide, fresh, kWidth, kHeight);
+    const TextOp* offline = wide.findText("OFFLINE");
+    ASSERT_NE(offline, nullptr);
+    EXPECT_EQ(offline->at, (draw::Point { 53, 160 }));
+    EXPECT_EQ(offline->font.height, 60);
+    EXPECT_LT(offline->font.width, 13);
+    const int right = offline->at.x + wide.textWidth("OFFLINE", offline->font);
+    EXPECT_LE(right, 165) << "one pixel short of the display's right edge, as on the left";
+    EXPECT_GE(right, 165 - 7) << "narrowed no more than needed";
+}
+
 TEST_F(PanelPaint, OnlineShowsTheMeterTextsInBlackAndNoOffline)
 {
     paintReading(liveReading());

@@ -90,11 +90,16 @@ TEST(CliRead, MissingDeviceIsReportedAndFails)
     EXPECT_TRUE(run.lines.isEmpty());
 }
 
+// A command line it cannot make out (an unknown option, no device) is a usage error, exit 1;
+// a value it refuses is exit 2 (below).
 TEST(CliRead, BadArgumentsShowTheUsage)
 {
-    const CliLines run = runCli({ "read", "--count", "x" });
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.startsWith("usage:"));
+    for (const QStringList& arguments : { QStringList { "read", "--speed", "9600" }, QStringList { "read" },
+             QStringList { "read", "--count", "5" } }) {
+        const CliLines run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.startsWith("usage:")) << arguments.join(' ').toStdString();
+    }
 }
 
 struct BadDeviceCase {
@@ -168,12 +173,16 @@ void PrintTo(const BadNumberCase& testCase, std::ostream* out)
 
 class CliReadBadNumber : public ::testing::TestWithParam<BadNumberCase> { };
 
-TEST_P(CliReadBadNumber, IsAUsageError)
+// Refused as a device or a file would be (exit 2), naming the option and its value, with the usage.
+TEST_P(CliReadBadNumber, IsRefusedWithTheUsage)
 {
     const CliLines run
         = runCli({ "read", "--device", "/dev/brivon-no-such-port", GetParam().option, GetParam().value });
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.startsWith("usage: brivon-cli read")) << run.errors.toStdString();
+    EXPECT_EQ(run.exitCode, 2);
+    const QString named
+        = QString("brivon-cli read: %1 %2: not a positive ").arg(GetParam().option, GetParam().value);
+    EXPECT_TRUE(run.errors.startsWith(named)) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains("\nusage: brivon-cli read")) << run.errors.toStdString();
     EXPECT_TRUE(run.lines.isEmpty());
 }
 

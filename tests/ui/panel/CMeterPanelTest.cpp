@@ -166,6 +166,25 @@ TEST_F(MeterPanelWidget, ShowsOfflineUntilTheFirstFrameThenTheReading)
     EXPECT_EQ(image.pixelColor(109, 185), QColor(Qt::black)) << "the middle tick of the arc";
 }
 
+// The display rectangle is what a change of state repaints: "OFFLINE" drawn
+// past it would stay on screen after the meter comes back.
+TEST_F(MeterPanelWidget, OfflineStaysInsideTheDisplay)
+{
+    const QImage offline = panel.grab().toImage();
+    panel.setOffline(false);
+    const QImage online = panel.grab().toImage();
+    auto isRed = [](const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; };
+    QRect drawn;  // where "OFFLINE" put red over the face
+    for (int y = 0; y < offline.height(); ++y)
+        for (int x = 0; x < offline.width(); ++x)
+            if (isRed(offline.pixelColor(x, y)) && !isRed(online.pixelColor(x, y)))
+                drawn |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(drawn.isEmpty());
+    const QRect display(52, 125, 114, 150);
+    EXPECT_TRUE(display.contains(drawn)) << "red from (" << drawn.left() << ", " << drawn.top() << ") to ("
+                                         << drawn.right() << ", " << drawn.bottom() << ")";
+}
+
 TEST_F(MeterPanelWidget, MeterFaceFillsTheBackgroundAndTheStripBelowIt)
 {
     panel.placeInClientArea(700);
