@@ -1,6 +1,7 @@
 #include "sim/SimOptions.h"
 
 #include "core/link/ScaleTables.h"
+#include "sim/DumpEncoder.h"
 #include "sim/MeterCounts.h"
 
 #include <charconv>
@@ -14,6 +15,12 @@ bool parseNumber(const std::string& text, double& out)
     char* end = nullptr;
     out = std::strtod(text.c_str(), &end);
     return !text.empty() && end == text.c_str() + text.size();
+}
+
+bool parseCount(const std::string& text, int& out, int limit)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc {} && result.ptr == text.data() + text.size() && out >= 0 && out <= limit;
 }
 
 bool parseRange(const std::string& text, int& out)
@@ -42,6 +49,25 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             o.lowBattery = true;
         } else if (arg == "--silent") {
             o.silent = true;
+        } else if (arg == "--empty-memory") {
+            o.storage.memoryRecords = 0;
+        } else if (arg == "--empty-logger") {
+            o.storage.loggerSets.clear();
+        } else if (arg == "--memory-records" && hasValue) {
+            if (!parseCount(arguments[++i], o.storage.memoryRecords, kMemoryCapacity)) {
+                parsed.error = "--memory-records needs a number 0-99";
+                return parsed;
+            }
+        } else if (arg == "--logger-sets" && hasValue) {
+            parsed.error = parseLoggerSets(arguments[++i], o.storage.loggerSets);
+            if (!parsed.error.empty()) return parsed;
+        } else if (arg == "--cut-transfer" && hasValue) {
+            int bytes = 0;
+            if (!parseCount(arguments[++i], bytes, kMaxLoggerDumpLength)) {
+                parsed.error = "--cut-transfer needs a number of bytes 0-65535";
+                return parsed;
+            }
+            o.transferCut = bytes;
         } else if ((arg == "--link" || arg == "--log") && hasValue) {
             (arg == "--link" ? o.linkPath : o.logPath) = arguments[++i];
         } else if (arg == "--value" && hasValue) {
@@ -79,10 +105,19 @@ std::string usageText()
            "  --fc            display foot-candles\n"
            "  --low-battery   report a low battery\n"
            "  --silent        answer nothing\n"
+           "Stored data (by default 7 memory records and the data-logger sets\n"
+           "3600@1,240@10fc,96@60, dated before the start):\n"
+           "  --memory-records N  hold N memory records, 0-99\n"
+           "  --empty-memory      hold no memory record\n"
+           "  --logger-sets SPEC  hold these data-logger sets: COUNT@SECONDS readings\n"
+           "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
+           "                      commas (for example 3600@1,240@10fc)\n"
+           "  --empty-logger      hold no data-logger set\n"
+           "  --cut-transfer N    stop every memory or data-logger dump after N bytes\n"
            "  --help          show this text\n";
 }
 
-void applyOptions(const SimOptions& options, MeterSimulator& simulator)
+void applyOptions(const SimOptions& options, MeterSimulator& simulator, const MeterClock& now)
 {
     MeterModel& model = simulator.model();
     if (options.lux) {
@@ -93,6 +128,8 @@ void applyOptions(const SimOptions& options, MeterSimulator& simulator)
     model.setFootCandle(options.footCandle);
     model.setLowBattery(options.lowBattery);
     simulator.setSilent(options.silent);
+    simulator.setTransferCut(options.transferCut);
+    fillStorage(options.storage, model.storage(), now);
 }
 
 }  // namespace brivon::sim

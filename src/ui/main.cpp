@@ -2,6 +2,7 @@
 
 #include "core/app/CommandLine.h"
 #include "sim/PtyMeter.h"
+#include "sim/SampleStorage.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/StopSignals.h"
 
@@ -21,13 +22,15 @@ constexpr double kSimulatedLux = 520.0;
 constexpr double kSimulatedSwing = 0.25;
 constexpr int kSimulatedPeriodReadings = 1200;  // about a minute at the poll rate
 
-// The simulated meter answers on a pseudo-terminal that the configured port points at.
+// The simulated meter answers on a pseudo-terminal that the configured port points at; it holds
+// sample memory records and data-logger sets.
 std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
 {
     auto meter = std::make_unique<brivon::sim::PtyMeter>();
     meter->script([](brivon::sim::MeterSimulator& simulator) {
         simulator.model().setPattern(
             brivon::sim::ValuePattern::wave(kSimulatedLux, kSimulatedSwing, kSimulatedPeriodReadings));
+        brivon::sim::fillStorage({}, simulator.model().storage(), brivon::sim::computerClock());
     });
     return meter;
 }

@@ -37,7 +37,12 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BadCommandLine,
     ::testing::Values(BadCase { "RangeFour", { "--range", "4" } },
         BadCase { "RangeWithLetter", { "--range", "1x" } },
         BadCase { "ValueInWords", { "--value", "bright" } }, BadCase { "NegativeValue", { "--value", "-3" } },
-        BadCase { "LinkWithoutPath", { "--link" } }, BadCase { "UnknownOption", { "--verbose" } }),
+        BadCase { "LinkWithoutPath", { "--link" } }, BadCase { "UnknownOption", { "--verbose" } },
+        BadCase { "HundredMemoryRecords", { "--memory-records", "100" } },
+        BadCase { "MemoryRecordsInWords", { "--memory-records", "few" } },
+        BadCase { "LoggerSetsWithoutRate", { "--logger-sets", "3600" } },
+        BadCase { "CutBeyondTheLargestDump", { "--cut-transfer", "65536" } },
+        BadCase { "CutWithoutBytes", { "--cut-transfer" } }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
