@@ -31,7 +31,7 @@ constexpr std::array<MemorySample, kDefaultMemoryRecords> kMemorySamples { {
     { 1250.0, false, MeterMode::Min, false },
     { 12.3, false, MeterMode::Rel, true },
     { measure::kOverRange, false, MeterMode::PeakMax, false },
-    { 0.85, false, MeterMode::PeakMin, false },
+    { 8.5, false, MeterMode::PeakMin, false },
     { 2480.0, true, MeterMode::None, false },
 } };
 

@@ -32,6 +32,8 @@ public:
     platform::Bytes input() override;
     void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return commEvent_; }
+    // Bytes received and not yet handed over by a receive event.
+    int inBufferCount() const { return static_cast<int>(waiting_.size()); }
 
     link::PortMap& portMap() { return portMap_; }
     // The device path behind the current port number.
