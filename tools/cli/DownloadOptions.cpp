@@ -41,7 +41,8 @@ std::optional<DownloadOptions> parseDownloadOptions(const Arguments& args)
         }
     }
     if (options.device.empty() || output.empty()) return std::nullopt;
-    options.output = options.kind == DownloadKind::Memory ? memoryListFile(output) : std::filesystem::path(output);
+    options.output
+        = options.kind == DownloadKind::Memory ? memoryListFile(output) : std::filesystem::path(output);
     return options;
 }
 
