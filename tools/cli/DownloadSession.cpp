@@ -2,6 +2,7 @@
 
 #include "core/download/DownloadStart.h"
 #include "core/download/TransferEnd.h"
+#include "core/link/MainTimers.h"
 #include "core/link/MeterProtocol.h"
 
 namespace brivon::cli {
@@ -34,7 +35,7 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().link(), progressTimers_)
 {
     logic_.setEvents(this);
-    mainTimers_.setHandler([this](int id) { logic_.mainTimerExpired(id); });
+    mainTimers_.setHandler([this](int id) { mainTimerExpired(id); });
     viewTimers_.setHandler([this](int id) { logic_.viewTimerExpired(id); });
     progressTimers_.setHandler([this](int id) { progressTimerExpired(id); });
     progress_.setEndHandler([this](download::DownloadEnd how) { progressEnded(how); });
@@ -84,14 +85,15 @@ void DownloadSession::downloadChanged()
     lastArrived_ = bytesArrived();
     if (kind_ == DownloadKind::Logger && progressHandler_ && logic_.downloads().downloadTotal > 0)
         progressHandler_(logic_.downloads().bytesReceived, logic_.downloads().downloadTotal);
-    if (progressDue_) {
-        progress_.paint();
-        return;
-    }
-    // A data-logger request that ended before any header: the meter never answered it.
-    const bool noData = prompts_.said(download::TransferEnd::kNoLoggerDataMessage);
-    if (kind_ == DownloadKind::Logger && logic_.downloads().loggerComplete && !noData)
-        finish(SessionEnd::Incomplete, "the meter sent no data-logger header");
+    if (progressDue_) progress_.paint();
+}
+
+void DownloadSession::mainTimerExpired(int id)
+{
+    logic_.mainTimerExpired(id);
+    // The data-logger request got no header in time: the program listens again without a dialog.
+    if (id == link::main_timers::kLoggerHeaderWait && logic_.downloads().loggerComplete && !progressDue_)
+        finish(SessionEnd::Incomplete, kNoHeaderMessage);
 }
 
 void DownloadSession::progressTimerExpired(int id)

@@ -40,6 +40,7 @@ class DownloadSession : private app::MainFrameEvents {
 public:
     // What the memory list shows for a memory without records.
     static constexpr const char* kNoMemoryDataMessage = "There is no Data in the MEM!";
+    static constexpr const char* kNoHeaderMessage = "the meter sent no data-logger header";
     // Polling gives up when no measurement frame came within this time.
     static constexpr int kFirstFrameTimeoutMs = 10000;
 
@@ -62,6 +63,7 @@ private:
     void downloadProgressDue() override;
     void downloadChanged() override;
 
+    void mainTimerExpired(int id);
     void startDownload();
     void progressTimerExpired(int id);
     void progressEnded(download::DownloadEnd how);
