@@ -9,9 +9,11 @@
 #include "core/platform/Clock.h"
 #include "sim/PtyMeter.h"
 #include "sim/SampleStorage.h"
+#include "support/PtyPair.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -105,6 +107,7 @@ TEST_F(CliDownload, LoggerWritesOneGraphFilePerSetNamedAfterItsStartWithoutOverw
     const CliLines run
         = runCli({ "download", "logger", "--device", devicePath(meter_), "-o", folder_.path() });
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.errors, "") << "no progress line when standard error is no terminal";
     ASSERT_EQ(run.lines.size(), 3);
     EXPECT_EQ(run.lines[0], "set,time,unit,sampling_rate,nums,file");
     EXPECT_EQ(run.lines[1], "1,15/01/26 08:30:00,Lux,2sec,50," + path("26-01-15 08.30.00 (2).AsmDat"));
@@ -124,6 +127,22 @@ TEST_F(CliDownload, LoggerWritesOneGraphFilePerSetNamedAfterItsStartWithoutOverw
     EXPECT_EQ(set->loadedUnitFlag, 1);
     EXPECT_EQ(set->loadedGain, 400);
     EXPECT_TRUE(QFile::exists(path("26-01-15 08.30.00 (3).txt")));
+}
+
+TEST_F(CliDownload, ShowsTheDataLoggerProgressWhenStandardErrorIsATerminal)
+{
+    store(meter_, { 0, { { 100, 1, false } } });  // a dump of 13 + 300 bytes
+    testing::PtyPair terminal;
+    QProcess process;
+    process.setStandardErrorFile(QString::fromStdString(terminal.slavePath()));
+    process.start(BRIVON_BINARY_DIR "/brivon-cli",
+        { "download", "logger", "--device", devicePath(meter_), "-o", path("sets") });
+    ASSERT_TRUE(process.waitForFinished(kTransferRunMs));
+    EXPECT_EQ(process.exitCode(), 0);
+    const platform::Bytes shown = terminal.readAvailable();
+    const std::string progress(shown.begin(), shown.end());
+    EXPECT_NE(progress.find("\r313 of 313 bytes"), std::string::npos) << progress;
+    EXPECT_TRUE(progress.ends_with("\n")) << progress;
 }
 
 struct RefusalCase {
