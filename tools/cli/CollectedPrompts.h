@@ -21,7 +21,7 @@ public:
     std::optional<std::string> chooseOpenFile(const platform::FileChoice& /*choice*/) override { return {}; }
     std::optional<int> sampleRate(int /*initialSeconds*/) override { return {}; }
 
-    const std::vector<std::string>& messages() const { return messages_; }
+    // True when `text` was shown as a message.
     bool said(const std::string& text) const;
 
 private:

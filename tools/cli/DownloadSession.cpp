@@ -60,7 +60,7 @@ void DownloadSession::measurementShown(const link::MeasurementUpdate& /*update*/
     startRequested_ = true;
     firstFrameTimer_.stop();
     // The command starts from the event loop, as the user's click would, not inside the receive event.
-    QTimer::singleShot(0, [this] { startDownload(); });
+    QTimer::singleShot(0, &firstFrameTimer_, [this] { startDownload(); });
 }
 
 void DownloadSession::startDownload()

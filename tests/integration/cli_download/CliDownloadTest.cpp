@@ -208,6 +208,16 @@ INSTANTIATE_TEST_SUITE_P(Transfers, CliDownloadCut,
             "LoggerDump", "logger", 200, "the data-logger dump did not complete: 200 of 313 bytes arrived" }),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST_F(CliDownload, SilentMeterIsNoAnswer)
+{
+    meter_.script([](sim::MeterSimulator& s) { s.setSilent(true); });
+    const CliLines run
+        = runCli({ "download", "memory", "--device", devicePath(meter_), "-o", path("records") });
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.errors, "no answer from the meter on " + devicePath(meter_) + "\n");
+    EXPECT_TRUE(QDir(folder_.path()).isEmpty());
+}
+
 TEST(CliDownloadDevice, MissingDeviceIsAnInvalidPortNumber)
 {
     for (const char* kind : { "memory", "logger" }) {
