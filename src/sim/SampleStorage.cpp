@@ -92,6 +92,17 @@ std::string parseLoggerSets(const std::string& text, std::vector<LoggerSetPlan>&
     return {};
 }
 
+std::string loggerSetsText(const std::vector<LoggerSetPlan>& plans)
+{
+    std::string text;
+    for (const LoggerSetPlan& plan : plans) {
+        if (!text.empty()) text += ',';
+        text += std::to_string(plan.readings) + '@' + std::to_string(plan.samplingInterval);
+        if (plan.footCandle) text += kFootCandleSuffix;
+    }
+    return text;
+}
+
 std::vector<MemoryRecord> sampleMemoryRecords(int count, const MeterClock& now)
 {
     std::vector<MemoryRecord> records;

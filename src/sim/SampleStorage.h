@@ -31,6 +31,9 @@ struct StoragePlan {
 // text is no set. Returns an error text, empty when the text was understood.
 std::string parseLoggerSets(const std::string& text, std::vector<LoggerSetPlan>& out);
 
+// The sets in the form parseLoggerSets reads.
+std::string loggerSetsText(const std::vector<LoggerSetPlan>& plans);
+
 // `count` memory records taken before `now`, one minute apart, cycling through
 // lux and foot-candle readings of every record type, one negative and one over range.
 std::vector<MemoryRecord> sampleMemoryRecords(int count, const MeterClock& now);

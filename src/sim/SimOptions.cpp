@@ -105,16 +105,18 @@ std::string usageText()
            "  --fc            display foot-candles\n"
            "  --low-battery   report a low battery\n"
            "  --silent        answer nothing\n"
-           "Stored data (by default 7 memory records and the data-logger sets\n"
-           "3600@1,240@10fc,96@60, dated before the start):\n"
-           "  --memory-records N  hold N memory records, 0-99\n"
-           "  --empty-memory      hold no memory record\n"
-           "  --logger-sets SPEC  hold these data-logger sets: COUNT@SECONDS readings\n"
-           "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
-           "                      commas (for example 3600@1,240@10fc)\n"
-           "  --empty-logger      hold no data-logger set\n"
-           "  --cut-transfer N    stop every memory or data-logger dump after N bytes\n"
-           "  --help          show this text\n";
+           "  --help          show this text\n"
+           "Stored data (by default "
+        + std::to_string(kDefaultMemoryRecords) + " memory records and the data-logger sets\n"
+        + loggerSetsText(defaultLoggerSets())
+        + ", dated before the start):\n"
+          "  --memory-records N  hold N memory records, 0-99\n"
+          "  --empty-memory      hold no memory record\n"
+          "  --logger-sets SPEC  hold these data-logger sets: COUNT@SECONDS readings\n"
+          "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
+          "                      commas (for example 3600@1,240@10fc)\n"
+          "  --empty-logger      hold no data-logger set\n"
+          "  --cut-transfer N    stop every memory or data-logger dump after N bytes\n";
 }
 
 void applyOptions(const SimOptions& options, MeterSimulator& simulator, const MeterClock& now)

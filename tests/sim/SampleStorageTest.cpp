@@ -101,6 +101,7 @@ TEST_P(LoggerSetsText, IsReadOrRefused)
     const std::string error = parseLoggerSets(GetParam().text, plans);
     ASSERT_EQ(error.empty(), GetParam().valid) << error;
     if (!GetParam().valid) return;
+    EXPECT_EQ(loggerSetsText(plans), GetParam().text);
     ASSERT_EQ(plans.size(), GetParam().expected.size());
     for (std::size_t i = 0; i < plans.size(); ++i) {
         EXPECT_EQ(plans[i].readings, GetParam().expected[i].readings) << i;
