@@ -15,6 +15,12 @@ inline constexpr int kExitFailure = 2;
 inline constexpr int kExitNothingToDownload = 3;  // download: nothing stored, or a low battery
 inline constexpr int kExitNoAnswer = 4;  // not one reading, or a transfer that did not complete, in time
 
+// What a command says when the meter on `device` sent no measurement frame.
+inline std::string noAnswerText(const std::string& device)
+{
+    return "no answer from the meter on " + device;
+}
+
 int runRead(int argc, char** argv, const Arguments& args);
 int runExport(const Arguments& args);
 int runInfo(const Arguments& args);

@@ -1,4 +1,5 @@
 #include "DownloadSession.h"
+#include "CliCommands.h"
 
 #include "core/download/DownloadStart.h"
 #include "core/download/TransferEnd.h"
@@ -40,8 +41,8 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     progressTimers_.setHandler([this](int id) { progressTimerExpired(id); });
     progress_.setEndHandler([this](download::DownloadEnd how) { progressEnded(how); });
     firstFrameTimer_.setSingleShot(true);
-    QObject::connect(&firstFrameTimer_, &QTimer::timeout,
-        [this] { finish(SessionEnd::NoAnswer, "no answer from the meter on " + device_); });
+    QObject::connect(
+        &firstFrameTimer_, &QTimer::timeout, [this] { finish(SessionEnd::NoAnswer, noAnswerText(device_)); });
 }
 
 SessionOutcome DownloadSession::run()
