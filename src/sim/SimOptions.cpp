@@ -6,6 +6,8 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <iterator>
+#include <sstream>
 
 namespace brivon::sim {
 namespace {
@@ -90,6 +92,12 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
         }
     }
     return parsed;
+}
+
+ParsedOptions parseOptionText(const std::string& text)
+{
+    std::istringstream words(text);
+    return parseOptions({ std::istream_iterator<std::string>(words), std::istream_iterator<std::string>() });
 }
 
 std::string usageText()

@@ -30,6 +30,8 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+// The same options in one text, separated by blanks.
+ParsedOptions parseOptionText(const std::string& text);
 std::string usageText();
 
 // Sets up the meter as the options ask; without --range a fixed value gets the range that shows it.

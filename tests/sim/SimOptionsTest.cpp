@@ -21,6 +21,16 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_TRUE(o.footCandle && o.lowBattery && o.silent && o.help);
 }
 
+TEST(SimOptions, ReadsTheOptionsFromOneTextSeparatedByBlanks)
+{
+    const ParsedOptions parsed = parseOptionText("  --empty-memory\t --logger-sets 5@1 ");
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.storage.memoryRecords, 0);
+    EXPECT_EQ(parsed.options.storage.loggerSets.size(), 1u);
+    EXPECT_EQ(parseOptionText("").error, "");
+    EXPECT_NE(parseOptionText("--logger-sets").error, "");
+}
+
 struct BadCase {
     const char* name;
     std::vector<std::string> arguments;
