@@ -6,6 +6,7 @@
 #include "core/files/GraphFile.h"
 #include "core/files/MemoryBlock.h"
 #include "core/files/MemoryFile.h"
+#include "core/link/MeterProtocol.h"
 #include "core/platform/Clock.h"
 #include "sim/PtyMeter.h"
 #include "sim/SampleStorage.h"
@@ -20,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
 
 namespace brivon {
@@ -216,6 +219,24 @@ TEST_F(CliDownload, SilentMeterIsNoAnswer)
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.errors, "no answer from the meter on " + devicePath(meter_) + "\n");
     EXPECT_TRUE(QDir(folder_.path()).isEmpty());
+}
+
+TEST(CliDownloadNoHeader, ADataLoggerRequestWithoutAnswerIsNoHeader)
+{
+    // The meter answers polls, then falls silent at the data-logger request.
+    std::atomic<sim::PtyMeter*> self { nullptr };
+    sim::PtyMeterOptions options;
+    options.onReceived = [&self](std::span<const std::uint8_t> bytes) {
+        if (self && std::ranges::find(bytes, link::protocol::kLoggerDumpRequest) != bytes.end())
+            self.load()->script([](sim::MeterSimulator& s) { s.setSilent(true); });
+    };
+    sim::PtyMeter meter(options);
+    self = &meter;
+    QTemporaryDir folder;
+    const CliLines run = runCli({ "download", "logger", "--device", devicePath(meter), "-o", folder.path() });
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.errors, "the meter sent no data-logger header\n");
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST(CliDownloadDevice, MissingDeviceIsAnInvalidPortNumber)
