@@ -18,6 +18,12 @@ std::chrono::sys_days daysOf(const MeterClock& clock)
 
 }  // namespace
 
+MeterClock computerClock()
+{
+    const platform::SystemClock clock;
+    return clock.toLocal(clock.now());
+}
+
 std::uint8_t toBcd(int value)
 {
     const int clamped = value < 0 ? 0 : value % kBcdLimit;

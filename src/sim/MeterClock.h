@@ -9,6 +9,9 @@ namespace brivon::sim {
 
 using MeterClock = platform::LocalTime;
 
+// The computer's local time now, which the simulated meter's clock follows.
+MeterClock computerClock();
+
 // Two decimal digits packed into one byte (0-99).
 std::uint8_t toBcd(int value);
 

@@ -33,9 +33,12 @@ void MeterSimulator::handle(const Command& command, std::vector<Burst>& out)
         ++polls_;
         break;
     }
-    case Command::Kind::MemoryRequest:
-        out.push_back({ encodeMemoryDump(model_.storage().memory()), {} });
+    case Command::Kind::MemoryRequest: {
+        std::vector<std::uint8_t> dump = encodeMemoryDump(model_.storage().memory());
+        cut(dump);
+        out.push_back({ std::move(dump), {} });
         break;
+    }
     case Command::Kind::LoggerRequest:
         appendLoggerDump(out);
         break;
@@ -51,9 +54,11 @@ void MeterSimulator::handle(const Command& command, std::vector<Burst>& out)
 
 void MeterSimulator::appendLoggerDump(std::vector<Burst>& out) const
 {
-    const std::vector<std::uint8_t> dump = encodeLoggerDump(model_.storage().loggerSets());
+    std::vector<std::uint8_t> dump = encodeLoggerDump(model_.storage().loggerSets());
+    const std::vector<std::uint8_t> header = encodeLoggerHeader(static_cast<int>(dump.size()));
+    cut(dump);
     const auto pauseAfterHeader = dump.empty() ? std::chrono::milliseconds { 0 } : kTransferGap;
-    out.push_back({ encodeLoggerHeader(static_cast<int>(dump.size())), pauseAfterHeader });
+    out.push_back({ header, pauseAfterHeader });
     constexpr auto kBlock = static_cast<std::size_t>(link::protocol::kLoggerBlockLength);
     for (std::size_t offset = 0; offset < dump.size(); offset += kBlock) {
         const std::size_t end = std::min(dump.size(), offset + kBlock);
@@ -62,6 +67,12 @@ void MeterSimulator::appendLoggerDump(std::vector<Burst>& out) const
         out.push_back(
             { { first, last }, end < dump.size() ? kTransferGap : std::chrono::milliseconds { 0 } });
     }
+}
+
+void MeterSimulator::cut(std::vector<std::uint8_t>& dump) const
+{
+    if (transferCut_ && static_cast<std::size_t>(*transferCut_) < dump.size())
+        dump.resize(static_cast<std::size_t>(*transferCut_));
 }
 
 }  // namespace brivon::sim

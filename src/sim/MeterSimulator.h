@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,6 +37,9 @@ public:
     // After the power-off command the meter is off until switched on again.
     bool poweredOff() const { return poweredOff_; }
     void powerOn();
+    // A meter whose transfers stop after `bytes` bytes of each dump (the data-logger
+    // header still announces the whole dump); nullopt sends every byte.
+    void setTransferCut(std::optional<int> bytes) { transferCut_ = bytes; }
 
     int pollsAnswered() const { return polls_; }
     int exitCommands() const { return exits_; }
@@ -43,11 +47,13 @@ public:
 private:
     void handle(const Command& command, std::vector<Burst>& out);
     void appendLoggerDump(std::vector<Burst>& out) const;
+    void cut(std::vector<std::uint8_t>& dump) const;
 
     CommandParser parser_;
     MeterModel model_;
     bool silent_ = false;
     bool poweredOff_ = false;
+    std::optional<int> transferCut_;
     int polls_ = 0;
     int exits_ = 0;
 };

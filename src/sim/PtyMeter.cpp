@@ -1,7 +1,5 @@
 #include "sim/PtyMeter.h"
 
-#include "core/platform/Clock.h"
-
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -76,8 +74,7 @@ void PtyMeter::handleInput()
     std::vector<Burst> answers;
     {
         const std::lock_guard lock(simulatorMutex_);
-        if (options_.followSystemClock)
-            simulator_.model().setClock(platform::SystemClock {}.toLocal(platform::SystemClock {}.now()));
+        if (options_.followSystemClock) simulator_.model().setClock(computerClock());
         answers = simulator_.receive(bytes);
     }
     for (const Burst& burst : answers) {
@@ -97,7 +94,9 @@ bool PtyMeter::send(const Burst& burst)
             if (!sleepUntil(deadline)) return false;
         }
     }
-    return burst.pauseAfter.count() == 0 || sleepUntil(std::chrono::steady_clock::now() + burst.pauseAfter);
+    // A paced line runs on without gaps, byte after byte, as the meter's own does.
+    if (options_.pace || burst.pauseAfter.count() == 0) return true;
+    return sleepUntil(std::chrono::steady_clock::now() + burst.pauseAfter);
 }
 
 bool PtyMeter::writeAll(const std::uint8_t* data, std::size_t length)

@@ -22,7 +22,7 @@ namespace brivon::sim {
 
 struct PtyMeterOptions {
     std::string linkPath;  // when set, a symbolic link to the slave is made there
-    bool pace = false;  // send at the speed of 9600 baud, 8N1
+    bool pace = false;  // send at the speed of 9600 baud, 8N1, with no pause between bursts
     bool followSystemClock = true;  // the meter's clock is the computer's local time
     // Called on the meter's thread with every chunk received, before it is handled.
     std::function<void(std::span<const std::uint8_t>)> onReceived;

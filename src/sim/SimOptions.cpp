@@ -1,10 +1,13 @@
 #include "sim/SimOptions.h"
 
 #include "core/link/ScaleTables.h"
+#include "sim/DumpEncoder.h"
 #include "sim/MeterCounts.h"
 
 #include <charconv>
 #include <cstdlib>
+#include <iterator>
+#include <sstream>
 
 namespace brivon::sim {
 namespace {
@@ -14,6 +17,12 @@ bool parseNumber(const std::string& text, double& out)
     char* end = nullptr;
     out = std::strtod(text.c_str(), &end);
     return !text.empty() && end == text.c_str() + text.size();
+}
+
+bool parseCount(const std::string& text, int& out, int limit)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc {} && result.ptr == text.data() + text.size() && out >= 0 && out <= limit;
 }
 
 bool parseRange(const std::string& text, int& out)
@@ -42,6 +51,25 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             o.lowBattery = true;
         } else if (arg == "--silent") {
             o.silent = true;
+        } else if (arg == "--empty-memory") {
+            o.storage.memoryRecords = 0;
+        } else if (arg == "--empty-logger") {
+            o.storage.loggerSets.clear();
+        } else if (arg == "--memory-records" && hasValue) {
+            if (!parseCount(arguments[++i], o.storage.memoryRecords, kMemoryCapacity)) {
+                parsed.error = "--memory-records needs a number 0-99";
+                return parsed;
+            }
+        } else if (arg == "--logger-sets" && hasValue) {
+            parsed.error = parseLoggerSets(arguments[++i], o.storage.loggerSets);
+            if (!parsed.error.empty()) return parsed;
+        } else if (arg == "--cut-transfer" && hasValue) {
+            int bytes = 0;
+            if (!parseCount(arguments[++i], bytes, kMaxLoggerDumpLength)) {
+                parsed.error = "--cut-transfer needs a number of bytes 0-65535";
+                return parsed;
+            }
+            o.transferCut = bytes;
         } else if ((arg == "--link" || arg == "--log") && hasValue) {
             (arg == "--link" ? o.linkPath : o.logPath) = arguments[++i];
         } else if (arg == "--value" && hasValue) {
@@ -66,6 +94,12 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     return parsed;
 }
 
+ParsedOptions parseOptionText(const std::string& text)
+{
+    std::istringstream words(text);
+    return parseOptions({ std::istream_iterator<std::string>(words), std::istream_iterator<std::string>() });
+}
+
 std::string usageText()
 {
     return "Usage: brivon-meter-sim [options]\n"
@@ -79,10 +113,21 @@ std::string usageText()
            "  --fc            display foot-candles\n"
            "  --low-battery   report a low battery\n"
            "  --silent        answer nothing\n"
-           "  --help          show this text\n";
+           "  --help          show this text\n"
+           "Stored data (by default "
+        + std::to_string(kDefaultMemoryRecords) + " memory records and the data-logger sets\n"
+        + loggerSetsText(defaultLoggerSets())
+        + ", dated before the start):\n"
+          "  --memory-records N  hold N memory records, 0-99\n"
+          "  --empty-memory      hold no memory record\n"
+          "  --logger-sets SPEC  hold these data-logger sets: COUNT@SECONDS readings\n"
+          "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
+          "                      commas (for example 3600@1,240@10fc)\n"
+          "  --empty-logger      hold no data-logger set\n"
+          "  --cut-transfer N    stop every memory or data-logger dump after N bytes\n";
 }
 
-void applyOptions(const SimOptions& options, MeterSimulator& simulator)
+void applyOptions(const SimOptions& options, MeterSimulator& simulator, const MeterClock& now)
 {
     MeterModel& model = simulator.model();
     if (options.lux) {
@@ -93,6 +138,8 @@ void applyOptions(const SimOptions& options, MeterSimulator& simulator)
     model.setFootCandle(options.footCandle);
     model.setLowBattery(options.lowBattery);
     simulator.setSilent(options.silent);
+    simulator.setTransferCut(options.transferCut);
+    fillStorage(options.storage, model.storage(), now);
 }
 
 }  // namespace brivon::sim

@@ -2,6 +2,7 @@
 // The command line of brivon-meter-sim.
 
 #include "sim/MeterSimulator.h"
+#include "sim/SampleStorage.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ struct SimOptions {
     bool footCandle = false;
     bool lowBattery = false;
     bool silent = false;
+    StoragePlan storage;
+    std::optional<int> transferCut;  // bytes of a dump sent before the meter stops
     bool help = false;
 };
 
@@ -27,9 +30,13 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+// The same options in one text, separated by blanks.
+ParsedOptions parseOptionText(const std::string& text);
 std::string usageText();
 
 // Sets up the meter as the options ask; without --range a fixed value gets the range that shows it.
-void applyOptions(const SimOptions& options, MeterSimulator& simulator);
+// The stored records and sets are dated before `now`.
+void applyOptions(
+    const SimOptions& options, MeterSimulator& simulator, const MeterClock& now = computerClock());
 
 }  // namespace brivon::sim

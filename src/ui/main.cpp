@@ -2,6 +2,7 @@
 
 #include "core/app/CommandLine.h"
 #include "sim/PtyMeter.h"
+#include "sim/SimOptions.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/StopSignals.h"
 
@@ -21,13 +22,18 @@ constexpr double kSimulatedLux = 520.0;
 constexpr double kSimulatedSwing = 0.25;
 constexpr int kSimulatedPeriodReadings = 1200;  // about a minute at the poll rate
 
-// The simulated meter answers on a pseudo-terminal that the configured port points at.
-std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter()
+// The simulated meter answers on a pseudo-terminal that the configured port points at; it holds
+// sample memory records and data-logger sets unless its options choose others.
+std::unique_ptr<brivon::sim::PtyMeter> startSimulatedMeter(const brivon::sim::SimOptions& options)
 {
-    auto meter = std::make_unique<brivon::sim::PtyMeter>();
-    meter->script([](brivon::sim::MeterSimulator& simulator) {
+    brivon::sim::PtyMeterOptions ptyOptions;
+    ptyOptions.linkPath = options.linkPath;
+    ptyOptions.pace = options.pace;
+    auto meter = std::make_unique<brivon::sim::PtyMeter>(std::move(ptyOptions));
+    meter->script([&options](brivon::sim::MeterSimulator& simulator) {
         simulator.model().setPattern(
             brivon::sim::ValuePattern::wave(kSimulatedLux, kSimulatedSwing, kSimulatedPeriodReadings));
+        brivon::sim::applyOptions(options, simulator);
     });
     return meter;
 }
@@ -47,6 +53,14 @@ int main(int argc, char** argv)
         return parsed.line.help && parsed.error.empty() ? 0 : kUsageError;
     }
 
+    sim::ParsedOptions simulator = sim::parseOptionText(parsed.line.simulatorOptions);
+    if (simulator.error.empty() && (simulator.options.help || !simulator.options.logPath.empty()))
+        simulator.error = "--help and --log belong to brivon-meter-sim alone";
+    if (!simulator.error.empty()) {
+        std::cerr << "brivon: --simulate-with: " << simulator.error << '\n' << sim::usageText();
+        return kUsageError;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Brivon");
     QApplication::setWindowIcon(QIcon(":/icons/brivon.svg"));
@@ -59,7 +73,7 @@ int main(int argc, char** argv)
         portMap.setPath(number, path);
     std::unique_ptr<sim::PtyMeter> simulatedMeter;
     if (parsed.line.simulate) {
-        simulatedMeter = startSimulatedMeter();
+        simulatedMeter = startSimulatedMeter(simulator.options);
         portMap.setPath(configuration.portNumber(), simulatedMeter->slavePath());
     }
 

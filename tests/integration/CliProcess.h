@@ -14,15 +14,16 @@ struct CliRun {
     QByteArray errors;
 };
 
+inline constexpr int kCliRunMs = 10000;
+
 inline CliRun runCli(const QStringList& arguments,
-    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(), int runMs = kCliRunMs)
 {
-    constexpr int kRunMs = 10000;
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(BRIVON_BINARY_DIR "/brivon-cli", arguments);
     CliRun result;
-    if (!process.waitForFinished(kRunMs)) {
+    if (!process.waitForFinished(runMs)) {
         process.kill();
         process.waitForFinished();
         return result;

@@ -149,6 +149,34 @@ TEST(PtyMeter, PacesItsOutputAtTheLineSpeedAndStopsPromptlyMidTransfer)
     EXPECT_LT(std::chrono::steady_clock::now() - stopStart, 500ms);
 }
 
+TEST(PtyMeter, PacedSendsTheDumpStraightAfterTheHeaderWithoutAGap)
+{
+    PtyMeterOptions options;
+    options.pace = true;
+    PtyMeter meter(options);
+    meter.script([](MeterSimulator& sim) {
+        sim.model().storage().clearLogger();
+        sim.model().storage().addLoggerSet(
+            { { 2026, 1, 1, 0, 0, 0 }, 1, false, std::vector<LoggerRecord>(100) });
+    });
+    SlaveEnd port(meter.slavePath());
+    port.send({ link::protocol::kLoggerDumpRequest });
+    const std::size_t total = link::protocol::kLoggerHeaderLength + 13 + 300;
+    std::size_t received = 0;
+    auto longestWait = std::chrono::steady_clock::duration::zero();
+    auto last = std::chrono::steady_clock::now();
+    while (received < total) {
+        const std::size_t got = port.receive(1).size();
+        ASSERT_EQ(got, 1u) << "after " << received << " bytes";
+        const auto now = std::chrono::steady_clock::now();
+        if (received > 0) longestWait = std::max(longestWait, now - last);
+        last = now;
+        received += got;
+    }
+    // The unpaced meter pauses MeterSimulator::kTransferGap after the header.
+    EXPECT_LT(longestWait, MeterSimulator::kTransferGap / 2);
+}
+
 TEST(PtyMeter, PowerOffSilencesItOnTheLine)
 {
     PtyMeter meter;

@@ -21,6 +21,16 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_TRUE(o.footCandle && o.lowBattery && o.silent && o.help);
 }
 
+TEST(SimOptions, ReadsTheOptionsFromOneTextSeparatedByBlanks)
+{
+    const ParsedOptions parsed = parseOptionText("  --empty-memory\t --logger-sets 5@1 ");
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.storage.memoryRecords, 0);
+    EXPECT_EQ(parsed.options.storage.loggerSets.size(), 1u);
+    EXPECT_EQ(parseOptionText("").error, "");
+    EXPECT_NE(parseOptionText("--logger-sets").error, "");
+}
+
 struct BadCase {
     const char* name;
     std::vector<std::string> arguments;
@@ -37,7 +47,12 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BadCommandLine,
     ::testing::Values(BadCase { "RangeFour", { "--range", "4" } },
         BadCase { "RangeWithLetter", { "--range", "1x" } },
         BadCase { "ValueInWords", { "--value", "bright" } }, BadCase { "NegativeValue", { "--value", "-3" } },
-        BadCase { "LinkWithoutPath", { "--link" } }, BadCase { "UnknownOption", { "--verbose" } }),
+        BadCase { "LinkWithoutPath", { "--link" } }, BadCase { "UnknownOption", { "--verbose" } },
+        BadCase { "HundredMemoryRecords", { "--memory-records", "100" } },
+        BadCase { "MemoryRecordsInWords", { "--memory-records", "few" } },
+        BadCase { "LoggerSetsWithoutRate", { "--logger-sets", "3600" } },
+        BadCase { "CutBeyondTheLargestDump", { "--cut-transfer", "65536" } },
+        BadCase { "CutWithoutBytes", { "--cut-transfer" } }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)

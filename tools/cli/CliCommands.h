@@ -12,11 +12,19 @@ using Arguments = std::vector<std::string>;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFailure = 2;
-inline constexpr int kExitNoAnswer = 4;  // read: not one reading before the time ran out
+inline constexpr int kExitNothingToDownload = 3;  // download: nothing stored, or a low battery
+inline constexpr int kExitNoAnswer = 4;  // not one reading, or a transfer that did not complete, in time
+
+// What a command says when the meter on `device` sent no measurement frame.
+inline std::string noAnswerText(const std::string& device)
+{
+    return "no answer from the meter on " + device;
+}
 
 int runRead(int argc, char** argv, const Arguments& args);
 int runExport(const Arguments& args);
 int runInfo(const Arguments& args);
 int runReport(int argc, char** argv, const Arguments& args);
+int runDownload(int argc, char** argv, const Arguments& args);
 
 }  // namespace brivon::cli

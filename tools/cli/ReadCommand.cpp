@@ -47,11 +47,6 @@ private:
     bool anyReading_ = false;
 };
 
-std::string noAnswerText(const std::string& device)
-{
-    return "no answer from the meter on " + device;
-}
-
 }  // namespace
 
 int runRead(int argc, char** argv, const Arguments& args)

@@ -12,6 +12,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
         const std::string& argument = arguments[i];
         if (argument == "--simulate") {
             line.simulate = true;
+        } else if (argument == "--simulate-with") {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = "--simulate-with needs the simulated meter's options";
+                return parsed;
+            }
+            line.simulate = true;
+            line.simulatorOptions = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
         } else if (argument == "--port") {

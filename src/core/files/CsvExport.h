@@ -11,6 +11,10 @@
 
 namespace brivon::files {
 
+// A field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a
+// separator, a quote or a line end.
+std::string csvField(const std::string& text);
+
 // "no,time,lux,value,unit": the stored lux, the value in the set's own unit
 // ("OL" in both for an over-range reading) and "lux" or "fc".
 std::string graphCsv(const CurrentSet& set, const platform::Clock& clock);

@@ -33,6 +33,8 @@ public:
     void output(const platform::Bytes& bytes) override;
     int commEvent() const override { return commEvent_; }
     std::string devicePath() const override { return portMap_.pathFor(portNumber_); }
+    // Bytes received and not yet handed over by a receive event.
+    int inBufferCount() const { return static_cast<int>(waiting_.size()); }
 
     link::PortMap& portMap() { return portMap_; }
 

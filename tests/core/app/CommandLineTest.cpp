@@ -17,6 +17,14 @@ TEST(CommandLine, TakesSimulatePortsAndAFile)
     EXPECT_EQ(parsed.line.fileToOpen, "run.AsmDat");
 }
 
+TEST(CommandLine, SimulateWithTakesTheSimulatorsOptionsAsOneArgument)
+{
+    const auto parsed = app::parseCommandLine({ "--simulate-with", "--empty-memory --pace" });
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.line.simulate);
+    EXPECT_EQ(parsed.line.simulatorOptions, "--empty-memory --pace");
+}
+
 struct RefusedCase {
     const char* name;
     std::vector<std::string> arguments;
@@ -33,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, RefusedCommandLine,
     ::testing::Values(RefusedCase { "PortWithoutAssignment", { "--port" } },
         RefusedCase { "PortSeventeen", { "--port", "17=/dev/x" } },
         RefusedCase { "UnknownOption", { "--frobnicate" } },
+        RefusedCase { "SimulateWithoutOptions", { "--simulate-with" } },
         RefusedCase { "TwoFiles", { "a.AsmDat", "b.AsmDat" } }),
     [](const auto& param) { return std::string(param.param.name); });
 

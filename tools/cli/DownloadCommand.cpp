@@ -1,0 +1,118 @@
+// brivon-cli download: fetches the meter's memory records or data-logger sets
+// through the program's own Mem and Data Logger sequence, writes them as the
+// list windows' Save does and prints one CSV line per record or set.
+
+#include "CliCommands.h"
+#include "DeviceCheck.h"
+#include "DownloadCsv.h"
+#include "DownloadOptions.h"
+#include "DownloadSession.h"
+#include "SetFileNames.h"
+
+#include "core/files/DataFileSaves.h"
+#include "core/files/MemoryListRows.h"
+#include "core/logger/DataLoggerSets.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace brivon::cli {
+
+namespace {
+
+int exitCodeOf(SessionEnd end)
+{
+    switch (end) {
+    case SessionEnd::Complete:
+        return kExitOk;
+    case SessionEnd::Refused:
+    case SessionEnd::Empty:
+        return kExitNothingToDownload;
+    case SessionEnd::Incomplete:
+    case SessionEnd::NoAnswer:
+        return kExitNoAnswer;
+    case SessionEnd::PortError:
+        break;
+    }
+    return kExitFailure;
+}
+
+// The list file and its text export, then the records as the list shows them.
+int saveMemory(const DownloadOptions& options, const files::MemoryBlock& block)
+{
+    const files::FileOutcome saved = files::saveMemoryBlock(options.output, block);
+    if (!saved.ok()) {
+        std::cerr << saved.message << '\n';
+        return kExitFailure;
+    }
+    std::cout << kMemoryCsvHeader << '\n';
+    const auto records = block.used();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        std::cout << memoryCsvLine(files::memoryListRow(records[i], static_cast<int>(i))) << '\n';
+    return kExitOk;
+}
+
+// Every set chosen in turn as in the data-logger window, and saved as its Save does.
+int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, const platform::Clock& clock)
+{
+    std::error_code error;
+    std::filesystem::create_directories(options.output, error);
+    if (error) {
+        std::cerr << "cannot make the folder " << options.output.string() << ": " << error.message() << '\n';
+        return kExitFailure;
+    }
+    auto current = std::make_unique<files::CurrentSet>();
+    logger::DataLoggerSets sets(*current, document.view(), document.transferBlock(), clock);
+    sets.preparePaint();  // lists the downloaded sets
+    SetFileNames names(options.output);
+    std::cout << kLoggerCsvHeader << '\n';
+    for (std::size_t row = 0; row < sets.rows().size(); ++row) {
+        sets.selectRow(static_cast<int>(row));
+        sets.preparePaint();  // the chosen set becomes the current set
+        const std::filesystem::path file = names.next(current->loadedStart);
+        const files::FileOutcome saved = files::saveCurrentSet(file, *current, clock);
+        if (!saved.ok()) {
+            std::cerr << saved.message << '\n';
+            return kExitFailure;
+        }
+        std::cout << loggerCsvLine(sets.rows()[row], file) << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runDownload(int argc, char** argv, const Arguments& args)
+{
+    const auto options = parseDownloadOptions(args);
+    if (!options) {
+        std::cerr << kDownloadUsage;
+        return kExitUsage;
+    }
+    if (const auto reason = notSerialDeviceReason(options->device)) {
+        std::cerr << *reason << '\n';
+        return kExitFailure;
+    }
+    QCoreApplication app(argc, argv);
+    DownloadSession session(options->kind, options->device);
+    bool progressShown = false;
+    if (isatty(STDERR_FILENO)) {
+        session.setProgressHandler([&progressShown](int received, int total) {
+            std::cerr << '\r' << received << " of " << total << " bytes" << std::flush;
+            progressShown = true;
+        });
+    }
+    const SessionOutcome outcome = session.run();
+    if (progressShown) std::cerr << '\n';
+    if (outcome.end != SessionEnd::Complete) {
+        std::cerr << outcome.message << '\n';
+        return exitCodeOf(outcome.end);
+    }
+    if (options->kind == DownloadKind::Memory) return saveMemory(*options, session.document().memoryBlock());
+    return saveLoggerSets(*options, session.document(), session.clock());
+}
+
+}  // namespace brivon::cli
