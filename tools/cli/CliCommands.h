@@ -18,5 +18,6 @@ int runRead(int argc, char** argv, const Arguments& args);
 int runExport(const Arguments& args);
 int runInfo(const Arguments& args);
 int runReport(int argc, char** argv, const Arguments& args);
+int runRecover(const Arguments& args);
 
 }  // namespace brivon::cli

@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
                                "       brivon-cli export FILE [--csv] [-o OUT]\n"
                                "       brivon-cli info FILE\n"
-                               "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
+                               "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n"
+                               "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n";
 
 }  // namespace
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     if (command == "export") return runExport(args);
     if (command == "info") return runInfo(args);
     if (command == "report") return runReport(argc, argv, args);
+    if (command == "recover") return runRecover(args);
     std::cerr << kUsage;
     return kExitUsage;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: brivon [--simulate] [--port N=PATH]... [FILE]
+// The program's command line: brivon [--simulate] [--port N=PATH]... [--run SECONDS] [FILE]
 
 #include <optional>
 #include <string>
@@ -12,13 +12,15 @@ struct CommandLine {
     bool simulate = false;  // the simulated meter on a pseudo-terminal
     std::vector<std::pair<int, std::string>> ports;  // port number -> device path
     std::string fileToOpen;  // a graph file to open at start
+    std::optional<int> runSeconds;  // a run with this sample period starts at launch
     bool help = false;
 };
 
 inline constexpr const char* kCommandLineUsage
-    = "usage: brivon [--simulate] [--port N=PATH]... [FILE.AsmDat]\n"
+    = "usage: brivon [--simulate] [--port N=PATH]... [--run SECONDS] [FILE.AsmDat]\n"
       "  --simulate     talk to a simulated meter instead of a serial port\n"
-      "  --port N=PATH  use device PATH for port number N (1-16); may be repeated\n";
+      "  --port N=PATH  use device PATH for port number N (1-16); may be repeated\n"
+      "  --run SECONDS  start a run at once, one sample every SECONDS (a whole number, at least 1)\n";
 
 // The parsed line, or the reason it could not be parsed.
 struct ParsedCommandLine {

@@ -1,5 +1,6 @@
 #include "core/app/MainFrameLogic.h"
 
+#include "core/app/RunRecovery.h"
 #include "core/app/StatusBarTexts.h"
 #include "core/link/MainTimers.h"
 #include "core/realtime/ViewTimers.h"
@@ -13,7 +14,8 @@ MainFrameLogic::MainFrameLogic(
     , configuration_(std::move(configuration))
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
     , serialLink_(meterLink_.link())
-    , runControl_(document, seams.viewTimers)
+    , runControl_(document, seams.viewTimers, seams.clock)
+    , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
 {
@@ -29,9 +31,21 @@ void MainFrameLogic::create()
     seams_.viewTimers.start(realtime::view_timers::kWatchdog, link::SerialLink::kWatchdogPeriodMs);
 }
 
+void MainFrameLogic::offerUnsavedRuns()
+{
+    app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); });
+}
+
 void MainFrameLogic::run()
 {
-    runControl_.run(seams_.prompts, [this] { save(); });
+    runControl_.run(seams_.prompts, [this] { return save(); });
+}
+
+bool MainFrameLogic::save()
+{
+    if (!runSave_.save()) return false;
+    runKeeper_.saved();
+    return true;
 }
 
 void MainFrameLogic::selectMenuPort(int n)
@@ -57,10 +71,9 @@ bool MainFrameLogic::startMemory()
     return started;
 }
 
-void MainFrameLogic::close(CloseMode mode)
+bool MainFrameLogic::close(CloseMode mode)
 {
-    if (closed_) return;
-    closed_ = true;
+    if (closed_) return true;
     const realtime::RealTimeViewState& view = document_.view();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
@@ -69,10 +82,34 @@ void MainFrameLogic::close(CloseMode mode)
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
-    if (mode == CloseMode::AskToSave && document_.run().sampleCount() > 1
-        && seams_.prompts.askYesNo(kSaveBeforeCloseQuestion)) {
-        save();
+    if (mode == CloseMode::Unattended) {
+        runKeeper_.keepForNextStart();
+    } else if (!settleRunBeforeClose()) {
+        meterLink_.link().restartLink();
+        return false;
     }
+    closed_ = true;
+    return true;
+}
+
+bool MainFrameLogic::settleRunBeforeClose()
+{
+    // A run of one sample or none is not worth a question, nor its journal.
+    if (document_.run().sampleCount() <= 1) {
+        runKeeper_.givenUp();
+        return true;
+    }
+    if (!runKeeper_.unsaved()) return true;
+    switch (seams_.prompts.askYesNoCancel(kSaveBeforeCloseQuestion)) {
+    case platform::Answer::Yes:
+        return save();
+    case platform::Answer::No:
+        runKeeper_.givenUp();
+        return true;
+    case platform::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
@@ -103,7 +140,10 @@ void MainFrameLogic::mainTimerExpired(int id)
 void MainFrameLogic::viewTimerExpired(int id)
 {
     if (id == realtime::view_timers::kSample) runControl_.sampleTick();
-    if (id == realtime::view_timers::kWatchdog) meterLink_.watchdogTick();
+    if (id == realtime::view_timers::kWatchdog) {
+        meterLink_.watchdogTick();
+        runKeeper_.tick();
+    }
 }
 
 std::string MainFrameLogic::linkStatusText() const

@@ -37,16 +37,35 @@ void CDTDoc::resetForNewRun(platform::TimeValue now)
     updateAllViews();
 }
 
+void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
+{
+    run_.startBeforeFirstFrame(confirmed);
+    updateAllViews();
+}
+
+void CDTDoc::restoreRun(const files::RealTimeRun& run)
+{
+    run_.restore(run);
+    view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
+    updateAllViews();
+    showRunTexts();
+}
+
 RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const RunBookkeeping::Commit commit = run_.commit();
-    if (commit == RunBookkeeping::Commit::NewReading) {
-        view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
-        view_.dataNoText = util::printfString("%d", run_.readingCount());
-        for (DocumentObserver* observer : observers_)
-            observer->samplePlotted();
-    }
+    if (commit == RunBookkeeping::Commit::NewReading) showRunTexts();
+    for (DocumentObserver* observer : observers_)
+        observer->sampleCommitted();
     return commit;
+}
+
+void CDTDoc::showRunTexts()
+{
+    view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
+    view_.dataNoText = util::printfString("%d", run_.readingCount());
+    for (DocumentObserver* observer : observers_)
+        observer->samplePlotted();
 }
 
 realtime::GraphSeries CDTDoc::graphSeries() const

@@ -44,6 +44,10 @@ public:
 
     // The first frame after Run: the run restarts at `now` and every view redraws it empty.
     void resetForNewRun(platform::TimeValue now);
+    // Run was confirmed before any frame of the run came (see RunBookkeeping).
+    void startBeforeFirstFrame(platform::TimeValue confirmed);
+    // A recovered run becomes the current run, with its strip texts, as if it had just been committed.
+    void restoreRun(const files::RealTimeRun& run);
     // One tick of the sample timer of an active, not yet full run. A new
     // reading sets the "Start Time" and "Data No." texts and plots the point.
     RunBookkeeping::Commit commitSample();
@@ -58,6 +62,7 @@ public:
     files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
+    void showRunTexts();
     files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
     const platform::Clock& clock_;
