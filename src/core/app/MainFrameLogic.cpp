@@ -33,7 +33,8 @@ void MainFrameLogic::create()
 
 void MainFrameLogic::offerUnsavedRuns()
 {
-    app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); });
+    if (app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); }))
+        runControl_.runRestored();
 }
 
 void MainFrameLogic::run()

@@ -38,6 +38,8 @@ public:
     void runWithPeriod(int seconds);
     // The program's --run: the same, before the meter has said anything.
     void runAtLaunch(int seconds);
+    // A recovered run is in the document: the next Run offers to save it.
+    void runRestored() { startedBefore_ = true; }
     // Stop, and every other end of a run.
     void stop();
     // Measurement frame acceptance, with the time it arrived.

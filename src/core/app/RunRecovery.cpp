@@ -15,9 +15,10 @@ std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, co
     return util::printfString(kUnsavedRunQuestion, start.c_str(), sampleCount);
 }
 
-void offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
+bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
     const platform::Clock& clock, const std::function<bool()>& save)
 {
+    bool restored = false;
     for (const journal::JournalSummary& unsaved : journal::listJournals(keeper.journalFolder())) {
         if (unsaved.inUse) continue;  // another instance's run, still going
         std::error_code ignored;
@@ -27,7 +28,7 @@ void offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::P
         }
         switch (prompts.askYesNoCancel(unsavedRunQuestion(unsaved.runStart, unsaved.sampleCount, clock))) {
         case platform::Answer::Cancel:
-            return;
+            return restored;
         case platform::Answer::No:
             std::filesystem::remove(unsaved.file, ignored);
             break;
@@ -36,11 +37,13 @@ void offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::P
             if (!contents.run) break;
             document.restoreRun(contents.run->view());
             keeper.adopt(unsaved.file);
-            if (!save()) return;
+            restored = true;
+            if (!save()) return restored;
             break;
         }
         }
     }
+    return restored;
 }
 
 }  // namespace brivon::app

@@ -20,8 +20,9 @@ inline constexpr const char* kUnsavedRunQuestion
 std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, const platform::Clock& clock);
 
 // `save` is the main window's Save; a Save that does not happen leaves the
-// recovered run in the document with its journal, and asks no more.
-void offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
+// recovered run in the document with its journal, and asks no more. True
+// when a recovered run was put into the document.
+bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
     const platform::Clock& clock, const std::function<bool()>& save);
 
 }  // namespace brivon::app

@@ -82,6 +82,21 @@ TEST_F(UnsavedRunAtStart, ARecoveredRunLeftUnsavedIsAskedAboutAtCloseAndGoesWith
     EXPECT_EQ(journalsLeft(), 0u);
 }
 
+TEST_F(UnsavedRunAtStart, TheFirstRunAfterARecoveryOffersToSaveTheRecoveredRun)
+{
+    prompts.answers.push_back(platform::Answer::Yes);
+    prompts.savePaths.push_back(std::nullopt);
+    logic->offerUnsavedRuns();
+    prompts.clearLog();
+
+    prompts.answers.push_back(platform::Answer::Cancel);
+    logic->run();
+    EXPECT_EQ(prompts.questions(),
+        std::vector<std::string> { "Do you want to save the existing graph data before continuing?" });
+    EXPECT_EQ(samples(), 5);
+    EXPECT_EQ(journalsLeft(), 1u);
+}
+
 TEST_F(UnsavedRunAtStart, ARunAnotherProgramIsStillWritingIsNotOffered)
 {
     realtime::RunBookkeeping running;
