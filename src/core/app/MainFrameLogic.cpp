@@ -83,12 +83,14 @@ bool MainFrameLogic::close(CloseMode mode)
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
-    if (mode == CloseMode::Unattended) {
-        runKeeper_.keepForNextStart();
-    } else if (!settleRunBeforeClose()) {
+    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) {
         meterLink_.link().restartLink();
         return false;
     }
+    // The run ends with the program: no tick before the exit may bring back a
+    // journal the user gave up. A journal still kept goes to the disk now.
+    runControl_.stop();
+    runKeeper_.keepForNextStart();
     closed_ = true;
     return true;
 }

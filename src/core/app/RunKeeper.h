@@ -31,7 +31,7 @@ public:
     void adopt(const std::filesystem::path& journalFile);
     // The watchdog's tick: a journal with records older than a few seconds goes to the disk.
     void tick() { journal_.syncIfDue(); }
-    // The program ends without asking: what the journal holds goes to the disk.
+    // The program ends: what a kept journal holds goes to the disk.
     void keepForNextStart() { journal_.sync(); }
 
     const journal::RunJournal& journal() const { return journal_; }

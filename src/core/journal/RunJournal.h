@@ -37,6 +37,8 @@ public:
     // The run was saved or its user gave it up: the journal goes.
     void discard();
 
+    // Records written that may not be on the disk yet.
+    bool hasUnflushedRecords() const { return unsyncedSince_.has_value(); }
     // The journal file while there is one.
     const std::optional<std::filesystem::path>& file() const { return file_; }
     // Why the journal could not be written, once it could not.

@@ -6,6 +6,7 @@
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalFormat.h"
 #include "core/journal/JournalReader.h"
+#include "core/journal/RunJournal.h"
 #include "sim/MeasurementFrame.h"
 
 #include <filesystem>
@@ -81,6 +82,30 @@ TEST_F(RunJournalInTheMainWindow, HoldsEverySampleAsSoonAsItIsCommitted)
         ASSERT_EQ(journals().size(), 1u);
         EXPECT_EQ(journals().front().sampleCount, k);
     }
+}
+
+TEST_F(RunJournalInTheMainWindow, GoesToTheDiskEveryFewSecondsNotAtEverySample)
+{
+    const journal::RunJournal& journal = logic->runKeeper().journal();
+    frame();
+    run(1);
+    period(true);
+    EXPECT_TRUE(journal.hasUnflushedRecords());
+    for (int k = 0; k < 2; ++k) {
+        clock.advance(1);
+        period(true);
+        EXPECT_TRUE(journal.hasUnflushedRecords()) << "flushed after " << k + 2 << " samples";
+    }
+    clock.advance(1);
+    period(true);
+    EXPECT_FALSE(journal.hasUnflushedRecords());
+
+    // After the run the watchdog flushes the last records.
+    period(true);
+    logic->stop();
+    clock.advance(journal::RunJournal::kSyncAfterSeconds);
+    viewTimers.advance(2000);
+    EXPECT_FALSE(journal.hasUnflushedRecords());
 }
 
 TEST_F(RunJournalInTheMainWindow, ANewRunReplacesTheJournalOfTheRunItWasAskedAbout)
