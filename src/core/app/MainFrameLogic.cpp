@@ -15,7 +15,7 @@ MainFrameLogic::MainFrameLogic(
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
     , serialLink_(meterLink_.link())
     , runControl_(document, seams.viewTimers, seams.clock)
-    , runKeeper_(document, seams.journalFolder, seams.clock)
+    , runKeeper_(document, seams.journalFolder, seams.clock, seams.prompts)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
 {

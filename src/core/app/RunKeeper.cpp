@@ -2,11 +2,12 @@
 
 namespace brivon::app {
 
-RunKeeper::RunKeeper(
-    realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock)
+RunKeeper::RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder,
+    const platform::Clock& clock, platform::Prompts& prompts)
     : document_(document)
     , journalFolder_(std::move(journalFolder))
     , journal_(journalFolder_, clock)
+    , prompts_(prompts)
 {
     document_.addObserver(*this);
 }
@@ -37,6 +38,10 @@ void RunKeeper::adopt(const std::filesystem::path& journalFile)
 void RunKeeper::sampleCommitted()
 {
     journal_.sampleCommitted(document_.run().view());
+    if (journal_.problem() && !problemShown_) {
+        problemShown_ = true;  // before the box: the run goes on while it is shown
+        prompts_.message(*journal_.problem());
+    }
 }
 
 }  // namespace brivon::app

@@ -2,10 +2,12 @@
 // Keeps the real-time run from being lost: every committed sample goes into
 // the run journal, and the keeper knows whether the run still needs saving.
 // A save or a user's No removes the journal; a close without questions (a
-// stop signal) flushes it and leaves it for the next start.
+// stop signal) flushes it and leaves it for the next start. A journal that
+// cannot be written is said once, so nobody trusts a run that is not kept.
 
 #include "core/journal/RunJournal.h"
 #include "core/platform/Clock.h"
+#include "core/platform/Prompts.h"
 #include "core/realtime/CDTDoc.h"
 #include "core/realtime/DocumentObserver.h"
 
@@ -16,7 +18,8 @@ namespace brivon::app {
 
 class RunKeeper : private realtime::DocumentObserver {
 public:
-    RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock);
+    RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock,
+        platform::Prompts& prompts);
     ~RunKeeper() override;
     RunKeeper(const RunKeeper&) = delete;
     RunKeeper& operator=(const RunKeeper&) = delete;
@@ -48,7 +51,9 @@ private:
     realtime::CDTDoc& document_;
     std::filesystem::path journalFolder_;
     journal::RunJournal journal_;
+    platform::Prompts& prompts_;
     std::optional<SavedMark> saved_;
+    bool problemShown_ = false;
 };
 
 }  // namespace brivon::app
