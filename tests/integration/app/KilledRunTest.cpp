@@ -1,5 +1,6 @@
 // The real program logging unattended (brivon --simulate --run 1) is killed
-// with SIGKILL; brivon-cli recover then writes every sample it had committed.
+// with SIGKILL, or stopped with SIGTERM (which closes it without questions);
+// brivon-cli recover then writes every sample it had committed.
 
 #include "core/files/GraphFile.h"
 #include "core/journal/JournalFolder.h"
@@ -24,7 +25,9 @@ namespace {
 constexpr int kStartMs = 20000;  // the program's start and its first sample, on a busy machine
 constexpr int kLoggingMs = 4000;
 
-TEST(KilledRun, EveryCommittedSampleIsRecovered)
+class EndedRun : public ::testing::TestWithParam<int> { };
+
+TEST_P(EndedRun, EveryCommittedSampleIsRecovered)
 {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
@@ -48,8 +51,9 @@ TEST(KilledRun, EveryCommittedSampleIsRecovered)
     QElapsedTimer logging;
     logging.start();
     QTest::qWait(kLoggingMs);
-    ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+    ::kill(static_cast<pid_t>(program.processId()), GetParam());
     ASSERT_TRUE(program.waitForFinished());
+    EXPECT_EQ(program.exitStatus(), GetParam() == SIGKILL ? QProcess::CrashExit : QProcess::NormalExit);
     const auto loggedSeconds = static_cast<int>(logging.elapsed() / 1000);
 
     const auto unsaved = journal::listJournals(journals);
@@ -72,6 +76,9 @@ TEST(KilledRun, EveryCommittedSampleIsRecovered)
     EXPECT_GT(set->loadedReadingCount, 0);
     EXPECT_TRUE(QFileInfo::exists(home.filePath("recovered.txt")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndedRun, ::testing::Values(SIGKILL, SIGTERM),
+    [](const auto& param) { return std::string(param.param == SIGKILL ? "Killed" : "Terminated"); });
 
 }  // namespace
 }  // namespace brivon
