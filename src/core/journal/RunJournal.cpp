@@ -110,7 +110,6 @@ bool RunJournal::openFile(const std::filesystem::path& file, bool truncate)
         fail(file.string());
         return false;
     }
-    if (!truncate && ::lseek(fd_, 0, SEEK_END) < 0) fail(file.string());
     // Held until the file is closed; a second instance sees the run as this one's.
     ::flock(fd_, LOCK_EX | LOCK_NB);
     file_ = file;
