@@ -40,6 +40,7 @@ void CDTDoc::resetForNewRun(platform::TimeValue now)
 void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
 {
     run_.startBeforeFirstFrame(confirmed);
+    setRunTexts();
     updateAllViews();
 }
 
@@ -47,25 +48,27 @@ void CDTDoc::restoreRun(const files::RealTimeRun& run)
 {
     run_.restore(run);
     view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
+    setRunTexts();
     updateAllViews();
-    showRunTexts();
 }
 
 RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const RunBookkeeping::Commit commit = run_.commit();
-    if (commit == RunBookkeeping::Commit::NewReading) showRunTexts();
+    if (commit == RunBookkeeping::Commit::NewReading) {
+        setRunTexts();
+        for (DocumentObserver* observer : observers_)
+            observer->samplePlotted();
+    }
     for (DocumentObserver* observer : observers_)
         observer->sampleCommitted();
     return commit;
 }
 
-void CDTDoc::showRunTexts()
+void CDTDoc::setRunTexts()
 {
     view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
     view_.dataNoText = util::printfString("%d", run_.readingCount());
-    for (DocumentObserver* observer : observers_)
-        observer->samplePlotted();
 }
 
 realtime::GraphSeries CDTDoc::graphSeries() const

@@ -386,6 +386,8 @@ void CMainFrame::viewsChanged()
 {
     const realtime::RealTimeViewState& state = document_.view();
     view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
+    view_->realTimeStrip().setStartTime(text(state.startTimeText));
+    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->updateGraph();
 }
 

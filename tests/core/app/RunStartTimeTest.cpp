@@ -41,8 +41,9 @@ TEST_F(RunStartTime, ARunWithoutAFrameIsDatedFromTheConfirmedRun)
     const platform::LocalTime start = savedStart();
     EXPECT_EQ(start.year, 2010);
     EXPECT_EQ(start.second, 39);
-    // No reading belongs to the run yet: the strip shows no start time.
-    EXPECT_EQ(doc.view().startTimeText, "");
+    // The strip shows the start Save writes; no reading belongs to the run yet.
+    EXPECT_EQ(doc.view().startTimeText, "07/12/10 14:05:39");
+    EXPECT_EQ(doc.view().dataNoText, "0");
     EXPECT_EQ(readings(), 0);
 }
 
