@@ -14,7 +14,8 @@ allowed() {
     realtime) echo "draw files graph link measure platform util" ;;
     download) echo "files link measure platform realtime util" ;;
     logger | report) echo "draw files graph measure platform realtime util" ;;
-    app) echo "download draw files graph link logger measure panel platform realtime report util" ;;
+    journal) echo "files measure platform realtime util" ;;
+    app) echo "download draw files graph journal link logger measure panel platform realtime report util" ;;
     *) echo "unknown" ;;
     esac
 }

@@ -83,6 +83,13 @@ int main(int argc, char** argv)
     // Without a window manager (a bare X server) maximising is not honoured: fill the screen anyway.
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
+    // An unattended run starts at once; runs a crash left unsaved then wait
+    // for an attended start (or brivon-cli recover).
+    if (parsed.line.runSeconds) {
+        frame.logic().runAtLaunch(*parsed.line.runSeconds);
+    } else {
+        QTimer::singleShot(0, &frame, [&frame] { frame.logic().offerUnsavedRuns(); });
+    }
     // A graph file named on the command line is shown once the main window is up.
     if (!parsed.line.fileToOpen.empty())
         QTimer::singleShot(0, &frame, [&frame, &parsed] { frame.showGraphFile(parsed.line.fileToOpen); });

@@ -26,5 +26,6 @@ int runExport(const Arguments& args);
 int runInfo(const Arguments& args);
 int runReport(int argc, char** argv, const Arguments& args);
 int runDownload(int argc, char** argv, const Arguments& args);
+int runRecover(const Arguments& args);
 
 }  // namespace brivon::cli

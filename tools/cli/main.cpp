@@ -12,7 +12,8 @@ constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N]
                                "       brivon-cli export FILE [--csv] [-o OUT]\n"
                                "       brivon-cli info FILE\n"
                                "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n"
-                               "       brivon-cli download memory|logger --device PATH -o OUT\n";
+                               "       brivon-cli download memory|logger --device PATH -o OUT\n"
+                               "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n";
 
 bool asksForHelp(std::string_view argument)
 {
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
     if (command == "info") return runInfo(args);
     if (command == "report") return runReport(argc, argv, args);
     if (command == "download") return runDownload(argc, argv, args);
+    if (command == "recover") return runRecover(args);
     std::cerr << kUsage;
     return kExitUsage;
 }

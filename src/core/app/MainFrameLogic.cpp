@@ -1,5 +1,6 @@
 #include "core/app/MainFrameLogic.h"
 
+#include "core/app/RunRecovery.h"
 #include "core/app/StatusBarTexts.h"
 #include "core/link/MainTimers.h"
 #include "core/realtime/ViewTimers.h"
@@ -13,7 +14,8 @@ MainFrameLogic::MainFrameLogic(
     , configuration_(std::move(configuration))
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
     , serialLink_(meterLink_.link())
-    , runControl_(document, seams.viewTimers)
+    , runControl_(document, seams.viewTimers, seams.clock)
+    , runKeeper_(document, seams.journalFolder, seams.clock, seams.prompts)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
     , dumpReceiver_(
@@ -35,9 +37,22 @@ void MainFrameLogic::create()
     seams_.viewTimers.start(realtime::view_timers::kWatchdog, link::SerialLink::kWatchdogPeriodMs);
 }
 
+void MainFrameLogic::offerUnsavedRuns()
+{
+    if (app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); }))
+        runControl_.runRestored();
+}
+
 void MainFrameLogic::run()
 {
-    runControl_.run(seams_.prompts, [this] { save(); });
+    runControl_.run(seams_.prompts, [this] { return save(); });
+}
+
+bool MainFrameLogic::save()
+{
+    if (!runSave_.save()) return false;
+    runKeeper_.saved();
+    return true;
 }
 
 void MainFrameLogic::selectMenuPort(int n)
@@ -65,10 +80,9 @@ bool MainFrameLogic::startMemory()
     return started;
 }
 
-void MainFrameLogic::close(CloseMode mode)
+bool MainFrameLogic::close(CloseMode mode)
 {
-    if (closed_) return;
-    closed_ = true;
+    if (closed_) return true;
     const realtime::RealTimeViewState& view = document_.view();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
@@ -77,10 +91,36 @@ void MainFrameLogic::close(CloseMode mode)
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
-    if (mode == CloseMode::AskToSave && document_.run().sampleCount() > 1
-        && seams_.prompts.askYesNo(kSaveBeforeCloseQuestion)) {
-        save();
+    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) {
+        meterLink_.link().restartLink();
+        return false;
     }
+    // The run ends with the program: no tick before the exit may bring back a
+    // journal the user gave up. A journal still kept goes to the disk now.
+    runControl_.stop();
+    runKeeper_.keepForNextStart();
+    closed_ = true;
+    return true;
+}
+
+bool MainFrameLogic::settleRunBeforeClose()
+{
+    // A run of one sample or none is not worth a question, nor its journal.
+    if (document_.run().sampleCount() <= 1) {
+        runKeeper_.givenUp();
+        return true;
+    }
+    if (!runKeeper_.unsaved()) return true;
+    switch (seams_.prompts.askYesNoCancel(kSaveBeforeCloseQuestion)) {
+    case platform::Answer::Yes:
+        return save();
+    case platform::Answer::No:
+        runKeeper_.givenUp();
+        return true;
+    case platform::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
@@ -114,7 +154,10 @@ void MainFrameLogic::mainTimerExpired(int id)
 void MainFrameLogic::viewTimerExpired(int id)
 {
     if (id == realtime::view_timers::kSample) runControl_.sampleTick();
-    if (id == realtime::view_timers::kWatchdog) meterLink_.watchdogTick();
+    if (id == realtime::view_timers::kWatchdog) {
+        meterLink_.watchdogTick();
+        runKeeper_.tick();
+    }
 }
 
 std::string MainFrameLogic::linkStatusText() const

@@ -9,6 +9,7 @@
 #include "core/app/CommandUpdates.h"
 #include "core/app/Configuration.h"
 #include "core/app/RunControl.h"
+#include "core/app/RunKeeper.h"
 #include "core/app/RunSave.h"
 #include "core/download/DownloadStart.h"
 #include "core/download/DumpReceiver.h"
@@ -19,19 +20,21 @@
 #include "core/platform/Timers.h"
 #include "core/realtime/CDTDoc.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace brivon::app {
 
 // The seams the main window lives on: its serial port, its timers, the view's
-// timers, the clock and the dialogs.
+// timers, the clock and the dialogs; and the folder of the run journal.
 struct MainFrameSeams {
     platform::SerialPort& port;
     platform::Timers& mainTimers;
     platform::Timers& viewTimers;
     const platform::Clock& clock;
     platform::Prompts& prompts;
+    std::filesystem::path journalFolder;
 };
 
 // What the window shows in answer to the link and the timers.
@@ -68,6 +71,11 @@ public:
     // link started with its first poll, the watchdog running.
     void create();
 
+    // At start: the runs a crash left unsaved are offered for saving.
+    void offerUnsavedRuns();
+    // The program's --run: a run with this sample period starts now.
+    void runAtLaunch(int seconds) { runControl_.runAtLaunch(seconds); }
+
     // Commands.
     void run();
     void stop() { runControl_.stop(); }
@@ -75,12 +83,16 @@ public:
     int otherComStartNumber() const { return serialLink_.otherComStartNumber(); }
     void selectOtherPort(int n);  // the "COM Port Setup" dialog's number on OK
     void powerOff() { meterLink_.commands().powerOff(); }
-    bool save() { return runSave_.save(); }
+    // True when the run was written.
+    bool save();
     bool startDataLogger();
     bool startMemory();
     // Writes the configuration, sends the exit command and, when asked to and
-    // the run has more than one sample, offers to save. Only the first call acts.
-    void close(CloseMode mode);
+    // the run has more than one sample not yet saved, offers to save it. True
+    // when the program may end; false when the user cancelled the question or
+    // the save after Yes did not happen: the link is restarted and the program
+    // goes on. Once it returned true, later calls do nothing and return true.
+    bool close(CloseMode mode);
     bool closed() const { return closed_; }
 
     // The update rule of a command; nothing for commands decided elsewhere.
@@ -92,6 +104,7 @@ public:
 
     realtime::CDTDoc& document() { return document_; }
     const RunControl& runControl() const { return runControl_; }
+    const RunKeeper& runKeeper() const { return runKeeper_; }
     link::MeterLink& link() { return meterLink_; }
     const link::SerialLink& serialLink() const { return serialLink_; }
     const download::DownloadState& downloads() const { return downloadStart_.state(); }
@@ -111,6 +124,8 @@ private:
         dumpReceiver_.loggerBlockReceived(block);
     }
     void eventFinished() override { runControl_.endRunIfFull(); }
+    // The close question; true when the program may end.
+    bool settleRunBeforeClose();
     void goOffline();
     void notifyPanel();
 
@@ -120,6 +135,7 @@ private:
     link::MeterLink meterLink_;
     const link::SerialLink& serialLink_;  // the link's port state, for the const queries
     RunControl runControl_;
+    RunKeeper runKeeper_;
     RunSave runSave_;
     download::DownloadStart downloadStart_;
     download::DumpReceiver dumpReceiver_;

@@ -1,5 +1,6 @@
 #include "core/app/RunControl.h"
 
+#include "core/realtime/GraphSetup.h"
 #include "core/realtime/ViewTimers.h"
 #include "core/util/Printf.h"
 
@@ -13,29 +14,46 @@ int RunControl::dialogStartSeconds() const
     return std::max(1, seconds);
 }
 
-void RunControl::run(platform::Prompts& prompts, const std::function<void()>& save)
+void RunControl::run(platform::Prompts& prompts, const std::function<bool()>& save)
 {
     const int startSeconds = dialogStartSeconds();
-    if (startedBefore_ && prompts.askYesNo(kSaveBeforeRunQuestion)) save();
-
-    if (const auto entered = prompts.sampleRate(startSeconds)) {
-        // The dialog takes any integer; the period is at least one second, and
-        // the strip shows the period actually used.
-        const int seconds = std::max(1, *entered);
-        const int periodMs = seconds * platform::kMillisecondsPerSecond;
-        realtime::RealTimeViewState& view = document_.view();
-        document_.run().setSamplePeriodMs(periodMs);
-        view.sampleRateText = util::printfString("%d", seconds);
-        if (view.idleFrame) {
-            view.idleFrame = false;
-            view.runFlag = true;
-        }
-        viewTimers_.start(realtime::view_timers::kSample, periodMs);
-        document_.updateAllViews();
-        requested_ = true;
-        running_ = true;
+    if (startedBefore_) {
+        const platform::Answer answer = prompts.askYesNoCancel(kSaveBeforeRunQuestion);
+        if (answer == platform::Answer::Cancel) return;
+        if (answer == platform::Answer::Yes && !save()) return;
     }
-    if (running_) startedBefore_ = true;
+    if (const auto entered = prompts.sampleRate(startSeconds)) runWithPeriod(*entered);
+    document_.view().runChosen = true;
+}
+
+void RunControl::runAtLaunch(int seconds)
+{
+    runWithPeriod(seconds);
+    // Stop works before the meter's first frame, as after any Run.
+    document_.view().runFlag = true;
+}
+
+void RunControl::runWithPeriod(int enteredSeconds)
+{
+    // The dialog takes any integer; the period is at least one second (and
+    // fits the millisecond count), and the strip shows the period actually used.
+    const int periodMs = realtime::samplePeriodMsFromSeconds(enteredSeconds);
+    realtime::RealTimeViewState& view = document_.view();
+    document_.run().setSamplePeriodMs(periodMs);
+    view.sampleRateText = util::printfString("%d", periodMs / platform::kMillisecondsPerSecond);
+    if (view.idleFrame) {
+        view.idleFrame = false;
+        view.runFlag = true;
+    }
+    viewTimers_.start(realtime::view_timers::kSample, periodMs);
+    requested_ = true;
+    running_ = true;
+    if (awaitingFirstFrame()) {
+        document_.startBeforeFirstFrame(clock_.now());
+    } else {
+        document_.updateAllViews();
+    }
+    startedBefore_ = true;
     document_.view().runChosen = true;
 }
 

@@ -47,4 +47,11 @@ std::string defaultFileName(const platform::LocalTime& time)
     return platform::formatTime(time, kDefaultFileNameFormat);
 }
 
+std::filesystem::path dataFilePath(const std::filesystem::path& chosen, DataFileKind kind)
+{
+    std::filesystem::path file = chosen;
+    if (!endsWithIgnoringCase(file.filename().string(), extensionOf(kind))) file += extensionOf(kind);
+    return file;
+}
+
 }  // namespace brivon::files

@@ -28,4 +28,9 @@ bool dataFileKindOf(const std::filesystem::path& file, DataFileKind& kind);
 
 std::string defaultFileName(const platform::LocalTime& time);
 
+// A name chosen for a data file of `kind`: kept when it already ends in the
+// kind's extension (in any letter case), else given it. The default names
+// hold dots of their own ("10-12-07 14.05.09"), so no other ending counts.
+std::filesystem::path dataFilePath(const std::filesystem::path& chosen, DataFileKind kind);
+
 }  // namespace brivon::files

@@ -38,16 +38,38 @@ void CDTDoc::resetForNewRun(platform::TimeValue now)
     updateAllViews();
 }
 
+void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
+{
+    run_.startBeforeFirstFrame(confirmed);
+    setRunTexts();
+    updateAllViews();
+}
+
+void CDTDoc::restoreRun(const files::RealTimeRun& run)
+{
+    run_.restore(run);
+    view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
+    setRunTexts();
+    updateAllViews();
+}
+
 RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const RunBookkeeping::Commit commit = run_.commit();
     if (commit == RunBookkeeping::Commit::NewReading) {
-        view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
-        view_.dataNoText = util::printfString("%d", run_.readingCount());
+        setRunTexts();
         for (DocumentObserver* observer : observers_)
             observer->samplePlotted();
     }
+    for (DocumentObserver* observer : observers_)
+        observer->sampleCommitted();
     return commit;
+}
+
+void CDTDoc::setRunTexts()
+{
+    view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
+    view_.dataNoText = util::printfString("%d", run_.readingCount());
 }
 
 realtime::GraphSeries CDTDoc::graphSeries() const

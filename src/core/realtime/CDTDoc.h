@@ -48,6 +48,11 @@ public:
 
     // The first frame after Run: the run restarts at `now` and every view redraws it empty.
     void resetForNewRun(platform::TimeValue now);
+    // Run was confirmed before any frame of the run came (see RunBookkeeping):
+    // the strip shows the run's start at once, as Save would write it.
+    void startBeforeFirstFrame(platform::TimeValue confirmed);
+    // A recovered run becomes the current run, with its strip texts.
+    void restoreRun(const files::RealTimeRun& run);
     // One tick of the sample timer of an active, not yet full run. A new
     // reading sets the "Start Time" and "Data No." texts and plots the point.
     RunBookkeeping::Commit commitSample();
@@ -62,6 +67,8 @@ public:
     files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
+    // The strip's "Start Time" and "Data No." from the run.
+    void setRunTexts();
     files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
     const platform::Clock& clock_;

@@ -11,6 +11,8 @@ public:
     // A commit added a reading: the graph plots the new point (without erasing,
     // and not while a rubber-band drag is on) and the real-time strip refreshes.
     virtual void samplePlotted() { }
+    // Every commit of the sample timer, with or without a new reading.
+    virtual void sampleCommitted() { }
 };
 
 }  // namespace brivon::realtime

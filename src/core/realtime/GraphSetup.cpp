@@ -3,14 +3,11 @@
 #include "core/platform/Clock.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace brivon::realtime {
 namespace {
 
 constexpr int kMinSeconds = 1;
-// Longer periods would not fit the millisecond count.
-constexpr int kMaxSeconds = std::numeric_limits<int>::max() / platform::kMillisecondsPerSecond;
 
 template <std::size_t N>
 int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> index, int current)
@@ -30,7 +27,7 @@ YAxisSetting applyAxisChoice(
 
 int samplePeriodMsFromSeconds(int seconds)
 {
-    return std::clamp(seconds, kMinSeconds, kMaxSeconds) * platform::kMillisecondsPerSecond;
+    return std::clamp(seconds, kMinSeconds, kMaxSampleRateSeconds) * platform::kMillisecondsPerSecond;
 }
 
 int initialSampleRateSeconds(int samplePeriodMs)

@@ -2,7 +2,10 @@
 // The rules of the two setup dialogs of the real-time graph: the Y offset and
 // gain choices, and the sample rate.
 
+#include "core/platform/Clock.h"
+
 #include <array>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -28,6 +31,10 @@ struct YAxisSetting {
 // no item (or no valid item) was chosen.
 YAxisSetting applyAxisChoice(
     YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex);
+
+// The longest sample period in whole seconds: longer would not fit the millisecond count.
+inline constexpr int kMaxSampleRateSeconds
+    = std::numeric_limits<int>::max() / platform::kMillisecondsPerSecond;
 
 // The sample period after OK: whole seconds, at least one.
 int samplePeriodMsFromSeconds(int seconds);

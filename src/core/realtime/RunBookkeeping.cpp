@@ -2,6 +2,8 @@
 
 #include "core/realtime/RunLimits.h"
 
+#include <algorithm>
+
 namespace brivon::realtime {
 
 RunBookkeeping::RunBookkeeping()
@@ -22,6 +24,32 @@ void RunBookkeeping::resetForNewRun(platform::TimeValue start)
     startTime_ = start;
     sampleCount_ = 0;
     readingCount_ = 0;
+}
+
+void RunBookkeeping::startBeforeFirstFrame(platform::TimeValue confirmed)
+{
+    samples_[0] = samples_[static_cast<std::size_t>(sampleCount_)];
+    resetForNewRun(confirmed);
+    newReading_ = false;
+}
+
+void RunBookkeeping::restore(const files::RealTimeRun& run)
+{
+    // Never more than a run can hold.
+    const std::span<const float> committed = run.committedSamples().first(
+        std::min<std::size_t>(run.committedSamples().size(), run_limits::kMaxSamples));
+    std::copy(committed.begin(), committed.end(), samples_.begin());
+    const auto readings
+        = run.readingToSample.first(std::min({ static_cast<std::size_t>(std::max(0, run.readingCount)),
+            run.readingToSample.size(), static_cast<std::size_t>(run_limits::kMaxReadings) }));
+    std::copy(readings.begin(), readings.end(), readingToSample_.begin());
+    sampleCount_ = static_cast<int>(committed.size());
+    readingCount_ = static_cast<int>(readings.size());
+    newReading_ = false;
+    unitFlag_ = run.unitFlag;
+    startTime_ = run.runStart;
+    samplePeriodMs_ = run.samplePeriodMs;
+    currentGain_ = run.currentGain;
 }
 
 bool RunBookkeeping::isFull() const

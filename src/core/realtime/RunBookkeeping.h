@@ -27,6 +27,13 @@ public:
     void append(float lux, bool footCandle);
     // The first frame after Run: a new run starts now and empty.
     void resetForNewRun(platform::TimeValue start);
+    // Run was confirmed and no frame of the run has come yet: the run starts
+    // empty at `confirmed`, so it is never dated 1970 or after the last run.
+    // The slot keeps the latest value, which silent periods repeat, but it is
+    // not counted as a reading of this run.
+    void startBeforeFirstFrame(platform::TimeValue confirmed);
+    // A run kept elsewhere (a recovered journal) becomes the current run.
+    void restore(const files::RealTimeRun& run);
     // One sample period of an active run. Only call it while !isFull().
     Commit commit();
     // The run has reached its reading or sample limit; committing would write

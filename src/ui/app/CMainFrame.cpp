@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/RunCsvExport.h"
 #include "core/app/StatusBarTexts.h"
+#include "core/journal/JournalFolder.h"
 #include "core/realtime/Readout.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
@@ -56,7 +57,9 @@ CMainFrame::CMainFrame(
     , qtPrompts_(this)
     , prompts_(prompts ? *prompts : qtPrompts_)
     , port_(std::move(portMap))
-    , logic_(document_, app::MainFrameSeams { port_, mainTimers_, viewTimers_, clock_, prompts_ },
+    , logic_(document_,
+          app::MainFrameSeams {
+              port_, mainTimers_, viewTimers_, clock_, prompts_, journal::journalFolderFromEnvironment() },
           std::move(configuration))
     , reportPrinter_(this, prompts_)
 {
@@ -379,6 +382,8 @@ void CMainFrame::viewsChanged()
 {
     const realtime::RealTimeViewState& state = document_.view();
     view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
+    view_->realTimeStrip().setStartTime(text(state.startTimeText));
+    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->updateGraph();
 }
 
@@ -392,8 +397,12 @@ void CMainFrame::samplePlotted()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    logic_.close(app::CloseMode::AskToSave);
-    event->accept();
+    // Cancel at the save question, or a save that did not happen, keeps the program open.
+    if (logic_.close(app::CloseMode::AskToSave)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void CMainFrame::closeUnattended()

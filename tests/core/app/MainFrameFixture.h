@@ -47,6 +47,7 @@ protected:
         EXPECT_TRUE(prompts.scriptUsedUp()) << "scripted answers left over";
     }
 
+    std::filesystem::path journalFolder() const { return folder / "state" / "brivon"; }
     std::filesystem::path configFile() const { return folder / "brivon" / app::Configuration::kFileName; }
 
     void givenConfiguration(const std::string& text) const
@@ -59,7 +60,7 @@ protected:
     void create()
     {
         logic = std::make_unique<app::MainFrameLogic>(doc,
-            app::MainFrameSeams { port, mainTimers, viewTimers, clock, prompts },
+            app::MainFrameSeams { port, mainTimers, viewTimers, clock, prompts, journalFolder() },
             app::Configuration(configFile().string()));
         logic->setEvents(&events);
         logic->create();

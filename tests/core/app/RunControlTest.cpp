@@ -80,7 +80,8 @@ TEST_F(RunStates, TheFirstRunNeverAsksToSaveAndEveryLaterOneDoes)
     logic->stop();
     run(1, platform::Answer::No);
     EXPECT_EQ(prompts.questions(), std::vector<std::string>(2, app::RunControl::kSaveBeforeRunQuestion));
-    EXPECT_EQ(samples(), 3);
+    // The confirmed Run starts its run empty, dated from the confirmation.
+    EXPECT_EQ(samples(), 0);
 }
 
 TEST_F(RunStates, AnsweringYesSavesTheLastRunBeforeTheDialog)

@@ -50,6 +50,7 @@ protected:
     {
         ASSERT_TRUE(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        qputenv("XDG_STATE_HOME", configHome.path().toUtf8());
         meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
         link::PortMap map;
         map.setPath(1, meter.slavePath());
@@ -57,7 +58,11 @@ protected:
         frame->resize(1280, 800);
         frame->show();
     }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    void TearDown() override
+    {
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_STATE_HOME");
+    }
 
     QString configFile() const { return configHome.path() + "/brivon/Brivonconfig.ini"; }
     void trigger(int commandId) { frame->action(commandId)->trigger(); }
@@ -234,6 +239,7 @@ TEST_P(ProgramSignals, WriteTheConfigurationAndSendTheExitCommand)
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", configHome.path());
+    environment.insert("XDG_STATE_HOME", configHome.path());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(environment);
     program.start(BRIVON_BINARY_DIR "/brivon", { "--port", QString("1=") + meter.slavePath().c_str() });

@@ -1,0 +1,47 @@
+#include "core/app/RunKeeper.h"
+
+namespace brivon::app {
+
+RunKeeper::RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder,
+    const platform::Clock& clock, platform::Prompts& prompts)
+    : document_(document)
+    , journalFolder_(std::move(journalFolder))
+    , journal_(journalFolder_, clock)
+    , prompts_(prompts)
+{
+    document_.addObserver(*this);
+}
+
+RunKeeper::~RunKeeper()
+{
+    document_.removeObserver(*this);
+}
+
+bool RunKeeper::unsaved() const
+{
+    const realtime::RunBookkeeping& run = document_.run();
+    return !saved_ || saved_->runStart != run.startTime() || saved_->sampleCount != run.sampleCount();
+}
+
+void RunKeeper::saved()
+{
+    const realtime::RunBookkeeping& run = document_.run();
+    saved_ = SavedMark { run.startTime(), run.sampleCount() };
+    journal_.discard();
+}
+
+void RunKeeper::adopt(const std::filesystem::path& journalFile)
+{
+    journal_.adopt(journalFile, document_.run().view());
+}
+
+void RunKeeper::sampleCommitted()
+{
+    journal_.sampleCommitted(document_.run().view());
+    if (journal_.problem() && !problemShown_) {
+        problemShown_ = true;  // before the box: the run goes on while it is shown
+        prompts_.message(*journal_.problem());
+    }
+}
+
+}  // namespace brivon::app

@@ -1,0 +1,64 @@
+#pragma once
+// The crash-safe copy of the real-time run: while a run goes on, every
+// committed sample is appended to a journal file with one write, so a killed
+// program loses nothing; the file is flushed to the disk every few seconds,
+// so a power loss costs at most the last five. The file is locked while this
+// program writes it, so that another instance does not offer it for recovery.
+
+#include "core/files/RealTimeRun.h"
+#include "core/platform/Clock.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace brivon::journal {
+
+class RunJournal {
+public:
+    // Sync when the oldest unflushed record is this old: checked at every
+    // sample and every watchdog tick (2 s), so no record waits more than 5 s.
+    static constexpr platform::TimeValue kSyncAfterSeconds = 3;
+
+    RunJournal(std::filesystem::path folder, const platform::Clock& clock);
+    ~RunJournal();
+    RunJournal(const RunJournal&) = delete;
+    RunJournal& operator=(const RunJournal&) = delete;
+
+    // The run committed a sample: it is appended, or the journal is written
+    // anew when it does not hold exactly the run's earlier samples (a new run).
+    void sampleCommitted(const files::RealTimeRun& run);
+    // Takes over an existing journal of `run` (a recovered run) as this program's own.
+    void adopt(const std::filesystem::path& file, const files::RealTimeRun& run);
+    // Flushes to the disk when the oldest unflushed record is due.
+    void syncIfDue();
+    // Flushes to the disk now.
+    void sync();
+    // The run was saved or its user gave it up: the journal goes.
+    void discard();
+
+    // Records written that may not be on the disk yet.
+    bool hasUnflushedRecords() const { return unsyncedSince_.has_value(); }
+    // The journal file while there is one.
+    const std::optional<std::filesystem::path>& file() const { return file_; }
+    // Why the journal could not be written, once it could not.
+    const std::optional<std::string>& problem() const { return problem_; }
+
+private:
+    void rewrite(const files::RealTimeRun& run);
+    bool openFile(const std::filesystem::path& file, bool truncate);
+    void append(const std::string& bytes);
+    void close();
+    void fail(const std::string& what);
+
+    std::filesystem::path folder_;
+    const platform::Clock& clock_;
+    std::optional<std::filesystem::path> file_;
+    int fd_ = -1;
+    platform::TimeValue runStart_ = 0;
+    int records_ = 0;
+    std::optional<platform::TimeValue> unsyncedSince_;
+    std::optional<std::string> problem_;
+};
+
+}  // namespace brivon::journal

@@ -1,0 +1,137 @@
+// brivon-cli recover: the runs that the program could not save (a crash, a
+// kill, a power loss) listed, or written as the main window's Save would have
+// written them at their last committed sample.
+
+#include "CliCommands.h"
+#include "DataFileLoading.h"
+
+#include "core/files/DataFileNames.h"
+#include "core/files/DataFileSaves.h"
+#include "core/journal/JournalFolder.h"
+#include "core/journal/JournalReader.h"
+#include "core/platform/Clock.h"
+#include "core/realtime/CDTDoc.h"
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+namespace brivon::cli {
+namespace {
+
+constexpr const char* kRecoverUsage = "usage: brivon-cli recover --list\n"
+                                      "       brivon-cli recover [-o FILE.AsmDat] [--journal PATH]\n";
+constexpr const char* kListOption = "--list";
+constexpr const char* kOutputOption = "-o";
+constexpr const char* kJournalOption = "--journal";
+constexpr const char* kInUseNote = "  (still being written by a running Brivon)";
+
+struct RecoverArguments {
+    bool list = false;
+    std::optional<std::string> output;
+    std::optional<std::string> journal;
+};
+
+std::optional<RecoverArguments> parseRecoverArguments(const Arguments& args)
+{
+    RecoverArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == kListOption && !parsed.list) {
+            parsed.list = true;
+        } else if (args[i] == kOutputOption && hasValue && !parsed.output) {
+            parsed.output = args[++i];
+        } else if (args[i] == kJournalOption && hasValue && !parsed.journal) {
+            parsed.journal = args[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parsed.list && (parsed.output || parsed.journal)) return std::nullopt;
+    if ((parsed.output && parsed.output->empty()) || (parsed.journal && parsed.journal->empty()))
+        return std::nullopt;
+    return parsed;
+}
+
+std::string startText(platform::TimeValue start, const platform::Clock& clock)
+{
+    return platform::formatTime(clock.toLocal(start), realtime::CDTDoc::kStartTimeFormat);
+}
+
+int listUnsavedRuns(const std::filesystem::path& folder, const platform::Clock& clock)
+{
+    const auto journals = journal::listJournals(folder);
+    if (journals.empty()) std::cerr << "no unsaved runs in " << folder.string() << '\n';
+    for (const journal::JournalSummary& unsaved : journals) {
+        std::cout << startText(unsaved.runStart, clock) << "  " << unsaved.sampleCount << " samples  "
+                  << unsaved.file.string() << (unsaved.inUse ? kInUseNote : "") << '\n';
+    }
+    return kExitOk;
+}
+
+// The journal named on the command line, or the newest run's; nothing (reported) when there is none.
+std::optional<std::filesystem::path> chosenJournal(
+    const RecoverArguments& parsed, const std::filesystem::path& folder)
+{
+    if (parsed.journal) return std::filesystem::path(*parsed.journal);
+    const auto journals = journal::listJournals(folder);
+    if (journals.empty()) {
+        reportFailure(folder.string(), "no unsaved runs");
+        return std::nullopt;
+    }
+    return journals.front().file;
+}
+
+int recoverRun(
+    const RecoverArguments& parsed, const std::filesystem::path& folder, const platform::Clock& clock)
+{
+    const auto journalFile = chosenJournal(parsed, folder);
+    if (!journalFile) return kExitFailure;
+    const journal::JournalContents contents = journal::readJournal(*journalFile);
+    if (!contents.run) return reportFailure(journalFile->string(), contents.problem);
+    if (contents.ignoredBytes > 0) {
+        std::cerr << journalFile->string() << ": " << contents.ignoredBytes
+                  << " bytes at the end are damaged or incomplete and were left out\n";
+    }
+    const journal::RecoveredRun& run = *contents.run;
+    const std::filesystem::path dataFile
+        = files::dataFilePath(parsed.output.value_or(files::defaultFileName(clock.toLocal(run.runStart))),
+            files::DataFileKind::Graph);
+    const std::filesystem::path textFile = files::textExportPath(dataFile, files::DataFileKind::Graph);
+    for (const auto& target : { dataFile, textFile }) {
+        std::error_code error;
+        if (std::filesystem::exists(target, error))
+            return reportFailure(target.string(), "exists already; choose another name with -o");
+    }
+    const files::FileOutcome saved = files::saveRealTimeRun(dataFile, run.view(), clock);
+    if (!saved.ok()) {
+        std::cerr << saved.message << '\n';
+        return kExitFailure;
+    }
+    std::cout << dataFile.string() << ": " << run.sampleCount() << " samples, " << run.readingCount()
+              << " readings, started " << startText(run.runStart, clock) << '\n'
+              << textFile.string() << '\n';
+    // Saved as the window's Save would have: the journal has done its work,
+    // unless a running program is still writing it.
+    if (!journal::beingWritten(*journalFile)) {
+        std::error_code ignored;
+        std::filesystem::remove(*journalFile, ignored);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runRecover(const Arguments& args)
+{
+    const std::optional<RecoverArguments> parsed = parseRecoverArguments(args);
+    if (!parsed) {
+        std::cerr << kRecoverUsage;
+        return kExitUsage;
+    }
+    const platform::SystemClock clock;
+    const std::filesystem::path folder = journal::journalFolderFromEnvironment();
+    return parsed->list ? listUnsavedRuns(folder, clock) : recoverRun(*parsed, folder, clock);
+}
+
+}  // namespace brivon::cli
