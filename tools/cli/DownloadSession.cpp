@@ -32,7 +32,8 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     , device_(device)
     , document_(clock_)
     , port_(portMapFor(device))
-    , logic_(document_, { port_, mainTimers_, viewTimers_, clock_, prompts_ }, commandConfiguration())
+    // A download starts no run, so the session keeps no run journal.
+    , logic_(document_, { port_, mainTimers_, viewTimers_, clock_, prompts_, {} }, commandConfiguration())
     , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().link(), progressTimers_)
 {
     logic_.setEvents(this);
