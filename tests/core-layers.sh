@@ -13,7 +13,8 @@ allowed() {
     panel) echo "draw link measure platform util" ;;
     realtime) echo "draw files graph link measure platform util" ;;
     logger | report) echo "draw files graph measure platform realtime util" ;;
-    app) echo "draw files graph link logger measure panel platform realtime report util" ;;
+    memory) echo "files measure platform util" ;;
+    app) echo "draw files graph link logger measure memory panel platform realtime report util" ;;
     *) echo "unknown" ;;
     esac
 }

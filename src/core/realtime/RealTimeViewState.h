@@ -29,6 +29,9 @@ struct RealTimeViewState {
     bool listRefill = false;  // a download started: the list of sets is rebuilt
     bool fileBrowse = false;  // the window works from files, not from a download
     bool loggerWindowOpen = false;  // Open is disabled while it is
+
+    // Memory list window.
+    bool listFromFile = false;  // opened to show list files: its Save does nothing
 };
 
 }  // namespace brivon::realtime

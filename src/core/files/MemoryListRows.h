@@ -1,0 +1,22 @@
+#pragma once
+// The texts of one memory record as the memory list window, its printed report,
+// its text export and the command line show them.
+
+#include "core/files/MemoryBlock.h"
+
+#include <string>
+
+namespace brivon::files {
+
+struct MemoryListRow {
+    std::string number;  // 1-based, "%d"
+    std::string data;  // "123.45", "1.23K", "OL", "-OL"
+    std::string unit;  // "Lux" or "FC"
+    std::string status;  // the record's status text
+    std::string time;  // the record's time text as stored
+};
+
+// The row of `record`, the `index`-th (0-based) record of its block.
+MemoryListRow memoryListRow(const MemoryRecord& record, int index);
+
+}  // namespace brivon::files
