@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := link_receive graph_file memory_file settings_file
+FUZZ_TARGETS := link_receive graph_file memory_file settings_file memory_dump logger_dump download_receive
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

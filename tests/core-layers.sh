@@ -12,9 +12,10 @@ allowed() {
     files | link) echo "measure platform util" ;;
     panel) echo "draw link measure platform util" ;;
     realtime) echo "draw files graph link measure platform util" ;;
+    download) echo "files link measure platform realtime util" ;;
     logger | report) echo "draw files graph measure platform realtime util" ;;
     memory) echo "files measure platform util" ;;
-    app) echo "draw files graph link logger measure memory panel platform realtime report util" ;;
+    app) echo "download draw files graph link logger measure memory panel platform realtime report util" ;;
     *) echo "unknown" ;;
     esac
 }

@@ -16,8 +16,14 @@ MainFrameLogic::MainFrameLogic(
     , runControl_(document, seams.viewTimers)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
+    , dumpReceiver_(
+          meterLink_, downloadStart_.state(), document, seams.mainTimers, seams.clock, seams.prompts)
 {
     meterLink_.setOfflineHandler([this] { goOffline(); });
+    dumpReceiver_.setChangeHandler([this] {
+        notifyPanel();
+        if (events_) events_->downloadChanged();
+    });
 }
 
 void MainFrameLogic::create()
@@ -47,7 +53,9 @@ void MainFrameLogic::selectOtherPort(int n)
 
 bool MainFrameLogic::startDataLogger()
 {
-    return downloadStart_.startDataLogger();
+    const bool started = downloadStart_.startDataLogger();
+    if (started) dumpReceiver_.expectLoggerDump();
+    return started;
 }
 
 bool MainFrameLogic::startMemory()
@@ -90,6 +98,9 @@ void MainFrameLogic::mainTimerExpired(int id)
     case link::main_timers::kLoggerRequest:
     case link::main_timers::kMemoryRequest:
         downloadStart_.requestTimerExpired(id);
+        break;
+    case link::main_timers::kLoggerHeaderWait:
+        dumpReceiver_.headerWaitExpired();
         break;
     case link::main_timers::kPoll:
         seams_.mainTimers.stop(id);

@@ -8,9 +8,10 @@
 
 #include "core/app/CommandUpdates.h"
 #include "core/app/Configuration.h"
-#include "core/app/DownloadStart.h"
 #include "core/app/RunControl.h"
 #include "core/app/RunSave.h"
+#include "core/download/DownloadStart.h"
+#include "core/download/DumpReceiver.h"
 #include "core/link/MeterLink.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
@@ -44,6 +45,8 @@ public:
     virtual void panelChanged() { }
     // Main timer 1: the download progress dialog is due (shown modally).
     virtual void downloadProgressDue() { }
+    // A transfer moved on or ended: the progress dialog repaints (the panel gets panelChanged).
+    virtual void downloadChanged() { }
 };
 
 enum class CloseMode {
@@ -91,14 +94,22 @@ public:
     const RunControl& runControl() const { return runControl_; }
     link::MeterLink& link() { return meterLink_; }
     const link::SerialLink& serialLink() const { return serialLink_; }
-    const DownloadState& downloads() const { return downloadStart_.state(); }
-    DownloadState& downloads() { return downloadStart_.state(); }
+    const download::DownloadState& downloads() const { return downloadStart_.state(); }
+    download::DownloadState& downloads() { return downloadStart_.state(); }
     const Configuration& configuration() const { return configuration_; }
     // Status bar pane 0.
     std::string linkStatusText() const;
 
 private:
     void measurementReceived(const link::MeasurementUpdate& update) override;
+    void memoryDumpReceived(const platform::Bytes& block) override
+    {
+        dumpReceiver_.memoryDumpReceived(block);
+    }
+    void loggerBlockReceived(const platform::Bytes& block) override
+    {
+        dumpReceiver_.loggerBlockReceived(block);
+    }
     void eventFinished() override { runControl_.endRunIfFull(); }
     void goOffline();
     void notifyPanel();
@@ -110,7 +121,8 @@ private:
     const link::SerialLink& serialLink_;  // the link's port state, for the const queries
     RunControl runControl_;
     RunSave runSave_;
-    DownloadStart downloadStart_;
+    download::DownloadStart downloadStart_;
+    download::DumpReceiver dumpReceiver_;
     MainFrameEvents* events_ = nullptr;
     bool closed_ = false;
 };

@@ -11,6 +11,7 @@ namespace brivon::realtime {
 CDTDoc::CDTDoc(const platform::Clock& clock)
     : clock_(clock)
     , currentSet_(std::make_unique<files::CurrentSet>())
+    , memoryBlock_(std::make_unique<files::MemoryBlock>())
 {
 }
 

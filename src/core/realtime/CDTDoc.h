@@ -5,6 +5,7 @@
 
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
+#include "core/files/MemoryBlock.h"
 #include "core/files/TransferBlock.h"
 #include "core/link/MeterStatistics.h"
 #include "core/platform/Clock.h"
@@ -36,6 +37,9 @@ public:
     const files::CurrentSet& currentSet() const { return *currentSet_; }
     // The sets of the last data-logger download.
     files::TransferBlock& transferBlock() { return transferBlock_; }
+    // The records of the last memory download or memory list file.
+    files::MemoryBlock& memoryBlock() { return *memoryBlock_; }
+    const files::MemoryBlock& memoryBlock() const { return *memoryBlock_; }
 
     // Observers stay registered until removed; the document does not own them.
     void addObserver(DocumentObserver& observer);
@@ -65,6 +69,7 @@ private:
     RealTimeViewState view_;
     std::unique_ptr<files::CurrentSet> currentSet_;
     files::TransferBlock transferBlock_;
+    std::unique_ptr<files::MemoryBlock> memoryBlock_;
     std::vector<DocumentObserver*> observers_;
 };
 

@@ -28,6 +28,7 @@ struct RealTimeViewState {
     bool newFileSet = false;  // ... and the window has not yet listed it
     bool listRefill = false;  // a download started: the list of sets is rebuilt
     bool fileBrowse = false;  // the window works from files, not from a download
+    bool listFromFile = false;  // the memory list shows a list file, not a download
     bool loggerWindowOpen = false;  // Open is disabled while it is
 
     // Memory list window.

@@ -14,7 +14,7 @@ constexpr int kDialogWidth = 260;
 }  // namespace
 
 CLoggingDlg::CLoggingDlg(
-    app::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent)
+    download::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent)
     : QDialog(parent)
     , progress_(state, modes, link, timers_)
     , bar_(new QProgressBar(this))
@@ -28,13 +28,13 @@ CLoggingDlg::CLoggingDlg(
         progress_.timerExpired(id);
         showProgress();
     });
-    progress_.setEndHandler([this](app::DownloadEnd how) {
+    progress_.setEndHandler([this](download::DownloadEnd how) {
         end_ = how;
         accept();
     });
 }
 
-app::DownloadEnd CLoggingDlg::runModal()
+download::DownloadEnd CLoggingDlg::runModal()
 {
     exec();
     return end_;

@@ -1,7 +1,7 @@
 #pragma once
 // "logging...": the modal progress dialog shown while the meter transfers its stored data.
 
-#include "core/app/DownloadProgress.h"
+#include "core/download/DownloadProgress.h"
 #include "ui/link/QtTimers.h"
 
 #include <QDialog>
@@ -13,11 +13,11 @@ namespace brivon::ui {
 class CLoggingDlg : public QDialog {
     Q_OBJECT
 public:
-    CLoggingDlg(
-        app::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent = nullptr);
+    CLoggingDlg(download::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link,
+        QWidget* parent = nullptr);
 
     // Shows the dialog until the transfer ends or times out.
-    app::DownloadEnd runModal();
+    download::DownloadEnd runModal();
 
     // The transfer's state changed: the dialog looks at it once more, soon
     // after, outside any paint.
@@ -34,9 +34,9 @@ private:
     void showProgress();
 
     QtTimers timers_;
-    app::DownloadProgress progress_;
+    download::DownloadProgress progress_;
     QProgressBar* bar_;
-    app::DownloadEnd end_ = app::DownloadEnd::TimedOut;
+    download::DownloadEnd end_ = download::DownloadEnd::TimedOut;
     bool stepPending_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "core/app/DownloadProgress.h"
+#include "core/download/DownloadProgress.h"
 
 #include "support/FakeSerialPort.h"
 #include "support/FakeTimers.h"
@@ -16,7 +16,7 @@ protected:
     {
         link.create(1);
         port.clearLog();
-        progress.setEndHandler([this](app::DownloadEnd how) { ended = how; });
+        progress.setEndHandler([this](download::DownloadEnd how) { ended = how; });
         timers.setHandler([this](int id) { progress.timerExpired(id); });
     }
 
@@ -24,9 +24,9 @@ protected:
     link::ModeFlags modes;
     link::SerialLink link { port, modes };
     testing::FakeTimers timers;
-    app::DownloadState state;
-    app::DownloadProgress progress { state, modes, link, timers };
-    std::optional<app::DownloadEnd> ended;
+    download::DownloadState state;
+    download::DownloadProgress progress { state, modes, link, timers };
+    std::optional<download::DownloadEnd> ended;
 };
 
 TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain)
@@ -36,11 +36,11 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     state.panelStatusText = "DownLoad";
     progress.paint();
     timers.advance(1000);
-    EXPECT_EQ(progress.position(), 2 * app::DownloadProgress::kAdvanceStep);
+    EXPECT_EQ(progress.position(), 2 * download::DownloadProgress::kAdvanceStep);
     timers.advance(8999);
     EXPECT_FALSE(ended);
     timers.advance(1);
-    EXPECT_EQ(ended, app::DownloadEnd::TimedOut);
+    EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
     EXPECT_TRUE(modes.listening);
     EXPECT_FALSE(modes.memoryInProgress);
     EXPECT_EQ(state.downloadTotal, 0);
@@ -58,7 +58,7 @@ TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
     timers.advance(14999);
     EXPECT_FALSE(ended);
     timers.advance(1);
-    EXPECT_EQ(ended, app::DownloadEnd::TimedOut);
+    EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
     EXPECT_TRUE(modes.listening);
     EXPECT_FALSE(modes.loggerInProgress);
     EXPECT_TRUE(state.loggerComplete);
@@ -72,8 +72,8 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
     state.memoryComplete = true;
     progress.paint();
     EXPECT_EQ(progress.position(), 2000);
-    timers.advance(app::DownloadProgress::kDoneDelayMs);
-    EXPECT_EQ(ended, app::DownloadEnd::MemoryList);
+    timers.advance(download::DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, download::DownloadEnd::MemoryList);
     timers.advance(20000);
     EXPECT_EQ(testing::hex(port.writtenBytes()), "");
 }
@@ -84,8 +84,33 @@ TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
     state.downloadTotal = 0;
     state.loggerComplete = true;
     progress.paint();
-    timers.advance(app::DownloadProgress::kDoneDelayMs);
-    EXPECT_EQ(ended, app::DownloadEnd::NothingToShow);
+    timers.advance(download::DownloadProgress::kDoneDelayMs);
+    EXPECT_EQ(ended, download::DownloadEnd::NothingToShow);
+}
+
+TEST_F(DownloadProgressTest, TheBarShowsTheLoggerBytesReceivedWhenAheadOfTheTimedAdvance)
+{
+    modes = { false, false, true };
+    state.downloadTotal = 20000;
+    progress.paint();
+    state.bytesReceived = 8000;
+    EXPECT_EQ(progress.position(), 8000);
+    timers.advance(download::DownloadProgress::kAdvancePeriodMs);
+    EXPECT_EQ(progress.position(), 8000);
+    state.bytesReceived = 0;  // the timed advance alone
+    EXPECT_EQ(progress.position(), download::DownloadProgress::kAdvanceStep);
+}
+
+TEST_F(DownloadProgressTest, TheLoggerTimeOutFollowsTheTimedAdvanceWhateverArrived)
+{
+    modes = { false, false, true };
+    state.downloadTotal = 1580;  // the timed bar is full after ten steps, 5 s
+    progress.paint();
+    state.bytesReceived = 1579;
+    timers.advance(5000 + download::DownloadProgress::kLoggerTimeoutMs - 1);
+    EXPECT_FALSE(ended);
+    timers.advance(1);
+    EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
 }
 
 }  // namespace

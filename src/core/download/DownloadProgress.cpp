@@ -1,8 +1,8 @@
-#include "core/app/DownloadProgress.h"
+#include "core/download/DownloadProgress.h"
 
 #include <algorithm>
 
-namespace brivon::app {
+namespace brivon::download {
 
 DownloadProgress::DownloadProgress(
     DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers)
@@ -19,21 +19,26 @@ void DownloadProgress::paint()
         timers_.start(kAdvanceTimer, kAdvancePeriodMs);
         timers_.start(kMemoryTimeoutTimer, kMemoryTimeoutMs);
         maximum_ = state_.downloadTotal;
-        position_ = 0;
+        timedPosition_ = 0;
         started_ = true;
     }
     if (state_.loggerComplete) {
         timers_.stop(kAdvanceTimer);
         timers_.stop(kLoggerTimeoutTimer);
-        position_ = maximum_;
+        timedPosition_ = maximum_;
         timers_.start(kLoggerDoneTimer, kDoneDelayMs);
     }
     if (state_.memoryComplete) {
         timers_.stop(kAdvanceTimer);
         timers_.stop(kMemoryTimeoutTimer);
-        position_ = maximum_;
+        timedPosition_ = maximum_;
         timers_.start(kMemoryDoneTimer, kDoneDelayMs);
     }
+}
+
+int DownloadProgress::position() const
+{
+    return std::clamp(std::max(timedPosition_, state_.bytesReceived), 0, std::max(maximum_, 0));
 }
 
 void DownloadProgress::timerExpired(int id)
@@ -41,8 +46,8 @@ void DownloadProgress::timerExpired(int id)
     switch (id) {
     case kAdvanceTimer:
         maximum_ = state_.downloadTotal;
-        position_ = std::clamp(position_ + kAdvanceStep, 0, std::max(maximum_, 0));
-        if (position_ >= maximum_ && modes_.loggerInProgress && !state_.loggerComplete) {
+        timedPosition_ = std::clamp(timedPosition_ + kAdvanceStep, 0, std::max(maximum_, 0));
+        if (timedPosition_ >= maximum_ && modes_.loggerInProgress && !state_.loggerComplete) {
             timers_.stop(kAdvanceTimer);
             timers_.start(kLoggerTimeoutTimer, kLoggerTimeoutMs);
         }
@@ -96,4 +101,4 @@ void DownloadProgress::end(DownloadEnd how)
     if (endHandler_) endHandler_(how);
 }
 
-}  // namespace brivon::app
+}  // namespace brivon::download

@@ -27,7 +27,7 @@ TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
     batteryFrame(false);  // "Low" sticks once seen
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
-    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, app::DownloadStart::kLowBatteryMessage));
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, download::DownloadStart::kLowBatteryMessage));
     EXPECT_TRUE(modes().listening);
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 // The "logging..." progress dialog's logic: it advances its bar on a timer
-// while the meter transfers its stored data, notices the end of the transfer
-// at its next paint, and gives up after a time-out, restarting the link and
-// returning to listening.
+// while the meter transfers its stored data (or to the data-logger bytes
+// received, when they are ahead), notices the end of the transfer at its next
+// paint, and gives up after a time-out, restarting the link and returning to
+// listening. The time-outs follow the timed advance alone.
 
-#include "core/app/DownloadStart.h"
+#include "core/download/DownloadState.h"
 #include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/platform/Timers.h"
 
 #include <functional>
 
-namespace brivon::app {
+namespace brivon::download {
 
 enum class DownloadEnd {
     TimedOut,  // the dialog closes; nothing arrived in time
@@ -32,7 +33,6 @@ public:
     static constexpr int kMemoryTimeoutMs = 10000;
     static constexpr int kDoneDelayMs = 200;
     static constexpr int kAdvanceStep = 158;
-    static constexpr const char* kIdleStatus = "        ";
 
     DownloadProgress(
         DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers);
@@ -44,7 +44,7 @@ public:
     void paint();
     void timerExpired(int id);
 
-    int position() const { return position_; }
+    int position() const;
     int maximum() const { return maximum_; }
     bool started() const { return started_; }
 
@@ -58,8 +58,8 @@ private:
     platform::Timers& timers_;
     std::function<void(DownloadEnd)> endHandler_;
     bool started_ = false;
-    int position_ = 0;
+    int timedPosition_ = 0;
     int maximum_ = 0;
 };
 
-}  // namespace brivon::app
+}  // namespace brivon::download

@@ -2,32 +2,20 @@
 // The start of the two stored-data downloads: the battery test, the mode
 // flags that make the receive handler expect a dump, and the request timers
 // that send the dump request 100 ms later. The dumps themselves are taken by
-// the receive handler.
+// the DumpReceiver.
 
+#include "core/download/DownloadState.h"
 #include "core/link/MeterLink.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
 #include "core/realtime/RealTimeViewState.h"
 
-#include <string>
-
-namespace brivon::app {
-
-// Download flags that the progress dialog and the memory list read.
-struct DownloadState {
-    bool loggerComplete = false;
-    bool memoryComplete = false;
-    bool memoryEmpty = false;
-    bool fillRequest = false;  // the memory list fills its list while this is set
-    int downloadTotal = 0;  // the scale of the progress bar
-    std::string panelStatusText;  // the meter panel's status line
-};
+namespace brivon::download {
 
 class DownloadStart {
 public:
     static constexpr const char* kLowBatteryMessage
         = "Power is low,please change another battery to try again!";
-    static constexpr const char* kDownloadStatus = "DownLoad";
     static constexpr int kMemoryProgressScale = 2000;
 
     DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers,
@@ -61,4 +49,4 @@ private:
     DownloadState state_;
 };
 
-}  // namespace brivon::app
+}  // namespace brivon::download

@@ -1,8 +1,8 @@
-#include "core/app/DownloadStart.h"
+#include "core/download/DownloadStart.h"
 
 #include "core/link/MainTimers.h"
 
-namespace brivon::app {
+namespace brivon::download {
 
 bool DownloadStart::mayStart()
 {
@@ -20,6 +20,7 @@ bool DownloadStart::startDataLogger()
     modes.listening = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
+    state_.bytesReceived = 0;
     mainTimers_.start(link::main_timers::kLoggerRequest, link::main_timers::kRequestDelayMs);
     return true;
 }
@@ -27,6 +28,7 @@ bool DownloadStart::startDataLogger()
 bool DownloadStart::startMemory()
 {
     if (!mayStart()) return false;
+    view_.listFromFile = false;  // a downloaded list can be saved again
     link::ModeFlags& modes = link_.modes();
     modes.memoryInProgress = true;
     state_.fillRequest = true;
@@ -34,6 +36,7 @@ bool DownloadStart::startMemory()
     modes.loggerInProgress = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
+    state_.bytesReceived = 0;
     mainTimers_.start(link::main_timers::kProgress, link::main_timers::kProgressDelayMs);
     mainTimers_.start(link::main_timers::kMemoryRequest, link::main_timers::kRequestDelayMs);
     state_.downloadTotal = kMemoryProgressScale;
@@ -44,8 +47,11 @@ bool DownloadStart::startMemory()
 void DownloadStart::requestTimerExpired(int id)
 {
     mainTimers_.stop(id);
-    if (id == link::main_timers::kLoggerRequest) link_.commands().requestDump(link::DumpKind::DataLogger);
+    if (id == link::main_timers::kLoggerRequest) {
+        link_.commands().requestDump(link::DumpKind::DataLogger);
+        mainTimers_.start(link::main_timers::kLoggerHeaderWait, link::main_timers::kLoggerHeaderWaitMs);
+    }
     if (id == link::main_timers::kMemoryRequest) link_.commands().requestDump(link::DumpKind::Memory);
 }
 
-}  // namespace brivon::app
+}  // namespace brivon::download

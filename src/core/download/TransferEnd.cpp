@@ -1,0 +1,65 @@
+#include "core/download/TransferEnd.h"
+
+#include "core/link/MeterProtocol.h"
+
+namespace brivon::download {
+
+TransferEnd::TransferEnd(link::SerialLink& link, link::ModeFlags& modes, DownloadState& state,
+    realtime::CDTDoc& document, platform::Prompts& prompts)
+    : link_(link)
+    , modes_(modes)
+    , state_(state)
+    , document_(document)
+    , prompts_(prompts)
+{
+}
+
+void TransferEnd::memoryDone()
+{
+    modes_.memoryInProgress = false;
+    state_.memoryComplete = true;
+    state_.downloadTotal = 0;
+    listenAgain();
+}
+
+void TransferEnd::loggerDone()
+{
+    modes_.loggerInProgress = false;
+    state_.loggerComplete = true;
+    listenAgain();
+}
+
+void TransferEnd::loggerEmpty()
+{
+    link_.restartLink();
+    loggerDone();
+    prompts_.message(kNoLoggerDataMessage);
+}
+
+void TransferEnd::loggerAbandoned()
+{
+    link_.restartLink();
+    loggerDone();
+}
+
+void TransferEnd::notifyChange() const
+{
+    if (changed_) changed_();
+}
+
+// Measurement frames are taken again; the watchdog restarts the polls.
+void TransferEnd::listenAgain()
+{
+    modes_.listening = true;
+    state_.panelStatusText = kIdleStatus;
+    notifyChange();
+    document_.updateAllViews();
+    try {
+        platform::SerialPort& port = link_.port();
+        port.setRThreshold(link::protocol::kMeasurementFrameLength);
+        port.discardInput();
+    } catch (const platform::SerialError&) {
+    }
+}
+
+}  // namespace brivon::download
