@@ -30,9 +30,6 @@ struct RealTimeViewState {
     bool fileBrowse = false;  // the window works from files, not from a download
     bool listFromFile = false;  // the memory list shows a list file, not a download
     bool loggerWindowOpen = false;  // Open is disabled while it is
-
-    // Memory list window.
-    bool listFromFile = false;  // opened to show list files: its Save does nothing
 };
 
 }  // namespace brivon::realtime
