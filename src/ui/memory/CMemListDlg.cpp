@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -15,9 +16,11 @@ namespace brivon::ui {
 namespace {
 
 constexpr const char* kCaption = "Light Data List";
-// 304 x 268 dialog units in the classic dialog font (1.5 x 1.625 pixels a unit).
-constexpr QSize kDialogSize { 456, 436 };
+// 268 dialog units in the classic dialog font (1.625 pixels a unit). Its 304
+// units across are narrower than the five columns: the window is as wide as they are.
+constexpr int kDialogHeight = 436;
 constexpr QSize kToolButtonSize { 48, 20 };
+constexpr int kRowPadding = 4;  // pixels above and below a row's text, as a report list keeps them
 
 }  // namespace
 
@@ -42,7 +45,7 @@ CMemListDlg::CMemListDlg(
     layout->setSpacing(0);
     layout->addWidget(toolBar_);
     layout->addWidget(list_);
-    resize(kDialogSize);
+    resize(columnsWidth(), kDialogHeight);
 }
 
 CMemListDlg::~CMemListDlg() = default;
@@ -83,9 +86,18 @@ void CMemListDlg::buildList()
         list_->setColumnWidth(static_cast<int>(c), memory::kMemoryListColumns[c].width);
     list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 2 * kRowPadding);
     list_->setShowGrid(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+int CMemListDlg::columnsWidth() const
+{
+    int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    for (const memory::MemoryListColumn& column : memory::kMemoryListColumns)
+        width += column.width;
+    return width;
 }
 
 void CMemListDlg::showEvent(QShowEvent* event)

@@ -49,6 +49,7 @@ private:
     QAction* addCommand(int id, const char* icon, const QString& toolTip, const QKeySequence& shortcut);
     void buildToolBar();
     void buildList();
+    int columnsWidth() const;
     void refreshList();
     void save();
     void open();
