@@ -14,7 +14,7 @@ namespace brivon::memory {
 
 // The flags that the downloads and the file chooser set for the list.
 struct MemoryListFlags {
-    bool& memoryEmpty;  // the last memory download found no record
+    const bool& memoryEmpty;  // the last memory download found no record
     bool& fillRequest;  // a memory download filled the block: list it once
     const bool& listFromFile;  // the window shows list files: Save does nothing
 };
