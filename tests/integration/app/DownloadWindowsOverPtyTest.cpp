@@ -222,6 +222,20 @@ TEST_F(DownloadWindowsOverPty, SaveOfAListOpenedForFilesWaitsForTheNextMemoryDow
     EXPECT_EQ(prompts.fileChoices().size(), 1u);
 }
 
+TEST_F(DownloadWindowsOverPty, TheChoosersGraphButtonOpensTheDataLoggerWindowForFiles)
+{
+    bool readsFiles = false;
+    testing::ModalSteps steps;
+    steps.then<ui::COpenFileDlg>([](ui::COpenFileDlg& chooser) { chooser.graphFileButton().click(); });
+    steps.then<ui::CDataLoggerDlg>([&](ui::CDataLoggerDlg& window) {
+        readsFiles = window.action(ui::CDataLoggerDlg::kDownload)->isEnabled();
+        window.accept();
+    });
+    trigger(app::command_ids::kOpen);
+    runSteps(steps);
+    EXPECT_TRUE(readsFiles);
+}
+
 TEST_F(DownloadWindowsOverPty, DataLoggerOpensTheWindowWithTheMetersSetsAndLeavesTheCpuIdle)
 {
     CpuShare cpu;
