@@ -15,7 +15,6 @@
 namespace brivon::memory {
 namespace {
 
-const std::string kInvalidFormat = "message: Invalid Format!";
 const std::string kEmptyMessage = std::string("message: ") + MemoryListLogic::kEmptyMessage;
 
 files::MemoryRecord record(float value, const std::string& status = "General")
@@ -72,15 +71,6 @@ TEST_F(MemoryList, AFillRequestListsTheBlockOnce)
     EXPECT_FALSE(list.refresh());
 }
 
-TEST_F(MemoryList, AnEmptyMemoryIsReportedOnceAndListsNothing)
-{
-    memoryEmpty = true;
-    fillRequest = true;
-    EXPECT_FALSE(list.refresh());
-    EXPECT_FALSE(list.refresh());
-    EXPECT_EQ(prompts.log(), std::vector<std::string> { kEmptyMessage });
-}
-
 TEST_F(MemoryList, AValidFileReplacesTheRowsEvenAfterAnEmptyDownload)
 {
     memoryEmpty = true;
@@ -92,20 +82,8 @@ TEST_F(MemoryList, AValidFileReplacesTheRowsEvenAfterAnEmptyDownload)
     ASSERT_TRUE(rows);
     EXPECT_EQ(dataTexts(*rows), (std::vector<std::string> { "5.00", "OL" }));
     EXPECT_EQ((*rows)[1].status, "Rel");
-    EXPECT_EQ(prompts.log().size(), 2u);  // the empty memory, then the open dialog
-}
-
-TEST_F(MemoryList, AFileThatIsNotAListIsReportedAndChangesNothing)
-{
-    store({ record(7.0f) });
-    const std::filesystem::path path = scratch / "graph.MemDat";
-    testing::ScratchFolder::write(path, "not a list file");
-    prompts.openPaths.push_back(path.string());
-    list.open();
-    EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
-    EXPECT_FALSE(list.refresh());
-    EXPECT_EQ(block->recordCount, 1);
-    EXPECT_EQ(block->records[0].value, 7.0f);
+    ASSERT_EQ(prompts.log().size(), 2u);  // the empty memory, then the open dialog
+    EXPECT_EQ(prompts.log().front(), kEmptyMessage);
 }
 
 TEST_F(MemoryList, AFileCutShortListsTheRecordsReadAndSaysSo)
@@ -120,26 +98,6 @@ TEST_F(MemoryList, AFileCutShortListsTheRecordsReadAndSaysSo)
     const auto rows = list.refresh();
     ASSERT_TRUE(rows);
     EXPECT_EQ(dataTexts(*rows), std::vector<std::string> { "1.00" });
-}
-
-TEST_F(MemoryList, CancelledOpenReadsNothing)
-{
-    prompts.openPaths.push_back(std::nullopt);
-    list.open();
-    EXPECT_FALSE(list.refresh());
-    EXPECT_EQ(prompts.fileChoices().at(0).filter, MemoryListLogic::kFilter);
-}
-
-TEST_F(MemoryList, SaveWritesTheListFileAndItsExport)
-{
-    store({ record(1.0f) });
-    prompts.savePaths.push_back((scratch / "mem.MemDat").string());
-    list.save("10-12-07 14.05.09");
-    EXPECT_EQ(prompts.fileChoices().at(0).defaultName, "10-12-07 14.05.09");
-    EXPECT_EQ(prompts.fileChoices().at(0).defaultExtension, "MemDat");
-    EXPECT_EQ(testing::ScratchFolder::read(scratch / "mem.MemDat"), files::memoryFileBytes(*block));
-    EXPECT_TRUE(std::filesystem::exists(scratch / "mem.txt"));
-    EXPECT_TRUE(prompts.messages().empty());
 }
 
 TEST_F(MemoryList, AFailedSaveSaysWhyAndLeavesTheOldFiles)
