@@ -15,7 +15,8 @@ allowed() {
     download) echo "files link measure platform realtime util" ;;
     logger | report) echo "draw files graph measure platform realtime util" ;;
     journal) echo "files measure platform realtime util" ;;
-    app) echo "download draw files graph journal link logger measure panel platform realtime report util" ;;
+    memory) echo "files measure platform util" ;;
+    app) echo "download draw files graph journal link logger measure memory panel platform realtime report util" ;;
     *) echo "unknown" ;;
     esac
 }

@@ -1,5 +1,6 @@
 #include "core/files/TextExport.h"
 
+#include "core/files/MemoryListRows.h"
 #include "core/measure/ValueText.h"
 #include "core/util/Printf.h"
 
@@ -68,13 +69,12 @@ std::string memoryExport(const MemoryBlock& block)
 {
     std::string text;
     appendLine(text, kMemoryHeader);
-    int number = 0;
+    int index = 0;
     for (const MemoryRecord& record : block.used()) {
-        const measure::ExportValueText shown = measure::exportValueText(
-            record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
+        const MemoryListRow row = memoryListRow(record, index++);
         appendLine(text,
-            util::printfString(kMemoryRecord, std::to_string(++number).c_str(), shown.data.c_str(),
-                shown.unit.c_str(), record.status.c_str(), record.time.c_str()));
+            util::printfString(kMemoryRecord, row.number.c_str(), row.data.c_str(), row.unit.c_str(),
+                row.status.c_str(), row.time.c_str()));
     }
     return text;
 }

@@ -1,8 +1,7 @@
 #include "core/report/MemoryReport.h"
 
-#include "core/measure/ValueText.h"
+#include "core/files/MemoryListRows.h"
 #include "core/report/ReportPage.h"
-#include "core/util/Printf.h"
 
 #include <array>
 #include <string>
@@ -20,7 +19,6 @@ constexpr int kRowPitch = 11;
 enum Column { kNumber, kData, kUnit, kStatus, kTime, kColumnCount };
 constexpr std::array<int, kColumnCount> kColumnX { -644, -518, -392, -266, -140 };
 constexpr std::array<const char*, kColumnCount> kHeads { "NO", "DATA", "UNIT", "STATUS", "TIME" };
-constexpr const char* kNumberFormat = "%d";
 
 void drawRow(draw::Canvas& canvas, int y, const std::array<std::string, kColumnCount>& cells)
 {
@@ -37,10 +35,10 @@ void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block)
         canvas, kHeadY, { kHeads[kNumber], kHeads[kData], kHeads[kUnit], kHeads[kStatus], kHeads[kTime] });
     int k = 0;
     for (const files::MemoryRecord& record : block.used()) {
-        const measure::ExportValueText value = measure::exportValueText(
-            record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
+        files::MemoryListRow row = files::memoryListRow(record, k);
         drawRow(canvas, kFirstRowY - kRowPitch * k,
-            { util::printfString(kNumberFormat, k + 1), value.data, value.unit, record.status, record.time });
+            { std::move(row.number), std::move(row.data), std::move(row.unit), std::move(row.status),
+                std::move(row.time) });
         ++k;
     }
 }

@@ -1,12 +1,14 @@
 #include "ui/app/CLoggingDlg.h"
 
 #include <QProgressBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace brivon::ui {
 
 namespace {
 
+constexpr const char* kCaption = "logging...";
 constexpr int kDialogWidth = 260;
 
 }  // namespace
@@ -17,7 +19,7 @@ CLoggingDlg::CLoggingDlg(
     , progress_(state, modes, link, timers_)
     , bar_(new QProgressBar(this))
 {
-    setWindowTitle("logging...");
+    setWindowTitle(kCaption);
     setFixedWidth(kDialogWidth);
     bar_->setTextVisible(false);
     auto* layout = new QVBoxLayout(this);
@@ -38,18 +40,30 @@ download::DownloadEnd CLoggingDlg::runModal()
     return end_;
 }
 
-void CLoggingDlg::paintEvent(QPaintEvent* event)
+void CLoggingDlg::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    invalidate();
+}
+
+void CLoggingDlg::invalidate()
+{
+    if (stepPending_) return;
+    stepPending_ = true;
+    QTimer::singleShot(0, this, &CLoggingDlg::takeStep);
+}
+
+void CLoggingDlg::takeStep()
+{
+    stepPending_ = false;
     progress_.paint();
     showProgress();
-    QDialog::paintEvent(event);
 }
 
 void CLoggingDlg::showProgress()
 {
     bar_->setRange(0, std::max(progress_.maximum(), 1));
     bar_->setValue(progress_.position());
-    update();
 }
 
 }  // namespace brivon::ui

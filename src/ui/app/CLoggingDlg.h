@@ -19,16 +19,25 @@ public:
     // Shows the dialog until the transfer ends or times out.
     download::DownloadEnd runModal();
 
+    // The transfer's state changed: the dialog looks at it once more, soon
+    // after, outside any paint.
+    void invalidate();
+
+    const QProgressBar& bar() const { return *bar_; }
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The core's look at the transfer (start the bar, notice its end), then the bar.
+    void takeStep();
     void showProgress();
 
     QtTimers timers_;
     download::DownloadProgress progress_;
     QProgressBar* bar_;
     download::DownloadEnd end_ = download::DownloadEnd::TimedOut;
+    bool stepPending_ = false;
 };
 
 }  // namespace brivon::ui

@@ -3,13 +3,16 @@
 #include "core/app/CommandIds.h"
 #include "core/app/RunCsvExport.h"
 #include "core/app/StatusBarTexts.h"
+#include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
 #include "core/realtime/Readout.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
+#include "ui/app/COpenFileDlg.h"
 #include "ui/app/ComPortDialog.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/logger/CDataLoggerDlg.h"
+#include "ui/memory/CMemListDlg.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/realtime/CDTView.h"
 #include "ui/realtime/RealTimeStrip.h"
@@ -300,10 +303,29 @@ bool CMainFrame::openGraphFile(const std::string& path)
 
 void CMainFrame::openFromDialog()
 {
-    platform::FileChoice choice;
-    choice.defaultExtension = app::RunSave::kDefaultExtension;
-    choice.filter = app::RunSave::kFilter;
-    if (const auto path = prompts_.chooseOpenFile(choice)) showGraphFile(*path);
+    switch (COpenFileDlg::ask(this)) {
+    case COpenFileDlg::Choice::ListFile:
+        document_.view().listFromFile = true;
+        showMemoryList();
+        break;
+    case COpenFileDlg::Choice::GraphFile:
+        showDataLogger(true);
+        break;
+    case COpenFileDlg::Choice::Nothing:
+        break;
+    }
+}
+
+void CMainFrame::showMemoryList()
+{
+    download::DownloadState& downloads = logic_.downloads();
+    const std::string saveName
+        = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
+    CMemListDlg dialog(
+        { document_.memoryBlock(),
+            { downloads.memoryEmpty, downloads.fillRequest, document_.view().listFromFile }, saveName },
+        prompts_, this);
+    dialog.exec();
 }
 
 void CMainFrame::showDataLogger(bool fileBrowse)
@@ -368,8 +390,17 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 void CMainFrame::downloadProgressDue()
 {
     CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().link(), this);
-    dialog.runModal();
+    progressDialog_ = &dialog;
+    const download::DownloadEnd end = dialog.runModal();
+    progressDialog_ = nullptr;
     panelChanged();
+    if (end == download::DownloadEnd::MemoryList) showMemoryList();
+    if (end == download::DownloadEnd::DataLogger) showDataLogger(false);
+}
+
+void CMainFrame::downloadChanged()
+{
+    if (progressDialog_) progressDialog_->invalidate();
 }
 
 void CMainFrame::panelChanged()

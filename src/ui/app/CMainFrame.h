@@ -25,6 +25,7 @@ namespace brivon::ui {
 
 class CMeterPanel;
 class CDTView;
+class CLoggingDlg;
 
 class CMainFrame : public QMainWindow, private app::MainFrameEvents, private realtime::DocumentObserver {
     Q_OBJECT
@@ -60,6 +61,7 @@ private:
     void measurementShown(const link::MeasurementUpdate& update) override;
     void panelChanged() override;
     void downloadProgressDue() override;
+    void downloadChanged() override;
     void viewsChanged() override;
     void samplePlotted() override;
 
@@ -73,6 +75,7 @@ private:
     void refreshStatusPanes();
     void onCommand(int id);
     void openFromDialog();
+    void showMemoryList();
     void chooseOtherPort();
     void showAbout();
     void showHelp();
@@ -94,6 +97,7 @@ private:
     std::array<QLabel*, 4> panes_ {};
     DialogReportPrinter reportPrinter_;
     bool closing_ = false;
+    CLoggingDlg* progressDialog_ = nullptr;  // while a download's progress is shown
 };
 
 }  // namespace brivon::ui

@@ -111,8 +111,9 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
     QTimer::singleShot(0, [&] { trigger(app::command_ids::kMem); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
-    meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
+    // Silent until the time-out: a dump would open the memory list, which waits for its user.
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
+    meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
 }
 
 TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDisplay)

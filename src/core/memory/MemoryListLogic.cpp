@@ -1,0 +1,69 @@
+#include "core/memory/MemoryListLogic.h"
+
+#include "core/files/DataFileSaves.h"
+#include "core/files/MemoryFile.h"
+
+namespace brivon::memory {
+namespace {
+
+platform::FileChoice listFileChoice(const std::string& defaultName = {})
+{
+    platform::FileChoice choice;
+    choice.defaultName = defaultName;
+    choice.defaultExtension = MemoryListLogic::kDefaultExtension;
+    choice.filter = MemoryListLogic::kFilter;
+    return choice;
+}
+
+}  // namespace
+
+MemoryListLogic::MemoryListLogic(files::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts)
+    : block_(block)
+    , flags_(flags)
+    , prompts_(prompts)
+{
+}
+
+std::optional<std::vector<files::MemoryListRow>> MemoryListLogic::refresh()
+{
+    // A file read in this window is listed even after an empty download.
+    if (flags_.memoryEmpty && !listLoaded_) {
+        if (!emptyReported_) prompts_.message(kEmptyMessage);
+        emptyReported_ = true;
+        return std::nullopt;
+    }
+    if (!flags_.fillRequest && !listLoaded_) return std::nullopt;
+    flags_.fillRequest = false;
+    listLoaded_ = false;
+    return rows();
+}
+
+void MemoryListLogic::save(const std::string& defaultName)
+{
+    if (flags_.listFromFile) return;
+    const auto path = prompts_.chooseSaveFile(listFileChoice(defaultName));
+    if (!path) return;
+    const files::FileOutcome outcome = files::saveMemoryBlock(*path, block_);
+    if (!outcome.ok()) prompts_.message(outcome.message);
+}
+
+void MemoryListLogic::open()
+{
+    const auto path = prompts_.chooseOpenFile(listFileChoice());
+    if (!path) return;
+    const files::FileOutcome outcome = files::readMemoryFile(*path, block_);
+    if (!outcome.ok()) prompts_.message(outcome.message);
+    // A file cut short keeps the records read completely: they are listed.
+    listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
+}
+
+std::vector<files::MemoryListRow> MemoryListLogic::rows() const
+{
+    std::vector<files::MemoryListRow> rows;
+    int index = 0;
+    for (const files::MemoryRecord& record : block_.used())
+        rows.push_back(files::memoryListRow(record, index++));
+    return rows;
+}
+
+}  // namespace brivon::memory

@@ -1,0 +1,54 @@
+#pragma once
+// The memory list window's logic: when its list fills from the document's
+// memory block, and its Save and Open commands on that block.
+
+#include "core/files/MemoryBlock.h"
+#include "core/files/MemoryListRows.h"
+#include "core/platform/Prompts.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brivon::memory {
+
+// The flags that the downloads and the file chooser set for the list.
+struct MemoryListFlags {
+    const bool& memoryEmpty;  // the last memory download found no record
+    bool& fillRequest;  // a memory download filled the block: list it once
+    const bool& listFromFile;  // the window shows list files: Save does nothing
+};
+
+class MemoryListLogic {
+public:
+    static constexpr const char* kEmptyMessage = "There is no Data in the MEM!";
+    static constexpr const char* kDefaultExtension = "MemDat";
+    static constexpr const char* kFilter = "Memery Files (*.MemDat)|*.MemDat|";
+
+    MemoryListLogic(files::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts);
+
+    // The fill step, run when the window shows and after Open: the rows that
+    // replace the list's, or nothing when the list stays as it is. An empty
+    // memory is reported once per window, and the list then stays empty.
+    std::optional<std::vector<files::MemoryListRow>> refresh();
+
+    // Writes the block as a list file and its text export, both or neither;
+    // a failure is reported with its reason.
+    void save(const std::string& defaultName);
+    // Reads a list file into the block; a file that is not one is reported
+    // and changes nothing. The next refresh lists what was read.
+    void open();
+
+    const files::MemoryBlock& block() const { return block_; }
+
+private:
+    std::vector<files::MemoryListRow> rows() const;
+
+    files::MemoryBlock& block_;
+    MemoryListFlags flags_;
+    platform::Prompts& prompts_;
+    bool listLoaded_ = false;
+    bool emptyReported_ = false;
+};
+
+}  // namespace brivon::memory

@@ -1,0 +1,68 @@
+#pragma once
+// "Light Data List": the meter's memory records as a table, with a toolbar to
+// save them as a list file, open a list file and print the list.
+
+#include "core/memory/MemoryListLogic.h"
+#include "ui/report/ReportPrinter.h"
+
+#include <QDialog>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QTableView;
+class QToolBar;
+
+namespace brivon::ui {
+
+class MemoryListModel;
+
+// What the window shows and where its commands write.
+struct MemoryListSources {
+    files::MemoryBlock& block;
+    memory::MemoryListFlags flags;
+    std::string defaultSaveName;  // offered by Save
+};
+
+class CMemListDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Toolbar commands.
+    static constexpr int kSave = 32834;
+    static constexpr int kOpen = 32835;
+    static constexpr int kPrint = 32836;
+
+    // `printer` prints the report instead of the print dialog's printer (tests).
+    CMemListDlg(MemoryListSources sources, platform::Prompts& prompts, QWidget* parent = nullptr,
+        ReportPrinter* printer = nullptr);
+    ~CMemListDlg() override;
+
+    QAction* action(int commandId) const;
+    QTableView& list() { return *list_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QAction* addCommand(int id, const char* icon, const QString& toolTip, const QKeySequence& shortcut);
+    void buildToolBar();
+    void buildList();
+    int columnsWidth() const;
+    void refreshList();
+    void save();
+    void open();
+    void print();
+
+    memory::MemoryListLogic logic_;
+    std::string defaultSaveName_;
+    std::unique_ptr<DialogReportPrinter> dialogPrinter_;
+    ReportPrinter& printer_;
+    QToolBar* toolBar_;
+    QTableView* list_;
+    MemoryListModel* model_;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace brivon::ui

@@ -1,0 +1,123 @@
+#include "core/memory/MemoryListLogic.h"
+
+#include "core/app/ScratchFolder.h"
+#include "core/files/MemoryFile.h"
+#include "core/measure/Units.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brivon::memory {
+namespace {
+
+const std::string kEmptyMessage = std::string("message: ") + MemoryListLogic::kEmptyMessage;
+
+files::MemoryRecord record(float value, const std::string& status = "General")
+{
+    return { value, "07/12/10 14:05:09", status, 0, 0 };
+}
+
+std::vector<std::string> dataTexts(const std::vector<files::MemoryListRow>& rows)
+{
+    std::vector<std::string> texts;
+    for (const files::MemoryListRow& row : rows)
+        texts.push_back(row.data);
+    return texts;
+}
+
+class MemoryList : public ::testing::Test {
+protected:
+    void store(std::initializer_list<files::MemoryRecord> records)
+    {
+        block->recordCount = 0;
+        for (const files::MemoryRecord& r : records)
+            block->records[static_cast<std::size_t>(block->recordCount++)] = r;
+    }
+
+    std::filesystem::path listFile(
+        std::initializer_list<files::MemoryRecord> records, const std::string& name)
+    {
+        files::MemoryBlock other;
+        for (const files::MemoryRecord& r : records)
+            other.records[static_cast<std::size_t>(other.recordCount++)] = r;
+        const std::filesystem::path path = scratch / name;
+        testing::ScratchFolder::write(path, files::memoryFileBytes(other));
+        return path;
+    }
+
+    std::unique_ptr<files::MemoryBlock> block = std::make_unique<files::MemoryBlock>();
+    bool memoryEmpty = false;
+    bool fillRequest = false;
+    bool listFromFile = false;
+    testing::ScriptedPrompts prompts;
+    testing::ScratchFolder scratch;
+    MemoryListLogic list { *block, { memoryEmpty, fillRequest, listFromFile }, prompts };
+};
+
+TEST_F(MemoryList, AFillRequestListsTheBlockOnce)
+{
+    store({ record(1.0f), record(2.0f) });
+    EXPECT_FALSE(list.refresh());
+    fillRequest = true;
+    const auto rows = list.refresh();
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(dataTexts(*rows), (std::vector<std::string> { "1.00", "2.00" }));
+    EXPECT_FALSE(fillRequest);
+    EXPECT_FALSE(list.refresh());
+}
+
+TEST_F(MemoryList, AValidFileReplacesTheRowsEvenAfterAnEmptyDownload)
+{
+    memoryEmpty = true;
+    EXPECT_FALSE(list.refresh());
+    prompts.openPaths.push_back(
+        listFile({ record(5.0f, "Max"), record(measure::kOverRange, "Rel") }, "a.MemDat"));
+    list.open();
+    const auto rows = list.refresh();
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(dataTexts(*rows), (std::vector<std::string> { "5.00", "OL" }));
+    EXPECT_EQ((*rows)[1].status, "Rel");
+    ASSERT_EQ(prompts.log().size(), 2u);  // the empty memory, then the open dialog
+    EXPECT_EQ(prompts.log().front(), kEmptyMessage);
+}
+
+TEST_F(MemoryList, AFileCutShortListsTheRecordsReadAndSaysSo)
+{
+    const std::filesystem::path whole = listFile({ record(1.0f), record(2.0f) }, "whole.MemDat");
+    std::string bytes = testing::ScratchFolder::read(whole);
+    bytes.resize(bytes.size() - 3);
+    testing::ScratchFolder::write(whole, bytes);
+    prompts.openPaths.push_back(whole.string());
+    list.open();
+    EXPECT_EQ(prompts.messages().size(), 1u);
+    const auto rows = list.refresh();
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(dataTexts(*rows), std::vector<std::string> { "1.00" });
+}
+
+TEST_F(MemoryList, AFailedSaveSaysWhyAndLeavesTheOldFiles)
+{
+    store({ record(1.0f) });
+    testing::ScratchFolder::write(scratch / "mem.MemDat", "old list");
+    std::filesystem::create_directory(scratch / "mem.txt");  // the export cannot be written
+    prompts.savePaths.push_back((scratch / "mem.MemDat").string());
+    list.save("");
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_NE(prompts.messages()[0].find("mem.txt"), std::string::npos);
+    EXPECT_EQ(testing::ScratchFolder::read(scratch / "mem.MemDat"), "old list");
+}
+
+TEST_F(MemoryList, SaveDoesNothingWhileTheWindowShowsListFiles)
+{
+    listFromFile = true;
+    list.save("");
+    EXPECT_TRUE(prompts.log().empty());
+}
+
+}  // namespace
+}  // namespace brivon::memory

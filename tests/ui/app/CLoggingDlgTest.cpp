@@ -1,0 +1,113 @@
+#include "ui/app/CLoggingDlg.h"
+
+#include "support/FakeSerialPort.h"
+
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace brivon {
+namespace {
+
+using download::DownloadEnd;
+
+constexpr int kMemoryTotal = 2000;
+constexpr int kLoggerTotal = 9000;
+constexpr int kCompletesAfterMs = 50;
+constexpr int kDoneDelayMs = download::DownloadProgress::kDoneDelayMs;
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Remembers whether Qt warned about a repaint from inside a paint.
+class RepaintWarnings {
+public:
+    RepaintWarnings() { previous_ = qInstallMessageHandler(&RepaintWarnings::handle); }
+    ~RepaintWarnings() { qInstallMessageHandler(previous_); }
+    static bool seen() { return seen_; }
+
+private:
+    static void handle(QtMsgType, const QMessageLogContext&, const QString& text)
+    {
+        if (text.contains(QStringLiteral("Recursive repaint"))) seen_ = true;
+    }
+    static inline bool seen_ = false;
+    QtMessageHandler previous_ = nullptr;
+};
+
+class ProgressDialog : public ::testing::Test {
+protected:
+    ProgressDialog() { link.create(1); }
+
+    testing::FakeSerialPort port;
+    link::ModeFlags modes;
+    link::SerialLink link { port, modes };
+    download::DownloadState state;
+};
+
+TEST_F(ProgressDialog, WaitingForTheMeterPaintsOnlyWhenTheBarMoves)
+{
+    RepaintWarnings warnings;
+    modes.memoryInProgress = true;
+    state.downloadTotal = kMemoryTotal;
+    ui::CLoggingDlg dialog(state, modes, link);
+    PaintCounter counter;
+    dialog.installEventFilter(&counter);
+    dialog.show();
+    QTest::qWait(kDoneDelayMs);
+    EXPECT_EQ(dialog.bar().maximum(), kMemoryTotal);
+    // A bar step every 500 ms: a few paints at the start, never a stream of them.
+    EXPECT_LT(counter.paints, 5);
+    EXPECT_FALSE(RepaintWarnings::seen());
+}
+
+struct EndCase {
+    std::string name;
+    bool logger;
+    int total;
+    DownloadEnd end;
+};
+
+class ProgressDialogEnd : public ProgressDialog, public ::testing::WithParamInterface<EndCase> { };
+
+TEST_P(ProgressDialogEnd, ACompletedTransferClosesTheDialogTwoHundredMillisecondsLater)
+{
+    const EndCase& c = GetParam();
+    (c.logger ? modes.loggerInProgress : modes.memoryInProgress) = true;
+    state.downloadTotal = c.total;
+    ui::CLoggingDlg dialog(state, modes, link);
+    QElapsedTimer sinceCompletion;
+    QTimer::singleShot(kCompletesAfterMs, [&] {
+        (c.logger ? state.loggerComplete : state.memoryComplete) = true;
+        (c.logger ? modes.loggerInProgress : modes.memoryInProgress) = false;
+        sinceCompletion.start();
+        dialog.invalidate();
+    });
+    EXPECT_EQ(dialog.runModal(), c.end);
+    EXPECT_GE(sinceCompletion.elapsed(), kDoneDelayMs);
+    EXPECT_EQ(dialog.bar().value(), c.total);  // a full bar
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfers, ProgressDialogEnd,
+    ::testing::Values(EndCase { "Memory", false, kMemoryTotal, DownloadEnd::MemoryList },
+        EndCase { "DataLogger", true, kLoggerTotal, DownloadEnd::DataLogger },
+        EndCase { "EmptyDataLogger", true, 0, DownloadEnd::NothingToShow }),
+    [](const auto& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace brivon
