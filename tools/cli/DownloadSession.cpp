@@ -114,7 +114,7 @@ void DownloadSession::progressEnded(download::DownloadEnd how)
         break;
     case download::DownloadEnd::MemoryList:
         if (logic_.downloads().memoryEmpty) {
-            finish(SessionEnd::Empty, kNoMemoryDataMessage);
+            finish(SessionEnd::Empty, memory::MemoryListLogic::kEmptyMessage);
         } else {
             finish(SessionEnd::Complete);
         }

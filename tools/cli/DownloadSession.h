@@ -10,6 +10,7 @@
 
 #include "core/app/MainFrameLogic.h"
 #include "core/download/DownloadProgress.h"
+#include "core/memory/MemoryListLogic.h"
 #include "core/realtime/CDTDoc.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
@@ -38,8 +39,6 @@ struct SessionOutcome {
 
 class DownloadSession : private app::MainFrameEvents {
 public:
-    // What the memory list shows for a memory without records.
-    static constexpr const char* kNoMemoryDataMessage = "There is no Data in the MEM!";
     static constexpr const char* kNoHeaderMessage = "the meter sent no data-logger header";
     // Polling gives up when no measurement frame came within this time.
     static constexpr int kFirstFrameTimeoutMs = 10000;
