@@ -120,7 +120,7 @@ std::string usageText()
         + ", dated before the start):\n"
           "  --memory-records N  hold N memory records, 0-99\n"
           "  --empty-memory      hold no memory record\n"
-          "  --logger-sets SPEC  hold these data-logger sets: COUNT@SECONDS readings\n"
+          "  --logger-sets SETS  hold these data-logger sets: COUNT@SECONDS readings\n"
           "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
           "                      commas (for example 3600@1,240@10fc)\n"
           "  --empty-logger      hold no data-logger set\n"

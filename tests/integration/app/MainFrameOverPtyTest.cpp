@@ -26,6 +26,7 @@
 #include <csignal>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 
 namespace brivon {
@@ -66,6 +67,20 @@ protected:
 
     QString configFile() const { return configHome.path() + "/brivon/Brivonconfig.ini"; }
     void trigger(int commandId) { frame->action(commandId)->trigger(); }
+    // Writes a graph file started 2010-12-07 14:05:09, one sample every 2 s; returns its path.
+    std::string writeGraphFile(
+        const QString& name, std::span<const float> samples, std::int32_t gain = 0) const
+    {
+        files::GraphFileContents contents;
+        contents.readingCount = static_cast<std::int32_t>(samples.size());
+        contents.samples = samples;
+        contents.gain = gain;
+        contents.start = { 2010, 12, 7, 14, 5, 9 };
+        contents.samplePeriodSeconds = 2;
+        const std::string path = (configHome.path() + "/" + name).toStdString();
+        std::ofstream(path, std::ios::binary) << files::graphFileBytes(contents);
+        return path;
+    }
 
     QTemporaryDir configHome;
     sim::PtyMeter meter;
@@ -139,16 +154,7 @@ TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
 TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignOne)
 {
     const std::vector<float> samples { 10.0f, 5000000.0f, 30.0f };
-    files::GraphFileContents contents;
-    contents.readingCount = 3;
-    contents.samples = samples;
-    contents.gain = 400;
-    contents.start = { 2010, 12, 7, 14, 5, 9 };
-    contents.samplePeriodSeconds = 2;
-    const QString path = configHome.path() + "/run.AsmDat";
-    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
-
-    ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
+    ASSERT_TRUE(frame->openGraphFile(writeGraphFile("run.AsmDat", samples, 400)));
     const files::CurrentSet& set = frame->document().currentSet();
     ASSERT_EQ(set.samples().size(), 3u);
     EXPECT_EQ(set.samples()[1], 5000000.0f);
@@ -182,15 +188,7 @@ TEST_F(MainFrameOverPty, AMissingOrTruncatedFileIsReportedOnce)
 TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
 {
     const std::vector<float> samples { 10.0f, 20.0f };
-    files::GraphFileContents contents;
-    contents.readingCount = 2;
-    contents.samples = samples;
-    contents.start = { 2010, 12, 7, 14, 5, 9 };
-    contents.samplePeriodSeconds = 2;
-    const QString path = configHome.path() + "/dated.AsmDat";
-    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
-
-    ASSERT_TRUE(frame->openGraphFile(path.toStdString()));
+    ASSERT_TRUE(frame->openGraphFile(writeGraphFile("dated.AsmDat", samples)));
     const platform::TimeValue start = frame->document().currentSet().loadedStartTime;
     EXPECT_EQ(platform::formatTime(platform::SystemClock().toLocal(start), "%Y-%m-%d %H:%M:%S"),
         "2010-12-07 14:05:09");
@@ -202,14 +200,7 @@ TEST_F(MainFrameOverPty, OpenTakesTheStartTimeFromTheStoredDateAndTime)
 TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
 {
     const std::vector<float> samples { 10.0f, 20.0f, 30.0f };
-    files::GraphFileContents contents;
-    contents.readingCount = 3;
-    contents.samples = samples;
-    contents.gain = 40;
-    contents.start = { 2010, 12, 7, 14, 5, 9 };
-    contents.samplePeriodSeconds = 2;
-    const QString path = configHome.path() + "/shown.AsmDat";
-    std::ofstream(path.toStdString(), std::ios::binary) << files::graphFileBytes(contents);
+    const std::string path = writeGraphFile("shown.AsmDat", samples, 40);
 
     int rows = -1;
     QTimer::singleShot(0, frame.get(), [&rows] {
@@ -219,7 +210,7 @@ TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
         rows = dialog->setList().rowCount();
         dialog->reject();
     });
-    frame->showGraphFile(path.toStdString());
+    frame->showGraphFile(path);
     EXPECT_EQ(rows, 1);
     EXPECT_FALSE(frame->document().view().loggerWindowOpen);
 
