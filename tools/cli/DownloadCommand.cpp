@@ -49,9 +49,8 @@ int saveMemory(const DownloadOptions& options, const files::MemoryBlock& block)
         return kExitFailure;
     }
     std::cout << kMemoryCsvHeader << '\n';
-    const auto records = block.used();
-    for (std::size_t i = 0; i < records.size(); ++i)
-        std::cout << memoryCsvLine(files::memoryListRow(records[i], static_cast<int>(i))) << '\n';
+    for (const files::MemoryListRow& row : files::memoryListRows(block))
+        std::cout << memoryCsvLine(row) << '\n';
     return kExitOk;
 }
 

@@ -4,18 +4,6 @@
 
 namespace brivon::cli {
 
-namespace {
-
-// The list file as the save dialog's default extension makes it.
-std::filesystem::path memoryListFile(const std::string& name)
-{
-    files::DataFileKind kind {};
-    if (files::dataFileKindOf(name, kind) && kind == files::DataFileKind::Memory) return name;
-    return name + files::kMemoryFileExtension;
-}
-
-}  // namespace
-
 std::optional<DownloadOptions> parseDownloadOptions(const Arguments& args)
 {
     if (args.empty()) return std::nullopt;
@@ -41,8 +29,10 @@ std::optional<DownloadOptions> parseDownloadOptions(const Arguments& args)
         }
     }
     if (options.device.empty() || output.empty()) return std::nullopt;
-    options.output
-        = options.kind == DownloadKind::Memory ? memoryListFile(output) : std::filesystem::path(output);
+    // The list file gets its extension as the save dialog's default extension gives it.
+    options.output = options.kind == DownloadKind::Memory
+        ? files::dataFilePath(output, files::DataFileKind::Memory)
+        : std::filesystem::path(output);
     return options;
 }
 

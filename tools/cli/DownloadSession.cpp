@@ -84,7 +84,6 @@ void DownloadSession::downloadProgressDue()
 
 void DownloadSession::downloadChanged()
 {
-    lastArrived_ = bytesArrived();
     if (kind_ == DownloadKind::Logger && progressHandler_ && logic_.downloads().downloadTotal > 0)
         progressHandler_(logic_.downloads().bytesReceived, logic_.downloads().downloadTotal);
     if (progressDue_) progress_.paint();

@@ -20,7 +20,6 @@ inline constexpr std::uint8_t kNegativeBit = 0x10;  // in the sign byte
 
 // Data-logger header: two mark bytes, one unread byte, the dump length high byte first.
 inline constexpr std::size_t kLengthHigh = 3, kLengthLow = 4;
-inline constexpr int kMaxBlockLength = 8000;  // the most one receive threshold asks for
 
 // Data-logger set header.
 inline constexpr std::array<std::uint8_t, 2> kSetMark { 0xAA, 0x56 };

@@ -34,8 +34,6 @@ public:
     // Main timer kLoggerHeaderWait: the meter never answered the data-logger request.
     void headerWaitExpired();
 
-    const LoggerDumpCollector& collector() const { return collector_; }
-
 private:
     void headerTaken(LoggerDumpCollector::Step step);
     void askForMore();

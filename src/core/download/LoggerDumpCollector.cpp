@@ -58,7 +58,7 @@ LoggerDumpCollector::Step LoggerDumpCollector::append(std::span<const std::uint8
 
 int LoggerDumpCollector::nextThreshold() const
 {
-    return std::clamp(expected_ - received(), 1, layout::kMaxBlockLength);
+    return std::clamp(expected_ - received(), 1, link::protocol::kLoggerBlockLength);
 }
 
 }  // namespace brivon::download

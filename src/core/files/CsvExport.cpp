@@ -25,14 +25,22 @@ constexpr const char* kRecordTimePattern = "%2d/%2d/%2d %2d:%2d:%2d%c";
 constexpr int kRecordTimeFields = 6;
 constexpr int kRecordCentury = 2000;
 
+// A field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a
+// separator, a quote or a line end.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(kNeedsQuotes) == std::string::npos) return text;
+    std::string quoted(1, kQuote);
+    for (const char c : text) {
+        if (c == kQuote) quoted += kQuote;
+        quoted += c;
+    }
+    return quoted + kQuote;
+}
+
 void appendLine(std::string& csv, std::initializer_list<std::string> fields)
 {
-    bool first = true;
-    for (const std::string& text : fields) {
-        if (!first) csv += kSeparator;
-        csv += csvField(text);
-        first = false;
-    }
+    csv += csvLine(fields);
     csv += kLineEnd;
 }
 
@@ -74,15 +82,16 @@ std::string seriesCsv(std::span<const float> samples, platform::TimeValue start,
 
 }  // namespace
 
-std::string csvField(const std::string& text)
+std::string csvLine(std::initializer_list<std::string> fields)
 {
-    if (text.find_first_of(kNeedsQuotes) == std::string::npos) return text;
-    std::string quoted(1, kQuote);
-    for (const char c : text) {
-        if (c == kQuote) quoted += kQuote;
-        quoted += c;
+    std::string line;
+    bool first = true;
+    for (const std::string& text : fields) {
+        if (!first) line += kSeparator;
+        line += csvField(text);
+        first = false;
     }
-    return quoted + kQuote;
+    return line;
 }
 
 std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)

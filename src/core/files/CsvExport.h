@@ -7,13 +7,15 @@
 #include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace brivon::files {
 
-// A field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a
-// separator, a quote or a line end.
-std::string csvField(const std::string& text);
+// One record's fields as RFC 4180 writes them, comma separated, without the line
+// end: a field is quoted, with doubled quotes, when it holds a separator, a
+// quote or a line end.
+std::string csvLine(std::initializer_list<std::string> fields);
 
 // "no,time,lux,value,unit": the stored lux, the value in the set's own unit
 // ("OL" in both for an over-range reading) and "lux" or "fc".

@@ -5,6 +5,7 @@
 #include "core/files/MemoryBlock.h"
 
 #include <string>
+#include <vector>
 
 namespace brivon::files {
 
@@ -16,7 +17,7 @@ struct MemoryListRow {
     std::string time;  // the record's time text as stored
 };
 
-// The row of `record`, the `index`-th (0-based) record of its block.
-MemoryListRow memoryListRow(const MemoryRecord& record, int index);
+// The rows of every record the block holds, in order.
+std::vector<MemoryListRow> memoryListRows(const MemoryBlock& block);
 
 }  // namespace brivon::files

@@ -69,9 +69,7 @@ std::string memoryExport(const MemoryBlock& block)
 {
     std::string text;
     appendLine(text, kMemoryHeader);
-    int index = 0;
-    for (const MemoryRecord& record : block.used()) {
-        const MemoryListRow row = memoryListRow(record, index++);
+    for (const MemoryListRow& row : memoryListRows(block)) {
         appendLine(text,
             util::printfString(kMemoryRecord, row.number.c_str(), row.data.c_str(), row.unit.c_str(),
                 row.status.c_str(), row.time.c_str()));

@@ -35,7 +35,7 @@ std::optional<std::vector<files::MemoryListRow>> MemoryListLogic::refresh()
     if (!flags_.fillRequest && !listLoaded_) return std::nullopt;
     flags_.fillRequest = false;
     listLoaded_ = false;
-    return rows();
+    return files::memoryListRows(block_);
 }
 
 void MemoryListLogic::save(const std::string& defaultName)
@@ -55,15 +55,6 @@ void MemoryListLogic::open()
     if (!outcome.ok()) prompts_.message(outcome.message);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
-}
-
-std::vector<files::MemoryListRow> MemoryListLogic::rows() const
-{
-    std::vector<files::MemoryListRow> rows;
-    int index = 0;
-    for (const files::MemoryRecord& record : block_.used())
-        rows.push_back(files::memoryListRow(record, index++));
-    return rows;
 }
 
 }  // namespace brivon::memory

@@ -42,8 +42,6 @@ public:
     const files::MemoryBlock& block() const { return block_; }
 
 private:
-    std::vector<files::MemoryListRow> rows() const;
-
     files::MemoryBlock& block_;
     MemoryListFlags flags_;
     platform::Prompts& prompts_;

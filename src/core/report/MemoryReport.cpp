@@ -34,8 +34,7 @@ void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block)
     drawRow(
         canvas, kHeadY, { kHeads[kNumber], kHeads[kData], kHeads[kUnit], kHeads[kStatus], kHeads[kTime] });
     int k = 0;
-    for (const files::MemoryRecord& record : block.used()) {
-        files::MemoryListRow row = files::memoryListRow(record, k);
+    for (files::MemoryListRow& row : files::memoryListRows(block)) {
         drawRow(canvas, kFirstRowY - kRowPitch * k,
             { std::move(row.number), std::move(row.data), std::move(row.unit), std::move(row.status),
                 std::move(row.time) });
