@@ -69,8 +69,7 @@ int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, c
     SetFileNames names(options.output);
     std::cout << kLoggerCsvHeader << '\n';
     for (std::size_t row = 0; row < sets.rows().size(); ++row) {
-        sets.selectRow(static_cast<int>(row));
-        sets.preparePaint();  // the chosen set becomes the current set
+        sets.selectRow(static_cast<int>(row));  // the chosen set becomes the current set
         const std::filesystem::path file = names.next(current->loadedStart);
         const files::FileOutcome saved = files::saveCurrentSet(file, *current, clock);
         if (!saved.ok()) {

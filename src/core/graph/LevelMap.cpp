@@ -2,6 +2,7 @@
 
 #include "core/measure/Units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace brivon::graph {
@@ -20,6 +21,11 @@ int LevelMap::nearestSample(double x, int shift) const
     const int sample = shift + index;
     if (x - xOf(sample) > xOf(sample + 1) - x) ++index;
     return index;
+}
+
+int LevelMap::samplesAcross(int width) const
+{
+    return pitch > 0 ? std::max(1, toPixel(width / pitch)) : 1;
 }
 
 int toPixel(double coordinate)

@@ -16,6 +16,8 @@ struct LevelMap {
     // The sample drawn nearest to plot x `x` when the line is shifted by
     // `shift` samples; halfway between two it is the earlier. -1 without a pitch.
     int nearestSample(double x, int shift) const;
+    // How many samples a plot `width` pixels wide shows at this pitch; at least 1.
+    int samplesAcross(int width) const;
 };
 
 // The Y mapping of one paint: y = H − H × (v′ − label 0) ÷ (label 10 − label 0),

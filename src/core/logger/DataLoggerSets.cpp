@@ -32,7 +32,6 @@ void DataLoggerSets::preparePaint()
     flags_.loggerWindowOpen = true;
     if (!flags_.fileBrowse && flags_.listRefill && transfer_.setCount() >= 1) listDownloadedSets();
     if (flags_.newFileSet) appendFileSet();
-    if (!flags_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
     flags_.newFileSet = false;
 }
 
@@ -47,6 +46,8 @@ void DataLoggerSets::listDownloadedSets()
         rows_.push_back(setRow(i, summary, clock_));
     }
     changeRows();
+    // A set still chosen is taken from the new download.
+    if (!flags_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
 }
 
 void DataLoggerSets::appendFileSet()
@@ -93,6 +94,7 @@ void DataLoggerSets::selectDownloadedSet(int row)
     default:
         break;
     }
+    mirrorSelectedDownloadSet();
 }
 
 void DataLoggerSets::mirrorSelectedDownloadSet()

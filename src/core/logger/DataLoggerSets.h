@@ -38,8 +38,7 @@ public:
     realtime::YAxisSetting valueAxis() const { return valueAxis_; }
     void setValueAxis(realtime::YAxisSetting axis) { valueAxis_ = axis; }
 
-    // Before each paint: lists a new download, appends a file just read and
-    // copies the chosen downloaded set into the current set.
+    // Before each paint: lists a new download and appends a file just read.
     void preparePaint();
     // The list's row `row` was chosen (-1: none): it becomes the current set.
     void selectRow(int row);

@@ -3,6 +3,7 @@
 #include "core/logger/LoggerStyle.h"
 #include "core/measure/SetStatistics.h"
 #include "core/measure/ValueText.h"
+#include "core/util/Printf.h"
 
 #include <algorithm>
 #include <array>
@@ -42,11 +43,8 @@ std::string statisticsLine(const files::CurrentSet& set)
     const measure::SetStatistics statistics = measure::setStatistics(set.samples(), set.loadedSamplePeriod);
     const measure::SetStatisticsTexts texts
         = measure::setStatisticsTexts(statistics, set.loadedUnitFlag == 1);
-    std::string line = kStatisticsFormat;
-    for (const std::string* text :
-        { &texts.average, &texts.minimum, &texts.maximum, &texts.uniformity, &texts.duration })
-        line.replace(line.find("%s"), 2, *text);
-    return line;
+    return util::printfString(kStatisticsFormat, texts.average.c_str(), texts.minimum.c_str(),
+        texts.maximum.c_str(), texts.uniformity.c_str(), texts.duration.c_str());
 }
 
 }  // namespace
@@ -182,7 +180,7 @@ void LoggerGraph::resetView()
 
 int LoggerGraph::readingsPerScreen() const
 {
-    return map_.pitch > 0 ? std::max(1, graph::toPixel(geometry_.width() / map_.pitch)) : 1;
+    return map_.samplesAcross(geometry_.width());
 }
 
 bool LoggerGraph::dragLeftGraph(draw::Point pointer) const

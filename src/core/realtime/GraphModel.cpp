@@ -135,7 +135,7 @@ void GraphModel::undoZoom()
 
 int GraphModel::samplesPerScreen() const
 {
-    return map_.pitch > 0 ? std::max(1, graph::toPixel(geometry_.width() / map_.pitch)) : 1;
+    return map_.samplesAcross(geometry_.width());
 }
 
 std::string GraphModel::timeText(platform::TimeValue t) const
