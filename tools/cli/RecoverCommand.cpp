@@ -53,18 +53,13 @@ std::optional<RecoverArguments> parseRecoverArguments(const Arguments& args)
     return parsed;
 }
 
-std::string startText(platform::TimeValue start, const platform::Clock& clock)
-{
-    return platform::formatTime(clock.toLocal(start), realtime::CDTDoc::kStartTimeFormat);
-}
-
 int listUnsavedRuns(const std::filesystem::path& folder, const platform::Clock& clock)
 {
     const auto journals = journal::listJournals(folder);
     if (journals.empty()) std::cerr << "no unsaved runs in " << folder.string() << '\n';
     for (const journal::JournalSummary& unsaved : journals) {
-        std::cout << startText(unsaved.runStart, clock) << "  " << unsaved.sampleCount << " samples  "
-                  << unsaved.file.string() << (unsaved.inUse ? kInUseNote : "") << '\n';
+        std::cout << realtime::CDTDoc::startTimeText(unsaved.runStart, clock) << "  " << unsaved.sampleCount
+                  << " samples  " << unsaved.file.string() << (unsaved.inUse ? kInUseNote : "") << '\n';
     }
     return kExitOk;
 }
@@ -109,7 +104,7 @@ int recoverRun(
         return kExitFailure;
     }
     std::cout << dataFile.string() << ": " << run.sampleCount() << " samples, " << run.readingCount()
-              << " readings, started " << startText(run.runStart, clock) << '\n'
+              << " readings, started " << realtime::CDTDoc::startTimeText(run.runStart, clock) << '\n'
               << textFile.string() << '\n';
     // Saved as the window's Save would have: the journal has done its work,
     // unless a running program is still writing it.

@@ -4,19 +4,12 @@
 #include "core/realtime/ViewTimers.h"
 #include "core/util/Printf.h"
 
-#include <algorithm>
-
 namespace brivon::app {
-
-int RunControl::dialogStartSeconds() const
-{
-    const int seconds = document_.run().samplePeriodMs() / platform::kMillisecondsPerSecond;
-    return std::max(1, seconds);
-}
 
 void RunControl::run(platform::Prompts& prompts, const std::function<bool()>& save)
 {
-    const int startSeconds = dialogStartSeconds();
+    // The dialog starts at the current period, at least 1 s.
+    const int startSeconds = realtime::initialSampleRateSeconds(document_.run().samplePeriodMs());
     if (startedBefore_) {
         const platform::Answer answer = prompts.askYesNoCancel(kSaveBeforeRunQuestion);
         if (answer == platform::Answer::Cancel) return;

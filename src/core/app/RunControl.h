@@ -56,8 +56,6 @@ public:
 private:
     // Requested but not yet started by a frame: the counters still belong to the last run.
     bool awaitingFirstFrame() const { return requested_ && stopped_; }
-    // The dialog starts at the current period in seconds, or at 1 before the first Run.
-    int dialogStartSeconds() const;
 
     realtime::CDTDoc& document_;
     platform::Timers& viewTimers_;

@@ -5,8 +5,7 @@ namespace brivon::app {
 RunKeeper::RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder,
     const platform::Clock& clock, platform::Prompts& prompts)
     : document_(document)
-    , journalFolder_(std::move(journalFolder))
-    , journal_(journalFolder_, clock)
+    , journal_(std::move(journalFolder), clock)
     , prompts_(prompts)
 {
     document_.addObserver(*this);

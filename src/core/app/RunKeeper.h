@@ -38,7 +38,7 @@ public:
     void keepForNextStart() { journal_.sync(); }
 
     const journal::RunJournal& journal() const { return journal_; }
-    const std::filesystem::path& journalFolder() const { return journalFolder_; }
+    const std::filesystem::path& journalFolder() const { return journal_.folder(); }
 
 private:
     struct SavedMark {
@@ -49,7 +49,6 @@ private:
     void sampleCommitted() override;
 
     realtime::CDTDoc& document_;
-    std::filesystem::path journalFolder_;
     journal::RunJournal journal_;
     platform::Prompts& prompts_;
     std::optional<SavedMark> saved_;

@@ -10,8 +10,7 @@ namespace brivon::app {
 
 std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, const platform::Clock& clock)
 {
-    const std::string start
-        = platform::formatTime(clock.toLocal(runStart), realtime::CDTDoc::kStartTimeFormat);
+    const std::string start = realtime::CDTDoc::startTimeText(runStart, clock);
     return util::printfString(kUnsavedRunQuestion, start.c_str(), sampleCount);
 }
 

@@ -25,6 +25,9 @@ public:
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
 
+    // The folder the journal is kept in.
+    const std::filesystem::path& folder() const { return folder_; }
+
     // The run committed a sample: it is appended, or the journal is written
     // anew when it does not hold exactly the run's earlier samples (a new run).
     void sampleCommitted(const files::RealTimeRun& run);

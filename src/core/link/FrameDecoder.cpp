@@ -20,7 +20,7 @@ constexpr std::uint8_t kClockTime = 0x00, kClockDay = 0x04, kClockSampling = 0x0
 
 constexpr const char* kBlank3 = "   ";
 
-int count(const std::vector<std::uint8_t>& f, int hundreds, int units)
+int count(std::span<const std::uint8_t> f, int hundreds, int units)
 {
     return f[static_cast<std::size_t>(hundreds)] * 100 + f[static_cast<std::size_t>(units)];
 }
@@ -121,7 +121,7 @@ float FrameDecoder::applyHoldRule(float value)
     return value;
 }
 
-DecodedFrame FrameDecoder::decode(const std::vector<std::uint8_t>& f)
+DecodedFrame FrameDecoder::decode(std::span<const std::uint8_t> f)
 {
     DecodedFrame out;
     Reading& r = out.reading;

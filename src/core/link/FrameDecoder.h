@@ -7,8 +7,8 @@
 #include "core/link/ScaleTables.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace brivon::link {
 
@@ -30,7 +30,7 @@ public:
     static constexpr int kHoldFrames = 3;
 
     // `frame` holds at least kMeasurementFrameLength bytes starting AA DD.
-    DecodedFrame decode(const std::vector<std::uint8_t>& frame);
+    DecodedFrame decode(std::span<const std::uint8_t> frame);
 
     // "Low" sticks until the watch is re-armed (the port watchdog does it on an invalid port).
     void rearmBatteryWatch() { batteryWatch_ = true; }

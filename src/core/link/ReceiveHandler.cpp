@@ -5,6 +5,7 @@
 #include "core/link/MeterProtocol.h"
 
 #include <algorithm>
+#include <span>
 
 namespace brivon::link {
 
@@ -60,9 +61,8 @@ void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::T
     if (!start) return;
 
     link_.measurementFrameAccepted();
-    const auto first = block.begin() + static_cast<std::ptrdiff_t>(*start);
-    const DecodedFrame frame
-        = decoder_.decode(platform::Bytes(first, first + protocol::kMeasurementFrameLength));
+    const DecodedFrame frame = decoder_.decode(
+        std::span<const std::uint8_t>(block).subspan(*start, protocol::kMeasurementFrameLength));
     const bool footCandle = frame.reading.footCandle != 0;
     statistics_.add(
         frame.reading.graphValue, platform::formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);

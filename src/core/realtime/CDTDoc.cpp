@@ -66,9 +66,14 @@ RunBookkeeping::Commit CDTDoc::commitSample()
     return commit;
 }
 
+std::string CDTDoc::startTimeText(platform::TimeValue start, const platform::Clock& clock)
+{
+    return platform::formatTime(clock.toLocal(start), kStartTimeFormat);
+}
+
 void CDTDoc::setRunTexts()
 {
-    view_.startTimeText = platform::formatTime(clock_.toLocal(run_.startTime()), kStartTimeFormat);
+    view_.startTimeText = startTimeText(run_.startTime(), clock_);
     view_.dataNoText = util::printfString("%d", run_.readingCount());
 }
 

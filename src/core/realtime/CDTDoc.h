@@ -26,6 +26,8 @@ namespace brivon::realtime {
 class CDTDoc {
 public:
     static constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
+    // A run's start as the strip shows it.
+    static std::string startTimeText(platform::TimeValue start, const platform::Clock& clock);
 
     explicit CDTDoc(const platform::Clock& clock);
 
