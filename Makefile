@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := link_receive graph_file memory_file settings_file memory_dump logger_dump download_receive
+FUZZ_TARGETS := $(patsubst tests/fuzz/fuzz_%.cpp,%,$(wildcard tests/fuzz/fuzz_*.cpp))
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -12,8 +12,7 @@ DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
 	qt6-base-dev qt6-serialport-dev libqt6svg6 libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	libqcustomplot-dev libqcustomplot2.1-qt6 \
-	fonts-liberation poppler-utils \
-	clang-14 libclang-rt-14-dev
+	fonts-liberation poppler-utils
 
 .PHONY: deps build test test-plain test-sanitize fuzz run bench install clean
 
@@ -55,6 +54,8 @@ $(FUZZ_BUILD)/build.ninja:
 # Each fuzz target runs FUZZ_SECONDS on a copy of its seed corpus (the copy
 # grows, the repository's corpus stays as it is); a crash stops with its input
 # saved in $(FUZZ_BUILD)/crashes/.
+# Only the fuzz targets need clang and its sanitizer runtime.
+fuzz: DEB_PACKAGES += clang-14 libclang-rt-14-dev
 fuzz: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@mkdir -p $(FUZZ_BUILD)/crashes

@@ -27,9 +27,7 @@ bool parseCount(const std::string& text, int& out, int limit)
 
 bool parseRange(const std::string& text, int& out)
 {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc {} && result.ptr == text.data() + text.size() && out >= 0
-        && out < link::kRangeCount;
+    return parseCount(text, out, link::kRangeCount - 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -184,10 +185,13 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
             return file_outcome::cannotWrite(r.target.string(), error.value());
         }
     }
+    std::set<std::filesystem::path> folders;
     for (const Replacement& r : replacements) {
         if (r.kept) removeQuietly(*r.kept);
-        syncFolder(r.target.parent_path());
+        folders.insert(r.target.parent_path());
     }
+    for (const std::filesystem::path& folder : folders)
+        syncFolder(folder);
     return file_outcome::success();
 }
 
