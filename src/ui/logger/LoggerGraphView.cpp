@@ -32,7 +32,6 @@ void LoggerGraphView::resetView()
     graph_.resetView();
     scrollBar_->setEnabled(false);
     redrawNow();
-    update();
 }
 
 void LoggerGraphView::refresh()
@@ -75,7 +74,12 @@ void LoggerGraphView::scrollTo(int position)
 
 void LoggerGraphView::pointerAt(int x)
 {
-    if (graph_.readOut(x, sets_.currentSet())) invalidateGraph(true);
+    // The read-out is drawn into the graph: redraw only when its texts change.
+    const std::string value = graph_.readoutValue();
+    const std::string time = graph_.readoutTime();
+    if (graph_.readOut(x, sets_.currentSet())
+        && (graph_.readoutValue() != value || graph_.readoutTime() != time))
+        invalidateGraph(true);
 }
 
 void LoggerGraphView::resizeEvent(QResizeEvent* event)
