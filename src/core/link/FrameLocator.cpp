@@ -14,14 +14,19 @@ constexpr std::array kClockFields { kYear, kDayLead, kMonth, kDay, kHour, kMinut
     kSamplingInterval };
 constexpr std::array kCountFields { kGraphHundreds, kGraphUnits, kDisplayHundreds, kDisplayUnits };
 
+bool startsWithMark(std::span<const std::uint8_t> bytes)
+{
+    return bytes[0] == protocol::kMeasurementMark0 && bytes[1] == protocol::kMeasurementMark1;
+}
+
 bool plausible(std::span<const std::uint8_t> frame)
 {
     const auto at = [&](int offset) { return frame[static_cast<std::size_t>(offset)]; };
-    return frame[0] == protocol::kMeasurementMark0 && frame[1] == protocol::kMeasurementMark1
-        && std::all_of(
-            kClockFields.begin(), kClockFields.end(), [&](int f) { return protocol::isBcd(at(f)); })
-        && std::all_of(kCountFields.begin(), kCountFields.end(),
-            [&](int f) { return at(f) <= protocol::kMaxCountByte; });
+    return startsWithMark(frame) && std::all_of(kClockFields.begin(), kClockFields.end(), [&](int f) {
+        return protocol::isBcd(at(f));
+    }) && std::all_of(kCountFields.begin(), kCountFields.end(), [&](int f) {
+        return at(f) <= protocol::kMaxCountByte;
+    });
 }
 
 }  // namespace
@@ -29,7 +34,10 @@ bool plausible(std::span<const std::uint8_t> frame)
 std::optional<std::size_t> locateMeasurementFrame(std::span<const std::uint8_t> block)
 {
     const auto length = static_cast<std::size_t>(protocol::kMeasurementFrameLength);
-    for (std::size_t start = block.size() >= length ? block.size() - length + 1 : 0; start-- > 0;)
+    if (block.size() < length) return std::nullopt;
+    if (startsWithMark(block)) return 0;
+    // Plausibility only tells a frame behind stray bytes from bytes that happen to read AA DD.
+    for (std::size_t start = block.size() - length + 1; start-- > 1;)
         if (plausible(block.subspan(start, length))) return start;
     return std::nullopt;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Finds the measurement frame to decode in a received block. Noise on the
-// line can put stray bytes before a frame or break one; only a complete,
-// plausible frame is decoded, so a broken one never shows a wrong value.
+// Finds the measurement frame to decode in a received block. A block that
+// starts with the frame's mark is that frame, whatever its fields hold. Noise
+// on the line can put stray bytes before a frame; only then is the block
+// searched, for a complete frame that looks like one.
 
 #include <cstdint>
 #include <optional>
@@ -9,9 +10,9 @@
 
 namespace brivon::link {
 
-// A frame is plausible when its clock fields are valid BCD and its count
-// bytes are 0-99. Returns where the last complete plausible frame starting
-// AA DD begins, or nothing when the block holds none.
+// 0 for a block of a whole frame's length that starts AA DD. Otherwise where
+// the last complete plausible frame starting AA DD begins (clock fields valid
+// BCD, count bytes 0-99), or nothing when the block holds none.
 std::optional<std::size_t> locateMeasurementFrame(std::span<const std::uint8_t> block);
 
 }  // namespace brivon::link

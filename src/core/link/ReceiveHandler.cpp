@@ -56,7 +56,7 @@ void ReceiveHandler::onCommEvent()
 
 void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::TimeValue now)
 {
-    // A block without a whole plausible frame is dropped, and the next poll asks again.
+    // A block without a whole frame is dropped, and the next poll asks again.
     const auto start = locateMeasurementFrame(block);
     if (!start) return;
 

@@ -170,7 +170,7 @@ TEST_F(MeterLinkTest, AReplugShowsTheNewValueAtOnce)
     EXPECT_EQ(sink.readings.back().graphValue, 50.0f) << "not held at the value from before the unplug";
 }
 
-// Noise around frames: only a whole plausible frame is decoded.
+// Where the frame to decode lies: a marked block is its own frame, stray bytes before one are skipped.
 struct BlockCase {
     const char* name;
     platform::Bytes block;
@@ -193,31 +193,67 @@ platform::Bytes withByte(platform::Bytes frame, std::size_t offset, std::uint8_t
 
 class NoisyBlock : public ::testing::TestWithParam<BlockCase> { };
 
-TEST_P(NoisyBlock, DecodesOnlyTheLastPlausibleFrame)
+TEST_P(NoisyBlock, FindsTheFrameToDecode)
 {
     EXPECT_EQ(link::locateMeasurementFrame(GetParam().block), GetParam().frameStart);
 }
 
 const platform::Bytes kFrame = luxFrame(1234);
+const platform::Bytes kBrokenFrame = joined({ { kFrame.begin(), kFrame.begin() + 5 }, { 0x01, 0x02, 0x03 } });
 
 INSTANTIATE_TEST_SUITE_P(Blocks, NoisyBlock,
     ::testing::Values(BlockCase { "AWholeFrame", kFrame, 0 },
         BlockCase { "StrayBytesFirst", joined({ { 0x00, 0x7E }, kFrame }), 2 },
-        BlockCase { "ABrokenFrameThenAWholeOne",
-            joined({ { kFrame.begin(), kFrame.begin() + 5 }, { 0x01, 0x02, 0x03 }, kFrame }), 8 },
-        BlockCase { "TwoFrames", joined({ kFrame, luxFrame(7) }), 19 },
+        BlockCase {
+            "StrayBytesThenABrokenFrameThenAWholeOne", joined({ { 0x00 }, kBrokenFrame, kFrame }), 9 },
+        BlockCase {
+            "StrayBytesThenAFrameNotBcd", joined({ { 0x00 }, withByte(kFrame, 7, 0x3A) }), std::nullopt },
+        BlockCase {
+            "StrayBytesThenACountAbove99", joined({ { 0x00 }, withByte(kFrame, 11, 100) }), std::nullopt },
+        BlockCase { "AMarkedBlockBeforeAWholeFrame", joined({ kBrokenFrame, kFrame }), 0 },
+        BlockCase { "TwoFrames", joined({ kFrame, luxFrame(7) }), 0 },
         BlockCase { "TrailingBytes", joined({ kFrame, { 0xAA, 0xDD, 0x01 } }), 0 },
-        BlockCase { "ClockNotBcd", withByte(kFrame, 7, 0x3A), std::nullopt },
-        BlockCase { "CountByteAbove99", withByte(kFrame, 11, 100), std::nullopt },
+        BlockCase { "ClockNotBcd", withByte(kFrame, 7, 0x3A), 0 },
+        BlockCase { "CountByteAbove99", withByte(kFrame, 11, 100), 0 },
         BlockCase { "ShortFrame", { kFrame.begin(), kFrame.end() - 1 }, std::nullopt }),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST_F(MeterLinkTest, ABrokenFrameBeforeAWholeOneShowsTheWholeOne)
+// A frame whose digits are not decimal is shown as the meter sends it, by the BCD rule.
+struct OddFrameCase {
+    const char* name;
+    std::size_t offset;
+    std::uint8_t value;
+    sim::ClockDisplay clockDisplay;
+    const char* clockText;
+    float graphValue;
+};
+
+class OddFrame : public MeterLinkTest, public ::testing::WithParamInterface<OddFrameCase> { };
+
+TEST_P(OddFrame, IsDecodedAsItComes)
 {
-    port.deliver(joined({ { kFrame.begin(), kFrame.begin() + 5 }, { 0x01, 0x02, 0x03 }, kFrame }));
+    const OddFrameCase& c = GetParam();
+    sim::FrameContent content;
+    content.clock = { 2010, 12, 7, 14, 5, 9 };  // a Tuesday
+    content.samplingInterval = 2;
+    content.graphCount = content.displayCount = 1234;
+    content.rangeIndex = 2;
+    content.clockDisplay = c.clockDisplay;
+    port.deliver(withByte(sim::frameBytes(content), c.offset, c.value));
     ASSERT_EQ(sink.readings.size(), 1u);
-    EXPECT_EQ(sink.readings[0].graphValue, 1234.0f);
+    EXPECT_EQ(sink.readings[0].clockText, c.clockText);
+    EXPECT_EQ(sink.readings[0].graphValue, c.graphValue);
 }
+
+using Clock = sim::ClockDisplay;
+INSTANTIATE_TEST_SUITE_P(Frames, OddFrame,
+    ::testing::Values(OddFrameCase { "Second1A", 9, 0x1A, Clock::Time, "14:05:20", 1234.0f },
+        OddFrameCase { "HourFF", 7, 0xFF, Clock::Time, "165:05:09", 1234.0f },
+        OddFrameCase { "Day3A", 6, 0x3A, Clock::Day, "2 12 40", 1234.0f },
+        OddFrameCase { "Interval0B", 18, 0x0B, Clock::Sampling, "11", 1234.0f },
+        OddFrameCase { "YearA0", 3, 0xA0, Clock::Year, "2100", 1234.0f },
+        OddFrameCase { "GraphUnitsFF", 11, 0xFF, Clock::Time, "14:05:09", 1455.0f }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(MeterCommands, BytesOfEveryCommand)
 {
