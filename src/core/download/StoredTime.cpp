@@ -14,7 +14,7 @@ constexpr const char* kTimeTextFormat = "%d/%m/%y %H:%M:%S";
 bool isStoredDay(std::uint8_t day)
 {
     const int value = link::protocol::bcd(day);
-    return link::protocol::isBcd(day) && value >= kFirstDay && value <= kLastDay;
+    return value >= kFirstDay && value <= kLastDay;
 }
 
 platform::LocalTime storedLocalTime(const StoredTime& time)

@@ -12,7 +12,7 @@ struct StoredTime {
     std::uint8_t year, month, day, hour, minute, second;  // BCD
 };
 
-// A day byte that opens a record: BCD 1-31.
+// A day byte that opens a record: 1-31 by the BCD rule, whatever its digits (0x1A is day 20).
 bool isStoredDay(std::uint8_t day);
 
 platform::LocalTime storedLocalTime(const StoredTime& time);

@@ -63,7 +63,7 @@ TEST(MemoryDump, NinetyNineRecordsEndAtOffset1290)
 
 struct DayCase {
     const char* name;
-    int dayZeroAt;  // the record whose day byte is cleared
+    int dayZeroAt;  // the record whose day byte is changed
     std::uint8_t day;
     int expectedRecords;
 };
@@ -81,8 +81,10 @@ TEST_P(MemoryDumpEnd, TheRecordListEndsAtTheFirstImpossibleDay)
 
 INSTANTIATE_TEST_SUITE_P(Days, MemoryDumpEnd,
     ::testing::Values(DayCase { "Record5Day00", 5, 0x00, 5 }, DayCase { "Record5Day32", 5, 0x32, 5 },
-        DayCase { "Record5NotBcd", 5, 0x1A, 5 }, DayCase { "Record5Day31", 5, 0x31, 8 },
-        DayCase { "FirstRecordEmpty", 0, 0x00, 0 }, DayCase { "AfterTheLastStored", 7, 0x01, 8 }),
+        DayCase { "Record5Day1AIs20", 5, 0x1A, 8 }, DayCase { "Record5Day0FIs15", 5, 0x0F, 8 },
+        DayCase { "Record5Day2FIs35", 5, 0x2F, 5 }, DayCase { "Record5DayA0Is100", 5, 0xA0, 5 },
+        DayCase { "Record5Day31", 5, 0x31, 8 }, DayCase { "FirstRecordEmpty", 0, 0x00, 0 },
+        DayCase { "AfterTheLastStored", 7, 0x01, 8 }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(MemoryDump, AShortBlockGivesOnlyTheRecordsItHoldsWhole)
