@@ -4,7 +4,8 @@ namespace brivon::logger {
 
 SetSummary FileSet::summary() const
 {
-    return { startTime, samplingRate, unitFlag, static_cast<std::int32_t>(readings.size()) };
+    // A file's reading count, which a real-time run's file keeps apart from its sample count.
+    return { startTime, samplingRate, unitFlag, readingCount };
 }
 
 int FileSetTable::append(FileSet set)

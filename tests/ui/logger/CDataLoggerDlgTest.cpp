@@ -200,5 +200,20 @@ TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
     EXPECT_FALSE(sets.hasData());
 }
 
+TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
+{
+    // A real-time run's file counts its readings apart from its samples.
+    const std::vector<float> samples(5, 10.0f);
+    const auto path = scratch / "run.AsmDat";
+    testing::ScratchFolder::write(
+        path, files::graphFileBytes({ 7, samples, 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
+    flags.fileBrowse = true;
+    auto dialog = open();
+    ASSERT_TRUE(dialog->readGraphFile(path.string()));
+    dialog->graphView().grab();
+    ASSERT_EQ(dialog->setList().rowCount(), 1);
+    EXPECT_EQ(dialog->setList().item(0, 4)->text(), QStringLiteral("7"));
+}
+
 }  // namespace
 }  // namespace brivon
