@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QSizeGrip>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -47,6 +48,7 @@ CDataLoggerDlg::CDataLoggerDlg(
     setWindowTitle(kCaption);
     setModal(true);
     setSizeGripEnabled(true);
+    if (const auto* grip = findChild<QSizeGrip*>()) graph_->setScrollBarRightGap(grip->sizeHint().width());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     buildToolBar();
     buildList();

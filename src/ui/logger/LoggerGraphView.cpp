@@ -82,11 +82,22 @@ void LoggerGraphView::pointerAt(int x)
         invalidateGraph(true);
 }
 
+void LoggerGraphView::setScrollBarRightGap(int gap)
+{
+    scrollBarRightGap_ = gap;
+    placeScrollBar();
+}
+
 void LoggerGraphView::resizeEvent(QResizeEvent* event)
 {
     ZoomableGraphView::resizeEvent(event);
-    scrollBar_->setGeometry(
-        kScrollBarLeft, height() - kScrollBarHeight, width() - kScrollBarLeft, kScrollBarHeight);
+    placeScrollBar();
+}
+
+void LoggerGraphView::placeScrollBar()
+{
+    scrollBar_->setGeometry(kScrollBarLeft, height() - kScrollBarHeight,
+        width() - kScrollBarLeft - scrollBarRightGap_, kScrollBarHeight);
 }
 
 }  // namespace brivon::ui

@@ -19,6 +19,8 @@ public:
 
     // Back to the full view; the scroll bar is disabled until the next zoom.
     void resetView();
+    // The scroll bar ends this far left of the view's right edge (the window's size grip lies there).
+    void setScrollBarRightGap(int gap);
     // The set, its axis or the list changed: draw again, without the cursor.
     void refresh();
 
@@ -44,12 +46,14 @@ protected:
 private:
     void applyScrollBar(const logger::LoggerScrollBar& bar);
     void scrollTo(int position);
+    void placeScrollBar();
 
     logger::DataLoggerSets& sets_;
     logger::LoggerGraph graph_;
     logger::LoggerPainter painter_;
     QScrollBar* scrollBar_;
     int shownRowsVersion_ = -1;
+    int scrollBarRightGap_ = 0;
 };
 
 }  // namespace brivon::ui

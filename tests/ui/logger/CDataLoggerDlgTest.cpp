@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QScrollBar>
+#include <QSizeGrip>
 #include <QTableWidget>
 #include <QTest>
 
@@ -213,6 +214,17 @@ TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
     dialog->graphView().grab();
     ASSERT_EQ(dialog->setList().rowCount(), 1);
     EXPECT_EQ(dialog->setList().item(0, 4)->text(), QStringLiteral("7"));
+}
+
+TEST_F(LoggerWindow, TheSizeGripLeavesTheScrollBarWhole)
+{
+    auto dialog = open();
+    const auto* grip = dialog->findChild<QSizeGrip*>();
+    ASSERT_TRUE(grip && grip->isVisible());
+    const QScrollBar& bar = dialog->graphView().scrollBar();
+    const QRect barInWindow(bar.mapTo(dialog.get(), QPoint(0, 0)), bar.size());
+    EXPECT_FALSE(barInWindow.intersects(grip->geometry()));
+    EXPECT_EQ(barInWindow.right() + 1, grip->geometry().left());
 }
 
 }  // namespace
