@@ -25,6 +25,8 @@ struct LoggerScrollBar {
 
 struct LoggerFrame {
     graph::GraphGeometry geometry;  // the plot: left, top, right, bottom
+    // Without a set only the plot's background, grid, axes and ticks are drawn.
+    bool showsSet = false;
     bool fullView = true;
     std::vector<int> gridX;  // vertical grid lines
     std::vector<PlacedText> valueLabels;

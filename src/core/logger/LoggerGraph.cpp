@@ -63,14 +63,15 @@ LoggerFrame LoggerGraph::layout(const draw::Rect& client, const ShownSet& shown)
     levelZero.labels = graph::levelZeroLabels(shown.axis.gain, shown.axis.offset);
     map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
     frame.fullView = !zoom_.zoomed();
-    placeLabels(frame);
     if (frame.fullView)
         for (int i = 1; i <= kFullViewColumns; ++i)
             frame.gridX.push_back(geometry_.plot.left + graph::toPixel(i * width / double(kFullViewColumns)));
-    frame.readoutValue = readoutValue_;
-    frame.readoutTime = readoutTime_;
     if (!set) return frame;
 
+    frame.showsSet = true;
+    placeLabels(frame);
+    frame.readoutValue = readoutValue_;
+    frame.readoutTime = readoutTime_;
     const auto& plot = geometry_.plot;
     frame.curve.geometry = { client, { plot.left, plot.top, plot.right, plot.bottom + 1 } };
     frame.curve.map = map_;

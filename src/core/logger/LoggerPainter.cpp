@@ -9,6 +9,7 @@ void LoggerPainter::paint(draw::Canvas& canvas, const LoggerFrame& frame, std::s
 {
     canvas.fillRect(frame.geometry.client, kBackground);
     paintPlotFrame(canvas, frame);
+    if (!frame.showsSet) return;
     paintCurve(canvas, frame, readings);
     repaintMargins(canvas, frame);
     paintTexts(canvas, frame);

@@ -1,7 +1,8 @@
 #pragma once
 // Draws a laid-out frame of the data-logger graph over the window's whole
-// client area: background, plot, grid, axes, the readings' line, the margins
-// wiped of what the line drew outside the plot, labels and the read-out line.
+// client area: background, plot, grid, axes, and with a set the readings'
+// line, the margins wiped of what the line drew outside the plot, labels and
+// the read-out line.
 
 #include "core/draw/Canvas.h"
 #include "core/logger/LoggerFrame.h"

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -234,13 +235,23 @@ TEST_F(LoggerPaintTest, FullViewShowsFifteenColumnsAndTheStartAndEndTimes)
         (draw::Point { frame.geometry.plot.right - 55, frame.geometry.plot.bottom + 8 }));
 }
 
-TEST_F(LoggerPaintTest, AnEmptyGraphDrawsNoCurveAndNoStatistics)
+TEST_F(LoggerPaintTest, BeforeASetIsChosenOnlyThePlotFrameIsDrawn)
 {
     const logger::LoggerFrame frame = layout({ 4, 0 }, false);
     const testing::RecordingCanvas canvas = paint(frame);
     EXPECT_TRUE(canvas.all<testing::PolylineOp>().empty());
-    EXPECT_TRUE(frame.statistics.empty());
-    EXPECT_EQ(canvas.all<testing::TextOp>().size(), 11U + 4U);  // labels and the read-out line
+    EXPECT_TRUE(canvas.texts().empty()) << "no value labels, statistics or read-out captions";
+    // Background, plot and time band: no margin is wiped over the ticks and the right axis.
+    EXPECT_EQ(canvas.all<testing::FillOp>().size(), 3U);
+    const auto& plot = frame.geometry.plot;
+    const auto lines = canvas.all<testing::LineOp>();
+    const auto drawn = [&](draw::Point from, draw::Point to) {
+        return std::any_of(lines.begin(), lines.end(), [&](const testing::LineOp& line) {
+            return line.from == from && line.to == to && line.pen == logger::kAxisPen;
+        });
+    };
+    EXPECT_TRUE(drawn({ plot.left - 3, plot.bottom }, { plot.left, plot.bottom }));
+    EXPECT_TRUE(drawn({ plot.right, plot.top }, { plot.right, plot.bottom }));
 }
 
 TEST_F(LoggerPaintTest, DenseReadingsAreDrawnAsColumnsInsideThePlot)
