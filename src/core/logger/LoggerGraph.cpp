@@ -140,10 +140,16 @@ void LoggerGraph::placeZoomed(LoggerFrame& frame, const files::CurrentSet& set)
     frame.curve.line = { std::max(start, 0), std::min(last, count - 1), scrollOffset_ };
 }
 
+bool LoggerGraph::followsPointer(int x) const
+{
+    const auto& plot = geometry_.plot;
+    return x >= plot.left && x <= plot.right + 1;
+}
+
 bool LoggerGraph::readOut(int x, const files::CurrentSet& set)
 {
     const auto& plot = geometry_.plot;
-    if (x < plot.left || x > plot.right + 1) return false;
+    if (!followsPointer(x)) return false;
     const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
     const int index = map_.nearestSample(x - plot.left, shift);
     const auto samples = set.samples();

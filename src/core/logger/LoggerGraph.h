@@ -28,6 +28,9 @@ public:
 
     LoggerFrame layout(const draw::Rect& client, const ShownSet& shown);
 
+    // Whether the cursor and the read-out follow a pointer at client x `x`:
+    // over the plot, or one pixel right of it. Beside the plot both stay.
+    bool followsPointer(int x) const;
     // The read-out of the reading nearest client x `x`; false (texts kept)
     // when x is beside the plot or there is no such reading.
     bool readOut(int x, const files::CurrentSet& set);

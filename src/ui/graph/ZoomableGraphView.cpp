@@ -22,10 +22,11 @@ draw::Point toPoint(const QPointF& position)
 }  // namespace
 
 ZoomableGraphView::ZoomableGraphView(
-    const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent)
+    const draw::Pen& cursorPen, const draw::Color& background, CursorLife cursorLife, QWidget* parent)
     : QWidget(parent)
     , cursorPen_(cursorPen)
     , background_(background)
+    , cursorLife_(cursorLife)
     , rubberBand_(new QRubberBand(QRubberBand::Rectangle, this))
 {
     // The graph covers the whole widget from its cache: nothing needs erasing first.
@@ -64,7 +65,7 @@ void ZoomableGraphView::renderCache()
     }
     QPainter painter(&cache_);
     cacheValid_ = true;
-    cursorShown_ = cursorShown_ && keepCursor_;
+    if (cursorLife_ == CursorLife::UntilRepaint) cursorShown_ = cursorShown_ && keepCursor_;
     keepCursor_ = false;
     renderGraph(painter);
 }
@@ -95,6 +96,22 @@ void ZoomableGraphView::drawCursor(QPainter& painter) const
         canvas.drawLine({ 0, 0 }, { 0, column.height() - 1 }, cursorPen_);
     }
     painter.drawImage(column.topLeft(), overlay);
+}
+
+std::optional<int> ZoomableGraphView::cursorX() const
+{
+    return cursorShown_ ? std::optional<int>(cursorX_) : std::nullopt;
+}
+
+std::optional<int> ZoomableGraphView::cursorColumn(draw::Point pointer) const
+{
+    return plotGeometry().clampToPlot(pointer).x;
+}
+
+void ZoomableGraphView::hideCursor()
+{
+    if (cursorShown_) update(cursorRect(cursorX_));
+    cursorShown_ = false;
 }
 
 void ZoomableGraphView::moveCursor(int x)
@@ -128,9 +145,12 @@ void ZoomableGraphView::mouseMoveEvent(QMouseEvent* event)
     lastPointer_ = event->position().toPoint();
     if (!hasData()) return;
     ensureLaidOut();
-    const draw::Point point = plotGeometry().clampToPlot({ lastPointer_.x(), lastPointer_.y() });
-    moveCursor(point.x);
-    pointerAt(point.x);
+    const draw::Point pointer { lastPointer_.x(), lastPointer_.y() };
+    if (const std::optional<int> x = cursorColumn(pointer)) {
+        moveCursor(*x);
+        pointerAt(*x);
+    }
+    const draw::Point point = plotGeometry().clampToPlot(pointer);
     if (!dragging_) return;
     dragActive_ = true;
     const QPoint current(point.x, point.y);

@@ -13,18 +13,31 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 class QRubberBand;
 
 namespace brivon::ui {
 
+// How long the cursor line stays once the mouse has placed it.
+enum class CursorLife {
+    // Until a repaint other than one for a new sample.
+    UntilRepaint,
+    // Through every repaint, until the view hides it.
+    UntilHidden,
+};
+
 class ZoomableGraphView : public QWidget {
     Q_OBJECT
 public:
-    ZoomableGraphView(const draw::Pen& cursorPen, const draw::Color& background, QWidget* parent = nullptr);
+    ZoomableGraphView(const draw::Pen& cursorPen, const draw::Color& background, CursorLife cursorLife,
+        QWidget* parent = nullptr);
     ~ZoomableGraphView() override;
 
     // True from the first move of a held button until the drag ends.
     bool isDragActive() const { return dragActive_; }
+    // Where the cursor line is drawn; nothing while it is hidden.
+    std::optional<int> cursorX() const;
 
 signals:
     void zoomChanged(bool zoomed);
@@ -36,7 +49,10 @@ protected:
     virtual const graph::GraphGeometry& plotGeometry() const = 0;
     // The mouse only works on a graph with data.
     virtual bool hasData() const = 0;
-    // The pointer is over plot x `x` (clamped): show its read-out.
+    // Where the cursor goes for a pointer at `pointer`, nothing to leave it
+    // (and the read-out) as they are; by default the pointer clamped to the plot.
+    virtual std::optional<int> cursorColumn(draw::Point pointer) const;
+    // The cursor is at `x`: show its read-out.
     virtual void pointerAt(int x) = 0;
     // A drag's corners, clamped to the plot; then whether the level it selects is entered.
     virtual void startSelection(draw::Point point) = 0;
@@ -45,11 +61,13 @@ protected:
     // Whether a held pointer at `pointer` has left the graph's neighbourhood.
     virtual bool dragLeftGraph(draw::Point pointer) const = 0;
 
-    // The graph changed: repaint at the next paint. A repaint for a new
-    // sample keeps the cursor; any other one removes it until the mouse moves.
+    // The graph changed: repaint at the next paint. Under UntilRepaint a
+    // repaint for a new sample keeps the cursor, any other one removes it.
     void invalidateGraph(bool keepCursor);
     // The next repaint, whenever it comes, keeps the cursor.
     void keepCursorAtNextPaint() { keepCursor_ = true; }
+    // Removes the cursor line until the mouse moves again.
+    void hideCursor();
     // Lays out and draws at once, the screen at the next paint.
     void redrawNow();
     // The mouse works on the graph as it is drawn: lay it out first if a paint is still due.
@@ -72,6 +90,7 @@ private:
 
     const draw::Pen cursorPen_;
     const draw::Color background_;
+    const CursorLife cursorLife_;
     QImage cache_;
     bool cacheValid_ = false;
 

@@ -17,7 +17,7 @@ constexpr int kScrollBarHeight = 14;
 }  // namespace
 
 LoggerGraphView::LoggerGraphView(logger::DataLoggerSets& sets, const platform::Clock& clock, QWidget* parent)
-    : ZoomableGraphView(logger::kCursorPen, logger::kBackground, parent)
+    : ZoomableGraphView(logger::kCursorPen, logger::kBackground, CursorLife::UntilHidden, parent)
     , sets_(sets)
     , graph_(clock)
     , scrollBar_(new QScrollBar(Qt::Horizontal, this))
@@ -31,6 +31,7 @@ void LoggerGraphView::resetView()
 {
     graph_.resetView();
     scrollBar_->setEnabled(false);
+    hideCursor();
     redrawNow();
 }
 
@@ -70,6 +71,11 @@ void LoggerGraphView::scrollTo(int position)
     const QSignalBlocker blocker(scrollBar_);
     scrollBar_->setValue(graph_.scrollPosition());
     invalidateGraph(false);
+}
+
+std::optional<int> LoggerGraphView::cursorColumn(draw::Point pointer) const
+{
+    return graph_.followsPointer(pointer.x) ? std::optional<int>(pointer.x) : std::nullopt;
 }
 
 void LoggerGraphView::pointerAt(int x)

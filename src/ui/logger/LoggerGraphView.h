@@ -17,11 +17,11 @@ class LoggerGraphView : public ZoomableGraphView {
 public:
     LoggerGraphView(logger::DataLoggerSets& sets, const platform::Clock& clock, QWidget* parent = nullptr);
 
-    // Back to the full view; the scroll bar is disabled until the next zoom.
+    // Back to the full view, without the cursor; the scroll bar is disabled until the next zoom.
     void resetView();
     // The scroll bar ends this far left of the view's right edge (the window's size grip lies there).
     void setScrollBarRightGap(int gap);
-    // The set, its axis or the list changed: draw again, without the cursor.
+    // The set, its axis or the list changed: draw again.
     void refresh();
 
     QScrollBar& scrollBar() { return *scrollBar_; }
@@ -35,6 +35,7 @@ protected:
     void renderGraph(QPainter& painter) override;
     const graph::GraphGeometry& plotGeometry() const override { return graph_.geometry(); }
     bool hasData() const override { return sets_.hasData(); }
+    std::optional<int> cursorColumn(draw::Point pointer) const override;
     void pointerAt(int x) override;
     void startSelection(draw::Point point) override { graph_.startSelection(point); }
     void endSelection(draw::Point point) override { graph_.endSelection(point); }

@@ -36,7 +36,7 @@ QString toQString(const std::string& text)
 }  // namespace
 
 CDTView::CDTView(const platform::Clock& clock, QWidget* parent)
-    : ZoomableGraphView(realtime::kCursorPen, realtime::kButtonFace, parent)
+    : ZoomableGraphView(realtime::kCursorPen, realtime::kButtonFace, CursorLife::UntilRepaint, parent)
     , clock_(clock)
     , model_(clock)
     , realTimeStrip_(new RealTimeStrip(this))

@@ -5,17 +5,20 @@
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/logger/LoggerGraphView.h"
+#include "ui/realtime/YAxisDialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QScrollBar>
 #include <QSizeGrip>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-
+#include <functional>
 #include <memory>
 
 namespace brivon {
@@ -23,6 +26,34 @@ namespace {
 
 constexpr platform::TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
 constexpr int kReadings = 600;
+
+void chooseRow(ui::CDataLoggerDlg& dialog, int row)
+{
+    QTableWidget& list = dialog.setList();
+    const QRect cell = list.visualRect(list.model()->index(row, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+    dialog.graphView().grab();
+}
+
+void drag(QWidget& view, QPoint from, QPoint to)
+{
+    QTest::mousePress(&view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&view, to);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+}
+
+// Drags over a tenth of the plot's width and its whole height.
+void zoomIn(ui::LoggerGraphView& view)
+{
+    const auto& plot = view.graph().geometry().plot;
+    drag(view, { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.bottom });
+}
+
+std::string readout(ui::LoggerGraphView& view)
+{
+    return view.graph().readoutValue() + " @ " + view.graph().readoutTime();
+}
 
 class LoggerWindow : public ::testing::Test {
 protected:
@@ -47,27 +78,6 @@ protected:
         dialog->show();
         dialog->graphView().grab();  // the first paint
         return dialog;
-    }
-
-    void chooseRow(ui::CDataLoggerDlg& dialog, int row)
-    {
-        QTableWidget& list = dialog.setList();
-        const QRect cell = list.visualRect(list.model()->index(row, 0));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
-        dialog.graphView().grab();
-    }
-
-    static void drag(QWidget& view, QPoint from, QPoint to)
-    {
-        QTest::mousePress(&view, Qt::LeftButton, {}, from);
-        QTest::mouseMove(&view, to);
-        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
-    }
-
-    static std::string readout(ui::LoggerGraphView& view)
-    {
-        return view.graph().readoutValue() + " @ " + view.graph().readoutTime();
     }
 
     testing::FixedClock clock { kStart };
@@ -128,7 +138,7 @@ TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
     QTest::mouseClick(&view, Qt::LeftButton, {}, { plot.left + 100, plot.top + 100 });
     EXPECT_FALSE(view.graph().zoomed());
 
-    drag(view, { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.bottom });
+    zoomIn(view);
     ASSERT_EQ(view.graph().level(), 1);
     EXPECT_TRUE(view.scrollBar().isEnabled());
     EXPECT_EQ(view.scrollBar().maximum(), kReadings);
@@ -200,6 +210,87 @@ TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
     EXPECT_EQ(dialog->setList().rowCount(), 0);
     EXPECT_FALSE(sets.hasData());
 }
+
+TEST_F(LoggerWindow, BesideThePlotTheCursorAndTheReadOutStay)
+{
+    auto dialog = open();
+    chooseRow(*dialog, 0);
+    ui::LoggerGraphView& view = dialog->graphView();
+    const auto& plot = view.graph().geometry().plot;
+    const int x = plot.left + 100;
+    QTest::mouseMove(&view, { x, plot.top + 50 });
+    const std::string shown = readout(view);
+    for (const int beside : { plot.left - 20, plot.left - 1, plot.right + 2 }) {
+        QTest::mouseMove(&view, { beside, plot.top + 50 });
+        EXPECT_EQ(view.cursorX(), x) << beside;
+        EXPECT_EQ(readout(view), shown) << beside;
+    }
+    QTest::mouseMove(&view, { plot.right, plot.top + 50 });
+    EXPECT_EQ(readout(view), "399.00 Lux @ 14:25:07");  // the last reading
+    QTest::mouseMove(&view, { plot.right + 1, plot.top + 50 });
+    EXPECT_EQ(view.cursorX(), plot.right + 1);
+}
+
+// What becomes of the cursor and the read-out when the graph is drawn again.
+struct RedrawCase {
+    const char* name;
+    std::function<void(ui::CDataLoggerDlg&)> redraw;
+    bool keepsCursor;
+    bool keepsReadout;
+};
+
+void PrintTo(const RedrawCase& redrawCase, std::ostream* out)
+{
+    *out << redrawCase.name;
+}
+
+class LoggerRedraw : public LoggerWindow, public ::testing::WithParamInterface<RedrawCase> { };
+
+TEST_P(LoggerRedraw, KeepsTheCursorUntilTheViewIsReset)
+{
+    auto dialog = open();
+    chooseRow(*dialog, 0);
+    ui::LoggerGraphView& view = dialog->graphView();
+    const auto& plot = view.graph().geometry().plot;
+    QTest::mouseMove(&view, { plot.left + 150, plot.top + 50 });
+    GetParam().redraw(*dialog);
+    view.grab();
+    EXPECT_EQ(view.cursorX().has_value(), GetParam().keepsCursor);
+    EXPECT_EQ(readout(view) != " @ ", GetParam().keepsReadout);
+}
+
+void acceptValueAxis(ui::CDataLoggerDlg& dialog)
+{
+    QTimer::singleShot(0, [] {
+        if (auto* axis = qobject_cast<ui::YAxisDialog*>(QApplication::activeModalWidget())) axis->accept();
+    });
+    dialog.action(ui::CDataLoggerDlg::kValueAxis)->trigger();
+}
+
+INSTANTIATE_TEST_SUITE_P(Redraws, LoggerRedraw,
+    ::testing::Values(RedrawCase { "Zoom", [](auto& d) { zoomIn(d.graphView()); }, true, true },
+        RedrawCase { "RefusedDrag",
+            [](auto& d) {
+                const auto& plot = d.graphView().graph().geometry().plot;
+                drag(d.graphView(), { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.top + 12 });
+                EXPECT_FALSE(d.graphView().graph().zoomed());
+            },
+            true, true },
+        RedrawCase { "Scroll",
+            [](auto& d) {
+                zoomIn(d.graphView());
+                QScrollBar& bar = d.graphView().scrollBar();
+                bar.setValue(bar.value() - 10);
+            },
+            true, true },
+        RedrawCase { "ValueAxis", acceptValueAxis, true, true },
+        RedrawCase { "ZoomOut",
+            [](auto& d) {
+                zoomIn(d.graphView());
+                d.action(ui::CDataLoggerDlg::kZoomOut)->trigger();
+            },
+            false, true }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
 {
