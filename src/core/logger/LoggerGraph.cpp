@@ -182,7 +182,15 @@ void LoggerGraph::resetView()
 {
     zoom_.leave();
     scrollOffset_ = 0;
+    firstVisible_ = 0;
     scrollPlaced_ = false;
+}
+
+void LoggerGraph::showAnotherSet()
+{
+    resetView();
+    readoutValue_.clear();
+    readoutTime_.clear();
 }
 
 int LoggerGraph::readingsPerScreen() const

@@ -44,6 +44,8 @@ public:
     bool zoomToSelection();
     // Back to the full view of the whole set.
     void resetView();
+    // Another set is shown: the full view, without the last set's read-out and scroll position.
+    void showAnotherSet();
 
     // The scroll bar's thumb position and what moving it to `position` shows.
     int scrollPosition() const { return firstVisible_ - scrollOffset_ + 1; }

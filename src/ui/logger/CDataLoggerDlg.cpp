@@ -136,7 +136,7 @@ void CDataLoggerDlg::selectSet()
 {
     const bool selected = list_->selectionModel()->hasSelection();
     sets_.selectRow(selected ? list_->currentRow() : -1);
-    graph_->resetView();
+    graph_->showAnotherSet();
     refreshCommands();
 }
 
@@ -145,8 +145,10 @@ bool CDataLoggerDlg::readGraphFile(const std::string& path)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const files::FileOutcome outcome = sets_.readFile(path);
     QApplication::restoreOverrideCursor();
-    if (!outcome.ok()) prompts_.message(outcome.message);
-    graph_->refresh();
+    if (outcome.ok())
+        graph_->showAnotherSet();
+    else
+        prompts_.message(outcome.message);
     refreshCommands();
     return outcome.ok();
 }

@@ -30,9 +30,19 @@ LoggerGraphView::LoggerGraphView(logger::DataLoggerSets& sets, const platform::C
 void LoggerGraphView::resetView()
 {
     graph_.resetView();
-    scrollBar_->setEnabled(false);
+    {
+        const QSignalBlocker blocker(scrollBar_);
+        scrollBar_->setRange(0, 0);
+        scrollBar_->setEnabled(false);
+    }
     hideCursor();
     redrawNow();
+}
+
+void LoggerGraphView::showAnotherSet()
+{
+    graph_.showAnotherSet();
+    resetView();
 }
 
 void LoggerGraphView::refresh()

@@ -19,6 +19,8 @@ public:
 
     // Back to the full view, without the cursor; the scroll bar is disabled until the next zoom.
     void resetView();
+    // Another set is chosen: the full view, without the last set's read-out.
+    void showAnotherSet();
     // The scroll bar ends this far left of the view's right edge (the window's size grip lies there).
     void setScrollBarRightGap(int gap);
     // The set, its axis or the list changed: draw again.

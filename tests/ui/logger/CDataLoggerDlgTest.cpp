@@ -289,8 +289,22 @@ INSTANTIATE_TEST_SUITE_P(Redraws, LoggerRedraw,
                 zoomIn(d.graphView());
                 d.action(ui::CDataLoggerDlg::kZoomOut)->trigger();
             },
-            false, true }),
+            false, true },
+        RedrawCase { "ChoosingASet", [](auto& d) { chooseRow(d, 0); }, false, false }),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(LoggerWindow, ChoosingASetStartsItsScrollBarAfresh)
+{
+    auto dialog = open();
+    chooseRow(*dialog, 0);
+    ui::LoggerGraphView& view = dialog->graphView();
+    zoomIn(view);
+    view.scrollBar().setValue(view.scrollBar().value() - 10);
+    chooseRow(*dialog, 0);
+    EXPECT_EQ(view.graph().scrollOffset(), 0);
+    EXPECT_EQ(view.scrollBar().value(), 0);
+    EXPECT_FALSE(view.scrollBar().isEnabled());
+}
 
 TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
 {
