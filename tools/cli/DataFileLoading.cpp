@@ -4,6 +4,7 @@
 #include "core/files/GraphFile.h"
 #include "core/files/MemoryFile.h"
 #include "core/files/SafeSave.h"
+#include "core/files/SaveTarget.h"
 
 #include <array>
 #include <filesystem>
@@ -16,7 +17,7 @@ namespace {
 constexpr const char* kStandardOutputName = "-";
 
 // The same file, also through links or other names; false when either does not exist.
-bool sameFile(const std::string& a, const std::string& b)
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
@@ -58,15 +59,26 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
     return outcome.ok() ? onMemory(*block) : reportLoadFailure(file, outcome);
 }
 
-int writeOutput(const std::optional<std::string>& output, std::string bytes, const std::string& input)
+bool reportExisting(std::span<const std::filesystem::path> outputs)
+{
+    const std::vector<std::filesystem::path> existing = files::existingFiles(outputs);
+    if (existing.empty()) return false;
+    reportFailure(existing.front().string(), "exists already; choose another name with -o");
+    return true;
+}
+
+int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
+    const std::string& input)
 {
     if (!output || *output == kStandardOutputName) {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         std::cout.flush();
         return std::cout ? kExitOk : reportFailure("standard output", "write failed");
     }
-    if (sameFile(*output, input)) return reportFailure(*output, "the output is the input file");
-    const std::array<files::PendingFile, 1> pending { files::PendingFile { *output, std::move(bytes) } };
+    const std::filesystem::path file = files::withExtension(*output, extension);
+    if (sameFile(file, input)) return reportFailure(file.string(), "the output is the input file");
+    if (reportExisting({ &file, 1 })) return kExitFailure;
+    const std::array<files::PendingFile, 1> pending { files::PendingFile { file, std::move(bytes) } };
     const files::FileOutcome saved = files::saveFilesSafely(pending);
     if (!saved.ok()) {
         std::cerr << saved.message << '\n';

@@ -8,9 +8,12 @@
 #include "core/files/MemoryBlock.h"
 #include "core/platform/Clock.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace brivon::cli {
 
@@ -27,8 +30,14 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
     const std::function<int(const files::CurrentSet&)>& onGraph,
     const std::function<int(const files::MemoryBlock&)>& onMemory);
 
-// Writes `bytes` to standard output (no output, or "-"), or to `output`
-// through the safe save; an output that is the `input` file is refused.
-int writeOutput(const std::optional<std::string>& output, std::string bytes, const std::string& input);
+// True, having said so, when one of `outputs` exists: a command has no one to
+// ask, so it never replaces a file.
+bool reportExisting(std::span<const std::filesystem::path> outputs);
+
+// Writes `bytes` to standard output (no output, or "-"), or to `output` with
+// `extension` when its name lacks it, through the safe save; an output that
+// is the `input` file, or any other existing file, is refused.
+int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
+    const std::string& input);
 
 }  // namespace brivon::cli

@@ -3,6 +3,7 @@
 // list windows' Save does and prints one CSV line per record or set.
 
 #include "CliCommands.h"
+#include "DataFileLoading.h"
 #include "DeviceCheck.h"
 #include "DownloadCsv.h"
 #include "DownloadOptions.h"
@@ -11,6 +12,7 @@
 
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryListRows.h"
+#include "core/files/SaveTarget.h"
 #include "core/logger/DataLoggerSets.h"
 
 #include <QCoreApplication>
@@ -94,6 +96,10 @@ int runDownload(int argc, char** argv, const Arguments& args)
         std::cerr << *reason << '\n';
         return kExitFailure;
     }
+    // Before the transfer, so that a refused name costs no download.
+    if (options->kind == DownloadKind::Memory
+        && reportExisting(files::dataFileAndExport(options->output, files::DataFileKind::Memory)))
+        return kExitFailure;
     QCoreApplication app(argc, argv);
     DownloadSession session(options->kind, options->device);
     bool progressShown = false;

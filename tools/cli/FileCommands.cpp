@@ -46,6 +46,11 @@ std::optional<ExportArguments> parseExportArguments(const Arguments& args)
     return parsed;
 }
 
+const char* outputExtension(const ExportArguments& parsed)
+{
+    return parsed.csv ? files::kCsvFileExtension : files::kTextExportExtension;
+}
+
 const char* unitName(std::uint8_t unitFlag)
 {
     switch (unitFlag) {
@@ -90,12 +95,12 @@ int runExport(const Arguments& args)
     return withDataFile(
         parsed->file, clock,
         [&](const files::CurrentSet& set) {
-            return writeOutput(parsed->output,
+            return writeOutput(parsed->output, outputExtension(*parsed),
                 parsed->csv ? files::graphCsv(set, clock) : files::dataLoggerExport(set, clock),
                 parsed->file);
         },
         [&](const files::MemoryBlock& block) {
-            return writeOutput(parsed->output,
+            return writeOutput(parsed->output, outputExtension(*parsed),
                 parsed->csv ? files::memoryCsv(block) : files::memoryExport(block), parsed->file);
         });
 }

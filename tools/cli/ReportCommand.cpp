@@ -20,6 +20,7 @@ namespace {
 constexpr const char* kReportUsage = "usage: brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
 constexpr const char* kOutputOption = "-o";
 constexpr const char* kPageOption = "--page";
+constexpr const char* kPdfExtension = ".pdf";
 // A set read from a file is shown from the bottom of its value axis.
 constexpr int kFileSetOffsetDivisions = 0;
 
@@ -67,7 +68,7 @@ int writeReport(int argc, char** argv, const ReportArguments& arguments, const u
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
     const QByteArray pdf = ui::reportPdf(QPageSize(arguments.page), layout);
-    return writeOutput(arguments.output, pdf.toStdString(), arguments.file);
+    return writeOutput(arguments.output, kPdfExtension, pdf.toStdString(), arguments.file);
 }
 
 }  // namespace

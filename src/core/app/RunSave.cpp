@@ -2,8 +2,7 @@
 
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
-
-#include <filesystem>
+#include "core/files/SaveTarget.h"
 
 namespace brivon::app {
 
@@ -11,11 +10,10 @@ bool RunSave::save()
 {
     const platform::FileChoice choice { files::defaultFileName(clock_.toLocal(clock_.now())),
         kDefaultExtension, kFilter };
-    const auto chosen = prompts_.chooseSaveFile(choice);
-    if (!chosen) return false;
+    const auto dataFile = files::chooseDataFile(prompts_, choice, files::DataFileKind::Graph);
+    if (!dataFile) return false;
 
-    const std::filesystem::path dataFile = files::dataFilePath(*chosen, files::DataFileKind::Graph);
-    const files::FileOutcome outcome = files::saveRealTimeRun(dataFile, document_.run().view(), clock_);
+    const files::FileOutcome outcome = files::saveRealTimeRun(*dataFile, document_.run().view(), clock_);
     if (!outcome.ok()) prompts_.message(outcome.message);
     return outcome.ok();
 }

@@ -22,7 +22,8 @@ public:
     {
     }
 
-    // True when both files were written. Cancel writes nothing; a failed save
+    // True when both files were written. Cancel, or No to replacing existing
+    // files, writes nothing; a failed save
     // leaves any earlier files as they were and tells the user why.
     bool save();
 

@@ -11,7 +11,8 @@ namespace brivon::files {
 inline constexpr const char* kCsvExtension = "csv";
 inline constexpr const char* kCsvFilter = "CSV Files (*.csv)|*.csv|";
 
-// True when the file was written. Cancel writes nothing; a failed write
+// True when the file was written. Cancel, or No to replacing an existing
+// file, writes nothing; a failed write
 // leaves an earlier file as it was and tells the user why.
 bool saveCsvAs(platform::Prompts& prompts, const std::string& defaultName, const std::string& csv);
 

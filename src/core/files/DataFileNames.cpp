@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string_view>
 
 namespace brivon::files {
 namespace {
@@ -47,11 +46,16 @@ std::string defaultFileName(const platform::LocalTime& time)
     return platform::formatTime(time, kDefaultFileNameFormat);
 }
 
-std::filesystem::path dataFilePath(const std::filesystem::path& chosen, DataFileKind kind)
+std::filesystem::path withExtension(const std::filesystem::path& chosen, std::string_view extension)
 {
     std::filesystem::path file = chosen;
-    if (!endsWithIgnoringCase(file.filename().string(), extensionOf(kind))) file += extensionOf(kind);
+    if (!endsWithIgnoringCase(file.filename().string(), extension)) file += extension;
     return file;
+}
+
+std::filesystem::path dataFilePath(const std::filesystem::path& chosen, DataFileKind kind)
+{
+    return withExtension(chosen, extensionOf(kind));
 }
 
 }  // namespace brivon::files

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/platform/Clock.h"
 
@@ -13,6 +14,7 @@ enum class DataFileKind { Graph, Memory };
 inline constexpr const char* kGraphFileExtension = ".AsmDat";
 inline constexpr const char* kMemoryFileExtension = ".MemDat";
 inline constexpr const char* kTextExportExtension = ".txt";
+inline constexpr const char* kCsvFileExtension = ".csv";
 // Default name offered by the save dialogs, from a time stamp.
 inline constexpr const char* kDefaultFileNameFormat = "%y-%m-%d %H.%M.%S";
 
@@ -28,9 +30,12 @@ bool dataFileKindOf(const std::filesystem::path& file, DataFileKind& kind);
 
 std::string defaultFileName(const platform::LocalTime& time);
 
-// A name chosen for a data file of `kind`: kept when it already ends in the
-// kind's extension (in any letter case), else given it. The default names
-// hold dots of their own ("10-12-07 14.05.09"), so no other ending counts.
+// A name chosen for a file of a kind: kept when it already ends in the kind's
+// `extension` (with its dot, in any letter case), else given it. The default
+// names hold dots of their own ("10-12-07 14.05.09"), so no other ending counts.
+std::filesystem::path withExtension(const std::filesystem::path& chosen, std::string_view extension);
+
+// withExtension for a data file of `kind`.
 std::filesystem::path dataFilePath(const std::filesystem::path& chosen, DataFileKind kind);
 
 }  // namespace brivon::files

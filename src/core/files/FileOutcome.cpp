@@ -61,4 +61,9 @@ FileOutcome cannotWrite(const std::string& path, int errorNumber)
     return { FileStatus::CannotWrite, withReason("Cannot write " + path, errorNumber), {} };
 }
 
+FileOutcome cannotWrite(const std::string& path, const std::string& reason)
+{
+    return { FileStatus::CannotWrite, "Cannot write " + path + ": " + reason, {} };
+}
+
 }  // namespace brivon::files::file_outcome

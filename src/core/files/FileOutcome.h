@@ -49,6 +49,8 @@ FileOutcome notAFile(const std::string& what);
 // The same as a save's CannotWrite, for a save onto such a path.
 FileOutcome cannotWriteNotAFile(const std::string& what);
 FileOutcome cannotWrite(const std::string& path, int errorNumber);
+// A save refused for a reason of the program's own, said in words.
+FileOutcome cannotWrite(const std::string& path, const std::string& reason);
 
 }  // namespace file_outcome
 

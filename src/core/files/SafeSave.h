@@ -4,8 +4,12 @@
 // all of them are complete are they renamed into place, each target's old
 // content kept aside until every new one is in place. On any error every
 // target holds what it held before, no temporary file is left, and the caller
-// gets a message to show. A target that is a symbolic link is written through
-// to the file it names, keeping the link; a folder, FIFO or device is refused.
+// gets a message to show. A file replaced keeps its permission bits, and its
+// owner where the system allows. A target that is a symbolic link is written
+// through to the file it names, keeping the link, when the link is the user's
+// own or root's; another user's link is refused, as are a folder, FIFO or
+// device. Temporary files that a killed save left are removed by the next save
+// into their folder once they are a minute old.
 
 #include <filesystem>
 #include <span>

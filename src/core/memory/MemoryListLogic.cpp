@@ -2,6 +2,7 @@
 
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryFile.h"
+#include "core/files/SaveTarget.h"
 
 namespace brivon::memory {
 namespace {
@@ -41,9 +42,10 @@ std::optional<std::vector<files::MemoryListRow>> MemoryListLogic::refresh()
 void MemoryListLogic::save(const std::string& defaultName)
 {
     if (flags_.listFromFile) return;
-    const auto path = prompts_.chooseSaveFile(listFileChoice(defaultName));
-    if (!path) return;
-    const files::FileOutcome outcome = files::saveMemoryBlock(*path, block_);
+    const auto dataFile
+        = files::chooseDataFile(prompts_, listFileChoice(defaultName), files::DataFileKind::Memory);
+    if (!dataFile) return;
+    const files::FileOutcome outcome = files::saveMemoryBlock(*dataFile, block_);
     if (!outcome.ok()) prompts_.message(outcome.message);
 }
 

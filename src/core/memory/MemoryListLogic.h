@@ -32,8 +32,8 @@ public:
     // memory is reported once per window, and the list then stays empty.
     std::optional<std::vector<files::MemoryListRow>> refresh();
 
-    // Writes the block as a list file and its text export, both or neither;
-    // a failure is reported with its reason.
+    // Writes the block as a list file and its text export, both or neither,
+    // after asking before replacing either; a failure is reported with its reason.
     void save(const std::string& defaultName);
     // Reads a list file into the block; a file that is not one is reported
     // and changes nothing. The next refresh lists what was read.

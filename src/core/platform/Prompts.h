@@ -28,8 +28,9 @@ public:
     virtual bool askYesNo(const std::string& question) = 0;
     // A Yes/No/Cancel question.
     virtual Answer askYesNoCancel(const std::string& question) = 0;
-    // The chosen path, or nothing when the user cancels. A save dialog asks
-    // before overwriting an existing file.
+    // The chosen path, or nothing when the user cancels. A save dialog does
+    // not ask about an existing file: the caller asks once it knows every
+    // file the save writes under their final names.
     virtual std::optional<std::string> chooseSaveFile(const FileChoice& choice) = 0;
     virtual std::optional<std::string> chooseOpenFile(const FileChoice& choice) = 0;
     // The "Sample Rate Setup" dialog, starting at `initialSeconds`: the

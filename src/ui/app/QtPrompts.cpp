@@ -62,6 +62,9 @@ std::optional<std::string> QtPrompts::chooseFile(const platform::FileChoice& cho
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(text(choice.defaultExtension));
     dialog.setOption(QFileDialog::ReadOnly, false);
+    // The name chosen may still get its extension, and a data file brings a
+    // text export: the save asks about replacing the final files itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
     if (!choice.defaultName.empty()) dialog.selectFile(text(choice.defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

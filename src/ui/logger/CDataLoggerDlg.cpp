@@ -4,6 +4,7 @@
 #include "core/files/CsvSaveAs.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
+#include "core/files/SaveTarget.h"
 #include "core/report/GraphReport.h"
 #include "core/report/ReportSources.h"
 #include "ui/logger/LoggerGraphView.h"
@@ -171,9 +172,9 @@ void CDataLoggerDlg::save()
     choice.defaultName = files::defaultFileName(clock_.toLocal(set.loadedStartTime));
     choice.defaultExtension = kDefaultExtension;
     choice.filter = kSaveFilter;
-    const auto path = prompts_.chooseSaveFile(choice);
-    if (!path) return;
-    const files::FileOutcome outcome = files::saveCurrentSet(*path, set, clock_);
+    const auto dataFile = files::chooseDataFile(prompts_, choice, files::DataFileKind::Graph);
+    if (!dataFile) return;
+    const files::FileOutcome outcome = files::saveCurrentSet(*dataFile, set, clock_);
     if (!outcome.ok()) prompts_.message(outcome.message);
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <memory>
@@ -14,12 +15,15 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brivon {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr uid_t kOtherUser = 4242;
 
 std::string contentsOf(const fs::path& path)
 {
@@ -146,6 +150,76 @@ INSTANTIATE_TEST_SUITE_P(Places, SafeSaveUnwritablePlace,
         return std::string(
             std::string_view(param.param).starts_with("/proc/") ? "ProcFileSystem" : "MissingFolder");
     });
+
+TEST_F(SafeSave, AReplacedFileKeepsItsPermissionsAndOwner)
+{
+    const fs::path file = folder_ / "private.txt";
+    writeFile(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(file.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    const std::vector<files::PendingFile> files { { file, "new" } };
+    ASSERT_TRUE(files::saveFilesSafely(files).ok());
+    struct stat saved { };
+    ASSERT_EQ(::stat(file.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, 0600u);
+    if (root) {
+        EXPECT_EQ(saved.st_uid, kOtherUser);
+    }
+    EXPECT_EQ(contentsOf(file), "new");
+}
+
+TEST_F(SafeSave, ALinkOfAnotherUserIsNotFollowed)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    writeFile(folder_ / "target.txt", "old");
+    fs::create_symlink("target.txt", folder_ / "own.txt");
+    fs::create_symlink("target.txt", folder_ / "planted.txt");
+    ASSERT_EQ(::lchown((folder_ / "planted.txt").c_str(), kOtherUser, kOtherUser), 0);
+
+    const std::vector<files::PendingFile> planted { { folder_ / "planted.txt", "planted" } };
+    const files::FileOutcome refused = files::saveFilesSafely(planted);
+    EXPECT_EQ(refused.status, files::FileStatus::CannotWrite);
+    EXPECT_NE(
+        refused.message.find((folder_ / "planted.txt").string() + " is a symbolic link of another user"),
+        std::string::npos)
+        << refused.message;
+    EXPECT_EQ(contentsOf(folder_ / "target.txt"), "old");
+
+    const std::vector<files::PendingFile> own { { folder_ / "own.txt", "own" } };
+    ASSERT_TRUE(files::saveFilesSafely(own).ok());
+    EXPECT_EQ(contentsOf(folder_ / "target.txt"), "own");
+    expectFolderHolds({ "target.txt", "own.txt", "planted.txt" });
+}
+
+TEST_F(SafeSave, TheNextSaveRemovesOnlyItsOwnStaleTemporaries)
+{
+    struct Leftover {
+        const char* name;
+        bool stale;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        { ".a.AsmDat.brivon-save-Xy12ab", true, true },
+        { ".a.AsmDat.brivon-save-Zz99zz", false, false },  // a save still writing
+        { ".a.AsmDat.Xy12ab", true, false },
+        { "a.brivon-save-Xy12ab", true, false },
+        { ".brivon-save-Xy12ab", true, false },
+    };
+    std::set<std::string> kept { "b.txt" };
+    for (const Leftover& leftover : leftovers) {
+        writeFile(folder_ / leftover.name, "left");
+        if (leftover.stale)
+            fs::last_write_time(
+                folder_ / leftover.name, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        if (!leftover.removed) kept.insert(leftover.name);
+    }
+    const std::vector<files::PendingFile> files { { folder_ / "b.txt", "text" } };
+    ASSERT_TRUE(files::saveFilesSafely(files).ok());
+    expectFolderHolds(kept);
+}
 
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {

@@ -106,6 +106,7 @@ TEST_F(MemoryList, AFailedSaveSaysWhyAndLeavesTheOldFiles)
     testing::ScratchFolder::write(scratch / "mem.MemDat", "old list");
     std::filesystem::create_directory(scratch / "mem.txt");  // the export cannot be written
     prompts.savePaths.push_back((scratch / "mem.MemDat").string());
+    prompts.answers.push_back(platform::Answer::Yes);  // replace them
     list.save("");
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_NE(prompts.messages()[0].find("mem.txt"), std::string::npos);

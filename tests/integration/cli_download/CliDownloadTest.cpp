@@ -148,6 +148,18 @@ TEST_F(CliDownload, ShowsTheDataLoggerProgressWhenStandardErrorIsATerminal)
     EXPECT_TRUE(progress.ends_with("\n")) << progress;
 }
 
+TEST_F(CliDownload, MemoryRefusesAnExistingFileBeforeTheTransfer)
+{
+    QFile text(path("records.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.close();
+    const CliLines run
+        = runCli({ "download", "memory", "--device", devicePath(meter_), "-o", path("records") });
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.errors, path("records.txt") + ": exists already; choose another name with -o\n");
+    EXPECT_EQ(folderEntries(), QStringList { "records.txt" });
+}
+
 struct RefusalCase {
     const char* name;
     const char* kind;

@@ -220,16 +220,18 @@ TEST_F(CliExport, AFolderOrAFifoIsNotTakenForAFile)
 TEST_F(CliExport, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
 {
     const QString in = write("run.AsmDat", graphFile());
-    ASSERT_TRUE(QFile::link(in, folder_.filePath("link.AsmDat")));
-    for (const QString& out : { in, folder_.filePath("link.AsmDat") }) {
-        SCOPED_TRACE(out.toStdString());
-        const testing::CliRun result = run({ "export", in, "-o", out });
-        EXPECT_EQ(result.exitCode, 2);
-        EXPECT_EQ(result.errors.toStdString(), out.toStdString() + ": the output is the input file\n");
-        QFile file(in);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), graphFile());
-    }
+    const QString link = folder_.filePath("link.txt");
+    ASSERT_TRUE(QFile::link(in, link));
+    const testing::CliRun throughLink = run({ "export", in, "-o", link });
+    EXPECT_EQ(throughLink.exitCode, 2);
+    EXPECT_EQ(throughLink.errors.toStdString(), link.toStdString() + ": the output is the input file\n");
+    // The input's own name gets the output's extension: a file of its own.
+    const testing::CliRun ownName = run({ "export", in, "-o", in });
+    EXPECT_EQ(ownName.exitCode, 0) << ownName.errors.toStdString();
+    EXPECT_TRUE(QFileInfo(in + ".txt").isFile());
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), graphFile());
 }
 
 TEST_F(CliExport, AnOutputLinkIsWrittenThroughAndKept)
@@ -254,6 +256,44 @@ TEST_F(CliExport, AnOutputThatIsNotAFileIsRefused)
     EXPECT_EQ(result.errors.toStdString(), "out.txt is a FIFO, not a file\n");
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
+
+struct OutputNameCase {
+    const char* name;
+    QStringList options;  // the command and its options, before -o
+    const char* typed;
+    const char* written;
+};
+
+class CliOutputName : public CliExport, public ::testing::WithParamInterface<OutputNameCase> { };
+
+TEST_P(CliOutputName, GetsTheKindsExtensionAndNeverReplacesAFile)
+{
+    const OutputNameCase& c = GetParam();
+    const QString in = write("list.MemDat", memoryFile());
+    const QStringList arguments = QStringList(c.options) << in << "-o" << folder_.filePath(c.typed);
+    const testing::CliRun first = run(arguments);
+    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
+    const QString written = folder_.filePath(c.written);
+    EXPECT_GT(QFileInfo(written).size(), 0);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2);
+
+    write(c.written, "kept");
+    const testing::CliRun second = run(arguments);
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_TRUE(
+        second.errors.endsWith((written + ": exists already; choose another name with -o\n").toUtf8()))
+        << second.errors.toStdString();
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CliOutputName,
+    ::testing::Values(OutputNameCase { "TextWithoutExtension", { "export" }, "out", "out.txt" },
+        OutputNameCase { "CsvWithDots", { "export", "--csv" }, "26-12-09 13.36.07", "26-12-09 13.36.07.csv" },
+        OutputNameCase { "CsvInOtherCase", { "export", "--csv" }, "out.CSV", "out.CSV" },
+        OutputNameCase { "ReportWithDots", { "report" }, "26-12-09 13.36.07", "26-12-09 13.36.07.pdf" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CliExport, AnOutputOfDashIsStandardOutput)
 {
