@@ -169,7 +169,7 @@ void CDataLoggerDlg::save()
     choice.filter = kSaveFilter;
     const auto path = prompts_.chooseSaveFile(choice);
     if (!path) return;
-    const files::FileOutcome outcome = files::saveCurrentSet(*path, set, clock_);
+    const files::FileOutcome outcome = files::saveCurrentSet(*path, set, sets_.currentSetName(), clock_);
     if (!outcome.ok()) prompts_.message(outcome.message);
 }
 
