@@ -52,8 +52,9 @@ $(FUZZ_BUILD)/build.ninja:
 		-DCMAKE_CXX_COMPILER=clang++-14 -DBRIVON_FUZZ=ON
 
 # Each fuzz target runs FUZZ_SECONDS on a copy of its seed corpus (the copy
-# grows, the repository's corpus stays as it is); a crash stops with its input
-# saved in $(FUZZ_BUILD)/crashes/.
+# grows, the repository's corpus stays as it is), with the libFuzzer options
+# in tests/fuzz/fuzz_<target>.flags when there is one; a crash stops with its
+# input saved in $(FUZZ_BUILD)/crashes/.
 # Only the fuzz targets need clang and its sanitizer runtime.
 fuzz: DEB_PACKAGES += clang-14 libclang-rt-14-dev
 fuzz: deps $(FUZZ_BUILD)/build.ninja
@@ -64,7 +65,7 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 		cp -r tests/fuzz/corpus/$$t $(FUZZ_BUILD)/corpus/$$t && \
 		echo "fuzz_$$t: $(FUZZ_SECONDS) s" && \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ./$(FUZZ_BUILD)/fuzz_$$t \
-			-max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$(cat tests/fuzz/fuzz_$$t.flags 2>/dev/null) \
 			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- $(FUZZ_BUILD)/corpus/$$t || exit 1; \
 	done
 

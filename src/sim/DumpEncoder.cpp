@@ -57,8 +57,8 @@ void appendSetHeader(std::vector<std::uint8_t>& out, const LoggerSet& set)
     header[0] = kSetMark[0];
     header[1] = kSetMark[1];
     header[kSetInterval] = static_cast<std::uint8_t>(std::clamp(set.samplingInterval, 0, kMaxPlainByte));
-    header[kSetUnit] = set.footCandle ? 1 : 0;
-    header[kSetYear] = yearByte(set.start);
+    header[kSetUnit] = set.sentUnitByte.value_or(set.footCandle ? 1 : 0);
+    header[kSetYear] = set.sentYearByte.value_or(yearByte(set.start));
     header[kSetMonth] = toBcd(set.start.month);
     header[kSetDay] = toBcd(set.start.day);
     header[kSetHour] = toBcd(set.start.hour);

@@ -4,6 +4,8 @@
 #include "sim/MeterClock.h"
 #include "sim/MeterIndicators.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace brivon::sim {
@@ -29,6 +31,10 @@ struct LoggerSet {
     int samplingInterval = 1;  // seconds
     bool footCandle = false;
     std::vector<LoggerRecord> records;
+    // Sent in the set header instead of the unit and the BCD year: a meter
+    // whose memory holds bytes it never writes itself.
+    std::optional<std::uint8_t> sentUnitByte = std::nullopt;
+    std::optional<std::uint8_t> sentYearByte = std::nullopt;
 };
 
 }  // namespace brivon::sim

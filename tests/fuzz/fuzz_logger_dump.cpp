@@ -1,9 +1,11 @@
 // The data-logger dump parser: whatever dump the meter sends, the transfer
 // block describes its sets consistently, every reading is a value the window
 // can draw, and each set becomes a list row and a text export as the
-// data-logger window makes them.
+// data-logger window makes them. What Save would write of a set reads back
+// as the same set, or is refused for a field the set's header gave it.
 
 #include "FuzzCheck.h"
+#include "GraphReadBack.h"
 #include "core/download/LoggerDumpParser.h"
 #include "core/files/TextExport.h"
 #include "core/logger/DataLoggerSets.h"
@@ -65,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 == static_cast<std::int32_t>(std::min<std::size_t>(readings, files::CurrentSet::kCapacity)),
             "the chosen set's readings become the current set");
         require(!files::dataLoggerExport(window.currentSet(), clock).empty(), "the set's text export");
+        const auto refused = fuzz::requireReadBack(files::dataLoggerFileContents(window.currentSet()), clock);
+        require(!refused || refused->field == "unit flag" || fuzz::isStartField(refused->field),
+            "only a header's unit or a start beyond the file's years is refused");
     }
     return 0;
 }

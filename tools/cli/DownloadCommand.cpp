@@ -56,7 +56,8 @@ int saveMemory(const DownloadOptions& options, const files::MemoryBlock& block)
     return kExitOk;
 }
 
-// Every set chosen in turn as in the data-logger window, and saved as its Save does.
+// Every set chosen in turn as in the data-logger window, and saved as its Save
+// does. A set that cannot be saved is said and the others are still saved.
 int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, const platform::Clock& clock)
 {
     std::error_code error;
@@ -70,17 +71,19 @@ int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, c
     sets.preparePaint();  // lists the downloaded sets
     SetFileNames names(options.output);
     std::cout << kLoggerCsvHeader << '\n';
+    int exitCode = kExitOk;
     for (std::size_t row = 0; row < sets.rows().size(); ++row) {
         sets.selectRow(static_cast<int>(row));  // the chosen set becomes the current set
         const std::filesystem::path file = names.next(current->loadedStart);
-        const files::FileOutcome saved = files::saveCurrentSet(file, *current, clock);
-        if (!saved.ok()) {
+        const files::FileOutcome saved = files::saveCurrentSet(file, *current, sets.currentSetName(), clock);
+        if (saved.ok()) {
+            std::cout << loggerCsvLine(sets.rows()[row], file) << '\n';
+        } else {
             std::cerr << saved.message << '\n';
-            return kExitFailure;
+            exitCode = kExitFailure;
         }
-        std::cout << loggerCsvLine(sets.rows()[row], file) << '\n';
     }
-    return kExitOk;
+    return exitCode;
 }
 
 }  // namespace

@@ -84,7 +84,11 @@ int recoverRun(
     if (!journalFile) return kExitFailure;
     const journal::JournalContents contents = journal::readJournal(*journalFile);
     if (!contents.run) return reportFailure(journalFile->string(), contents.problem);
-    if (contents.ignoredBytes > 0) {
+    if (!contents.leftOut.empty()) {
+        std::cerr << journalFile->string() << ": the last " << contents.ignoredBytes
+                  << " bytes were left out from a record a graph file cannot hold: " << contents.leftOut
+                  << '\n';
+    } else if (contents.ignoredBytes > 0) {
         std::cerr << journalFile->string() << ": " << contents.ignoredBytes
                   << " bytes at the end are damaged or incomplete and were left out\n";
     }
@@ -98,7 +102,10 @@ int recoverRun(
         if (std::filesystem::exists(target, error))
             return reportFailure(target.string(), "exists already; choose another name with -o");
     }
+    // Written and read back, or the journal stays.
     const files::FileOutcome saved = files::saveRealTimeRun(dataFile, run.view(), clock);
+    if (saved.status == files::FileStatus::Unsavable)
+        return reportFailure(journalFile->string(), saved.message);
     if (!saved.ok()) {
         std::cerr << saved.message << '\n';
         return kExitFailure;

@@ -1,5 +1,6 @@
 #include "core/app/RunRecovery.h"
 
+#include "core/files/GraphFile.h"
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalReader.h"
 #include "core/util/Printf.h"
@@ -25,21 +26,27 @@ bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::P
             std::filesystem::remove(unsaved.file, ignored);  // nothing to keep
             continue;
         }
+        const journal::JournalContents contents = journal::readJournal(unsaved.file);
+        if (!contents.run) continue;
+        const files::RealTimeRun run = contents.run->view();
+        if (const auto problem = files::graphFileProblem(files::realTimeFileContents(run, clock))) {
+            const std::string start = realtime::CDTDoc::startTimeText(unsaved.runStart, clock);
+            prompts.message(util::printfString(kUnrecoverableRunMessage, start.c_str(),
+                problem->text().c_str(), unsaved.file.string().c_str()));
+            continue;
+        }
         switch (prompts.askYesNoCancel(unsavedRunQuestion(unsaved.runStart, unsaved.sampleCount, clock))) {
         case platform::Answer::Cancel:
             return restored;
         case platform::Answer::No:
             std::filesystem::remove(unsaved.file, ignored);
             break;
-        case platform::Answer::Yes: {
-            const journal::JournalContents contents = journal::readJournal(unsaved.file);
-            if (!contents.run) break;
-            document.restoreRun(contents.run->view());
+        case platform::Answer::Yes:
+            document.restoreRun(run);
             keeper.adopt(unsaved.file);
             restored = true;
             if (!save()) return restored;
             break;
-        }
         }
     }
     return restored;

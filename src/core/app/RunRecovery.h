@@ -17,9 +17,14 @@ namespace brivon::app {
 inline constexpr const char* kUnsavedRunQuestion
     = "A run started at %s with %d samples was not saved. Save it now?";
 
+// Filled with the start time, why a graph file cannot hold the run, and its journal.
+inline constexpr const char* kUnrecoverableRunMessage
+    = "A run started at %s was not saved and cannot be: %s. Its journal stays in %s.";
+
 std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, const platform::Clock& clock);
 
-// `save` is the main window's Save; a Save that does not happen leaves the
+// A run a graph file cannot hold is not offered; it is said why, and its
+// journal is left where it is. `save` is the main window's Save; a Save that does not happen leaves the
 // recovered run in the document with its journal, and asks no more. True
 // when a recovered run was put into the document.
 bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,

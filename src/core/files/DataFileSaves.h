@@ -1,8 +1,11 @@
 #pragma once
 // The three saves: each writes a data file and its text export beside it, both
-// or neither (see SafeSave.h).
+// or neither (see SafeSave.h). A graph data file is saved only when the
+// program's reader takes every field of it (GraphFileContents.h), and is read
+// back after writing: a save is reported done when the file reads as written.
 
 #include <filesystem>
+#include <string>
 
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
@@ -16,9 +19,10 @@ namespace brivon::files {
 FileOutcome saveRealTimeRun(
     const std::filesystem::path& dataFile, const RealTimeRun& run, const platform::Clock& clock);
 
-// The data-logger window's Save: the current set as a graph data file.
-FileOutcome saveCurrentSet(
-    const std::filesystem::path& dataFile, const CurrentSet& set, const platform::Clock& clock);
+// The data-logger window's Save: the current set as a graph data file. A
+// refusal names the set by `setName` ("Set 2 (15/01/26 08:30:00)").
+FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const CurrentSet& set,
+    const std::string& setName, const platform::Clock& clock);
 
 // The memory list window's Save: the memory block as a memory list file.
 FileOutcome saveMemoryBlock(const std::filesystem::path& dataFile, const MemoryBlock& block);

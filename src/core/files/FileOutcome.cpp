@@ -23,9 +23,20 @@ FileOutcome invalidFormat()
     return { FileStatus::InvalidFormat, kInvalidFormatMessage, {} };
 }
 
-FileOutcome invalidField(const std::string& field, const std::string& value)
+FileOutcome invalidField(const FieldProblem& problem)
 {
-    return { FileStatus::InvalidFormat, kInvalidFormatMessage, "invalid " + field + " " + value };
+    return { FileStatus::InvalidFormat, kInvalidFormatMessage, problem.text() };
+}
+
+FileOutcome unsavable(const std::string& what, const FieldProblem& problem)
+{
+    return { FileStatus::Unsavable, what + " cannot be saved: " + problem.text() + ".", problem.text() };
+}
+
+FileOutcome notReadBack(const std::string& path, const std::string& reason)
+{
+    return { FileStatus::CannotWrite, path + " was written but does not read back as written: " + reason,
+        {} };
 }
 
 FileOutcome endedEarly()

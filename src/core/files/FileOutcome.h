@@ -14,6 +14,15 @@ enum class FileStatus {
     CannotOpen,
     NotAFile,  // a folder, FIFO, device or the like: never opened
     CannotWrite,  // the target is untouched
+    Unsavable,  // holds a field no data file holds: nothing was written
+};
+
+// A field whose value no data file holds, e.g. { "month", "13" }.
+struct FieldProblem {
+    std::string field;
+    std::string value;
+
+    std::string text() const { return "invalid " + field + " " + value; }
 };
 
 struct FileOutcome {
@@ -38,8 +47,12 @@ inline constexpr const char* kInvalidFormatMessage = "Invalid Format!";
 
 FileOutcome success();
 FileOutcome invalidFormat();
-// A field whose value no data file holds, e.g. ("month", "13").
-FileOutcome invalidField(const std::string& field, const std::string& value);
+// A field whose value no data file holds.
+FileOutcome invalidField(const FieldProblem& problem);
+// What a save was asked to write holds such a field; `what` names it ("Set 2 (15/01/26 08:30:00)").
+FileOutcome unsavable(const std::string& what, const FieldProblem& problem);
+// The file was written, but reading it back did not give what was written.
+FileOutcome notReadBack(const std::string& path, const std::string& reason);
 FileOutcome endedEarly();
 FileOutcome countOutOfRange(long long count, int capacity, const std::string& what);
 // errorNumber is the errno of the failed call, 0 when there is none.

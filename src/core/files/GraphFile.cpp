@@ -5,13 +5,9 @@
 
 #include "core/files/RegularFile.h"
 
-#include <array>
-#include <cmath>
 #include <fstream>
-#include <limits>
 #include <memory>
 #include <optional>
-#include <utility>
 
 namespace brivon::files {
 
@@ -26,6 +22,13 @@ GraphFileContents dataLoggerFileContents(const CurrentSet& set)
     const std::span<const float> samples = set.samples();
     return { static_cast<std::int32_t>(samples.size()), samples, set.loadedGain, set.loadedUnitFlag,
         set.loadedStart, set.loadedSamplePeriod };
+}
+
+GraphFileContents readFileContents(const CurrentSet& set)
+{
+    GraphFileContents contents = dataLoggerFileContents(set);
+    contents.readingCount = set.loadedReadingCount;
+    return contents;
 }
 
 std::string graphFileBytes(const GraphFileContents& contents)
@@ -48,28 +51,11 @@ std::string graphFileBytes(const GraphFileContents& contents)
 
 namespace {
 
-// The values a graph file's checked fields can hold; a file with any other is refused.
-struct FieldRange {
-    const char* name;
-    std::int32_t lowest;
-    std::int32_t highest;
-};
-
-constexpr FieldRange kYear { "year", 1970, 2099 };
-constexpr FieldRange kMonth { "month", 1, 12 };
-constexpr FieldRange kDay { "day", 1, 31 };
-constexpr FieldRange kHour { "hour", 0, 23 };
-constexpr FieldRange kMinute { "minute", 0, 59 };
-constexpr FieldRange kSecond { "second", 0, 59 };
-constexpr FieldRange kSamplePeriod { "sampling interval", 0, std::numeric_limits<std::int32_t>::max() };
-constexpr std::uint8_t kHighestUnitFlag = 1;
-
 // Reads one field into `field`; the outcome when it is missing or out of its range.
 std::optional<FileOutcome> readChecked(ArchiveReader& archive, std::int32_t& field, const FieldRange& range)
 {
     if (!archive.read(field)) return file_outcome::endedEarly();
-    if (field < range.lowest || field > range.highest)
-        return file_outcome::invalidField(range.name, std::to_string(field));
+    if (auto problem = rangeProblem(range, field)) return file_outcome::invalidField(*problem);
     return std::nullopt;
 }
 
@@ -81,27 +67,23 @@ FileOutcome readFields(std::istream& in, CurrentSet& set)
     if (!archive.read(set.loadedReadingCount)) return file_outcome::endedEarly();
     std::int32_t sampleCount = 0;
     if (!archive.read(sampleCount)) return file_outcome::endedEarly();
-    if (sampleCount < 0 || sampleCount > CurrentSet::kCapacity) {
+    if (!sampleCountFits(sampleCount))
         return file_outcome::countOutOfRange(sampleCount, CurrentSet::kCapacity, "samples");
-    }
     set.loadedSampleCount = 0;
     for (std::int32_t i = 0; i < sampleCount; ++i) {
         float& sample = set.loadedSamples[static_cast<std::size_t>(i)];
         if (!archive.read(sample)) return file_outcome::endedEarly();
-        if (!std::isfinite(sample))
-            return file_outcome::invalidField("sample " + std::to_string(i + 1), std::to_string(sample));
+        if (auto problem = sampleProblem(static_cast<std::size_t>(i), sample))
+            return file_outcome::invalidField(*problem);
         set.loadedSampleCount = i + 1;
     }
 
     if (!archive.read(set.loadedGain) || !archive.read(set.loadedUnitFlag)) return file_outcome::endedEarly();
-    if (set.loadedUnitFlag > kHighestUnitFlag)
-        return file_outcome::invalidField("unit flag", std::to_string(set.loadedUnitFlag));
-    platform::LocalTime& start = set.loadedStart;
-    const std::array<std::pair<int*, FieldRange>, 7> checkedFields { { { &start.year, kYear },
-        { &start.month, kMonth }, { &start.day, kDay }, { &start.hour, kHour }, { &start.minute, kMinute },
-        { &start.second, kSecond }, { &set.loadedSamplePeriod, kSamplePeriod } } };
-    for (const auto& [field, range] : checkedFields) {
-        if (std::optional<FileOutcome> refused = readChecked(archive, *field, range)) return *refused;
+    if (auto problem = unitFlagProblem(set.loadedUnitFlag)) return file_outcome::invalidField(*problem);
+    const auto fields = timeFields(set.loadedStart, set.loadedSamplePeriod);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (std::optional<FileOutcome> refused = readChecked(archive, *fields[i], kTimeFieldRanges[i]))
+            return *refused;
     }
     return file_outcome::success();
 }

@@ -11,19 +11,11 @@
 
 #include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
+#include "core/files/GraphFileContents.h"
 #include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
 
 namespace brivon::files {
-
-struct GraphFileContents {
-    std::int32_t readingCount = 0;
-    std::span<const float> samples;
-    std::int32_t gain = 0;
-    std::uint8_t unitFlag = 0;
-    platform::LocalTime start;
-    std::int32_t samplePeriodSeconds = 0;
-};
 
 // Real-time variant: the run's reading count, its committed samples, its start
 // broken down in local time and its period in whole seconds.
@@ -32,15 +24,18 @@ GraphFileContents realTimeFileContents(const RealTimeRun& run, const platform::C
 // Data-logger variant: the reading count is the sample count.
 GraphFileContents dataLoggerFileContents(const CurrentSet& set);
 
+// The fields as a read left them in `set`, its reading count as the file gave it.
+GraphFileContents readFileContents(const CurrentSet& set);
+
 std::string graphFileBytes(const GraphFileContents& contents);
 
 // Reads a graph data file into the current set, field by field in file order.
-// A wrong signature, or a field no graph file holds (a date or time that
-// cannot be, a year outside 1970..2099, a negative sampling interval, a unit
-// flag other than 0 or 1, a sample that is not finite), changes nothing. A file that ends early keeps the
-// fields read before, with the sample count saying how many samples were read. A sample count outside
-// 0..capacity is refused before any sample is stored. Once the signature is accepted, the set's start time is
-// its stored date and time taken as local time on `clock`.
+// A wrong signature, or a field no graph file holds (GraphFileContents.h),
+// changes nothing. A file that ends early keeps the fields read before, with
+// the sample count saying how many samples were read. A sample count outside
+// 0..capacity is refused before any sample is stored. Once the signature is
+// accepted, the set's start time is its stored date and time taken as local
+// time on `clock`.
 FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock);
 FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock);
 

@@ -42,7 +42,7 @@ std::string realTimeExport(const RealTimeRun& run, const platform::Clock& clock)
         // A table entry outside the committed samples has no value to show.
         if (sample < 0 || static_cast<std::size_t>(sample) >= samples.size()) break;
         const platform::TimeValue time
-            = run.runStart + static_cast<platform::TimeValue>(sample) * run.samplePeriodSeconds();
+            = platform::sampleTime(run.runStart, sample, run.samplePeriodSeconds());
         appendLine(text,
             seriesLine(static_cast<int>(k) + 1, samples[static_cast<std::size_t>(sample)], run.unitFlag,
                 measure::FactorPrecision::Single, clock.toLocal(time)));
@@ -57,7 +57,7 @@ std::string dataLoggerExport(const CurrentSet& set, const platform::Clock& clock
     const std::span<const float> samples = set.samples();
     for (std::size_t k = 0; k < samples.size(); ++k) {
         const platform::TimeValue time
-            = set.loadedStartTime + static_cast<platform::TimeValue>(k) * set.loadedSamplePeriod;
+            = platform::sampleTime(set.loadedStartTime, static_cast<std::int64_t>(k), set.loadedSamplePeriod);
         appendLine(text,
             seriesLine(static_cast<int>(k) + 1, samples[k], set.loadedUnitFlag,
                 measure::FactorPrecision::Double, clock.toLocal(time)));

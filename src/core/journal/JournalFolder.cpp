@@ -14,7 +14,7 @@ namespace brivon::journal {
 
 bool beingWritten(const std::filesystem::path& journal)
 {
-    const int fd = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(journal.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
     ::close(fd);

@@ -1,14 +1,62 @@
 #include "core/journal/JournalReader.h"
 
-#include "core/journal/JournalFormat.h"
-#include "core/realtime/RunLimits.h"
+#include "core/files/GraphFileContents.h"
+#include "core/files/RegularFile.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brivon::journal {
+namespace {
+
+JournalContents refused(std::string problem)
+{
+    JournalContents contents;
+    contents.problem = std::move(problem);
+    return contents;
+}
+
+// What in `record` a graph file cannot hold; nothing when it can be kept.
+std::optional<files::FieldProblem> unkeepable(const SampleRecord& record)
+{
+    if (record.samplePeriodMs < 0)
+        return files::FieldProblem { "sampling period", std::to_string(record.samplePeriodMs) + " ms" };
+    return files::sampleProblem(static_cast<std::size_t>(record.index), record.value);
+}
+
+std::string tooLong(const std::filesystem::path& file, long long size)
+{
+    return file.filename().string() + " is " + std::to_string(size) + " bytes; no run journal is longer than "
+        + std::to_string(kLongestJournal);
+}
+
+// Reads the whole of an open journal, or says why not.
+JournalContents readOpened(const std::filesystem::path& file, int fd)
+{
+    struct stat status { };
+    if (::fstat(fd, &status) != 0) return refused(std::strerror(errno));
+    if (!S_ISREG(status.st_mode)) return refused(file.filename().string() + " is not a file");
+    if (status.st_size > static_cast<off_t>(kLongestJournal)) return refused(tooLong(file, status.st_size));
+    // One byte more than a journal holds tells a file that grew since.
+    std::string bytes(kLongestJournal + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return refused(std::strerror(errno));
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > kLongestJournal) return refused(tooLong(file, static_cast<long long>(filled)));
+    bytes.resize(filled);
+    return decodeJournal(bytes);
+}
+
+}  // namespace
 
 files::RealTimeRun RecoveredRun::view() const
 {
@@ -28,10 +76,7 @@ JournalContents decodeJournal(std::string_view bytes)
 {
     JournalContents contents;
     const auto header = decodeHeader(bytes.substr(0, kHeaderSize));
-    if (!header) {
-        contents.problem = "not a run journal, or its beginning is damaged";
-        return contents;
-    }
+    if (!header) return refused("not a run journal, or its beginning is damaged");
     RecoveredRun run;
     run.runStart = header->runStart;
     std::size_t offset = kHeaderSize;
@@ -39,6 +84,10 @@ JournalContents decodeJournal(std::string_view bytes)
     while (offset + kRecordSize <= bytes.size() && run.sampleCount() < realtime::run_limits::kMaxSamples) {
         const auto record = decodeRecord(bytes.substr(offset, kRecordSize));
         if (!record || record->index != run.sampleCount()) break;
+        if (const auto problem = unkeepable(*record)) {
+            contents.leftOut = problem->text();
+            break;
+        }
         if (record->newReading) {
             if (run.readingCount() >= realtime::run_limits::kMaxReadings) break;
             run.readingToSample.push_back(record->index);
@@ -56,14 +105,14 @@ JournalContents decodeJournal(std::string_view bytes)
 
 JournalContents readJournal(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        JournalContents contents;
-        contents.problem = std::strerror(errno);
-        return contents;
-    }
-    const std::string bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-    return decodeJournal(bytes);
+    // Looked at before opening: opening a FIFO for reading waits for a writer.
+    if (const auto what = files::notARegularFile(file)) return refused(*what);
+    // Not blocking either on one put there since the look.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return refused(std::strerror(errno));
+    JournalContents contents = readOpened(file, fd);
+    ::close(fd);
+    return contents;
 }
 
 }  // namespace brivon::journal

@@ -4,7 +4,9 @@
 // the run had at its last committed sample, which is what Save would write.
 
 #include "core/files/RealTimeRun.h"
+#include "core/journal/JournalFormat.h"
 #include "core/platform/Clock.h"
+#include "core/realtime/RunLimits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,13 +32,23 @@ struct RecoveredRun {
     files::RealTimeRun view() const;
 };
 
+// No run journal is longer than its header and the records of a full run.
+inline constexpr std::size_t kLongestJournal = kHeaderSize + kRecordSize * realtime::run_limits::kMaxSamples;
+
 struct JournalContents {
     std::optional<RecoveredRun> run;  // nothing without an intact header
-    std::size_t ignoredBytes = 0;  // a damaged or half-written end, left out
+    std::size_t ignoredBytes = 0;  // the end left out: damaged, half-written, or after leftOut's record
+    // Why an intact record and those after it were left out: it holds what a
+    // graph file cannot ("invalid sample 13 nan"); empty when the end was damage.
+    std::string leftOut;
     std::string problem;  // why there is no run
 };
 
+// The run ends at the first record that is damaged, out of order, beyond the
+// run's limits, or holds a value that is not finite or a negative period.
 JournalContents decodeJournal(std::string_view bytes);
+// Only a regular file of at most kLongestJournal bytes is read; anything else
+// (a folder, a FIFO, a device, a huge file) is refused at once with the reason.
 JournalContents readJournal(const std::filesystem::path& file);
 
 }  // namespace brivon::journal

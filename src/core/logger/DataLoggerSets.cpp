@@ -10,6 +10,7 @@ namespace {
 
 // A foot-candle set's gain per division is a tenth of its range's full scale.
 constexpr int kFootCandleGainDivisor = 10;
+constexpr const char* kUnnamedSet = "The set";
 
 }  // namespace
 
@@ -65,6 +66,13 @@ void DataLoggerSets::appendFileSet()
     rows_.resize(static_cast<std::size_t>(slot));
     rows_.push_back(setRow(slot, fileSets_.at(slot)->summary(), clock_));
     changeRows();
+}
+
+std::string DataLoggerSets::currentSetName() const
+{
+    const auto row = static_cast<std::size_t>(selectedDownloadSet_);
+    if (flags_.fileSet || selectedDownloadSet_ < 0 || row >= rows_.size()) return kUnnamedSet;
+    return setName(rows_[row]);
 }
 
 void DataLoggerSets::selectRow(int row)

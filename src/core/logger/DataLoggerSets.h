@@ -13,6 +13,7 @@
 #include "core/realtime/RealTimeViewState.h"
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace brivon::logger {
@@ -29,6 +30,8 @@ public:
     // Counts every change of the rows, so a list can tell when to refill.
     int rowsVersion() const { return rowsVersion_; }
     const files::CurrentSet& currentSet() const { return current_; }
+    // The chosen downloaded set as its row names it ("Set 2 (15/01/26 08:30:00)").
+    std::string currentSetName() const;
     int selectedDownloadSet() const { return selectedDownloadSet_; }
     bool fileBrowse() const { return flags_.fileBrowse; }
     // A set is shown: one read from a file, or a chosen downloaded set.

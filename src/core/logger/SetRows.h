@@ -31,4 +31,7 @@ struct SetSummary {
 // Row `row` (0-based): its number, start time, unit, sampling rate and reading count.
 SetRow setRow(int row, const SetSummary& set, const platform::Clock& clock);
 
+// How messages name the set of `row`: its number and start time, "Set 2 (15/01/26 08:30:00)".
+std::string setName(const SetRow& row);
+
 }  // namespace brivon::logger

@@ -26,31 +26,43 @@ TimeValue SystemClock::fromLocal(const LocalTime& local) const
     return static_cast<TimeValue>(std::mktime(&tm));
 }
 
+TimeValue sampleTime(TimeValue start, std::int64_t index, std::int64_t periodSeconds)
+{
+    constexpr TimeValue kLatest = std::numeric_limits<TimeValue>::max();
+    constexpr TimeValue kEarliest = std::numeric_limits<TimeValue>::min();
+    TimeValue offset = 0;
+    TimeValue time = 0;
+    const bool negative = (index < 0) != (periodSeconds < 0);
+    if (__builtin_mul_overflow(index, periodSeconds, &offset)) return negative ? kEarliest : kLatest;
+    if (__builtin_add_overflow(start, offset, &time)) return offset < 0 ? kEarliest : kLatest;
+    return time;
+}
+
 namespace {
 
 constexpr int kTmYearBase = 1900;
 
-// a - b, held at the ends of int's range instead of overflowing: a field read
-// from a file can be anything, and the time conversion then reports it.
-int differenceInRange(int a, int b)
+// Held at the ends of int's range instead of overflowing: a field read from a
+// file can be anything, and the time conversion then reports it.
+int inIntRange(long long value)
 {
-    const long long difference = static_cast<long long>(a) - b;
     return static_cast<int>(
-        std::clamp<long long>(difference, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
 
 LocalTime fromTm(const std::tm& tm)
 {
-    return { tm.tm_year + kTmYearBase, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec };
+    return { inIntRange(static_cast<long long>(tm.tm_year) + kTmYearBase), tm.tm_mon + 1, tm.tm_mday,
+        tm.tm_hour, tm.tm_min, tm.tm_sec };
 }
 
 std::tm toTm(const LocalTime& local)
 {
     std::tm tm {};
-    tm.tm_year = differenceInRange(local.year, kTmYearBase);
-    tm.tm_mon = differenceInRange(local.month, 1);
+    tm.tm_year = inIntRange(static_cast<long long>(local.year) - kTmYearBase);
+    tm.tm_mon = inIntRange(static_cast<long long>(local.month) - 1);
     tm.tm_mday = local.day;
     tm.tm_hour = local.hour;
     tm.tm_min = local.minute;

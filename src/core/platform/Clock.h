@@ -36,6 +36,10 @@ public:
     TimeValue fromLocal(const LocalTime& local) const override;
 };
 
+// The time of sample `index` of a series taken every `periodSeconds` from
+// `start`, held at the ends of TimeValue's range instead of overflowing.
+TimeValue sampleTime(TimeValue start, std::int64_t index, std::int64_t periodSeconds);
+
 // Between the C library's broken-down time and ours (tm_isdst left to be worked out).
 LocalTime fromTm(const std::tm& tm);
 std::tm toTm(const LocalTime& local);

@@ -174,7 +174,7 @@ void CDataLoggerDlg::save()
     choice.filter = kSaveFilter;
     const auto dataFile = files::chooseDataFile(prompts_, choice, files::DataFileKind::Graph);
     if (!dataFile) return;
-    const files::FileOutcome outcome = files::saveCurrentSet(*dataFile, set, clock_);
+    const files::FileOutcome outcome = files::saveCurrentSet(*dataFile, set, sets_.currentSetName(), clock_);
     if (!outcome.ok()) prompts_.message(outcome.message);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app/MainFrameFixture.h"
 #include "core/journal/JournalFolder.h"
+#include "core/journal/JournalFormat.h"
 #include "core/journal/RunJournal.h"
 
 #include <optional>
@@ -109,6 +110,24 @@ TEST_F(UnsavedRunAtStart, ARunAnotherProgramIsStillWritingIsNotOffered)
     prompts.answers.push_back(platform::Answer::Cancel);
     logic->offerUnsavedRuns();
     EXPECT_EQ(prompts.questions(), std::vector<std::string> { kQuestion });
+}
+
+TEST_F(UnsavedRunAtStart, ARunNoGraphFileCanHoldIsNotOfferedAndSaysWhyKeepingItsJournal)
+{
+    // A run started on 1 January 2100, a year no graph file holds.
+    const std::filesystem::path future = journalFolder() / journal::journalFileName(4102444800, 1);
+    ScratchFolder::write(future,
+        journal::encodeHeader({ 4102444800 }) + journal::encodeRecord({ 0, 1.0f, true, false, 400, 1000 }));
+
+    prompts.answers.push_back(platform::Answer::Cancel);
+    logic->offerUnsavedRuns();
+    EXPECT_EQ(prompts.questions(), std::vector<std::string> { kQuestion });
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0],
+        "A run started at 01/01/00 00:00:00 was not saved and cannot be: invalid year 2100. Its journal "
+        "stays in "
+            + future.string() + ".");
+    EXPECT_EQ(journalsLeft(), 2u);
 }
 
 }  // namespace

@@ -269,12 +269,20 @@ struct FieldCase {
 
 class GraphFileFields : public ::testing::TestWithParam<FieldCase> { };
 
-TEST_P(GraphFileFields, AFieldNoGraphFileHoldsRefusesTheFileAndChangesNothing)
+TEST_P(GraphFileFields, AFieldNoGraphFileHoldsIsRefusedByTheReaderAndTheWriters)
 {
     const CheckedFields& f = GetParam().fields;
     ByteBuilder bytes;
     bytes.signature().ints({ 1, 1 }).f32(f.sample).i32(40).u8(f.unit);
     bytes.ints({ f.year, f.month, f.day, f.hour, f.minute, f.second, f.interval });
+    const std::vector<float> samples { f.sample };
+    const files::GraphFileContents contents { 1, samples, 40, f.unit,
+        { f.year, f.month, f.day, f.hour, f.minute, f.second }, f.interval };
+    EXPECT_EQ(files::graphFileBytes(contents), bytes.bytes());
+    const auto problem = files::graphFileProblem(contents);
+    EXPECT_EQ(problem ? problem->text() : "", GetParam().refusal)
+        << "the writers refuse what the reader does";
+
     auto set = setWithOldContents();
     set->loadedStartTime = 77;
     const files::FileOutcome outcome = readBytes(bytes.bytes(), *set);

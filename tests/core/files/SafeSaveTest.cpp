@@ -230,7 +230,7 @@ TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
     set->loadedSamples[1] = 5000000.0f;
     set->loadedSamplePeriod = 1;
     const fs::path data = folder_ / "10-12-07 14.05.09.AsmDat";
-    ASSERT_TRUE(files::saveCurrentSet(data, *set, clock).ok());
+    ASSERT_TRUE(files::saveCurrentSet(data, *set, "Set 1", clock).ok());
     EXPECT_EQ(contentsOf(data).size(), 47u + 8);
     EXPECT_NE(contentsOf(folder_ / "10-12-07 14.05.09.txt").find("OL"), std::string::npos);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -76,6 +77,16 @@ TEST(TextExport, RealTimeExportNeverReadsPastTheCommittedSamples)
     const std::string text = files::realTimeExport(f.run, clock);
     EXPECT_EQ(text.find("      3 "), std::string::npos) << text;
     EXPECT_NE(text.find("      2 "), std::string::npos) << text;
+}
+
+TEST(TextExport, AStartNearTheLastTimeValueHoldsTheTimeThereInsteadOfOverflowing)
+{
+    RunFixture f = runOfThreeReadings(2000);
+    f.run.runStart = std::numeric_limits<platform::TimeValue>::max() - 2;
+    const std::string text = files::realTimeExport(f.run, testing::FixedClock());
+    EXPECT_NE(text.find("      3 "), std::string::npos) << text;
+    EXPECT_EQ(platform::sampleTime(f.run.runStart, 3, 2), std::numeric_limits<platform::TimeValue>::max());
+    EXPECT_EQ(platform::sampleTime(-f.run.runStart, 3, -2), std::numeric_limits<platform::TimeValue>::min());
 }
 
 TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData)

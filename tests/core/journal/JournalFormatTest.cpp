@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/ScratchFolder.h"
+
+#include <sys/stat.h>
+
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace brivon {
@@ -87,6 +92,7 @@ struct DamageCase {
     const char* name;
     std::function<void(std::string&)> damage;
     int samplesLeft;  // -1: no run at all
+    const char* leftOut = "";  // why an intact record was left out
 };
 
 class DamagedJournal : public ::testing::TestWithParam<DamageCase> { };
@@ -103,6 +109,7 @@ TEST_P(DamagedJournal, KeepsEveryIntactSampleBeforeTheDamage)
     }
     ASSERT_TRUE(contents.run);
     EXPECT_EQ(contents.run->sampleCount(), GetParam().samplesLeft);
+    EXPECT_EQ(contents.leftOut, GetParam().leftOut);
     EXPECT_EQ(
         contents.ignoredBytes + journal::kHeaderSize + journal::kRecordSize * contents.run->samples.size(),
         bytes.size());
@@ -111,6 +118,17 @@ TEST_P(DamagedJournal, KeepsEveryIntactSampleBeforeTheDamage)
 std::size_t recordOffset(int index)
 {
     return journal::kHeaderSize + journal::kRecordSize * static_cast<std::size_t>(index);
+}
+
+// Record 3 rewritten, intact, with a value or period a graph file cannot hold.
+std::function<void(std::string&)> thirdRecordHolds(float value, std::int32_t periodMs)
+{
+    return [=](std::string& b) {
+        journal::SampleRecord record = sample(3, true);
+        record.value = value;
+        record.samplePeriodMs = periodMs;
+        b.replace(recordOffset(3), journal::kRecordSize, journal::encodeRecord(record));
+    };
 }
 
 INSTANTIATE_TEST_SUITE_P(Damage, DamagedJournal,
@@ -125,7 +143,51 @@ INSTANTIATE_TEST_SUITE_P(Damage, DamagedJournal,
         DamageCase { "OnlyTheHeader", [](std::string& b) { b.resize(journal::kHeaderSize); }, 0 },
         DamageCase { "HeaderCut", [](std::string& b) { b.resize(journal::kHeaderSize - 1); }, -1 },
         DamageCase { "HeaderFlipped", [](std::string& b) { b[9] ^= 0x10; }, -1 },
-        DamageCase { "Empty", [](std::string& b) { b.clear(); }, -1 }),
+        DamageCase { "Empty", [](std::string& b) { b.clear(); }, -1 },
+        DamageCase { "NotANumber", thirdRecordHolds(std::numeric_limits<float>::quiet_NaN(), 2000), 3,
+            "invalid sample 4 nan" },
+        DamageCase { "Infinite", thirdRecordHolds(std::numeric_limits<float>::infinity(), 2000), 3,
+            "invalid sample 4 inf" },
+        DamageCase { "NegativePeriod", thirdRecordHolds(1.0f, -1), 3, "invalid sampling period -1 ms" }),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// What --journal or the state folder may hold instead of a journal: each is
+// refused at once by what it is or by its size, without being read.
+struct NotAJournalCase {
+    const char* name;
+    std::function<std::filesystem::path(const testing::ScratchFolder&)> make;
+    const char* says;
+};
+
+class NotAJournal : public ::testing::TestWithParam<NotAJournalCase> { };
+
+TEST_P(NotAJournal, IsRefusedWithTheReason)
+{
+    const testing::ScratchFolder folder;
+    const journal::JournalContents contents = journal::readJournal(GetParam().make(folder));
+    EXPECT_FALSE(contents.run);
+    EXPECT_NE(contents.problem.find(GetParam().says), std::string::npos) << contents.problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, NotAJournal,
+    ::testing::Values(NotAJournalCase { "Folder", [](const auto& f) { return f.path(); }, "is a folder" },
+        NotAJournalCase { "Fifo",
+            [](const auto& f) {
+                ::mkfifo((f / "run.journal").c_str(), 0600);
+                return f / "run.journal";
+            },
+            "is a FIFO" },
+        NotAJournalCase {
+            "Device", [](const auto&) { return std::filesystem::path("/dev/zero"); }, "is a device" },
+        // A journal's header followed by a gigabyte the file system does not even store.
+        NotAJournalCase { "Huge",
+            [](const auto& f) {
+                testing::ScratchFolder::write(f / "run.journal", fiveSamples());
+                std::filesystem::resize_file(f / "run.journal", 1u << 30);
+                return f / "run.journal";
+            },
+            "no run journal is longer than 479780" },
+        NotAJournalCase { "Missing", [](const auto& f) { return f / "gone.journal"; }, "No such file" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

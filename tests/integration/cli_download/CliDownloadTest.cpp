@@ -132,6 +132,30 @@ TEST_F(CliDownload, LoggerWritesOneGraphFilePerSetNamedAfterItsStartWithoutOverw
     EXPECT_TRUE(QFile::exists(path("26-01-15 08.30.00 (3).txt")));
 }
 
+TEST_F(CliDownload, LoggerSavesTheSetsItsOwnReaderTakesAndNamesEachItCannotSave)
+{
+    const sim::MeterClock start { 2026, 1, 15, 8, 30, 0 };
+    meter_.script([&start](sim::MeterSimulator& s) {
+        sim::MeterStorage& storage = s.model().storage();
+        storage.clearLogger();
+        const std::vector<sim::LoggerRecord> records(10, { 300.0, 2 });
+        storage.addLoggerSet({ start, 2, false, records, 7, std::nullopt });
+        storage.addLoggerSet({ start, 2, false, records, std::nullopt, std::nullopt });
+        storage.addLoggerSet({ start, 2, false, records, std::nullopt, 0xFA });  // not BCD: 2160
+    });
+    const CliLines run = runCli({ "download", "logger", "--device", devicePath(meter_), "-o", path("sets") });
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.errors,
+        "Set 1 (15/01/26 08:30:00) cannot be saved: invalid unit flag 7.\n"
+        "Set 3 (15/01/60 08:30:00) cannot be saved: invalid year 2160.\n");
+    ASSERT_EQ(run.lines.size(), 2);
+    EXPECT_TRUE(run.lines[1].startsWith("2,15/01/26 08:30:00,Lux,2sec,10,")) << run.lines[1].toStdString();
+    const QStringList written = QDir(path("sets")).entryList(QDir::Files);
+    EXPECT_EQ(written, (QStringList { "26-01-15 08.30.00 (2).AsmDat", "26-01-15 08.30.00 (2).txt" }));
+    const testing::CliRun info = testing::runCli({ "info", path("sets/26-01-15 08.30.00 (2).AsmDat") });
+    EXPECT_EQ(info.exitCode, 0) << info.errors.toStdString();
+}
+
 TEST_F(CliDownload, ShowsTheDataLoggerProgressWhenStandardErrorIsATerminal)
 {
     store(meter_, { 0, { { 100, 1, false } } });  // a dump of 13 + 300 bytes

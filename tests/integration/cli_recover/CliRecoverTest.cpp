@@ -11,9 +11,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -140,6 +144,8 @@ TEST_P(CliRecoverRefuses, WithAReasonAndNoFileWritten)
 {
     if (GetParam().withJournal) recordRun(kStart, 2);
     write("taken.AsmDat", "precious");
+    QDir(folder_.path()).mkdir("sub");
+    ::mkfifo(folder_.filePath("pipe.journal").toLocal8Bit().constData(), 0600);
     QStringList arguments;
     for (const QString& argument : GetParam().arguments)
         arguments << QString(argument).replace("@", folder_.path() + "/");
@@ -160,7 +166,64 @@ INSTANTIATE_TEST_SUITE_P(Lines, CliRecoverRefuses,
             "MissingJournal", { "--journal", "@gone.journal", "-o", "@x.AsmDat" }, false, 2, "gone.journal" },
         RefusedCase { "NotAJournal", { "--journal", "@taken.AsmDat", "-o", "@x.AsmDat" }, false, 2,
             "not a run journal" },
-        RefusedCase { "OutputExists", { "-o", "@taken.AsmDat" }, true, 2, "exists already" }),
+        RefusedCase { "OutputExists", { "-o", "@taken.AsmDat" }, true, 2, "exists already" },
+        RefusedCase {
+            "JournalIsAFolder", { "--journal", "@sub", "-o", "@x.AsmDat" }, true, 2, "is a folder" },
+        RefusedCase {
+            "JournalIsAFifo", { "--journal", "@pipe.journal", "-o", "@x.AsmDat" }, true, 2, "is a FIFO" },
+        RefusedCase {
+            "JournalIsADevice", { "--journal", "/dev/zero", "-o", "@x.AsmDat" }, true, 2, "is a device" }),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// Journals whose intact records hold what a graph file cannot: what is kept of
+// the run, and whether the journal goes.
+struct UnholdableCase {
+    const char* name;
+    platform::TimeValue start;
+    float thirdValue;
+    int exitCode;
+    const char* says;
+    int samplesWritten;  // 0: no file
+};
+
+class CliRecoverUnholdable : public CliRecover, public ::testing::WithParamInterface<UnholdableCase> { };
+
+TEST_P(CliRecoverUnholdable, LeavesItOutOrRefusesAndKeepsTheJournalUntilTheFileReadsBack)
+{
+    const UnholdableCase& c = GetParam();
+    std::filesystem::create_directories(journalFolder());
+    const std::filesystem::path journalFile = journalFolder() / journal::journalFileName(c.start, 1);
+    std::string bytes = journal::encodeHeader({ c.start });
+    for (int s = 0; s < 5; ++s) {
+        journal::SampleRecord record { s, s == 2 ? c.thirdValue : 10.0f * static_cast<float>(s), true, false,
+            400, 1000 };
+        bytes += journal::encodeRecord(record);
+    }
+    std::ofstream(journalFile, std::ios::binary) << bytes;
+
+    const testing::CliRun result = recover({ "-o", folder_.filePath("run") });
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_TRUE(result.errors.contains(c.says)) << result.errors.toStdString();
+    if (c.samplesWritten == 0) {
+        EXPECT_FALSE(QFileInfo::exists(folder_.filePath("run.AsmDat")));
+        EXPECT_TRUE(std::filesystem::exists(journalFile));
+        return;
+    }
+    const testing::CliRun info = testing::runCli({ "info", folder_.filePath("run.AsmDat") }, environment_);
+    EXPECT_EQ(info.exitCode, 0) << info.errors.toStdString();
+    EXPECT_EQ(QFileInfo(folder_.filePath("run.AsmDat")).size(), 47 + 4 * c.samplesWritten);
+    EXPECT_FALSE(std::filesystem::exists(journalFile));
+}
+
+INSTANTIATE_TEST_SUITE_P(Journals, CliRecoverUnholdable,
+    ::testing::Values(UnholdableCase { "NotANumber", kStart, std::numeric_limits<float>::quiet_NaN(), 0,
+                          "invalid sample 3 nan", 2 },
+        UnholdableCase {
+            "Infinite", kStart, std::numeric_limits<float>::infinity(), 0, "invalid sample 3 inf", 2 },
+        // 1 January 2100, a year no graph file holds.
+        UnholdableCase { "StartPast2099", 4102444800, 1.0f, 2, "invalid year 2100", 0 },
+        UnholdableCase { "StartNearTheLastTimeValue", std::numeric_limits<platform::TimeValue>::max() - 1,
+            1.0f, 2, "The run cannot be saved: invalid", 0 }),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
