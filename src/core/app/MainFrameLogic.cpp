@@ -15,13 +15,14 @@ MainFrameLogic::MainFrameLogic(
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
     , serialLink_(meterLink_.link())
     , runControl_(document, seams.viewTimers, seams.clock)
-    , runKeeper_(document, seams.journalFolder, seams.clock, seams.prompts)
+    , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
     , dumpReceiver_(
           meterLink_, downloadStart_.state(), document, seams.mainTimers, seams.clock, seams.prompts)
 {
     meterLink_.setOfflineHandler([this] { goOffline(); });
+    runKeeper_.setProblemHandler([this](const std::string& problem) { journalProblem(problem); });
     dumpReceiver_.setChangeHandler([this] {
         notifyPanel();
         if (events_) events_->downloadChanged();
@@ -171,6 +172,11 @@ std::string MainFrameLogic::linkStatusText() const
     return status_bar::linkPaneText(state);
 }
 
+std::string MainFrameLogic::warningStatusText() const
+{
+    return status_bar::warningPaneText(configuration_.readProblem(), runKeeper_.journal().problem());
+}
+
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
     realtime::RealTimeViewState& view = document_.view();
@@ -188,6 +194,14 @@ void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
     }
     view.batteryText = update.batteryText;
     if (events_) events_->measurementShown(update);
+}
+
+// An unattended run (--run) goes on with the reason in the status bar alone.
+void MainFrameLogic::journalProblem(const std::string& problem)
+{
+    if (journalProblemTold_ || runControl_.unattended()) return;
+    journalProblemTold_ = true;
+    if (events_) events_->journalProblem(problem);
 }
 
 void MainFrameLogic::goOffline()

@@ -50,6 +50,9 @@ public:
     virtual void downloadProgressDue() { }
     // A transfer moved on or ended: the progress dialog repaints (the panel gets panelChanged).
     virtual void downloadChanged() { }
+    // The journal of a run a person started cannot be written: said once, in a
+    // message box shown after the sample timer's tick, never during it.
+    virtual void journalProblem(const std::string& /*problem*/) { }
 };
 
 enum class CloseMode {
@@ -112,6 +115,8 @@ public:
     const Configuration& configuration() const { return configuration_; }
     // Status bar pane 0.
     std::string linkStatusText() const;
+    // The status bar's warnings pane.
+    std::string warningStatusText() const;
 
 private:
     void measurementReceived(const link::MeasurementUpdate& update) override;
@@ -126,6 +131,7 @@ private:
     void eventFinished() override { runControl_.endRunIfFull(); }
     // The close question; true when the program may end.
     bool settleRunBeforeClose();
+    void journalProblem(const std::string& problem);
     void goOffline();
     void notifyPanel();
 
@@ -141,6 +147,7 @@ private:
     download::DumpReceiver dumpReceiver_;
     MainFrameEvents* events_ = nullptr;
     bool closed_ = false;
+    bool journalProblemTold_ = false;
 };
 
 }  // namespace brivon::app

@@ -15,13 +15,17 @@ void RunControl::run(platform::Prompts& prompts, const std::function<bool()>& sa
         if (answer == platform::Answer::Cancel) return;
         if (answer == platform::Answer::Yes && !save()) return;
     }
-    if (const auto entered = prompts.sampleRate(startSeconds)) runWithPeriod(*entered);
+    if (const auto entered = prompts.sampleRate(startSeconds)) {
+        runWithPeriod(*entered);
+        unattended_ = false;
+    }
     document_.view().runChosen = true;
 }
 
 void RunControl::runAtLaunch(int seconds)
 {
     runWithPeriod(seconds);
+    unattended_ = true;
     // Stop works before the meter's first frame, as after any Run.
     document_.view().runFlag = true;
 }

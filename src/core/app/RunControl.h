@@ -49,6 +49,8 @@ public:
     // After every receive event: a full run ends.
     void endRunIfFull();
 
+    // The run was started by --run, not by a person at the Run command.
+    bool unattended() const { return unattended_; }
     bool runRequested() const { return requested_; }
     bool running() const { return running_; }
     bool stopped() const { return stopped_; }
@@ -64,6 +66,7 @@ private:
     bool running_ = false;
     bool stopped_ = true;
     bool startedBefore_ = false;
+    bool unattended_ = false;
 };
 
 }  // namespace brivon::app

@@ -43,7 +43,6 @@ constexpr const char* kAboutText = "Brivon Version 2.0";
 constexpr const char* kScrollLockIndicator = "SCRL";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
-constexpr int kSettingsProblemShownMs = 15000;  // the status bar's word on an unreadable settings file
 
 QString text(const std::string& s)
 {
@@ -101,8 +100,6 @@ CMainFrame::CMainFrame(
     logic_.setEvents(this);
     logic_.create();
     viewsChanged();
-    if (const auto problem = logic_.configuration().readProblem())
-        statusBar()->showMessage(QString::fromStdString(*problem), kSettingsProblemShownMs);
 
     auto* refresh = new QTimer(this);
     connect(refresh, &QTimer::timeout, this, [this] {
@@ -199,6 +196,11 @@ void CMainFrame::buildStatusBar()
         panes_[i]->setMinimumWidth(app::status_bar::kPaneWidths[i]);
     // The link pane stretches: its text may name a device and what to do about it.
     statusBar()->addWidget(panes_[app::status_bar::kLinkPane], 1);
+    warningPane_ = new QLabel(this);
+    warningPane_->setFrameShape(QFrame::Panel);
+    warningPane_->setFrameShadow(QFrame::Sunken);
+    warningPane_->hide();
+    statusBar()->addWidget(warningPane_, 1);
     statusBar()->addWidget(panes_[app::status_bar::kTimePane]);
     statusBar()->addWidget(panes_[app::status_bar::kDataPane]);
     panes_[3]->setText(kScrollLockIndicator);
@@ -225,11 +227,20 @@ void CMainFrame::refreshStatusPanes()
     const QString link = text(logic_.linkStatusText());
     panes_[app::status_bar::kLinkPane]->setText(link);
     panes_[app::status_bar::kLinkPane]->setToolTip(link);
+    const QString warning = text(logic_.warningStatusText());
+    warningPane_->setText(warning);
+    warningPane_->setToolTip(warning);
+    warningPane_->setVisible(!warning.isEmpty());
 }
 
 QString CMainFrame::statusPaneText(int pane) const
 {
     return panes_.at(static_cast<std::size_t>(pane))->text();
+}
+
+const QLabel* CMainFrame::visibleWarningPane() const
+{
+    return warningPane_->isVisible() ? warningPane_ : nullptr;
 }
 
 QAction* CMainFrame::action(int commandId) const
@@ -396,6 +407,12 @@ void CMainFrame::downloadProgressDue()
     panelChanged();
     if (end == download::DownloadEnd::MemoryList) showMemoryList();
     if (end == download::DownloadEnd::DataLogger) showDataLogger(false);
+}
+
+void CMainFrame::journalProblem(const std::string& problem)
+{
+    // Outside the sample timer's tick, which goes on while the box is shown.
+    QTimer::singleShot(0, this, [this, problem] { prompts_.message(problem); });
 }
 
 void CMainFrame::downloadChanged()

@@ -53,6 +53,8 @@ public:
     ui::CDTView& view() { return *view_; }
     CMeterPanel& panel() { return *panel_; }
     QString statusPaneText(int pane) const;
+    // The status bar's warnings pane while it shows a warning.
+    const QLabel* visibleWarningPane() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +64,7 @@ private:
     void panelChanged() override;
     void downloadProgressDue() override;
     void downloadChanged() override;
+    void journalProblem(const std::string& problem) override;
     void viewsChanged() override;
     void samplePlotted() override;
 
@@ -95,6 +98,7 @@ private:
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
     std::array<QLabel*, 4> panes_ {};
+    QLabel* warningPane_ = nullptr;
     DialogReportPrinter reportPrinter_;
     bool closing_ = false;
     CLoggingDlg* progressDialog_ = nullptr;  // while a download's progress is shown

@@ -26,9 +26,11 @@ struct RecordingEvents : app::MainFrameEvents {
     void measurementShown(const link::MeasurementUpdate&) override { ++measurements; }
     void panelChanged() override { ++panelChanges; }
     void downloadProgressDue() override { ++progressDialogs; }
+    void journalProblem(const std::string& problem) override { journalProblems.push_back(problem); }
     int measurements = 0;
     int panelChanges = 0;
     int progressDialogs = 0;
+    std::vector<std::string> journalProblems;
 };
 
 class MainFrameTest : public ::testing::Test {
