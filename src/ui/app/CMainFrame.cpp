@@ -145,7 +145,6 @@ void CMainFrame::buildActions()
     addCommand(kMem, "&Mem");
     addCommand(kAbout, "&About Brivon...");
     addCommand(kHelpContents, "&Contents", "help", QKeySequence::HelpContents);
-    actions_[kStop]->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 void CMainFrame::buildMenus()

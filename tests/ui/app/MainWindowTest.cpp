@@ -127,6 +127,19 @@ TEST_F(MainWindow, AnUnreadableSettingsFileIsSaidInAPaneOfItsOwnBesideTheLinkPan
     EXPECT_FALSE(link->geometry().intersects(warning->geometry()));
 }
 
+TEST_F(MainWindow, EscapeDuringARunLeavesItRunning)
+{
+    showWindow();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->logic().runAtLaunch(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(app::command_ids::kStop)->isEnabled(); }));
+    for (QWidget* target : { static_cast<QWidget*>(frame.get()), static_cast<QWidget*>(&frame->view()) })
+        QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_TRUE(frame->logic().runControl().running());
+    EXPECT_TRUE(frame->action(app::command_ids::kStop)->isEnabled());
+}
+
 TEST_F(MainWindow, AJournalThatCannotBeWrittenIsToldAfterTheSampleAndShownInTheStatusBar)
 {
     ASSERT_TRUE(QFile(configHome.filePath("state")).open(QIODevice::WriteOnly));  // no folder can go there
