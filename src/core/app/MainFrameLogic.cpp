@@ -84,6 +84,8 @@ bool MainFrameLogic::startMemory()
 bool MainFrameLogic::close(CloseMode mode)
 {
     if (closed_) return true;
+    // A close the user cancels leaves everything as it was: the meter is told nothing.
+    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) return false;
     const realtime::RealTimeViewState& view = document_.view();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
@@ -92,10 +94,6 @@ bool MainFrameLogic::close(CloseMode mode)
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
-    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) {
-        meterLink_.link().restartLink();
-        return false;
-    }
     // The run ends with the program: no tick before the exit may bring back a
     // journal the user gave up. A journal still kept goes to the disk now.
     runControl_.stop();

@@ -90,11 +90,12 @@ public:
     bool save();
     bool startDataLogger();
     bool startMemory();
-    // Writes the configuration, sends the exit command and, when asked to and
-    // the run has more than one sample not yet saved, offers to save it. True
-    // when the program may end; false when the user cancelled the question or
-    // the save after Yes did not happen: the link is restarted and the program
-    // goes on. Once it returned true, later calls do nothing and return true.
+    // When asked to and the run has more than one sample not yet saved,
+    // offers to save it; then writes the configuration and sends the exit
+    // command. True when the program may end; false when the user cancelled
+    // the question or the save after Yes did not happen: nothing is written or
+    // sent and the program goes on. Once it returned true, later calls do
+    // nothing and return true, so the exit command goes out once.
     bool close(CloseMode mode);
     bool closed() const { return closed_; }
 

@@ -106,6 +106,14 @@ protected:
     }
 
     int samples() const { return doc.run().sampleCount(); }
+    int exitCommandsSent() const
+    {
+        const platform::Bytes exitCommand { 0x87, 0x83, 0x15 };
+        int sent = 0;
+        for (const platform::Bytes& write : port.writes())
+            sent += write == exitCommand;
+        return sent;
+    }
     int readings() const { return doc.run().readingCount(); }
     bool enabled(int id) const { return logic->commandState(id)->enabled; }
 
