@@ -346,16 +346,17 @@ void CMainFrame::showDataLogger(bool fileBrowse)
     refreshCommandStates();
 }
 
-void CMainFrame::showGraphFile(const std::string& path)
+bool CMainFrame::showGraphFile(const std::string& path)
 {
     document_.view().fileBrowse = true;
     CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
     if (!dialog.readGraphFile(path)) {
         dialog.done(QDialog::Rejected);
-        return;
+        return false;
     }
     dialog.exec();
     refreshCommandStates();
+    return true;
 }
 
 void CMainFrame::chooseOtherPort()

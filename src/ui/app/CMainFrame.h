@@ -41,8 +41,9 @@ public:
     // download or browse left it.
     void showDataLogger(bool fileBrowse);
     // Opens the data-logger window browsing graph files with `path` read and
-    // shown; a file that cannot be read is reported and the window stays shut.
-    void showGraphFile(const std::string& path);
+    // shown; a file that cannot be read is reported, the window stays shut and
+    // the result is false.
+    bool showGraphFile(const std::string& path);
     // Closes as the Close command does, without asking anything (a stop signal).
     void closeUnattended();
 

@@ -140,6 +140,13 @@ TEST_F(MainWindow, EscapeDuringARunLeavesItRunning)
     EXPECT_TRUE(frame->action(app::command_ids::kStop)->isEnabled());
 }
 
+TEST_F(MainWindow, AGraphFileThatCannotBeOpenedIsSaidAndReportedToTheCaller)
+{
+    EXPECT_FALSE(frame->showGraphFile(configHome.filePath("missing.AsmDat").toStdString()));
+    EXPECT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(MainWindow, AJournalThatCannotBeWrittenIsToldAfterTheSampleAndShownInTheStatusBar)
 {
     ASSERT_TRUE(QFile(configHome.filePath("state")).open(QIODevice::WriteOnly));  // no folder can go there
