@@ -40,13 +40,12 @@ void MainFrameLogic::create()
 
 void MainFrameLogic::offerUnsavedRuns()
 {
-    if (app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); }))
-        runControl_.runRestored();
+    app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); });
 }
 
 void MainFrameLogic::run()
 {
-    runControl_.run(seams_.prompts, [this] { return save(); });
+    runControl_.run(seams_.prompts, runNeedsSaving(), [this] { return save(); });
 }
 
 bool MainFrameLogic::save()
@@ -102,14 +101,18 @@ bool MainFrameLogic::close(CloseMode mode)
     return true;
 }
 
+bool MainFrameLogic::runNeedsSaving() const
+{
+    // A run of one sample or none is not worth a question.
+    return document_.run().sampleCount() > 1 && runKeeper_.unsaved();
+}
+
 bool MainFrameLogic::settleRunBeforeClose()
 {
-    // A run of one sample or none is not worth a question, nor its journal.
-    if (document_.run().sampleCount() <= 1) {
-        runKeeper_.givenUp();
+    if (!runNeedsSaving()) {
+        if (document_.run().sampleCount() <= 1) runKeeper_.givenUp();  // nor its journal
         return true;
     }
-    if (!runKeeper_.unsaved()) return true;
     switch (seams_.prompts.askYesNoCancel(kSaveBeforeCloseQuestion)) {
     case platform::Answer::Yes:
         return save();

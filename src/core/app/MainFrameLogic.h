@@ -130,6 +130,9 @@ private:
         dumpReceiver_.loggerBlockReceived(block);
     }
     void eventFinished() override { runControl_.endRunIfFull(); }
+    // The run has samples no save has written since its last one: Run and the
+    // close offer to save it.
+    bool runNeedsSaving() const;
     // The close question; true when the program may end.
     bool settleRunBeforeClose();
     void journalProblem(const std::string& problem);
