@@ -8,6 +8,7 @@
 #include "core/logger/DataLoggerSets.h"
 #include "core/realtime/CDTDoc.h"
 #include "core/realtime/DocumentObserver.h"
+#include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
@@ -15,8 +16,8 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -72,7 +73,6 @@ private:
     void buildActions();
     void buildMenus();
     void buildToolBar();
-    void buildStatusBar();
     QAction* addCommand(
         int id, const QString& text, const char* icon = nullptr, const QKeySequence& shortcut = {});
     void refreshCommandStates();
@@ -98,8 +98,7 @@ private:
     ui::CDTView* view_ = nullptr;
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
-    std::array<QLabel*, 4> panes_ {};
-    QLabel* warningPane_ = nullptr;
+    std::unique_ptr<MainStatusBar> statusPanes_;
     DialogReportPrinter reportPrinter_;
     bool closing_ = false;
     CLoggingDlg* progressDialog_ = nullptr;  // while a download's progress is shown
