@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kUsageError = 1;
+constexpr int kFileNotOpened = 2;
 constexpr double kSimulatedLux = 520.0;
 constexpr double kSimulatedSwing = 0.25;
 constexpr int kSimulatedPeriodReadings = 1200;  // about a minute at the poll rate
@@ -90,8 +91,11 @@ int main(int argc, char** argv)
     } else {
         QTimer::singleShot(0, &frame, [&frame] { frame.logic().offerUnsavedRuns(); });
     }
-    // A graph file named on the command line is shown once the main window is up.
+    // A graph file named on the command line is shown once the main window is
+    // up; one that cannot be opened ends the program after its message.
     if (!parsed.line.fileToOpen.empty())
-        QTimer::singleShot(0, &frame, [&frame, &parsed] { frame.showGraphFile(parsed.line.fileToOpen); });
+        QTimer::singleShot(0, &frame, [&frame, &parsed] {
+            if (!frame.showGraphFile(parsed.line.fileToOpen)) QCoreApplication::exit(kFileNotOpened);
+        });
     return QApplication::exec();
 }

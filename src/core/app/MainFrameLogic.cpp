@@ -15,13 +15,14 @@ MainFrameLogic::MainFrameLogic(
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
     , serialLink_(meterLink_.link())
     , runControl_(document, seams.viewTimers, seams.clock)
-    , runKeeper_(document, seams.journalFolder, seams.clock, seams.prompts)
+    , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
     , dumpReceiver_(
           meterLink_, downloadStart_.state(), document, seams.mainTimers, seams.clock, seams.prompts)
 {
     meterLink_.setOfflineHandler([this] { goOffline(); });
+    runKeeper_.setProblemHandler([this](const std::string& problem) { journalProblem(problem); });
     dumpReceiver_.setChangeHandler([this] {
         notifyPanel();
         if (events_) events_->downloadChanged();
@@ -39,13 +40,12 @@ void MainFrameLogic::create()
 
 void MainFrameLogic::offerUnsavedRuns()
 {
-    if (app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); }))
-        runControl_.runRestored();
+    app::offerUnsavedRuns(document_, runKeeper_, seams_.prompts, seams_.clock, [this] { return save(); });
 }
 
 void MainFrameLogic::run()
 {
-    runControl_.run(seams_.prompts, [this] { return save(); });
+    runControl_.run(seams_.prompts, runNeedsSaving(), [this] { return save(); });
 }
 
 bool MainFrameLogic::save()
@@ -83,6 +83,8 @@ bool MainFrameLogic::startMemory()
 bool MainFrameLogic::close(CloseMode mode)
 {
     if (closed_) return true;
+    // A close the user cancels leaves everything as it was: the meter is told nothing.
+    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) return false;
     const realtime::RealTimeViewState& view = document_.view();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
@@ -91,10 +93,6 @@ bool MainFrameLogic::close(CloseMode mode)
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
-    if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) {
-        meterLink_.link().restartLink();
-        return false;
-    }
     // The run ends with the program: no tick before the exit may bring back a
     // journal the user gave up. A journal still kept goes to the disk now.
     runControl_.stop();
@@ -103,14 +101,18 @@ bool MainFrameLogic::close(CloseMode mode)
     return true;
 }
 
+bool MainFrameLogic::runNeedsSaving() const
+{
+    // A run of one sample or none is not worth a question.
+    return document_.run().sampleCount() > 1 && runKeeper_.unsaved();
+}
+
 bool MainFrameLogic::settleRunBeforeClose()
 {
-    // A run of one sample or none is not worth a question, nor its journal.
-    if (document_.run().sampleCount() <= 1) {
-        runKeeper_.givenUp();
+    if (!runNeedsSaving()) {
+        if (document_.run().sampleCount() <= 1) runKeeper_.givenUp();  // nor its journal
         return true;
     }
-    if (!runKeeper_.unsaved()) return true;
     switch (seams_.prompts.askYesNoCancel(kSaveBeforeCloseQuestion)) {
     case platform::Answer::Yes:
         return save();
@@ -171,6 +173,11 @@ std::string MainFrameLogic::linkStatusText() const
     return status_bar::linkPaneText(state);
 }
 
+std::string MainFrameLogic::warningStatusText() const
+{
+    return status_bar::warningPaneText(configuration_.readProblem(), runKeeper_.journal().problem());
+}
+
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
     realtime::RealTimeViewState& view = document_.view();
@@ -188,6 +195,14 @@ void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
     }
     view.batteryText = update.batteryText;
     if (events_) events_->measurementShown(update);
+}
+
+// An unattended run (--run) goes on with the reason in the status bar alone.
+void MainFrameLogic::journalProblem(const std::string& problem)
+{
+    if (journalProblemTold_ || runControl_.unattended()) return;
+    journalProblemTold_ = true;
+    if (events_) events_->journalProblem(problem);
 }
 
 void MainFrameLogic::goOffline()

@@ -50,6 +50,9 @@ public:
     virtual void downloadProgressDue() { }
     // A transfer moved on or ended: the progress dialog repaints (the panel gets panelChanged).
     virtual void downloadChanged() { }
+    // The journal of a run a person started cannot be written: said once, in a
+    // message box shown after the sample timer's tick, never during it.
+    virtual void journalProblem(const std::string& /*problem*/) { }
 };
 
 enum class CloseMode {
@@ -87,11 +90,12 @@ public:
     bool save();
     bool startDataLogger();
     bool startMemory();
-    // Writes the configuration, sends the exit command and, when asked to and
-    // the run has more than one sample not yet saved, offers to save it. True
-    // when the program may end; false when the user cancelled the question or
-    // the save after Yes did not happen: the link is restarted and the program
-    // goes on. Once it returned true, later calls do nothing and return true.
+    // When asked to and the run has more than one sample not yet saved,
+    // offers to save it; then writes the configuration and sends the exit
+    // command. True when the program may end; false when the user cancelled
+    // the question or the save after Yes did not happen: nothing is written or
+    // sent and the program goes on. Once it returned true, later calls do
+    // nothing and return true, so the exit command goes out once.
     bool close(CloseMode mode);
     bool closed() const { return closed_; }
 
@@ -112,6 +116,8 @@ public:
     const Configuration& configuration() const { return configuration_; }
     // Status bar pane 0.
     std::string linkStatusText() const;
+    // The status bar's warnings pane.
+    std::string warningStatusText() const;
 
 private:
     void measurementReceived(const link::MeasurementUpdate& update) override;
@@ -124,8 +130,12 @@ private:
         dumpReceiver_.loggerBlockReceived(block);
     }
     void eventFinished() override { runControl_.endRunIfFull(); }
+    // The run has samples no save has written since its last one: Run and the
+    // close offer to save it.
+    bool runNeedsSaving() const;
     // The close question; true when the program may end.
     bool settleRunBeforeClose();
+    void journalProblem(const std::string& problem);
     void goOffline();
     void notifyPanel();
 
@@ -141,6 +151,7 @@ private:
     download::DumpReceiver dumpReceiver_;
     MainFrameEvents* events_ = nullptr;
     bool closed_ = false;
+    bool journalProblemTold_ = false;
 };
 
 }  // namespace brivon::app

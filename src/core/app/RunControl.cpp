@@ -6,22 +6,26 @@
 
 namespace brivon::app {
 
-void RunControl::run(platform::Prompts& prompts, const std::function<bool()>& save)
+void RunControl::run(platform::Prompts& prompts, bool lastRunUnsaved, const std::function<bool()>& save)
 {
     // The dialog starts at the current period, at least 1 s.
     const int startSeconds = realtime::initialSampleRateSeconds(document_.run().samplePeriodMs());
-    if (startedBefore_) {
+    if (lastRunUnsaved) {
         const platform::Answer answer = prompts.askYesNoCancel(kSaveBeforeRunQuestion);
         if (answer == platform::Answer::Cancel) return;
         if (answer == platform::Answer::Yes && !save()) return;
     }
-    if (const auto entered = prompts.sampleRate(startSeconds)) runWithPeriod(*entered);
+    if (const auto entered = prompts.sampleRate(startSeconds)) {
+        runWithPeriod(*entered);
+        unattended_ = false;
+    }
     document_.view().runChosen = true;
 }
 
 void RunControl::runAtLaunch(int seconds)
 {
     runWithPeriod(seconds);
+    unattended_ = true;
     // Stop works before the meter's first frame, as after any Run.
     document_.view().runFlag = true;
 }
@@ -46,7 +50,6 @@ void RunControl::runWithPeriod(int enteredSeconds)
     } else {
         document_.updateAllViews();
     }
-    startedBefore_ = true;
     document_.view().runChosen = true;
 }
 

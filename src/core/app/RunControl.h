@@ -27,19 +27,17 @@ public:
     {
     }
 
-    // The Run command. From the second Run on, the user is offered to save the
+    // The Run command. When `lastRunUnsaved`, the user is offered to save the
     // last run first: Yes calls `save`, and a save that did not happen (its
     // dialog cancelled, or failed) abandons the Run, as Cancel does. Then the
     // sample period is asked. A run that no frame has started yet is dated
     // from the moment Run was confirmed.
-    void run(platform::Prompts& prompts, const std::function<bool()>& save);
+    void run(platform::Prompts& prompts, bool lastRunUnsaved, const std::function<bool()>& save);
     // Starts a run with `seconds` as the sample period, as Run with that value
     // confirmed in the dialog would.
     void runWithPeriod(int seconds);
     // The program's --run: the same, before the meter has said anything.
     void runAtLaunch(int seconds);
-    // A recovered run is in the document: the next Run offers to save it.
-    void runRestored() { startedBefore_ = true; }
     // Stop, and every other end of a run.
     void stop();
     // Measurement frame acceptance, with the time it arrived.
@@ -49,6 +47,8 @@ public:
     // After every receive event: a full run ends.
     void endRunIfFull();
 
+    // The run was started by --run, not by a person at the Run command.
+    bool unattended() const { return unattended_; }
     bool runRequested() const { return requested_; }
     bool running() const { return running_; }
     bool stopped() const { return stopped_; }
@@ -63,7 +63,7 @@ private:
     bool requested_ = false;
     bool running_ = false;
     bool stopped_ = true;
-    bool startedBefore_ = false;
+    bool unattended_ = false;
 };
 
 }  // namespace brivon::app

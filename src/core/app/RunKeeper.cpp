@@ -2,11 +2,10 @@
 
 namespace brivon::app {
 
-RunKeeper::RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder,
-    const platform::Clock& clock, platform::Prompts& prompts)
+RunKeeper::RunKeeper(
+    realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock)
     : document_(document)
     , journal_(std::move(journalFolder), clock)
-    , prompts_(prompts)
 {
     document_.addObserver(*this);
 }
@@ -37,10 +36,7 @@ void RunKeeper::adopt(const std::filesystem::path& journalFile)
 void RunKeeper::sampleCommitted()
 {
     journal_.sampleCommitted(document_.run().view());
-    if (journal_.problem() && !problemShown_) {
-        problemShown_ = true;  // before the box: the run goes on while it is shown
-        prompts_.message(*journal_.problem());
-    }
+    if (journal_.problem() && problemHandler_) problemHandler_(*journal_.problem());
 }
 
 }  // namespace brivon::app

@@ -3,23 +3,24 @@
 // the run journal, and the keeper knows whether the run still needs saving.
 // A save or a user's No removes the journal; a close without questions (a
 // stop signal) flushes it and leaves it for the next start. A journal that
-// cannot be written is said once, so nobody trusts a run that is not kept.
+// cannot be written is reported after the sample it could not take; the
+// sample timer goes on meanwhile.
 
 #include "core/journal/RunJournal.h"
 #include "core/platform/Clock.h"
-#include "core/platform/Prompts.h"
 #include "core/realtime/CDTDoc.h"
 #include "core/realtime/DocumentObserver.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 namespace brivon::app {
 
 class RunKeeper : private realtime::DocumentObserver {
 public:
-    RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock,
-        platform::Prompts& prompts);
+    RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock);
     ~RunKeeper() override;
     RunKeeper(const RunKeeper&) = delete;
     RunKeeper& operator=(const RunKeeper&) = delete;
@@ -37,6 +38,12 @@ public:
     // The program ends: what a kept journal holds goes to the disk.
     void keepForNextStart() { journal_.sync(); }
 
+    // Called with the journal's problem after every sample it could not take.
+    void setProblemHandler(std::function<void(const std::string&)> handler)
+    {
+        problemHandler_ = std::move(handler);
+    }
+
     const journal::RunJournal& journal() const { return journal_; }
     const std::filesystem::path& journalFolder() const { return journal_.folder(); }
 
@@ -50,9 +57,8 @@ private:
 
     realtime::CDTDoc& document_;
     journal::RunJournal journal_;
-    platform::Prompts& prompts_;
     std::optional<SavedMark> saved_;
-    bool problemShown_ = false;
+    std::function<void(const std::string&)> problemHandler_;
 };
 
 }  // namespace brivon::app

@@ -12,6 +12,7 @@ constexpr const char* kNoAnswerSince = "no answer since ";
 constexpr const char* kWaiting = "waiting for the meter";
 constexpr const char* kConnected = "meter connected";
 constexpr const char* kClockFormat = "%H:%M:%S";
+constexpr const char* kWarningSeparator = "; ";
 
 std::string portName(const LinkState& state)
 {
@@ -33,6 +34,14 @@ std::string linkCondition(const LinkState& state)
 std::string linkPaneText(const LinkState& state)
 {
     return portName(state) + linkCondition(state);
+}
+
+std::string warningPaneText(
+    const std::optional<std::string>& settingsProblem, const std::optional<std::string>& journalProblem)
+{
+    std::string text = settingsProblem.value_or("");
+    if (journalProblem) text += (text.empty() ? "" : kWarningSeparator) + *journalProblem;
+    return text;
 }
 
 }  // namespace brivon::app::status_bar

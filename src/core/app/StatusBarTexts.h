@@ -1,7 +1,8 @@
 #pragma once
 // The main window's status bar: three text panes and the scroll-lock indicator.
 // Pane 0 tells the state of the serial link in words a user can act on; panes
-// 1 and 2 carry the graph's time and value read-out.
+// 1 and 2 carry the graph's time and value read-out. A warnings pane beside
+// the link pane appears while something keeps the program from keeping data.
 
 #include "core/platform/Clock.h"
 
@@ -30,5 +31,10 @@ struct LinkState {
 // its cause, e.g. missing permission), "no answer since HH:MM:SS", "waiting
 // for the meter" before the first frame, or "meter connected".
 std::string linkPaneText(const LinkState& state);
+
+// The warnings pane: an unreadable settings file and a run journal that
+// cannot be written, each with its reason; empty when there is neither.
+std::string warningPaneText(
+    const std::optional<std::string>& settingsProblem, const std::optional<std::string>& journalProblem);
 
 }  // namespace brivon::app::status_bar

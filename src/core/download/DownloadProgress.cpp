@@ -54,22 +54,11 @@ void DownloadProgress::timerExpired(int id)
         break;
     case kLoggerTimeoutTimer:
         timers_.stop(id);
-        if (modes_.loggerInProgress && !state_.loggerComplete) {
-            giveUp();
-            state_.loggerComplete = true;
-            modes_.loggerInProgress = false;
-            end(DownloadEnd::TimedOut);
-        }
+        if (loggerWaiting()) abandonLogger();
         break;
     case kMemoryTimeoutTimer:
         timers_.stop(id);
-        if (modes_.memoryInProgress && !state_.memoryComplete) {
-            giveUp();
-            state_.memoryComplete = true;
-            modes_.memoryInProgress = false;
-            state_.downloadTotal = 0;
-            end(DownloadEnd::TimedOut);
-        }
+        if (memoryWaiting()) abandonMemory();
         break;
     case kMemoryDoneTimer:
         timers_.stop(id);
@@ -84,7 +73,35 @@ void DownloadProgress::timerExpired(int id)
     }
 }
 
-// A time-out: the status line clears and polling starts again.
+void DownloadProgress::cancel()
+{
+    if (loggerWaiting()) {
+        abandonLogger();
+    } else if (memoryWaiting()) {
+        abandonMemory();
+    } else {
+        end(DownloadEnd::TimedOut);  // complete, but its window does not open
+    }
+}
+
+void DownloadProgress::abandonLogger()
+{
+    giveUp();
+    state_.loggerComplete = true;
+    modes_.loggerInProgress = false;
+    end(DownloadEnd::TimedOut);
+}
+
+void DownloadProgress::abandonMemory()
+{
+    giveUp();
+    state_.memoryComplete = true;
+    modes_.memoryInProgress = false;
+    state_.downloadTotal = 0;
+    end(DownloadEnd::TimedOut);
+}
+
+// The status line clears and polling starts again.
 void DownloadProgress::giveUp()
 {
     state_.panelStatusText = kIdleStatus;

@@ -3,7 +3,8 @@
 // while the meter transfers its stored data (or to the data-logger bytes
 // received, when they are ahead), notices the end of the transfer at its next
 // paint, and gives up after a time-out, restarting the link and returning to
-// listening. The time-outs follow the timed advance alone.
+// listening. The time-outs follow the timed advance alone; the user's Cancel
+// ends the transfer as its time-out would.
 
 #include "core/download/DownloadState.h"
 #include "core/link/ModeFlags.h"
@@ -43,12 +44,19 @@ public:
     // The dialog's paint: starts the bar once a total is known, notices completion.
     void paint();
     void timerExpired(int id);
+    // The user ends the dialog (Cancel, Escape, its close button): the
+    // transfer is abandoned as at its time-out, and no window opens.
+    void cancel();
 
     int position() const;
     int maximum() const { return maximum_; }
     bool started() const { return started_; }
 
 private:
+    bool loggerWaiting() const { return modes_.loggerInProgress && !state_.loggerComplete; }
+    bool memoryWaiting() const { return modes_.memoryInProgress && !state_.memoryComplete; }
+    void abandonLogger();
+    void abandonMemory();
     void end(DownloadEnd how);
     void giveUp();
 

@@ -51,7 +51,9 @@ void DownloadStart::requestTimerExpired(int id)
         link_.commands().requestDump(link::DumpKind::DataLogger);
         mainTimers_.start(link::main_timers::kLoggerHeaderWait, link::main_timers::kLoggerHeaderWaitMs);
     }
-    if (id == link::main_timers::kMemoryRequest) link_.commands().requestDump(link::DumpKind::Memory);
+    // A memory transfer cancelled in its progress dialog before its request went out asks for nothing.
+    if (id == link::main_timers::kMemoryRequest && link_.modes().memoryInProgress)
+        link_.commands().requestDump(link::DumpKind::Memory);
 }
 
 }  // namespace brivon::download

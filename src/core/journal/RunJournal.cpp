@@ -40,6 +40,22 @@ std::vector<bool> readingSamples(const files::RealTimeRun& run)
     return reading;
 }
 
+// The bytes of a journal holding `records` whole records.
+off_t journalSize(int records)
+{
+    return static_cast<off_t>(kHeaderSize + kRecordSize * static_cast<std::size_t>(records));
+}
+
+// Records `first` up to the run's last sample.
+std::string encodeRecords(const files::RealTimeRun& run, int first)
+{
+    const std::vector<bool> reading = readingSamples(run);
+    std::string bytes;
+    for (int s = first; s < run.sampleCount; ++s)
+        bytes += encodeRecord(recordOf(run, s, reading[static_cast<std::size_t>(s)]));
+    return bytes;
+}
+
 }  // namespace
 
 RunJournal::RunJournal(std::filesystem::path folder, const platform::Clock& clock)
@@ -56,36 +72,45 @@ RunJournal::~RunJournal()
 void RunJournal::sampleCommitted(const files::RealTimeRun& run)
 {
     if (run.sampleCount < 1) return;
-    const int last = run.sampleCount - 1;
-    if (fd_ < 0 || run.runStart != runStart_ || records_ != last) {
+    if (fd_ < 0 || run.runStart != runStart_ || records_ >= run.sampleCount) {
         rewrite(run);
     } else {
-        const bool newReading = run.readingCount > 0
-            && run.readingToSample[static_cast<std::size_t>(run.readingCount - 1)] == last;
-        append(encodeRecord(recordOf(run, last, newReading)));
-        ++records_;
+        appendMissing(run);
     }
     syncIfDue();
 }
 
 void RunJournal::rewrite(const files::RealTimeRun& run)
 {
-    const std::filesystem::path previous = file_.value_or(std::filesystem::path());
-    const std::filesystem::path next = folder_ / journalFileName(run.runStart, static_cast<int>(::getpid()));
     close();
-    if (!previous.empty() && previous != next) {
-        std::error_code ignored;
-        std::filesystem::remove(previous, ignored);
-    }
-    file_.reset();
+    removeFile();
+    const std::filesystem::path next = folder_ / journalFileName(run.runStart, static_cast<int>(::getpid()));
     if (!openFile(next, true)) return;
     runStart_ = run.runStart;
-    std::string bytes = encodeHeader({ run.runStart });
-    const std::vector<bool> reading = readingSamples(run);
-    for (int s = 0; s < run.sampleCount; ++s)
-        bytes += encodeRecord(recordOf(run, s, reading[static_cast<std::size_t>(s)]));
-    append(bytes);
+    records_ = 0;
+    if (!writeAll(encodeHeader({ run.runStart }) + encodeRecords(run, 0))) {
+        // A journal without its header holds nothing: none is left behind on a full disk.
+        close();
+        removeFile();
+        return;
+    }
     records_ = run.sampleCount;
+}
+
+// The new sample, and those a failed write left out while the disk was full.
+void RunJournal::appendMissing(const files::RealTimeRun& run)
+{
+    if (writeAll(encodeRecords(run, records_))) {
+        records_ = run.sampleCount;
+        return;
+    }
+    // The part of a record that did get written is cut off, so that the next
+    // write follows the last whole record; where that fails, the whole run is
+    // written anew at the next sample.
+    if (::ftruncate(fd_, journalSize(records_)) != 0) {
+        fail(*file_, errno);
+        close();
+    }
 }
 
 void RunJournal::adopt(const std::filesystem::path& file, const files::RealTimeRun& run)
@@ -94,20 +119,27 @@ void RunJournal::adopt(const std::filesystem::path& file, const files::RealTimeR
     if (!openFile(file, false)) return;
     runStart_ = run.runStart;
     records_ = run.sampleCount;
-    // A damaged tail is cut off, so the next record follows the last good one.
-    if (::ftruncate(fd_, static_cast<off_t>(kHeaderSize + kRecordSize * static_cast<std::size_t>(records_)))
-        != 0)
-        fail("cannot cut the damaged end of " + file.string());
+    // A damaged tail is cut off, so the next record follows the last good one;
+    // where it cannot be, the next sample writes the whole run anew.
+    if (::ftruncate(fd_, journalSize(records_)) != 0) {
+        fail(file, errno);
+        close();
+    }
 }
 
 bool RunJournal::openFile(const std::filesystem::path& file, bool truncate)
 {
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND);
+    if (error) {
+        fail(folder_, error.value());
+        return false;
+    }
+    // Appending: after a cut record the next write lands at the new end.
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_APPEND | (truncate ? O_TRUNC : 0);
     fd_ = ::open(file.c_str(), flags, kPrivateFile);
     if (fd_ < 0) {
-        fail(file.string());
+        fail(file, errno);
         return false;
     }
     // Held until the file is closed; a second instance sees the run as this one's.
@@ -116,19 +148,24 @@ bool RunJournal::openFile(const std::filesystem::path& file, bool truncate)
     return true;
 }
 
-void RunJournal::append(const std::string& bytes)
+bool RunJournal::writeAll(const std::string& bytes)
 {
-    if (fd_ < 0) return;
     // One write per sample: what the kernel has accepted survives the
-    // program being killed.
-    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-    if (written != static_cast<ssize_t>(bytes.size())) {
-        // Written anew at the next sample, in case the disk has room again.
-        fail(file_->string());
-        close();
-        return;
+    // program being killed. A short write goes on with the rest, so that the
+    // failure that stopped it is the one reported.
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            fail(*file_, written < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
     }
+    problem_.reset();
     if (!unsyncedSince_) unsyncedSince_ = clock_.now();
+    return true;
 }
 
 void RunJournal::syncIfDue()
@@ -139,19 +176,23 @@ void RunJournal::syncIfDue()
 void RunJournal::sync()
 {
     if (fd_ < 0 || !unsyncedSince_) return;
-    if (::fdatasync(fd_) != 0) fail(file_->string());
+    if (::fdatasync(fd_) != 0) fail(*file_, errno);
     unsyncedSince_.reset();
 }
 
 void RunJournal::discard()
 {
     close();
-    if (file_) {
-        std::error_code ignored;
-        std::filesystem::remove(*file_, ignored);
-        file_.reset();
-    }
+    removeFile();
     records_ = 0;
+}
+
+void RunJournal::removeFile()
+{
+    if (!file_) return;
+    std::error_code ignored;
+    std::filesystem::remove(*file_, ignored);
+    file_.reset();
 }
 
 void RunJournal::close()
@@ -162,9 +203,9 @@ void RunJournal::close()
     unsyncedSince_.reset();
 }
 
-void RunJournal::fail(const std::string& what)
+void RunJournal::fail(const std::filesystem::path& where, int errorNumber)
 {
-    if (!problem_) problem_ = "The run journal cannot be written: " + what + ": " + std::strerror(errno);
+    problem_ = std::string(kProblemText) + where.string() + ": " + std::strerror(errorNumber);
 }
 
 }  // namespace brivon::journal

@@ -4,6 +4,8 @@
 // program loses nothing; the file is flushed to the disk every few seconds,
 // so a power loss costs at most the last five. The file is locked while this
 // program writes it, so that another instance does not offer it for recovery.
+// A write the disk refuses is said with the system's reason and tried again
+// at the next sample with every record still missing.
 
 #include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
@@ -19,6 +21,7 @@ public:
     // Sync when the oldest unflushed record is this old: checked at every
     // sample and every watchdog tick (2 s), so no record waits more than 5 s.
     static constexpr platform::TimeValue kSyncAfterSeconds = 3;
+    static constexpr const char* kProblemText = "The run journal cannot be written: ";
 
     RunJournal(std::filesystem::path folder, const platform::Clock& clock);
     ~RunJournal();
@@ -28,8 +31,8 @@ public:
     // The folder the journal is kept in.
     const std::filesystem::path& folder() const { return folder_; }
 
-    // The run committed a sample: it is appended, or the journal is written
-    // anew when it does not hold exactly the run's earlier samples (a new run).
+    // The run committed a sample: it is appended with any earlier ones a
+    // failed write left out, or the journal is written anew for a new run.
     void sampleCommitted(const files::RealTimeRun& run);
     // Takes over an existing journal of `run` (a recovered run) as this program's own.
     void adopt(const std::filesystem::path& file, const files::RealTimeRun& run);
@@ -44,15 +47,17 @@ public:
     bool hasUnflushedRecords() const { return unsyncedSince_.has_value(); }
     // The journal file while there is one.
     const std::optional<std::filesystem::path>& file() const { return file_; }
-    // Why the journal could not be written, once it could not.
+    // Why the journal could not be written, until a write succeeds again.
     const std::optional<std::string>& problem() const { return problem_; }
 
 private:
     void rewrite(const files::RealTimeRun& run);
+    void appendMissing(const files::RealTimeRun& run);
     bool openFile(const std::filesystem::path& file, bool truncate);
-    void append(const std::string& bytes);
+    bool writeAll(const std::string& bytes);
     void close();
-    void fail(const std::string& what);
+    void removeFile();
+    void fail(const std::filesystem::path& where, int errorNumber);
 
     std::filesystem::path folder_;
     const platform::Clock& clock_;

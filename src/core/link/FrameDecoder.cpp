@@ -144,7 +144,8 @@ DecodedFrame FrameDecoder::decode(std::span<const std::uint8_t> f)
     r.rangeIndex = mode & kRangeMask;
     r.footCandle = (mode & kFootCandleBit) ? 1 : 0;
     const RangeRow& range = rangeRow(r.rangeIndex);
-    if (previousRange != r.rangeIndex && previousRange != kNoRangeYet) holdCounter_ = kHoldFrames;
+    if (previousRange != r.rangeIndex && holdAcrossRangeChange_) holdCounter_ = kHoldFrames;
+    holdAcrossRangeChange_ = true;
 
     float graphValue = static_cast<float>(count(f, kGraphHundreds, kGraphUnits)) * range.graphFactor;
     if (r.footCandle) graphValue *= measure::kFootCandleToLux;

@@ -34,13 +34,13 @@ public:
 
     // "Low" sticks until the watch is re-armed (the port watchdog does it on an invalid port).
     void rearmBatteryWatch() { batteryWatch_ = true; }
-    // The meter went away: the next frame starts afresh, as the first one does,
-    // so no reading after a replug is held at the value from before.
-    void forgetScale()
+    // The meter went away: no reading after a replug is held at the value
+    // from before, while the Y scale changes only when the new meter's range
+    // or unit differs from the last frame's.
+    void forgetHeldReading()
     {
-        lastRange_ = kNoRangeYet;
-        lastUnit_ = kNoUnitYet;
         holdCounter_ = 0;
+        holdAcrossRangeChange_ = false;
     }
     // "Low", "Normal", or empty before the first frame.
     const std::string& batteryText() const { return batteryText_; }
@@ -52,6 +52,7 @@ private:
     std::uint8_t lastRange_ = kNoRangeYet;
     std::uint8_t lastUnit_ = kNoUnitYet;
     int holdCounter_ = 0;
+    bool holdAcrossRangeChange_ = false;  // false until the first frame, and after a replug
     float heldValue_ = 0.0f;
     std::string modeText_ = "    ";
     bool batteryWatch_ = true;

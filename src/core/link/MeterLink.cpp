@@ -12,7 +12,7 @@ MeterLink::MeterLink(
     port.setEventHandler([this] { receiveHandler_.onCommEvent(); });
     link_.setOfflineHandler([this] {
         decoder_.rearmBatteryWatch();
-        decoder_.forgetScale();
+        decoder_.forgetHeldReading();
         if (offlineHandler_) offlineHandler_();
     });
 }

@@ -1,5 +1,6 @@
 #include "ui/app/CLoggingDlg.h"
 
+#include <QDialogButtonBox>
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +25,9 @@ CLoggingDlg::CLoggingDlg(
     bar_->setTextVisible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CLoggingDlg::reject);
+    layout->addWidget(buttons);
     timers_.setHandler([this](int id) {
         progress_.timerExpired(id);
         showProgress();
@@ -38,6 +42,12 @@ download::DownloadEnd CLoggingDlg::runModal()
 {
     exec();
     return end_;
+}
+
+void CLoggingDlg::reject()
+{
+    // The end handler closes the dialog.
+    progress_.cancel();
 }
 
 void CLoggingDlg::showEvent(QShowEvent* event)

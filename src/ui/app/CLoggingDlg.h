@@ -1,5 +1,7 @@
 #pragma once
-// "logging...": the modal progress dialog shown while the meter transfers its stored data.
+// "logging...": the modal progress dialog shown while the meter transfers its
+// stored data. Cancel, Escape and the close button end the transfer as its
+// time-out does.
 
 #include "core/download/DownloadProgress.h"
 #include "ui/link/QtTimers.h"
@@ -24,6 +26,9 @@ public:
     void invalidate();
 
     const QProgressBar& bar() const { return *bar_; }
+
+    // Cancel, Escape and the window's close button all come here.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,10 +2,8 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/RunCsvExport.h"
-#include "core/app/StatusBarTexts.h"
 #include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
-#include "core/realtime/Readout.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/COpenFileDlg.h"
@@ -23,7 +21,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -40,10 +37,8 @@ using namespace app::command_ids;
 constexpr const char* kTitle = "Brivon";
 constexpr const char* kAboutTitle = "About Brivon";
 constexpr const char* kAboutText = "Brivon Version 2.0";
-constexpr const char* kScrollLockIndicator = "SCRL";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
-constexpr int kSettingsProblemShownMs = 15000;  // the status bar's word on an unreadable settings file
 
 QString text(const std::string& s)
 {
@@ -80,12 +75,11 @@ CMainFrame::CMainFrame(
     buildActions();
     buildMenus();
     buildToolBar();
-    buildStatusBar();
+    statusPanes_ = std::make_unique<MainStatusBar>(*statusBar());
 
     connect(
         view_, &ui::CDTView::readoutChanged, this, [this](const QString& timeText, const QString& dataText) {
-            panes_[app::status_bar::kTimePane]->setText(timeText);
-            panes_[app::status_bar::kDataPane]->setText(dataText);
+            statusPanes_->setReadout(timeText, dataText);
         });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
         realtime::RealTimeViewState& state = document_.view();
@@ -101,8 +95,6 @@ CMainFrame::CMainFrame(
     logic_.setEvents(this);
     logic_.create();
     viewsChanged();
-    if (const auto problem = logic_.configuration().readProblem())
-        statusBar()->showMessage(QString::fromStdString(*problem), kSettingsProblemShownMs);
 
     auto* refresh = new QTimer(this);
     connect(refresh, &QTimer::timeout, this, [this] {
@@ -148,7 +140,6 @@ void CMainFrame::buildActions()
     addCommand(kMem, "&Mem");
     addCommand(kAbout, "&About Brivon...");
     addCommand(kHelpContents, "&Contents", "help", QKeySequence::HelpContents);
-    actions_[kStop]->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 void CMainFrame::buildMenus()
@@ -188,27 +179,6 @@ void CMainFrame::buildToolBar()
     }
 }
 
-void CMainFrame::buildStatusBar()
-{
-    for (std::size_t i = 0; i < panes_.size(); ++i) {
-        panes_[i] = new QLabel(this);
-        panes_[i]->setFrameShape(QFrame::Panel);
-        panes_[i]->setFrameShadow(QFrame::Sunken);
-    }
-    for (std::size_t i = 0; i < app::status_bar::kPaneWidths.size(); ++i)
-        panes_[i]->setMinimumWidth(app::status_bar::kPaneWidths[i]);
-    // The link pane stretches: its text may name a device and what to do about it.
-    statusBar()->addWidget(panes_[app::status_bar::kLinkPane], 1);
-    statusBar()->addWidget(panes_[app::status_bar::kTimePane]);
-    statusBar()->addWidget(panes_[app::status_bar::kDataPane]);
-    panes_[3]->setText(kScrollLockIndicator);
-    panes_[3]->setEnabled(false);
-    statusBar()->addPermanentWidget(panes_[3]);
-    const realtime::Readout empty = realtime::emptyRunReadout();
-    panes_[app::status_bar::kTimePane]->setText(text(empty.time));
-    panes_[app::status_bar::kDataPane]->setText(text(empty.data));
-}
-
 void CMainFrame::refreshCommandStates()
 {
     for (const auto& [id, action] : actions_) {
@@ -222,14 +192,18 @@ void CMainFrame::refreshCommandStates()
 
 void CMainFrame::refreshStatusPanes()
 {
-    const QString link = text(logic_.linkStatusText());
-    panes_[app::status_bar::kLinkPane]->setText(link);
-    panes_[app::status_bar::kLinkPane]->setToolTip(link);
+    statusPanes_->setLinkText(text(logic_.linkStatusText()));
+    statusPanes_->setWarningText(text(logic_.warningStatusText()));
 }
 
 QString CMainFrame::statusPaneText(int pane) const
 {
-    return panes_.at(static_cast<std::size_t>(pane))->text();
+    return statusPanes_->paneText(pane);
+}
+
+const QLabel* CMainFrame::visibleWarningPane() const
+{
+    return statusPanes_->visibleWarningPane();
 }
 
 QAction* CMainFrame::action(int commandId) const
@@ -336,16 +310,17 @@ void CMainFrame::showDataLogger(bool fileBrowse)
     refreshCommandStates();
 }
 
-void CMainFrame::showGraphFile(const std::string& path)
+bool CMainFrame::showGraphFile(const std::string& path)
 {
     document_.view().fileBrowse = true;
     CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
     if (!dialog.readGraphFile(path)) {
         dialog.done(QDialog::Rejected);
-        return;
+        return false;
     }
     dialog.exec();
     refreshCommandStates();
+    return true;
 }
 
 void CMainFrame::chooseOtherPort()
@@ -396,6 +371,12 @@ void CMainFrame::downloadProgressDue()
     panelChanged();
     if (end == download::DownloadEnd::MemoryList) showMemoryList();
     if (end == download::DownloadEnd::DataLogger) showDataLogger(false);
+}
+
+void CMainFrame::journalProblem(const std::string& problem)
+{
+    // Outside the sample timer's tick, which goes on while the box is shown.
+    QTimer::singleShot(0, this, [this, problem] { prompts_.message(problem); });
 }
 
 void CMainFrame::downloadChanged()

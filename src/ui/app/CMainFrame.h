@@ -8,6 +8,7 @@
 #include "core/logger/DataLoggerSets.h"
 #include "core/realtime/CDTDoc.h"
 #include "core/realtime/DocumentObserver.h"
+#include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
@@ -15,8 +16,8 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -41,8 +42,9 @@ public:
     // download or browse left it.
     void showDataLogger(bool fileBrowse);
     // Opens the data-logger window browsing graph files with `path` read and
-    // shown; a file that cannot be read is reported and the window stays shut.
-    void showGraphFile(const std::string& path);
+    // shown; a file that cannot be read is reported, the window stays shut and
+    // the result is false.
+    bool showGraphFile(const std::string& path);
     // Closes as the Close command does, without asking anything (a stop signal).
     void closeUnattended();
 
@@ -53,6 +55,8 @@ public:
     ui::CDTView& view() { return *view_; }
     CMeterPanel& panel() { return *panel_; }
     QString statusPaneText(int pane) const;
+    // The status bar's warnings pane while it shows a warning.
+    const QLabel* visibleWarningPane() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,13 +66,13 @@ private:
     void panelChanged() override;
     void downloadProgressDue() override;
     void downloadChanged() override;
+    void journalProblem(const std::string& problem) override;
     void viewsChanged() override;
     void samplePlotted() override;
 
     void buildActions();
     void buildMenus();
     void buildToolBar();
-    void buildStatusBar();
     QAction* addCommand(
         int id, const QString& text, const char* icon = nullptr, const QKeySequence& shortcut = {});
     void refreshCommandStates();
@@ -94,7 +98,7 @@ private:
     ui::CDTView* view_ = nullptr;
     CMeterPanel* panel_ = nullptr;
     std::map<int, QAction*> actions_;
-    std::array<QLabel*, 4> panes_ {};
+    std::unique_ptr<MainStatusBar> statusPanes_;
     DialogReportPrinter reportPrinter_;
     bool closing_ = false;
     CLoggingDlg* progressDialog_ = nullptr;  // while a download's progress is shown

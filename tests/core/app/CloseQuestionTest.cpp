@@ -50,6 +50,7 @@ TEST_P(CloseAnswers, CloseOnlyWhenTheRunIsSavedOrGivenUp)
     EXPECT_EQ(prompts.questions(), std::vector<std::string> { kCloseQuestion });
     EXPECT_EQ(logic->closed(), c.closes);
     EXPECT_EQ(saved(), c.saves);
+    EXPECT_EQ(exitCommandsSent(), c.closes ? 1 : 0) << "the meter is told only of a real close";
     // The journal goes only with a run that was saved or given up.
     EXPECT_EQ(journalKept(), !c.closes);
     if (c.closes) {

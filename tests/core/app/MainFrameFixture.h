@@ -26,9 +26,11 @@ struct RecordingEvents : app::MainFrameEvents {
     void measurementShown(const link::MeasurementUpdate&) override { ++measurements; }
     void panelChanged() override { ++panelChanges; }
     void downloadProgressDue() override { ++progressDialogs; }
+    void journalProblem(const std::string& problem) override { journalProblems.push_back(problem); }
     int measurements = 0;
     int panelChanges = 0;
     int progressDialogs = 0;
+    std::vector<std::string> journalProblems;
 };
 
 class MainFrameTest : public ::testing::Test {
@@ -104,6 +106,14 @@ protected:
     }
 
     int samples() const { return doc.run().sampleCount(); }
+    int exitCommandsSent() const
+    {
+        const platform::Bytes exitCommand { 0x87, 0x83, 0x15 };
+        int sent = 0;
+        for (const platform::Bytes& write : port.writes())
+            sent += write == exitCommand;
+        return sent;
+    }
     int readings() const { return doc.run().readingCount(); }
     bool enabled(int id) const { return logic->commandState(id)->enabled; }
 

@@ -61,28 +61,51 @@ TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
     EXPECT_EQ(doc.view().sampleRateText, "1");
     logic->stop();
-    run(-5, platform::Answer::No);
+    run(-5);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
     logic->stop();
-    run(7, platform::Answer::No);
+    run(7);
     logic->stop();
-    run(std::nullopt, platform::Answer::No);
+    run(std::nullopt);
     EXPECT_EQ(prompts.log().back(), "sample rate: 7");
 }
 
-TEST_F(RunStates, TheFirstRunNeverAsksToSaveAndEveryLaterOneDoes)
+// Run offers to save the last run as the close does: only samples, more than
+// one, that no save has written since the last of them.
+struct RunQuestionCase {
+    const char* name;
+    int samples;  // of the last run; -1: no run yet
+    int savedAfter;  // samples when it was saved; -1: never
+    bool asks;
+};
+
+class RunQuestion : public RunStates, public ::testing::WithParamInterface<RunQuestionCase> { };
+
+TEST_P(RunQuestion, IsAskedOnlyForSamplesNotSavedSinceTheLastOfThem)
 {
-    run(1);
-    logic->stop();  // stopped before its first frame: it still counts as started
-    run(1, platform::Answer::No);
-    frame();
-    periods(3, true);
+    const RunQuestionCase& c = GetParam();
+    if (c.samples >= 0) run(1);
+    for (int k = 1; k <= c.samples; ++k) {
+        period(true);
+        if (k == c.savedAfter) {
+            prompts.savePaths.push_back((folder / "last").string());
+            ASSERT_TRUE(logic->save());
+        }
+    }
     logic->stop();
-    run(1, platform::Answer::No);
-    EXPECT_EQ(prompts.questions(), std::vector<std::string>(2, app::RunControl::kSaveBeforeRunQuestion));
-    // The confirmed Run starts its run empty, dated from the confirmation.
-    EXPECT_EQ(samples(), 0);
+    run(1, c.asks ? std::optional(platform::Answer::No) : std::nullopt);
+    EXPECT_EQ(prompts.questions().size(), c.asks ? 1u : 0u);
+    EXPECT_EQ(flags(), kRequested);
+    EXPECT_EQ(samples(), 0) << "the confirmed Run starts its run empty";
 }
+
+INSTANTIATE_TEST_SUITE_P(LastRuns, RunQuestion,
+    ::testing::Values(RunQuestionCase { "NoRunYet", -1, -1, false },
+        RunQuestionCase { "StoppedBeforeItsFirstFrame", 0, -1, false },
+        RunQuestionCase { "OneSample", 1, -1, false }, RunQuestionCase { "UnsavedSamples", 3, -1, true },
+        RunQuestionCase { "SavedSinceItsLastSample", 3, 3, false },
+        RunQuestionCase { "ASampleAfterTheSave", 3, 2, true }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(RunStates, AnsweringYesSavesTheLastRunBeforeTheDialog)
 {
@@ -125,7 +148,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     EXPECT_EQ(samples(), 0);
 
     clock.advance(10);
-    run(1, platform::Answer::No);
+    run(1);
     EXPECT_EQ(flags(), "110");
     periods(2, true);
     EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);

@@ -1,4 +1,5 @@
 #include "core/app/MainFrameFixture.h"
+#include "core/download/DownloadProgress.h"
 #include "core/link/MainTimers.h"
 
 namespace brivon {
@@ -83,6 +84,22 @@ TEST_F(Downloads, MemShowsTheProgressAndRequestsTheMemoryDump)
     EXPECT_EQ(hex(port.writtenBytes()), "12");
     mainTimers.advance(1000);
     EXPECT_EQ(events.progressDialogs, 1);
+}
+
+TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
+{
+    batteryFrame(false);
+    mainTimers.advance(100);
+    ASSERT_TRUE(logic->startMemory());
+    mainTimers.advance(10);  // the progress dialog is up
+    testing::FakeTimers dialogTimers;
+    download::DownloadProgress progress(
+        logic->downloads(), logic->link().modes(), logic->link().link(), dialogTimers);
+    port.clearLog();
+    progress.cancel();
+    mainTimers.advance(1000);
+    EXPECT_EQ(hex(port.writtenBytes()), "11") << "only the poll of the link restart";
+    EXPECT_EQ(port.rThreshold(), 19);
 }
 
 TEST_F(Downloads, APortThatCannotBeReopenedStopsTheStartSilently)

@@ -108,26 +108,6 @@ TEST_F(RunJournalInTheMainWindow, GoesToTheDiskEveryFewSecondsNotAtEverySample)
     EXPECT_FALSE(journal.hasUnflushedRecords());
 }
 
-class UnwritableJournal : public testing::MainFrameTest {
-protected:
-    void SetUp() override
-    {
-        // A file stands where the journal's folder would be.
-        ScratchFolder::write(folder / "state", "not a folder");
-        create();
-    }
-};
-
-TEST_F(UnwritableJournal, IsSaidOnceAndTheRunGoesOn)
-{
-    frame();
-    run(1);
-    periods(3, true);
-    EXPECT_EQ(samples(), 3);
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_NE(prompts.messages()[0].find("The run journal cannot be written"), std::string::npos);
-}
-
 TEST_F(RunJournalInTheMainWindow, ANewRunReplacesTheJournalOfTheRunItWasAskedAbout)
 {
     frame();

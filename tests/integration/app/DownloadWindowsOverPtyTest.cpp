@@ -14,6 +14,7 @@
 #include "ui/memory/CMemListDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -259,6 +260,26 @@ TEST_F(DownloadWindowsOverPty, DataLoggerOpensTheWindowWithTheMetersSetsAndLeave
     EXPECT_EQ(shown.samplingRates, (std::vector<std::int32_t> { 1, 2 }));
     EXPECT_EQ(shown.unitFlags, (std::vector<std::uint8_t> { 0, 1 }));
     EXPECT_LT(cpu.share(), kMostCpuShareWhileDownloading);
+}
+
+TEST_F(DownloadWindowsOverPty, EscapeOnLoggingPollsTheMeterAgainWithinTwoSeconds)
+{
+    meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
+    std::size_t receivedBeforeEscape = 0;
+    testing::ModalSteps steps;
+    steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg& dialog) {
+        QTest::qWait(300);  // the memory request has gone out
+        receivedBeforeEscape = meter.received().size();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    trigger(app::command_ids::kMem);
+    runSteps(steps);
+    const std::uint8_t poll[] = { 0x11 };
+    EXPECT_TRUE(meter.received().waitForPattern(poll, std::chrono::milliseconds(2000), receivedBeforeEscape));
+    EXPECT_TRUE(frame->logic().link().modes().listening);
+    EXPECT_FALSE(frame->logic().link().modes().memoryInProgress);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a window opened after Escape";
+    meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
 }
 
 }  // namespace

@@ -25,6 +25,8 @@
 
 #include <csignal>
 
+#include <algorithm>
+
 #include <fstream>
 #include <span>
 #include <sstream>
@@ -96,7 +98,7 @@ TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
     EXPECT_FALSE(frame->action(app::command_ids::kCom1 + 1)->isEnabled());
 }
 
-TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToSave)
+TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseAsksToSaveThenSendsTheExitCommandOnce)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(app::command_ids::kRun)->isEnabled(); }, kWaitMs));
     prompts.sampleRates.push_back(1);
@@ -106,14 +108,17 @@ TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseSendsTheExitCommandThenAsksToS
     EXPECT_FALSE(frame->view().realTimeStrip().dataNo().isEmpty());
     EXPECT_FLOAT_EQ(frame->document().run().samples()[0], 1234.0f);
 
-    prompts.onPrompt = [&](const std::string&) {
-        EXPECT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms))
-            << "exit command before the question";
-    };
-    prompts.answers.push_back(platform::Answer::No);
-    frame->close();
+    prompts.answers = { platform::Answer::Cancel, platform::Answer::No };
+    EXPECT_FALSE(frame->close());
+    EXPECT_FALSE(meter.received().waitForPattern(kExitCommand, 300ms)) << "exit command after Cancel";
+    EXPECT_TRUE(frame->close());
     EXPECT_EQ(
-        prompts.questions(), std::vector<std::string> { "Do you want to save the data before closing?" });
+        prompts.questions(), std::vector<std::string>(2, "Do you want to save the data before closing?"));
+    ASSERT_TRUE(meter.received().waitForPattern(kExitCommand, 1000ms));
+    const std::vector<std::uint8_t> received = meter.received().bytes();
+    EXPECT_EQ(std::search(received.begin(), received.end(), std::begin(kExitCommand), std::end(kExitCommand)),
+        std::find_end(received.begin(), received.end(), std::begin(kExitCommand), std::end(kExitCommand)))
+        << "the exit command went out more than once";
     const std::string config = readFile(configFile());
     EXPECT_NE(config.find("COM num=1"), std::string::npos) << config;
     EXPECT_NE(config.find("Gain=400"), std::string::npos) << config;

@@ -2,13 +2,16 @@
 
 #include "support/FakeSerialPort.h"
 
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace brivon {
@@ -107,6 +110,46 @@ INSTANTIATE_TEST_SUITE_P(Transfers, ProgressDialogEnd,
     ::testing::Values(EndCase { "Memory", false, kMemoryTotal, DownloadEnd::MemoryList },
         EndCase { "DataLogger", true, kLoggerTotal, DownloadEnd::DataLogger },
         EndCase { "EmptyDataLogger", true, 0, DownloadEnd::NothingToShow }),
+    [](const auto& param) { return param.param.name; });
+
+// The user ends the dialog while the meter has not delivered: as at the time-out,
+// nothing opens and the link polls again at once.
+struct CancelCase {
+    std::string name;
+    bool logger;
+    std::function<void(ui::CLoggingDlg&)> act;
+};
+
+class ProgressDialogCancel : public ProgressDialog, public ::testing::WithParamInterface<CancelCase> { };
+
+TEST_P(ProgressDialogCancel, EndsTheTransferAsItsTimeOutWould)
+{
+    const CancelCase& c = GetParam();
+    bool& inProgress = c.logger ? modes.loggerInProgress : modes.memoryInProgress;
+    inProgress = true;
+    modes.listening = false;
+    state.downloadTotal = c.logger ? kLoggerTotal : kMemoryTotal;
+    ui::CLoggingDlg dialog(state, modes, link);
+    port.clearLog();
+    QTimer::singleShot(kCompletesAfterMs, [&] { c.act(dialog); });
+    QElapsedTimer shown;
+    shown.start();
+    EXPECT_EQ(dialog.runModal(), DownloadEnd::TimedOut);
+    EXPECT_LT(shown.elapsed(), download::DownloadProgress::kAdvancePeriodMs * 2);
+    EXPECT_FALSE(inProgress);
+    EXPECT_TRUE(modes.listening);
+    EXPECT_EQ(state.panelStatusText, download::kIdleStatus);
+    EXPECT_EQ(port.writes(), std::vector<platform::Bytes> { platform::Bytes { 0x11 } }) << "polled again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ProgressDialogCancel,
+    ::testing::Values(CancelCase { "CancelButton", false,
+                          [](ui::CLoggingDlg& d) {
+                              d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+                          } },
+        CancelCase { "Escape", true, [](ui::CLoggingDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); } },
+        CancelCase { "CloseButton", false, [](ui::CLoggingDlg& d) { d.close(); } },
+        CancelCase { "CloseButtonDataLogger", true, [](ui::CLoggingDlg& d) { d.close(); } }),
     [](const auto& param) { return param.param.name; });
 
 }  // namespace

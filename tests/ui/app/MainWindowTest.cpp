@@ -1,5 +1,5 @@
-// The main window as a new user first meets it: its smallest size, and the
-// user's guide in the program's own help window.
+// The main window as a new user first meets it: its smallest size, the
+// user's guide in the program's own help window, its keys and its warnings.
 
 #include "core/app/CommandIds.h"
 #include "support/ScriptedPrompts.h"
@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -28,14 +31,35 @@ protected:
     {
         ASSERT_TRUE(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-        link::PortMap map;
-        map.setPath(1, "/dev/brivon-no-such-port");
-        frame = std::make_unique<ui::CMainFrame>(map, app::Configuration::fromEnvironment(), &prompts);
+        qputenv("XDG_STATE_HOME", configHome.filePath("state").toUtf8());
+        createWindow();
     }
     void TearDown() override
     {
         frame.reset();
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_STATE_HOME");
+    }
+
+    void createWindow()
+    {
+        frame.reset();
+        link::PortMap map;
+        map.setPath(1, "/dev/brivon-no-such-port");
+        frame = std::make_unique<ui::CMainFrame>(map, app::Configuration::fromEnvironment(), &prompts);
+    }
+    void showWindow()
+    {
+        frame->resize(1000, 650);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    // The status bar's label that shows `text`.
+    const QLabel* statusLabel(const QString& text) const
+    {
+        for (const QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+            if (label->text() == text) return label;
+        return nullptr;
     }
 
     // The visible text browsers of every window.
@@ -85,6 +109,65 @@ TEST_F(MainWindow, HelpContentsShowsTheGuideBesideTheProgramInItsOwnWindow)
 
     frame->action(app::command_ids::kHelpContents)->trigger();
     EXPECT_EQ(visibleBrowsers(), browsers) << "the same window comes to the front";
+}
+
+TEST_F(MainWindow, AnUnreadableSettingsFileIsSaidInAPaneOfItsOwnBesideTheLinkPane)
+{
+    ASSERT_TRUE(QDir(configHome.path()).mkpath("brivon/Brivonconfig.ini"));  // a folder: it cannot be read
+    createWindow();
+    showWindow();
+    const QLabel* warning = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (warning = frame->visibleWarningPane()) != nullptr; }));
+    EXPECT_TRUE(warning->text().startsWith("The settings in Brivonconfig.ini cannot be read"))
+        << warning->text().toStdString();
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty()) << "a message drawn over the panes";
+    const QLabel* link = statusLabel(frame->statusPaneText(0));
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(link->isVisible());
+    EXPECT_FALSE(link->geometry().intersects(warning->geometry()));
+}
+
+TEST_F(MainWindow, EscapeDuringARunLeavesItRunning)
+{
+    showWindow();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->logic().runAtLaunch(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->action(app::command_ids::kStop)->isEnabled(); }));
+    for (QWidget* target : { static_cast<QWidget*>(frame.get()), static_cast<QWidget*>(&frame->view()) })
+        QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_TRUE(frame->logic().runControl().running());
+    EXPECT_TRUE(frame->action(app::command_ids::kStop)->isEnabled());
+}
+
+TEST_F(MainWindow, AGraphFileThatCannotBeOpenedIsSaidAndReportedToTheCaller)
+{
+    EXPECT_FALSE(frame->showGraphFile(configHome.filePath("missing.AsmDat").toStdString()));
+    EXPECT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindow, AJournalThatCannotBeWrittenIsToldAfterTheSampleAndShownInTheStatusBar)
+{
+    ASSERT_TRUE(QFile(configHome.filePath("state")).open(QIODevice::WriteOnly));  // no folder can go there
+    createWindow();
+    showWindow();
+    prompts.sampleRates.push_back(1);
+    frame->logic().run();
+    frame->document().resetForNewRun(platform::SystemClock().now());
+    for (int k = 0; k < 2; ++k) {
+        frame->document().commitSample();
+        EXPECT_TRUE(prompts.messages().empty()) << "a box inside the sample's tick";
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.messages().empty(); }));
+    QTest::qWait(50);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].rfind("The run journal cannot be written: ", 0), 0u)
+        << prompts.messages()[0];
+    EXPECT_TRUE(prompts.messages()[0].ends_with(": Not a directory")) << prompts.messages()[0];
+    const QLabel* warning = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (warning = frame->visibleWarningPane()) != nullptr; }));
+    EXPECT_EQ(warning->text().toStdString(), prompts.messages()[0]);
 }
 
 }  // namespace
