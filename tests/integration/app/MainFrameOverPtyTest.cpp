@@ -6,6 +6,7 @@
 #include "core/files/GraphFile.h"
 #include "sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TemporaryHome.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/logger/CDataLoggerDlg.h"
 #include "ui/panel/CMeterPanel.h"
@@ -52,19 +53,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(configHome.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-        qputenv("XDG_STATE_HOME", configHome.path().toUtf8());
         meter.script([](sim::MeterSimulator& s) { s.model().setValue(1234.0); });
         link::PortMap map;
         map.setPath(1, meter.slavePath());
         frame = std::make_unique<ui::CMainFrame>(map, app::Configuration::fromEnvironment(), &prompts);
         frame->resize(1280, 800);
         frame->show();
-    }
-    void TearDown() override
-    {
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_STATE_HOME");
     }
 
     QString configFile() const { return configHome.path() + "/brivon/Brivonconfig.ini"; }
@@ -84,7 +78,7 @@ protected:
         return path;
     }
 
-    QTemporaryDir configHome;
+    testing::TemporaryHome configHome;
     sim::PtyMeter meter;
     testing::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;

@@ -2,6 +2,7 @@
 // Escape or Cancel at the question, and when the save after Yes does not happen.
 
 #include "support/ScriptedPrompts.h"
+#include "support/TemporaryHome.h"
 #include "ui/app/CMainFrame.h"
 
 #include <QApplication>
@@ -24,18 +25,7 @@ constexpr int kDialogPollMs = 20;
 
 class MainWindowClose : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        // Settings and the run journal go to a folder of the test's own.
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        qputenv("XDG_STATE_HOME", home.path().toUtf8());
-    }
-    void TearDown() override
-    {
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_STATE_HOME");
-    }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     // A window on a port with no device behind it, holding a run of three samples.
     std::unique_ptr<ui::CMainFrame> windowWithARun(platform::Prompts* prompts)
@@ -53,7 +43,7 @@ protected:
         return frame;
     }
 
-    QTemporaryDir home;
+    testing::TemporaryHome home;
 };
 
 TEST_F(MainWindowClose, EscapeAtTheRealQuestionKeepsTheWindowOpen)

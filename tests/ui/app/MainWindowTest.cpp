@@ -3,6 +3,7 @@
 
 #include "core/app/CommandIds.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TemporaryHome.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/realtime/CDTView.h"
@@ -30,16 +31,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(configHome.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-        qputenv("XDG_STATE_HOME", configHome.filePath("state").toUtf8());
         createWindow();
     }
-    void TearDown() override
-    {
-        frame.reset();
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_STATE_HOME");
-    }
+    void TearDown() override { frame.reset(); }
 
     void createWindow()
     {
@@ -72,7 +66,7 @@ protected:
         return found;
     }
 
-    QTemporaryDir configHome;
+    testing::TemporaryHome configHome { "state" };
     testing::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };

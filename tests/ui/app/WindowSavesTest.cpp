@@ -5,6 +5,7 @@
 #include "core/app/ScratchFolder.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TemporaryHome.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/logger/CDataLoggerDlg.h"
 #include "ui/logger/LoggerGraphView.h"
@@ -96,17 +97,7 @@ public:
     }
 
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        qputenv("XDG_STATE_HOME", home.path().toUtf8());
-    }
-    void TearDown() override
-    {
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_STATE_HOME");
-    }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     std::set<std::string> filesInFolder() const
     {
@@ -116,7 +107,7 @@ protected:
         return names;
     }
 
-    QTemporaryDir home;
+    testing::TemporaryHome home;
     testing::ScratchFolder folder;
     testing::ScriptedPrompts prompts;
 };
