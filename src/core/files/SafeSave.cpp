@@ -174,7 +174,7 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
 {
     std::vector<Replacement> replacements;
     for (const PendingFile& file : files) {
-        if (const FileOutcome written = writeBeside(file, replacements); !written.ok()) {
+        if (FileOutcome written = writeBeside(file, replacements); !written.ok()) {
             undo(replacements);
             return written;
         }
