@@ -12,7 +12,7 @@ DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
 	qt6-base-dev qt6-serialport-dev libqt6svg6 libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	libqcustomplot-dev libqcustomplot2.1-qt6 \
-	fonts-liberation poppler-utils
+	fonts-liberation poppler-utils clang-tidy clang-format
 
 .PHONY: deps build test test-plain test-sanitize fuzz run bench install clean
 

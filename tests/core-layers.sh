@@ -1,5 +1,6 @@
 #!/bin/sh
-# Fails when a room of src/core includes a room that is not below it.
+# Fails when a room of src/core includes a room that is not below it, or the
+# simulated meter in src/sim, which sits on top of the core.
 # Usage: core-layers.sh SRC_DIR
 set -eu
 core="$1/core"
@@ -29,6 +30,10 @@ for dir in "$core"/*/; do
         echo "core/$room has no place in the layer list of $0"
         status=1
         continue
+    fi
+    if grep -rlE '#include *"sim/' "$dir"; then
+        echo "core/$room includes sim/, which the core must not use"
+        status=1
     fi
     for used in $(grep -rhoE '#include "core/[a-z]+/' "$dir" | sed -E 's#.*core/([a-z]+)/#\1#' | sort -u); do
         [ "$used" = "$room" ] && continue

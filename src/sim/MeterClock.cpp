@@ -38,7 +38,8 @@ std::uint8_t yearByte(const MeterClock& clock)
 std::int64_t secondsOf(const MeterClock& clock)
 {
     const std::int64_t days = daysOf(clock).time_since_epoch().count();
-    return days * kSecondsPerDay + clock.hour * 3600 + clock.minute * 60 + clock.second;
+    return days * kSecondsPerDay + std::int64_t { clock.hour } * 3600 + std::int64_t { clock.minute } * 60
+        + clock.second;
 }
 
 MeterClock advancedBy(const MeterClock& clock, std::int64_t seconds)

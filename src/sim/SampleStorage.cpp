@@ -53,7 +53,7 @@ bool parseInt(std::string_view text, int& out)
 
 std::string parseOneSet(std::string_view text, LoggerSetPlan& plan)
 {
-    const std::string error
+    std::string error
         = "a data-logger set is COUNT@SECONDS or COUNT@SECONDSfc, not \"" + std::string(text) + '"';
     const std::size_t at = text.find('@');
     if (at == std::string_view::npos) return error;

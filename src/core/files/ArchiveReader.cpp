@@ -11,7 +11,7 @@ namespace {
 
 // Long strings are read piece by piece, so a damaged length does not make the
 // reader allocate far more than the file holds.
-constexpr std::size_t kStringChunk = 64 * 1024;
+constexpr std::size_t kStringChunk = std::size_t { 64 } * 1024;
 
 template <std::size_t N> std::uint32_t littleEndian(const std::array<unsigned char, N>& bytes)
 {

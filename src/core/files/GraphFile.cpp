@@ -94,7 +94,7 @@ FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clo
 {
     // Read aside, so that a refused file leaves the set as it was.
     auto read = std::make_unique<CurrentSet>(set);
-    const FileOutcome outcome = readFields(in, *read);
+    FileOutcome outcome = readFields(in, *read);
     if (!outcome.signatureAccepted()) return outcome;
     set = *read;
     set.loadedStartTime = clock.fromLocal(set.loadedStart);

@@ -255,7 +255,7 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
     std::vector<Replacement> replacements;
     std::set<std::filesystem::path> folders;
     for (const PendingFile& file : files) {
-        if (const FileOutcome written = writeBeside(file, replacements, folders); !written.ok()) {
+        if (FileOutcome written = writeBeside(file, replacements, folders); !written.ok()) {
             undo(replacements);
             return written;
         }

@@ -5,6 +5,7 @@
 #include "core/link/MeterProtocol.h"
 
 #include <algorithm>
+#include <iterator>
 #include <span>
 
 namespace brivon::link {
@@ -76,7 +77,7 @@ void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::T
 void ReceiveHandler::pacePoll(const platform::Bytes& block)
 {
     const auto end
-        = block.begin() + std::min<std::ptrdiff_t>(block.size(), protocol::kMeasurementFrameLength);
+        = block.begin() + std::min<std::ptrdiff_t>(std::ssize(block), protocol::kMeasurementFrameLength);
     const bool meaningful
         = std::any_of(block.begin(), end, [](std::uint8_t b) { return b != 0x00 && b != 0xFF; });
     if (meaningful) mainTimers_.start(main_timers::kPoll, main_timers::kPollDelayMs);

@@ -140,7 +140,7 @@ files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
 {
     // Read aside, so that a file that fails half-way leaves the shown set as it was.
     auto read = std::make_unique<files::CurrentSet>();
-    const files::FileOutcome outcome = files::readGraphFile(path, *read, clock_);
+    files::FileOutcome outcome = files::readGraphFile(path, *read, clock_);
     if (!outcome.ok()) return outcome;
     current_ = *read;
     flags_.fileSet = true;

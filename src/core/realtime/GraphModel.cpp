@@ -55,15 +55,17 @@ void GraphModel::placeAutoScale(RealTimeFrame& frame, const GraphSeries& series)
 {
     const float pitch = xScale_.pitch();
     const int plotLeft = geometry_.plot.left;
-    // The grid falls on whole samples, n samples apart.
-    const int n = graph::toPixel((geometry_.width() / kGridColumns) / static_cast<double>(pitch));
+    // The grid falls on whole samples, n samples apart; a column is whole pixels wide.
+    const int columnWidth = geometry_.width() / kGridColumns;
+    const int n = graph::toPixel(columnWidth / static_cast<double>(pitch));
     for (int i = 0; i < kAutoScaleGridLines; ++i)
         frame.gridX.push_back(graph::toPixel(static_cast<float>(i * n) * pitch));
 
     const platform::TimeValue period = series.samplePeriodSeconds();
     for (int k = kAutoScaleTimeLabels - 1; k >= 1; --k) {
         const int gridLine = k * kTimeLabelGridStep;
-        frame.timeLabels.push_back({ graph::toPixel(static_cast<double>(n * pitch * gridLine) + plotLeft),
+        const float x = static_cast<float>(n) * pitch * static_cast<float>(gridLine);
+        frame.timeLabels.push_back({ graph::toPixel(static_cast<double>(x) + plotLeft),
             timeText(series.startTime + n * period * gridLine) });
     }
     frame.timeLabels.push_back({ plotLeft + kFirstTimeLabelIndent, timeText(series.startTime) });
@@ -86,7 +88,11 @@ void GraphModel::placeZoomed(RealTimeFrame& frame, const GraphSeries& series)
     const platform::TimeValue period = series.samplePeriodSeconds();
     const platform::TimeValue firstTime = series.startTime + (firstVisible_ - scrollOffset_) * period;
     const int perScreen = graph::toPixel(width / d);
-    const int step = perScreen <= 1 ? 1 : graph::toPixel((width / std::min(perScreen, kMaxScreenParts)) / d);
+    int step = 1;
+    if (perScreen > 1) {
+        const int partWidth = width / std::min(perScreen, kMaxScreenParts);  // whole pixels
+        step = graph::toPixel(partWidth / d);
+    }
     const auto& plot = geometry_.plot;
     for (int j = 0; j < kZoomedGridLines; ++j) {
         const int sample = firstVisible_ + j * step;

@@ -25,7 +25,7 @@ bool XScale::fit(int sampleCount, int width)
     while (width > 0 && sampleCount >= 2 && sampleCount >= visibleCapacity_ + 1) {
         const double usedWidth = width - width * (1.0 / kGridColumns);
         const float compressedPitch = static_cast<float>(usedWidth / visibleCapacity_);
-        visibleCapacity_ = static_cast<int>(width / compressedPitch + 1);
+        visibleCapacity_ = static_cast<int>(static_cast<float>(width) / compressedPitch + 1);
         compressed = true;
     }
     pitch_ = pitchFor(width, visibleCapacity_);

@@ -28,7 +28,9 @@ class CMeterPanel;
 class CDTView;
 class CLoggingDlg;
 
-class CMainFrame : public QMainWindow, private app::MainFrameEvents, private realtime::DocumentObserver {
+class CMainFrame final : public QMainWindow,
+                         private app::MainFrameEvents,
+                         private realtime::DocumentObserver {
     Q_OBJECT
 public:
     // `prompts` answers the dialogs instead of real ones (tests); nothing shows Qt dialogs.

@@ -31,8 +31,8 @@ std::string dialogFilter(const std::string& classicFilter)
         std::string patterns = parts[i + 1];
         std::replace(patterns.begin(), patterns.end(), ';', ' ');
         if (!filter.empty()) filter += ";;";
-        filter
-            += description.find('(') != std::string::npos ? description : description + " (" + patterns + ")";
+        filter += description;
+        if (description.find('(') == std::string::npos) filter.append(" (").append(patterns).append(")");
     }
     return filter;
 }

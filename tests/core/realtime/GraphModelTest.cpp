@@ -46,6 +46,16 @@ TEST(GraphScale, TheFirstSampleOfANewRunResetsScaleAndZoom)
     EXPECT_EQ(run.model.scrollOffset(), 0);
 }
 
+TEST(GraphModel, ATinyWindowPaintsWithoutArea)
+{
+    GraphRun run;
+    run.recordRamp(300, { 0, 0, 200, 200 });
+    const auto frame = run.paint({ 0, 0, 200, 200 });
+    EXPECT_TRUE(frame.gridX.empty());
+    EXPECT_TRUE(frame.line.empty());
+    EXPECT_EQ(run.model.nearestSample(100), -1);
+}
+
 TEST(GraphZoom, ASelectionFillsThePlot)
 {
     GraphRun run;
