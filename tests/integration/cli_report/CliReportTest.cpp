@@ -94,7 +94,8 @@ TEST_P(CliReportPage, GraphAndMemoryReportsAsSearchablePdf)
     };
     for (const auto& report : reports) {
         SCOPED_TRACE(report.file.toStdString());
-        const QString out = folder_.filePath(QFileInfo(report.file).baseName() + ".pdf");  // a name of its own
+        const QString out
+            = folder_.filePath(QFileInfo(report.file).baseName() + ".pdf");  // a name of its own
         QStringList arguments { "report", report.file, "-o", out };
         if (GetParam().page) arguments << "--page" << GetParam().page;
         const testing::CliRun result = run(arguments);
