@@ -31,7 +31,7 @@ FileOutcome readBack(
     const std::filesystem::path& dataFile, const std::string& written, const platform::Clock& clock)
 {
     auto read = std::make_unique<CurrentSet>();
-    const FileOutcome outcome = readGraphFile(dataFile, *read, clock);
+    FileOutcome outcome = readGraphFile(dataFile, *read, clock);
     if (!outcome.ok())
         return file_outcome::notReadBack(
             dataFile.string(), outcome.detail.empty() ? outcome.message : outcome.detail);
