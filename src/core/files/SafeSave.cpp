@@ -1,19 +1,16 @@
 #include "core/files/SafeSave.h"
 
 #include "core/files/RegularFile.h"
+#include "core/platform/File.h"
+#include "core/platform/FileSystem.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <set>
 #include <string_view>
 #include <system_error>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace brivon::files {
 namespace {
@@ -25,34 +22,20 @@ constexpr std::string_view kTemporaryMarker = ".brivon-save-";
 constexpr std::string_view kTemporaryUnique = "XXXXXX";
 // A temporary file unchanged for this long belongs to no save still running.
 constexpr std::time_t kStaleTemporarySeconds = 60;
-constexpr mode_t kNewFileMode = 0666;
-constexpr mode_t kPermissionBits = 07777;
-constexpr uid_t kRootUser = 0;
-constexpr uid_t kOwnerUnchanged = static_cast<uid_t>(-1);
 // Links deeper than this are taken as a loop, as the system's own lookup does.
 constexpr int kMostLinksFollowed = 40;
 
-// New files get the permissions an ordinary create would give them.
-mode_t newFileMode()
-{
-    static const mode_t mode = [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return kNewFileMode & ~mask;
-    }();
-    return mode;
-}
-
-// A new empty file of this save's own beside `target`; its path, or nothing with errno set.
+// A new empty file of this save's own beside `target`, its name in `created`.
 // Readable by its owner only until giveAttributes() says otherwise.
-std::optional<std::filesystem::path> createBeside(const std::filesystem::path& target, int& fd)
+platform::File createBeside(
+    const std::filesystem::path& target, std::filesystem::path& created, std::error_code& error)
 {
     const std::string temporaryName = std::string(kTemporaryPrefix) + target.filename().string()
         + std::string(kTemporaryMarker) + std::string(kTemporaryUnique);
     std::string name = (target.parent_path() / temporaryName).string();
-    fd = ::mkstemp(name.data());
-    if (fd < 0) return std::nullopt;
-    return std::filesystem::path(name);
+    platform::File file = platform::File::createUnique(name, error);
+    created = name;
+    return file;
 }
 
 bool isSaveTemporary(std::string_view name)
@@ -79,54 +62,52 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error), end;
          !error && entry != end; entry.increment(error)) {
-        struct stat found { };
         const std::filesystem::path& path = entry->path();
-        if (!isSaveTemporary(path.filename().string()) || ::lstat(path.c_str(), &found) != 0) continue;
-        if (S_ISREG(found.st_mode) && found.st_uid == ::geteuid() && found.st_mtime < staleBefore)
+        if (!isSaveTemporary(path.filename().string())) continue;
+        const std::optional<platform::FileInfo> found = platform::linkInfo(path);
+        if (found && found->regular && found->owner == platform::currentUser()
+            && found->modified < staleBefore)
             removeQuietly(path);
     }
 }
 
 // The owner and group of the replaced file where the system allows it, else
 // its group alone; false when the new file stays the user's own.
-bool keepOwner(int fd, const struct stat& old)
+bool keepOwner(platform::File& file, const platform::FileInfo& old)
 {
-    return ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, kOwnerUnchanged, old.st_gid) == 0;
+    return !file.changeOwner(old.owner, old.group) || !file.changeGroup(old.group);
 }
 
 // The new content of an existing file keeps what the user gave that file: its
 // permission bits (a private file stays private) and its owner where allowed.
 // A new file gets what an ordinary create would give it.
-void giveAttributes(int fd, const std::filesystem::path& target)
+void giveAttributes(platform::File& file, const std::filesystem::path& target)
 {
-    struct stat old { };
-    if (::stat(target.c_str(), &old) != 0) {
-        ::fchmod(fd, newFileMode());
+    const std::optional<platform::FileInfo> old = platform::fileInfo(target);
+    if (!old) {
+        file.setPermissions(platform::newFilePermissions());
         return;
     }
-    keepOwner(fd, old);  // before the mode: a change of owner clears the set-id bits
-    ::fchmod(fd, old.st_mode & kPermissionBits);
+    keepOwner(file, *old);  // before the mode: a change of owner clears the set-id bits
+    file.setPermissions(old->permissions);
 }
 
-// Writes all of `bytes` and flushes them to the disk; false with errno kept.
-bool writeAndSync(int fd, const std::string& bytes)
+// Writes all of `bytes`, flushes them to the disk and closes the file; the
+// first error on the way.
+std::error_code writeAndSync(platform::File& file, const std::string& bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return ::fsync(fd) == 0;
+    std::error_code error = file.writeAll(bytes);
+    if (!error) error = file.sync();
+    const std::error_code closed = file.close();
+    return error ? error : closed;
 }
 
 // Links of the user's own or root's only, the kernel's protected-symlink rule
 // applied in every folder: a link that another user planted could aim the
 // save at any file the user may write.
-bool mayFollow(const struct stat& link)
+bool mayFollow(const platform::FileInfo& link)
 {
-    return link.st_uid == ::geteuid() || link.st_uid == kRootUser;
+    return link.owner == platform::currentUser() || link.owner == platform::kRootUser;
 }
 
 // The file a save to `path` writes: through symbolic links to the file they
@@ -136,13 +117,13 @@ std::optional<std::filesystem::path> resolveLinks(const std::filesystem::path& p
 {
     std::filesystem::path resolved = path;
     for (int followed = 0;; ++followed) {
-        struct stat link { };
-        if (::lstat(resolved.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return resolved;
+        const std::optional<platform::FileInfo> link = platform::linkInfo(resolved);
+        if (!link || !link->symbolicLink) return resolved;
         if (followed == kMostLinksFollowed) {
             refusal = file_outcome::cannotWrite(path.string(), ELOOP);
             return std::nullopt;
         }
-        if (!mayFollow(link)) {
+        if (!mayFollow(*link)) {
             refusal = file_outcome::cannotWrite(path.string(),
                 resolved.string() + " is a symbolic link of another user, which a save does not follow");
             return std::nullopt;
@@ -155,15 +136,6 @@ std::optional<std::filesystem::path> resolveLinks(const std::filesystem::path& p
         }
         resolved = resolved.parent_path() / target;  // an absolute target replaces the whole path
     }
-}
-
-// The folder's entries reach the disk with the folder.
-void syncFolder(const std::filesystem::path& folder)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // One target of the save: its new content waiting in `written`, and a second
@@ -181,15 +153,15 @@ std::error_code keepOld(Replacement& r)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(r.target, error)) return {};
-    int fd = -1;
-    const auto keep = createBeside(r.target, fd);
-    if (!keep) return { errno, std::generic_category() };
-    ::close(fd);
-    ::unlink(keep->c_str());
-    if (::link(r.target.c_str(), keep->c_str()) != 0
+    std::filesystem::path keep;
+    // A name of the save's own, freed again for the link to take.
+    createBeside(r.target, keep, error).close();
+    if (error) return error;
+    removeQuietly(keep);
+    if (platform::hardLink(r.target, keep)
         && !std::filesystem::copy_file(
-            r.target, *keep, std::filesystem::copy_options::overwrite_existing, error)) {
-        removeQuietly(*keep);
+            r.target, keep, std::filesystem::copy_options::overwrite_existing, error)) {
+        removeQuietly(keep);
         return error;
     }
     r.kept = keep;
@@ -200,8 +172,7 @@ std::error_code keepOld(Replacement& r)
 std::error_code place(Replacement& r)
 {
     if (const std::error_code error = keepOld(r)) return error;
-    std::error_code error;
-    std::filesystem::rename(r.written, r.target, error);
+    const std::error_code error = platform::replaceAtomically(r.written, r.target);
     if (!error) r.placed = true;
     return error;
 }
@@ -210,9 +181,8 @@ std::error_code place(Replacement& r)
 void undo(std::vector<Replacement>& replacements)
 {
     for (Replacement& r : replacements) {
-        std::error_code ignored;
         if (r.placed && r.kept)
-            std::filesystem::rename(*r.kept, r.target, ignored);
+            platform::replaceAtomically(*r.kept, r.target);
         else if (r.placed)
             removeQuietly(r.target);
         else {
@@ -235,16 +205,14 @@ FileOutcome writeBeside(
     if (const std::optional<std::string> what = notARegularFile(*target))
         return file_outcome::cannotWriteNotAFile(*what);
     if (folders.insert(target->parent_path()).second) removeStaleTemporaries(target->parent_path());
-    int fd = -1;
-    const auto written = createBeside(*target, fd);
-    if (!written) return file_outcome::cannotWrite(file.path.string(), errno);
-    giveAttributes(fd, *target);
-    const bool complete = writeAndSync(fd, file.bytes);
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    replacements.push_back({ *target, *written, std::nullopt, false });
-    if (!complete || !closed)
-        return file_outcome::cannotWrite(file.path.string(), complete ? errno : writeError);
+    std::filesystem::path written;
+    std::error_code error;
+    platform::File created = createBeside(*target, written, error);
+    if (error) return file_outcome::cannotWrite(file.path.string(), error.value());
+    giveAttributes(created, *target);
+    error = writeAndSync(created, file.bytes);
+    replacements.push_back({ *target, written, std::nullopt, false });
+    if (error) return file_outcome::cannotWrite(file.path.string(), error.value());
     return file_outcome::success();
 }
 
@@ -269,7 +237,7 @@ FileOutcome saveFilesSafely(std::span<const PendingFile> files)
     for (const Replacement& r : replacements)
         if (r.kept) removeQuietly(*r.kept);
     for (const std::filesystem::path& folder : folders)
-        syncFolder(folder);
+        platform::syncFolder(folder);
     return file_outcome::success();
 }
 

@@ -1,24 +1,19 @@
 #include "core/journal/JournalFolder.h"
 
 #include "core/journal/JournalReader.h"
+#include "core/platform/File.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 namespace brivon::journal {
 
 bool beingWritten(const std::filesystem::path& journal)
 {
-    const int fd = ::open(journal.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
-    ::close(fd);
-    return locked;
+    std::error_code error;
+    platform::File file = platform::File::openForReading(journal, error);
+    return !error && !file.tryLock(platform::File::Lock::Shared);
 }
 
 std::filesystem::path journalFolder(const char* xdgStateHome, const char* home)

@@ -2,13 +2,10 @@
 
 #include "core/files/GraphFileContents.h"
 #include "core/files/RegularFile.h"
+#include "core/platform/File.h"
 
-#include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace brivon::journal {
 namespace {
@@ -35,24 +32,17 @@ std::string tooLong(const std::filesystem::path& file, long long size)
 }
 
 // Reads the whole of an open journal, or says why not.
-JournalContents readOpened(const std::filesystem::path& file, int fd)
+JournalContents readOpened(const std::filesystem::path& file, platform::File& opened)
 {
-    struct stat status { };
-    if (::fstat(fd, &status) != 0) return refused(std::strerror(errno));
-    if (!S_ISREG(status.st_mode)) return refused(file.filename().string() + " is not a file");
-    if (status.st_size > static_cast<off_t>(kLongestJournal)) return refused(tooLong(file, status.st_size));
+    platform::OpenFileInfo status;
+    if (const std::error_code error = opened.info(status)) return refused(std::strerror(error.value()));
+    if (!status.regular) return refused(file.filename().string() + " is not a file");
+    if (status.size > kLongestJournal) return refused(tooLong(file, static_cast<long long>(status.size)));
     // One byte more than a journal holds tells a file that grew since.
-    std::string bytes(kLongestJournal + 1, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return refused(std::strerror(errno));
-        if (got == 0) break;
-        filled += static_cast<std::size_t>(got);
-    }
-    if (filled > kLongestJournal) return refused(tooLong(file, static_cast<long long>(filled)));
-    bytes.resize(filled);
+    std::string bytes;
+    if (const std::error_code error = opened.readUpTo(kLongestJournal + 1, bytes))
+        return refused(std::strerror(error.value()));
+    if (bytes.size() > kLongestJournal) return refused(tooLong(file, static_cast<long long>(bytes.size())));
     return decodeJournal(bytes);
 }
 
@@ -108,11 +98,10 @@ JournalContents readJournal(const std::filesystem::path& file)
     // Looked at before opening: opening a FIFO for reading waits for a writer.
     if (const auto what = files::notARegularFile(file)) return refused(*what);
     // Not blocking either on one put there since the look.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return refused(std::strerror(errno));
-    JournalContents contents = readOpened(file, fd);
-    ::close(fd);
-    return contents;
+    std::error_code error;
+    platform::File opened = platform::File::openForReading(file, error);
+    if (error) return refused(std::strerror(error.value()));
+    return readOpened(file, opened);
 }
 
 }  // namespace brivon::journal

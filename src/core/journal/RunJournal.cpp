@@ -3,19 +3,17 @@
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalFormat.h"
 
-#include <cerrno>
 #include <cstring>
 #include <system_error>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace brivon::journal {
 namespace {
 
-constexpr mode_t kPrivateFile = 0600;
+constexpr std::filesystem::perms kPrivateFile
+    = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
 
 SampleRecord recordOf(const files::RealTimeRun& run, int index, bool newReading)
 {
@@ -41,9 +39,9 @@ std::vector<bool> readingSamples(const files::RealTimeRun& run)
 }
 
 // The bytes of a journal holding `records` whole records.
-off_t journalSize(int records)
+std::uint64_t journalSize(int records)
 {
-    return static_cast<off_t>(kHeaderSize + kRecordSize * static_cast<std::size_t>(records));
+    return kHeaderSize + kRecordSize * static_cast<std::uint64_t>(records);
 }
 
 // Records `first` up to the run's last sample.
@@ -64,15 +62,10 @@ RunJournal::RunJournal(std::filesystem::path folder, const platform::Clock& cloc
 {
 }
 
-RunJournal::~RunJournal()
-{
-    close();
-}
-
 void RunJournal::sampleCommitted(const files::RealTimeRun& run)
 {
     if (run.sampleCount < 1) return;
-    if (fd_ < 0 || run.runStart != runStart_ || records_ >= run.sampleCount) {
+    if (!openJournal_.isOpen() || run.runStart != runStart_ || records_ >= run.sampleCount) {
         rewrite(run);
     } else {
         appendMissing(run);
@@ -107,8 +100,8 @@ void RunJournal::appendMissing(const files::RealTimeRun& run)
     // The part of a record that did get written is cut off, so that the next
     // write follows the last whole record; where that fails, the whole run is
     // written anew at the next sample.
-    if (::ftruncate(fd_, journalSize(records_)) != 0) {
-        fail(*file_, errno);
+    if (const std::error_code error = openJournal_.truncate(journalSize(records_))) {
+        fail(*file_, error.value());
         close();
     }
 }
@@ -121,8 +114,8 @@ void RunJournal::adopt(const std::filesystem::path& file, const files::RealTimeR
     records_ = run.sampleCount;
     // A damaged tail is cut off, so the next record follows the last good one;
     // where it cannot be, the next sample writes the whole run anew.
-    if (::ftruncate(fd_, journalSize(records_)) != 0) {
-        fail(file, errno);
+    if (const std::error_code error = openJournal_.truncate(journalSize(records_))) {
+        fail(file, error.value());
         close();
     }
 }
@@ -136,14 +129,13 @@ bool RunJournal::openFile(const std::filesystem::path& file, bool truncate)
         return false;
     }
     // Appending: after a cut record the next write lands at the new end.
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_APPEND | (truncate ? O_TRUNC : 0);
-    fd_ = ::open(file.c_str(), flags, kPrivateFile);
-    if (fd_ < 0) {
-        fail(file, errno);
+    openJournal_ = platform::File::openForAppend(file, truncate, kPrivateFile, error);
+    if (error) {
+        fail(file, error.value());
         return false;
     }
     // Held until the file is closed; a second instance sees the run as this one's.
-    ::flock(fd_, LOCK_EX | LOCK_NB);
+    openJournal_.tryLock(platform::File::Lock::Exclusive);
     file_ = file;
     return true;
 }
@@ -151,17 +143,10 @@ bool RunJournal::openFile(const std::filesystem::path& file, bool truncate)
 bool RunJournal::writeAll(const std::string& bytes)
 {
     // One write per sample: what the kernel has accepted survives the
-    // program being killed. A short write goes on with the rest, so that the
-    // failure that stopped it is the one reported.
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            fail(*file_, written < 0 ? errno : ENOSPC);
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
+    // program being killed; the failure that stopped a write is the one reported.
+    if (const std::error_code error = openJournal_.writeAll(bytes)) {
+        fail(*file_, error.value());
+        return false;
     }
     problem_.reset();
     if (!unsyncedSince_) unsyncedSince_ = clock_.now();
@@ -175,8 +160,8 @@ void RunJournal::syncIfDue()
 
 void RunJournal::sync()
 {
-    if (fd_ < 0 || !unsyncedSince_) return;
-    if (::fdatasync(fd_) != 0) fail(*file_, errno);
+    if (!openJournal_.isOpen() || !unsyncedSince_) return;
+    if (const std::error_code error = openJournal_.syncData()) fail(*file_, error.value());
     unsyncedSince_.reset();
 }
 
@@ -197,9 +182,8 @@ void RunJournal::removeFile()
 
 void RunJournal::close()
 {
-    if (fd_ < 0) return;
-    ::close(fd_);
-    fd_ = -1;
+    if (!openJournal_.isOpen()) return;
+    openJournal_.close();
     unsyncedSince_.reset();
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
+#include "core/platform/File.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,7 +25,6 @@ public:
     static constexpr const char* kProblemText = "The run journal cannot be written: ";
 
     RunJournal(std::filesystem::path folder, const platform::Clock& clock);
-    ~RunJournal();
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
 
@@ -62,7 +62,7 @@ private:
     std::filesystem::path folder_;
     const platform::Clock& clock_;
     std::optional<std::filesystem::path> file_;
-    int fd_ = -1;
+    platform::File openJournal_;
     platform::TimeValue runStart_ = 0;
     int records_ = 0;
     std::optional<platform::TimeValue> unsyncedSince_;
