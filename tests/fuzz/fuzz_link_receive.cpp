@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 port.missingPorts = { kMeterPort };
             } else {
                 port.missingPorts.clear();
-                meter.link().restartLink();
+                meter.serialLink().restartLink();
             }
         }
         if (control & kWatchdogBit) meter.watchdogTick();

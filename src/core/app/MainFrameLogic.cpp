@@ -13,7 +13,7 @@ MainFrameLogic::MainFrameLogic(
     , seams_(seams)
     , configuration_(std::move(configuration))
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
-    , serialLink_(meterLink_.link())
+    , serialLink_(meterLink_.serialLink())
     , runControl_(document, seams.viewTimers, seams.clock)
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
@@ -57,13 +57,13 @@ bool MainFrameLogic::save()
 
 void MainFrameLogic::selectMenuPort(int n)
 {
-    meterLink_.link().selectMenuPort(n);
+    meterLink_.serialLink().selectMenuPort(n);
     document_.updateAllViews();
 }
 
 void MainFrameLogic::selectOtherPort(int n)
 {
-    if (meterLink_.link().selectOtherPort(n)) document_.updateAllViews();
+    if (meterLink_.serialLink().selectOtherPort(n)) document_.updateAllViews();
 }
 
 bool MainFrameLogic::startDataLogger()
@@ -89,7 +89,7 @@ bool MainFrameLogic::close(CloseMode mode)
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
         const auto problem
-            = configuration_.writeAtClose(meterLink_.link().portNumber(), view.yGain, view.yOffset);
+            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), view.yGain, view.yOffset);
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();

@@ -69,7 +69,7 @@ CMainFrame::CMainFrame(
     view_->setSeriesSource([this] { return document_.graphSeries(); });
     view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
     setCentralWidget(view_);
-    panel_ = new CMeterPanel(logic_.link().link(), view_);
+    panel_ = new CMeterPanel(logic_.link().serialLink(), view_);
     view_->setMeterPanel(panel_);
 
     buildActions();
@@ -364,7 +364,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 
 void CMainFrame::downloadProgressDue()
 {
-    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().link(), this);
+    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), this);
     progressDialog_ = &dialog;
     const download::DownloadEnd end = dialog.runModal();
     progressDialog_ = nullptr;

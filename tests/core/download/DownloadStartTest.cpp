@@ -94,7 +94,7 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
     mainTimers.advance(10);  // the progress dialog is up
     testing::FakeTimers dialogTimers;
     download::DownloadProgress progress(
-        logic->downloads(), logic->link().modes(), logic->link().link(), dialogTimers);
+        logic->downloads(), logic->link().modes(), logic->link().serialLink(), dialogTimers);
     port.clearLog();
     progress.cancel();
     mainTimers.advance(1000);

@@ -61,7 +61,7 @@ TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
     ASSERT_EQ(sink.readings.size(), 1u);
     EXPECT_EQ(sink.readings[0].readingText, "1234");
     EXPECT_EQ(sink.lastMaximum, "1.23  KLux");
-    EXPECT_FALSE(link.link().isMenuPortEnabled(1));
+    EXPECT_FALSE(link.serialLink().isMenuPortEnabled(1));
     EXPECT_TRUE(timers.isActive(link::main_timers::kPoll));
     EXPECT_EQ(sink.finished, 1);
 }
@@ -149,7 +149,7 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     link.watchdogTick();
     EXPECT_TRUE(offline);
     port.missingPorts.clear();
-    link.link().restartLink();
+    link.serialLink().restartLink();
     port.deliver(luxFrame(10));
     EXPECT_EQ(link.decoder().batteryText(), "Normal");
 }
@@ -161,7 +161,7 @@ TEST_F(MeterLinkTest, AReplugShowsTheNewValueAtOnce)
     port.missingPorts = { 1 };
     link.watchdogTick();  // unplugged: off-line
     port.missingPorts.clear();
-    link.link().restartLink();
+    link.serialLink().restartLink();
     sim::FrameContent otherRange;
     otherRange.graphCount = otherRange.displayCount = 500;
     otherRange.rangeIndex = 1;
