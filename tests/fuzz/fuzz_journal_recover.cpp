@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "every byte is the run's or left out");
 
     const testing::FixedClock clock;
-    const files::RealTimeRun view = run.view();
+    const files::RealTimeRun view = run.realTimeRun();
     require(!files::realTimeExport(view, clock).empty(), "the run's text export");
     const auto refused = fuzz::requireReadBack(files::realTimeFileContents(view, clock), clock);
     require(

@@ -58,7 +58,7 @@ JournalContents readOpened(const std::filesystem::path& file, int fd)
 
 }  // namespace
 
-files::RealTimeRun RecoveredRun::view() const
+files::RealTimeRun RecoveredRun::realTimeRun() const
 {
     files::RealTimeRun run;
     run.readingCount = readingCount();

@@ -87,7 +87,7 @@ TEST_F(MainWindow, TheMenuPortsShowTheSelectedPortAndUndoZoomIsLeftToTheGraph)
 TEST_F(MainWindow, OpenIsDisabledWhileTheDataLoggerWindowIsOpen)
 {
     create();
-    doc.view().loggerWindowOpen = true;
+    doc.viewState().loggerWindowOpen = true;
     EXPECT_FALSE(enabled(kOpen));
 }
 

@@ -49,7 +49,7 @@ TEST_F(RunCsv, WritesTheCommittedSamplesWithTheirTimes)
     const std::vector<std::string> lines = linesOf(testing::ScratchFolder::read(folder / "run.csv"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "no,time,lux,value,unit");
-    const platform::LocalTime start = clock.toLocal(doc.run().view().runStart);
+    const platform::LocalTime start = clock.toLocal(doc.run().realTimeRun().runStart);
     for (int k = 0; k < 3; ++k) {
         platform::LocalTime at = start;
         at.second += k;

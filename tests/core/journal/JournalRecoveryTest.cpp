@@ -64,7 +64,7 @@ TEST_F(RunJournalInTheMainWindow, RebuildsWhatSaveWritesAfterACrashWithAHalfWrit
     const journal::JournalContents contents = journal::decodeJournal(onDisk + halfRecord);
     ASSERT_TRUE(contents.run);
     EXPECT_EQ(contents.ignoredBytes, halfRecord.size());
-    ASSERT_TRUE(files::saveRealTimeRun(folder / "recovered.AsmDat", contents.run->view(), clock).ok());
+    ASSERT_TRUE(files::saveRealTimeRun(folder / "recovered.AsmDat", contents.run->realTimeRun(), clock).ok());
 
     prompts.savePaths.push_back((folder / "saved.AsmDat").string());
     ASSERT_TRUE(logic->save());

@@ -47,7 +47,7 @@ protected:
         for (int s = 0; s < samples; ++s) {
             if (s % 3 != 1) run_.append(100.0f + static_cast<float>(s), s > 4);
             run_.commit();
-            writer.sampleCommitted(run_.view());
+            writer.sampleCommitted(run_.realTimeRun());
         }
         return run_;
     }
@@ -87,7 +87,8 @@ TEST_F(CliRecover, WritesWhatSaveWouldHaveWrittenLeavingOutADamagedTail)
     }
     // Save as the window's Save writes it, in the time zone brivon-cli runs in (UTC).
     ASSERT_TRUE(
-        files::saveRealTimeRun(folder_.filePath("saved.AsmDat").toStdString(), run_.view(), clock_).ok());
+        files::saveRealTimeRun(folder_.filePath("saved.AsmDat").toStdString(), run_.realTimeRun(), clock_)
+            .ok());
 
     const testing::CliRun result = recover({ "-o", folder_.filePath("recovered") });
     EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
