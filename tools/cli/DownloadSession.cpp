@@ -79,14 +79,14 @@ void DownloadSession::startDownload()
 void DownloadSession::downloadProgressDue()
 {
     progressDue_ = true;
-    progress_.paint();
+    progress_.update();
 }
 
 void DownloadSession::downloadChanged()
 {
     if (kind_ == DownloadKind::Logger && progressHandler_ && logic_.downloads().downloadTotal > 0)
         progressHandler_(logic_.downloads().bytesReceived, logic_.downloads().downloadTotal);
-    if (progressDue_) progress_.paint();
+    if (progressDue_) progress_.update();
 }
 
 void DownloadSession::mainTimerExpired(int id)
@@ -102,7 +102,7 @@ void DownloadSession::progressTimerExpired(int id)
     // Counted before a time-out restarts the link and discards what is waiting.
     lastArrived_ = bytesArrived();
     progress_.timerExpired(id);
-    if (!finished_) progress_.paint();
+    if (!finished_) progress_.update();
 }
 
 void DownloadSession::progressEnded(download::DownloadEnd how)
