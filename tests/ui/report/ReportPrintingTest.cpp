@@ -7,7 +7,7 @@
 #include "core/report/MemoryReport.h"
 #include "core/report/ReportSources.h"
 #include "support/FixedClock.h"
-#include "ui/report/ReportPage.h"
+#include "ui/report/ReportPageCanvas.h"
 #include "ui/report/ReportPdf.h"
 #include "ui/report/ReportPrinter.h"
 
