@@ -8,14 +8,14 @@ namespace brivon {
 namespace {
 
 using namespace app::command_ids;
-using testing::hex;
-using testing::ScratchFolder;
+using support::hex;
+using support::ScratchFolder;
 
-using MainWindow = testing::MainFrameTest;
+using MainWindow = support::MainFrameTest;
 
 // Close with a run of N samples: only more than one sample offers to save,
 // and the exit command goes out once, after the question.
-class CloseWithSamples : public testing::MainFrameTest, public ::testing::WithParamInterface<int> { };
+class CloseWithSamples : public support::MainFrameTest, public ::testing::WithParamInterface<int> { };
 
 TEST_P(CloseWithSamples, AsksToSaveOnlyForMoreThanOneSample)
 {

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(States, LinkPane,
     [](const auto& param) { return std::string(param.param.name); });
 
 // The real main window logic on a scripted port: the fixed clock reads 14:05:09 UTC.
-class LinkStatus : public testing::MainFrameTest {
+class LinkStatus : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 

@@ -19,7 +19,7 @@ struct ReplugCase {
     int offset;
 };
 
-class Replug : public testing::MainFrameTest, public ::testing::WithParamInterface<ReplugCase> { };
+class Replug : public support::MainFrameTest, public ::testing::WithParamInterface<ReplugCase> { };
 
 TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
 {

@@ -12,7 +12,7 @@ constexpr const char* kIdle = "001";
 constexpr const char* kRequested = "111";
 constexpr const char* kActive = "010";
 
-class RunStates : public testing::MainFrameTest {
+class RunStates : public support::MainFrameTest {
 protected:
     void SetUp() override
     {
@@ -47,7 +47,7 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     clock.advance(30);
     frame(250);
     EXPECT_EQ(flags(), kActive);
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 30);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 30);
     EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): meter connected");
     viewTimers.advance(2000);
     EXPECT_EQ(samples(), 1);
@@ -143,7 +143,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     clock.advance(10);
     frame();  // resets the counters and the start time although nothing runs
     EXPECT_EQ(flags(), "000");
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 10);
     periods(2, true);
     EXPECT_EQ(samples(), 0);
 
@@ -151,7 +151,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     run(1);
     EXPECT_EQ(flags(), "110");
     periods(2, true);
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 10);
     EXPECT_EQ(samples(), 2);
 }
 

@@ -11,12 +11,12 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
 constexpr const char* kQuestion
     = "A run started at 07/12/10 14:05:09 with 5 samples was not saved. Save it now?";
 
-class UnsavedRunAtStart : public testing::MainFrameTest {
+class UnsavedRunAtStart : public support::MainFrameTest {
 protected:
     // A program records five samples and dies; the next one starts with an empty document.
     void SetUp() override
@@ -101,7 +101,7 @@ TEST_F(UnsavedRunAtStart, TheFirstRunAfterARecoveryOffersToSaveTheRecoveredRun)
 TEST_F(UnsavedRunAtStart, ARunAnotherProgramIsStillWritingIsNotOffered)
 {
     realtime::RunBookkeeping running;
-    running.resetForNewRun(testing::kDecember7th2010 + 7200);
+    running.resetForNewRun(support::kDecember7th2010 + 7200);
     running.append(1, false);
     running.commit();
     journal::RunJournal otherProgram(journalFolder(), clock);

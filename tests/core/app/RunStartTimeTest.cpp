@@ -13,9 +13,9 @@
 namespace brivon {
 namespace {
 
-using testing::kDecember7th2010;
+using support::kDecember7th2010;
 
-class RunStartTime : public testing::MainFrameTest {
+class RunStartTime : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 

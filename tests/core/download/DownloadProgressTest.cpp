@@ -20,10 +20,10 @@ protected:
         timers.setHandler([this](int id) { progress.timerExpired(id); });
     }
 
-    testing::FakeSerialPort port;
+    support::FakeSerialPort port;
     link::ModeFlags modes;
     link::SerialLink link { port, modes };
-    testing::FakeTimers timers;
+    support::FakeTimers timers;
     download::DownloadState state;
     download::DownloadProgress progress { state, modes, link, timers };
     std::optional<download::DownloadEnd> ended;
@@ -45,7 +45,7 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     EXPECT_FALSE(modes.memoryInProgress);
     EXPECT_EQ(state.downloadTotal, 0);
     EXPECT_EQ(state.panelStatusText, "        ");
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "11");
 }
 
 TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
@@ -75,7 +75,7 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
     timers.advance(download::DownloadProgress::kDoneDelayMs);
     EXPECT_EQ(ended, download::DownloadEnd::MemoryList);
     timers.advance(20000);
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "");
 }
 
 TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)

@@ -5,9 +5,9 @@
 namespace brivon {
 namespace {
 
-using testing::hex;
+using support::hex;
 
-class Downloads : public testing::MainFrameTest {
+class Downloads : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 
@@ -92,7 +92,7 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
     mainTimers.advance(100);
     ASSERT_TRUE(logic->startMemory());
     mainTimers.advance(10);  // the progress dialog is up
-    testing::FakeTimers dialogTimers;
+    support::FakeTimers dialogTimers;
     download::DownloadProgress progress(
         logic->downloads(), logic->link().modes(), logic->link().serialLink(), dialogTimers);
     port.clearLog();

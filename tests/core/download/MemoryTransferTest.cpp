@@ -4,9 +4,9 @@
 namespace brivon {
 namespace {
 
-using testing::memoryRecord;
+using support::memoryRecord;
 
-class MemoryTransfer : public testing::TransferTest { };
+class MemoryTransfer : public support::TransferTest { };
 
 TEST_F(MemoryTransfer, TheDumpFillsTheMemoryBlockAndTheProgramListensAgain)
 {

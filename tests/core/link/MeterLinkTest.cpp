@@ -12,7 +12,7 @@
 namespace brivon {
 namespace {
 
-using testing::hex;
+using support::hex;
 
 // A lux frame on the 4k range whose graph and display counts are both `count`.
 platform::Bytes luxFrame(int count)
@@ -48,9 +48,9 @@ protected:
         port.clearLog();
     }
 
-    testing::FakeSerialPort port;
-    testing::FakeTimers timers;
-    testing::FixedClock clock;
+    support::FakeSerialPort port;
+    support::FakeTimers timers;
+    support::FixedClock clock;
     RecordingSink sink;
     link::MeterLink link { port, timers, clock, sink };
 };
@@ -257,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, OddFrame,
 
 TEST(MeterCommands, BytesOfEveryCommand)
 {
-    testing::FakeSerialPort port;
+    support::FakeSerialPort port;
     link::ModeFlags modes;
     link::SerialLink link(port, modes);
     link::MeterCommands commands(link);

@@ -31,17 +31,17 @@ protected:
     // The run as the main window's Save writes it.
     std::string savedBytes()
     {
-        const testing::ScratchFolder folder;
+        const support::ScratchFolder folder;
         const std::filesystem::path file = folder / "run.AsmDat";
         prompts.savePaths.push_back(file.string());
         EXPECT_TRUE(app::RunSave(doc, clock, prompts).save());
-        return testing::ScratchFolder::read(file);
+        return support::ScratchFolder::read(file);
     }
 
-    testing::FixedClock clock { kStart };
+    support::FixedClock clock { kStart };
     realtime::CDTDoc doc { clock };
     CountingObserver observer;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
 };
 
 TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)

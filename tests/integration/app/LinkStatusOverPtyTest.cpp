@@ -41,7 +41,7 @@ protected:
     }
 
     QTemporaryDir configHome;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };
 

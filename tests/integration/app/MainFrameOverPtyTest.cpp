@@ -78,9 +78,9 @@ protected:
         return path;
     }
 
-    testing::TemporaryHome configHome;
+    support::TemporaryHome configHome;
     sim::PtyMeter meter;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };
 
