@@ -91,7 +91,7 @@ ExpectedDump expectedDump(const std::vector<platform::Bytes>& blocks)
 }
 
 void checkLoggerTransfer(const Forwarder& sink, const download::DownloadState& state,
-    const link::ModeFlags& modes, realtime::CDTDoc& doc, const testing::FakeSerialPort& port,
+    const link::ModeFlags& modes, realtime::CDTDoc& doc, const support::FakeSerialPort& port,
     const platform::Clock& clock)
 {
     const ExpectedDump expected = expectedDump(sink.loggerBlocks);
@@ -123,10 +123,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace brivon;
     if (size < 1) return 0;
-    testing::FakeSerialPort port;
-    testing::FakeTimers timers;
-    testing::FixedClock clock;
-    testing::ScriptedPrompts prompts;
+    support::FakeSerialPort port;
+    support::FakeTimers timers;
+    support::FixedClock clock;
+    support::ScriptedPrompts prompts;
     auto doc = std::make_unique<realtime::CDTDoc>(clock);
     download::DownloadState state;
     Forwarder sink;

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace brivon;
     using fuzz::require;
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     auto set = std::make_unique<files::CurrentSet>();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const files::FileOutcome outcome = files::readGraphFile(in, *set, clock);

@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(contents.ignoredBytes + journal::kHeaderSize + journal::kRecordSize * run.samples.size() == size,
         "every byte is the run's or left out");
 
-    const testing::FixedClock clock;
-    const files::RealTimeRun view = run.view();
+    const support::FixedClock clock;
+    const files::RealTimeRun view = run.realTimeRun();
     require(!files::realTimeExport(view, clock).empty(), "the run's text export");
     const auto refused = fuzz::requireReadBack(files::realTimeFileContents(view, clock), clock);
     require(

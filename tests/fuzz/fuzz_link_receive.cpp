@@ -69,7 +69,7 @@ struct CheckingSink : link::ReceiveSink {
 };
 
 // The fake port, also keeping every byte the link read from it.
-struct ReadRecordingPort : testing::FakeSerialPort {
+struct ReadRecordingPort : support::FakeSerialPort {
     platform::Bytes input() override
     {
         platform::Bytes bytes = FakeSerialPort::input();
@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace brivon;
     if (size < kHeaderLength) return 0;
     ReadRecordingPort port;
-    testing::FakeTimers timers;
-    testing::FixedClock clock;
+    support::FakeTimers timers;
+    support::FixedClock clock;
     CheckingSink sink;
     link::MeterLink meter(port, timers, clock, sink);
     meter.create(kMeterPort);
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 port.missingPorts = { kMeterPort };
             } else {
                 port.missingPorts.clear();
-                meter.link().restartLink();
+                meter.serialLink().restartLink();
             }
         }
         if (control & kWatchdogBit) meter.watchdogTick();

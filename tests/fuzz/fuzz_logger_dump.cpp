@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace brivon;
     if (size > kLongestDump) return 0;
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     files::TransferBlock block;
     const int sets = download::parseLoggerDump({ data, size }, clock, block);
     checkBlock(block, sets);

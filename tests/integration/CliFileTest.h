@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class CliFileTest : public ::testing::Test {
 protected:
@@ -33,4 +33,4 @@ protected:
     QTemporaryDir folder_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

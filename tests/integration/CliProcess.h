@@ -6,7 +6,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 struct CliRun {
     int exitCode = -1;  // -1 when it did not finish in time
@@ -34,4 +34,4 @@ inline CliRun runCli(const QStringList& arguments,
     return result;
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

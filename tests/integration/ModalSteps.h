@@ -12,7 +12,7 @@
 #include <deque>
 #include <functional>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class ModalSteps {
 public:
@@ -63,4 +63,4 @@ private:
     bool timedOut_ = false;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

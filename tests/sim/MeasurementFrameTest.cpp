@@ -11,7 +11,7 @@
 namespace brivon::sim {
 namespace {
 
-using testing::readOnce;
+using support::readOnce;
 
 std::string rangeName(int range, bool footCandle)
 {

@@ -8,8 +8,8 @@ namespace brivon::sim {
 namespace {
 
 using link::protocol::Key;
-using testing::press;
-using testing::readOnce;
+using support::press;
+using support::readOnce;
 
 class MeterKeys : public ::testing::Test {
 protected:
@@ -192,10 +192,10 @@ TEST_F(MeterKeys, MemSetDoubleClickRecordsALoggerSetAtTheSamplingInterval)
 TEST_F(MeterKeys, UnknownKeyCodesAndExitChangeNothing)
 {
     measure({ 321.0 });
-    const std::vector<std::uint8_t> before = testing::pollOnce(sim);
+    const std::vector<std::uint8_t> before = support::pollOnce(sim);
     press(sim, Key::ProgramExit);
     sim.receive(std::vector<std::uint8_t> { 0x87, 0x83, 0x00 });
-    EXPECT_EQ(testing::pollOnce(sim), before);
+    EXPECT_EQ(support::pollOnce(sim), before);
     EXPECT_EQ(sim.exitCommands(), 1);
 }
 
@@ -206,8 +206,8 @@ TEST(MeterPower, PowerOffSilencesTheMeterUntilSwitchedOn)
     const std::vector<std::uint8_t> offThrice { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x11 };
     EXPECT_TRUE(sim.receive(offThrice).empty());
     EXPECT_TRUE(sim.poweredOff());
-    EXPECT_TRUE(testing::pollOnce(sim).empty());
-    testing::press(sim, Key::HoldClick);  // ignored while off
+    EXPECT_TRUE(support::pollOnce(sim).empty());
+    support::press(sim, Key::HoldClick);  // ignored while off
 
     sim.powerOn();
     const link::Reading r = readOnce(sim);
@@ -218,8 +218,8 @@ TEST(MeterPower, SilentMeterAnswersNothingAndIgnoresKeys)
 {
     MeterSimulator sim;
     sim.setSilent(true);
-    testing::press(sim, Key::HoldClick);
-    EXPECT_TRUE(testing::pollOnce(sim).empty());
+    support::press(sim, Key::HoldClick);
+    EXPECT_TRUE(support::pollOnce(sim).empty());
     sim.setSilent(false);
     EXPECT_FALSE(readOnce(sim).hold);
 }

@@ -90,13 +90,13 @@ TEST(PtyMeter, KeepsServingWhenTheClientClosesAndReopensThePort)
     PtyMeter meter;
     for (int round = 0; round < 3; ++round) {
         SlaveEnd port(meter.slavePath());
-        port.send(testing::keyCommand(link::protocol::Key::HoldClick));
+        port.send(support::keyCommand(link::protocol::Key::HoldClick));
         port.send({ link::protocol::kPoll });
         const std::vector<std::uint8_t> frame = port.receive(kFrameLength);
         ASSERT_EQ(frame.size(), kFrameLength) << "round " << round;
         EXPECT_EQ(link::FrameDecoder {}.decode(frame).reading.hold, round % 2 == 0);
     }
-    const std::vector<std::uint8_t> exitKey = testing::keyCommand(link::protocol::Key::ProgramExit);
+    const std::vector<std::uint8_t> exitKey = support::keyCommand(link::protocol::Key::ProgramExit);
     {
         SlaveEnd port(meter.slavePath());
         port.send(exitKey);

@@ -82,7 +82,7 @@ TEST(SampleStorage, FillingReplacesWhatWasStoredAndMemSetKeepsAdding)
     ASSERT_EQ(sim.model().storage().loggerSets().size(), 1u);
     EXPECT_EQ(sim.model().storage().loggerSets()[0].records.size(), 10u);
 
-    testing::press(sim, link::protocol::Key::MemSetClick);
+    support::press(sim, link::protocol::Key::MemSetClick);
     EXPECT_EQ(sim.model().storage().memory().size(), 4u);
 }
 

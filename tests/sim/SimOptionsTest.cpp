@@ -62,14 +62,14 @@ TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
     options.lux = 25000.0;
     options.lowBattery = true;
     applyOptions(options, sim);
-    link::Reading r = testing::readOnce(sim);
+    link::Reading r = support::readOnce(sim);
     EXPECT_EQ(r.readingText, "25.00");
     EXPECT_EQ(r.unitText, "KLux");
     EXPECT_TRUE(r.lowBattery);
 
     options.range = 0;
     applyOptions(options, sim);
-    EXPECT_EQ(testing::readOnce(sim).readingText, "25.0");
+    EXPECT_EQ(support::readOnce(sim).readingText, "25.0");
 }
 
 TEST(MeterClock, AdvancesOverMonthAndYearEndsAndKnowsTheWeekday)

@@ -9,18 +9,18 @@
 
 #include <vector>
 
-namespace brivon::sim::testing {
+namespace brivon::support {
 
-inline std::vector<std::uint8_t> pollOnce(MeterSimulator& sim)
+inline std::vector<std::uint8_t> pollOnce(sim::MeterSimulator& sim)
 {
     const std::uint8_t poll = link::protocol::kPoll;
-    const std::vector<Burst> answer = sim.receive({ &poll, 1 });
+    const std::vector<sim::Burst> answer = sim.receive({ &poll, 1 });
     if (answer.size() != 1) return {};
     return answer.front().bytes;
 }
 
 // Polls once and decodes the frame with a decoder that has seen no frame before.
-inline link::Reading readOnce(MeterSimulator& sim)
+inline link::Reading readOnce(sim::MeterSimulator& sim)
 {
     const std::vector<std::uint8_t> frame = pollOnce(sim);
     EXPECT_EQ(frame.size(), static_cast<std::size_t>(link::protocol::kMeasurementFrameLength));
@@ -34,10 +34,10 @@ inline std::vector<std::uint8_t> keyCommand(link::protocol::Key key)
         static_cast<std::uint8_t>(key) };
 }
 
-inline void press(MeterSimulator& sim, link::protocol::Key key)
+inline void press(sim::MeterSimulator& sim, link::protocol::Key key)
 {
     const std::vector<std::uint8_t> bytes = keyCommand(key);
     EXPECT_TRUE(sim.receive(bytes).empty());
 }
 
-}  // namespace brivon::sim::testing
+}  // namespace brivon::support

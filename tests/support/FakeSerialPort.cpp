@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 std::string hex(const platform::Bytes& bytes)
 {
@@ -90,4 +90,4 @@ void FakeSerialPort::clearLog()
     writes_.clear();
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

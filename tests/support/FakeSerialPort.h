@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class FakeSerialPort : public platform::SerialPort {
 public:
@@ -57,4 +57,4 @@ private:
 
 std::string hex(const platform::Bytes& bytes);
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -1,6 +1,6 @@
 #include "support/FakeTimers.h"
 
-namespace brivon::testing {
+namespace brivon::support {
 
 void FakeTimers::advance(long long ms)
 {
@@ -22,4 +22,4 @@ void FakeTimers::advance(long long ms)
     nowMs_ = end;
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

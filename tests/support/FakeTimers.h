@@ -6,7 +6,7 @@
 
 #include <map>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class FakeTimers : public platform::Timers {
 public:
@@ -26,4 +26,4 @@ private:
     long long nowMs_ = 0;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 platform::LocalTime FixedClock::toLocal(platform::TimeValue t) const
 {
@@ -18,4 +18,4 @@ platform::TimeValue FixedClock::fromLocal(const platform::LocalTime& local) cons
     return static_cast<platform::TimeValue>(timegm(&tm));
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

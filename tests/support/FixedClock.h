@@ -3,7 +3,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class FixedClock : public platform::Clock {
 public:
@@ -22,4 +22,4 @@ private:
     platform::TimeValue now_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

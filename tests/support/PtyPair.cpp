@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 PtyPair::PtyPair()
 {
@@ -44,4 +44,4 @@ platform::Bytes PtyPair::readAvailable()
     return all;
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

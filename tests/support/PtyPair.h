@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class PtyPair {
 public:
@@ -26,4 +26,4 @@ private:
     std::string slavePath_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 void RecordingCanvas::fillRect(const draw::Rect& rect, draw::Color color)
 {
@@ -56,4 +56,4 @@ const TextOp* RecordingCanvas::findText(std::string_view text) const
     return nullptr;
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 struct FillOp {
     draw::Rect rect;
@@ -70,4 +70,4 @@ private:
     std::vector<CanvasOp> ops_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

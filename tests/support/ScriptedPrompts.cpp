@@ -1,6 +1,6 @@
 #include "support/ScriptedPrompts.h"
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 const std::string kMessage = "message: ";
@@ -92,4 +92,4 @@ bool ScriptedPrompts::scriptUsedUp() const
     return answers.empty() && savePaths.empty() && openPaths.empty() && sampleRates.empty();
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

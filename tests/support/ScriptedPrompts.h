@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class ScriptedPrompts : public platform::Prompts {
 public:
@@ -53,4 +53,4 @@ private:
     std::vector<std::string> unscripted_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

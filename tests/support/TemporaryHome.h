@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class TemporaryHome : public QTemporaryDir {
 public:
@@ -25,4 +25,4 @@ public:
     TemporaryHome& operator=(const TemporaryHome&) = delete;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -67,7 +67,7 @@ int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, c
         return kExitFailure;
     }
     auto current = std::make_unique<files::CurrentSet>();
-    logger::DataLoggerSets sets(*current, document.view(), document.transferBlock(), clock);
+    logger::DataLoggerSets sets(*current, document.viewState(), document.transferBlock(), clock);
     sets.preparePaint();  // lists the downloaded sets
     SetFileNames names(options.output);
     std::cout << kLoggerCsvHeader << '\n';

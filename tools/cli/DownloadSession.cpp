@@ -34,7 +34,7 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     , port_(portMapFor(device))
     // A download starts no run, so the session keeps no run journal.
     , logic_(document_, { port_, mainTimers_, viewTimers_, clock_, prompts_, {} }, commandConfiguration())
-    , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().link(), progressTimers_)
+    , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), progressTimers_)
 {
     logic_.setEvents(this);
     mainTimers_.setHandler([this](int id) { mainTimerExpired(id); });
@@ -79,14 +79,14 @@ void DownloadSession::startDownload()
 void DownloadSession::downloadProgressDue()
 {
     progressDue_ = true;
-    progress_.paint();
+    progress_.update();
 }
 
 void DownloadSession::downloadChanged()
 {
     if (kind_ == DownloadKind::Logger && progressHandler_ && logic_.downloads().downloadTotal > 0)
         progressHandler_(logic_.downloads().bytesReceived, logic_.downloads().downloadTotal);
-    if (progressDue_) progress_.paint();
+    if (progressDue_) progress_.update();
 }
 
 void DownloadSession::mainTimerExpired(int id)
@@ -102,7 +102,7 @@ void DownloadSession::progressTimerExpired(int id)
     // Counted before a time-out restarts the link and discards what is waiting.
     lastArrived_ = bytesArrived();
     progress_.timerExpired(id);
-    if (!finished_) progress_.paint();
+    if (!finished_) progress_.update();
 }
 
 void DownloadSession::progressEnded(download::DownloadEnd how)

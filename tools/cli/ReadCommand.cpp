@@ -92,8 +92,8 @@ int runRead(int argc, char** argv, const Arguments& args)
 
     // A port that cannot be opened now (missing, no terminal, no permission) is not retried.
     link.create(kCliPort);
-    if (!link.link().lastError().empty()) {
-        std::cerr << link.link().lastError() << '\n';
+    if (!link.serialLink().lastError().empty()) {
+        std::cerr << link.serialLink().lastError() << '\n';
         return kExitFailure;
     }
     std::cout << kMeasurementCsvHeader << '\n' << std::flush;

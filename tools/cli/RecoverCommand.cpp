@@ -103,7 +103,7 @@ int recoverRun(
             return reportFailure(target.string(), "exists already; choose another name with -o");
     }
     // Written and read back, or the journal stays.
-    const files::FileOutcome saved = files::saveRealTimeRun(dataFile, run.view(), clock);
+    const files::FileOutcome saved = files::saveRealTimeRun(dataFile, run.realTimeRun(), clock);
     if (saved.status == files::FileStatus::Unsavable)
         return reportFailure(journalFile->string(), saved.message);
     if (!saved.ok()) {

@@ -13,11 +13,11 @@ MainFrameLogic::MainFrameLogic(
     , seams_(seams)
     , configuration_(std::move(configuration))
     , meterLink_(seams.port, seams.mainTimers, seams.clock, *this)
-    , serialLink_(meterLink_.link())
+    , serialLink_(meterLink_.serialLink())
     , runControl_(document, seams.viewTimers, seams.clock)
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
-    , downloadStart_(meterLink_, document.view(), seams.mainTimers, seams.prompts)
+    , downloadStart_(meterLink_, document.viewState(), seams.mainTimers, seams.prompts)
     , dumpReceiver_(
           meterLink_, downloadStart_.state(), document, seams.mainTimers, seams.clock, seams.prompts)
 {
@@ -31,7 +31,7 @@ MainFrameLogic::MainFrameLogic(
 
 void MainFrameLogic::create()
 {
-    realtime::RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.viewState();
     view.yGain = configuration_.yGain();
     view.yOffset = configuration_.yOffset();
     meterLink_.create(configuration_.portNumber());
@@ -57,13 +57,13 @@ bool MainFrameLogic::save()
 
 void MainFrameLogic::selectMenuPort(int n)
 {
-    meterLink_.link().selectMenuPort(n);
+    meterLink_.serialLink().selectMenuPort(n);
     document_.updateAllViews();
 }
 
 void MainFrameLogic::selectOtherPort(int n)
 {
-    if (meterLink_.link().selectOtherPort(n)) document_.updateAllViews();
+    if (meterLink_.serialLink().selectOtherPort(n)) document_.updateAllViews();
 }
 
 bool MainFrameLogic::startDataLogger()
@@ -85,11 +85,11 @@ bool MainFrameLogic::close(CloseMode mode)
     if (closed_) return true;
     // A close the user cancels leaves everything as it was: the meter is told nothing.
     if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) return false;
-    const realtime::RealTimeViewState& view = document_.view();
+    const realtime::RealTimeViewState& view = document_.viewState();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
         const auto problem
-            = configuration_.writeAtClose(meterLink_.link().portNumber(), view.yGain, view.yOffset);
+            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), view.yGain, view.yOffset);
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
@@ -127,7 +127,7 @@ bool MainFrameLogic::settleRunBeforeClose()
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
 {
-    return commandUpdate(id, { document_.view(), document_.run(), serialLink_ });
+    return commandUpdate(id, { document_.viewState(), document_.run(), serialLink_ });
 }
 
 void MainFrameLogic::mainTimerExpired(int id)
@@ -169,7 +169,7 @@ std::string MainFrameLogic::linkStatusText() const
     state.devicePath = seams_.port.devicePath();
     state.lastError = serialLink_.lastError();
     if (const auto since = serialLink_.noAnswerSince()) state.noAnswerSince = seams_.clock.toLocal(*since);
-    state.offline = document_.view().offline;
+    state.offline = document_.viewState().offline;
     return status_bar::linkPaneText(state);
 }
 
@@ -180,7 +180,7 @@ std::string MainFrameLogic::warningStatusText() const
 
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
-    realtime::RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.viewState();
     realtime::RunBookkeeping& run = document_.run();
     const link::Reading& reading = update.frame.reading;
 
@@ -207,7 +207,7 @@ void MainFrameLogic::journalProblem(const std::string& problem)
 
 void MainFrameLogic::goOffline()
 {
-    realtime::RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.viewState();
     view.offline = true;
     view.idleFrame = false;
     runControl_.stop();

@@ -46,7 +46,7 @@ public:
     virtual void measurementShown(const link::MeasurementUpdate& /*update*/) { }
     // The panel's off-line state or status text changed.
     virtual void panelChanged() { }
-    // Main timer 1: the download progress dialog is due (shown modally).
+    // The progress timer after a dump request expired: the download progress dialog is due (shown modally).
     virtual void downloadProgressDue() { }
     // A transfer moved on or ended: the progress dialog repaints (the panel gets panelChanged).
     virtual void downloadChanged() { }

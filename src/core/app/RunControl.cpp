@@ -19,7 +19,7 @@ void RunControl::run(platform::Prompts& prompts, bool lastRunUnsaved, const std:
         runWithPeriod(*entered);
         unattended_ = false;
     }
-    document_.view().runChosen = true;
+    document_.viewState().runChosen = true;
 }
 
 void RunControl::runAtLaunch(int seconds)
@@ -27,7 +27,7 @@ void RunControl::runAtLaunch(int seconds)
     runWithPeriod(seconds);
     unattended_ = true;
     // Stop works before the meter's first frame, as after any Run.
-    document_.view().runFlag = true;
+    document_.viewState().runFlag = true;
 }
 
 void RunControl::runWithPeriod(int enteredSeconds)
@@ -35,7 +35,7 @@ void RunControl::runWithPeriod(int enteredSeconds)
     // The dialog takes any integer; the period is at least one second (and
     // fits the millisecond count), and the strip shows the period actually used.
     const int periodMs = realtime::samplePeriodMsFromSeconds(enteredSeconds);
-    realtime::RealTimeViewState& view = document_.view();
+    realtime::RealTimeViewState& view = document_.viewState();
     document_.run().setSamplePeriodMs(periodMs);
     view.sampleRateText = util::printfString("%d", periodMs / platform::kMillisecondsPerSecond);
     if (view.idleFrame) {
@@ -50,14 +50,14 @@ void RunControl::runWithPeriod(int enteredSeconds)
     } else {
         document_.updateAllViews();
     }
-    document_.view().runChosen = true;
+    document_.viewState().runChosen = true;
 }
 
 void RunControl::stop()
 {
     running_ = false;
     stopped_ = true;
-    document_.view().runFlag = false;
+    document_.viewState().runFlag = false;
 }
 
 void RunControl::frameArrived(platform::TimeValue now)
@@ -67,7 +67,7 @@ void RunControl::frameArrived(platform::TimeValue now)
         stopped_ = false;
         document_.resetForNewRun(now);
     }
-    if (!running_) document_.view().idleFrame = true;
+    if (!running_) document_.viewState().idleFrame = true;
 }
 
 void RunControl::sampleTick()

@@ -9,7 +9,7 @@ namespace brivon::app {
 bool RunCsvExport::exportCsv()
 {
     return files::saveCsvAs(prompts_, files::defaultFileName(clock_.toLocal(clock_.now())),
-        files::runCsv(document_.run().view(), clock_));
+        files::runCsv(document_.run().realTimeRun(), clock_));
 }
 
 }  // namespace brivon::app

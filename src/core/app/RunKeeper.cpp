@@ -30,12 +30,12 @@ void RunKeeper::saved()
 
 void RunKeeper::adopt(const std::filesystem::path& journalFile)
 {
-    journal_.adopt(journalFile, document_.run().view());
+    journal_.adopt(journalFile, document_.run().realTimeRun());
 }
 
 void RunKeeper::sampleCommitted()
 {
-    journal_.sampleCommitted(document_.run().view());
+    journal_.sampleCommitted(document_.run().realTimeRun());
     if (journal_.problem() && problemHandler_) problemHandler_(*journal_.problem());
 }
 

@@ -28,7 +28,7 @@ bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::P
         }
         const journal::JournalContents contents = journal::readJournal(unsaved.file);
         if (!contents.run) continue;
-        const files::RealTimeRun run = contents.run->view();
+        const files::RealTimeRun run = contents.run->realTimeRun();
         if (const auto problem = files::graphFileProblem(files::realTimeFileContents(run, clock))) {
             const std::string start = realtime::CDTDoc::startTimeText(unsaved.runStart, clock);
             prompts.message(util::printfString(kUnrecoverableRunMessage, start.c_str(),

@@ -13,7 +13,8 @@ bool RunSave::save()
     const auto dataFile = files::chooseDataFile(prompts_, choice, files::DataFileKind::Graph);
     if (!dataFile) return false;
 
-    const files::FileOutcome outcome = files::saveRealTimeRun(*dataFile, document_.run().view(), clock_);
+    const files::FileOutcome outcome
+        = files::saveRealTimeRun(*dataFile, document_.run().realTimeRun(), clock_);
     if (!outcome.ok()) prompts_.message(outcome.message);
     return outcome.ok();
 }

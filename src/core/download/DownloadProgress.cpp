@@ -13,7 +13,7 @@ DownloadProgress::DownloadProgress(
 {
 }
 
-void DownloadProgress::paint()
+void DownloadProgress::update()
 {
     if (state_.downloadTotal > 0 && !started_) {
         timers_.start(kAdvanceTimer, kAdvancePeriodMs);

@@ -2,7 +2,7 @@
 // The "logging..." progress dialog's logic: it advances its bar on a timer
 // while the meter transfers its stored data (or to the data-logger bytes
 // received, when they are ahead), notices the end of the transfer at its next
-// paint, and gives up after a time-out, restarting the link and returning to
+// update, and gives up after a time-out, restarting the link and returning to
 // listening. The time-outs follow the timed advance alone; the user's Cancel
 // ends the transfer as its time-out would.
 
@@ -41,8 +41,8 @@ public:
     // Called once when the dialog ends, with how it ended.
     void setEndHandler(std::function<void(DownloadEnd)> handler) { endHandler_ = std::move(handler); }
 
-    // The dialog's paint: starts the bar once a total is known, notices completion.
-    void paint();
+    // Brings the dialog up to date: starts the bar once a total is known, notices completion.
+    void update();
     void timerExpired(int id);
     // The user ends the dialog (Cancel, Escape, its close button): the
     // transfer is abandoned as at its time-out, and no window opens.

@@ -7,7 +7,7 @@ namespace brivon::download {
 bool DownloadStart::mayStart()
 {
     if (view_.batteryText == link::kBatteryLow) prompts_.message(kLowBatteryMessage);
-    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.link().reopen();
+    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.serialLink().reopen();
 }
 
 bool DownloadStart::startDataLogger()

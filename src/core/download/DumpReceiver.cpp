@@ -13,7 +13,7 @@ DumpReceiver::DumpReceiver(link::MeterLink& link, DownloadState& state, realtime
     , document_(document)
     , mainTimers_(mainTimers)
     , clock_(clock)
-    , end_(link.link(), link.modes(), state, document, prompts)
+    , end_(link.serialLink(), link.modes(), state, document, prompts)
 {
 }
 
@@ -64,7 +64,7 @@ void DumpReceiver::headerTaken(LoggerDumpCollector::Step step)
 void DumpReceiver::askForMore()
 {
     try {
-        link_.link().port().setRThreshold(collector_.nextThreshold());
+        link_.serialLink().port().setRThreshold(collector_.nextThreshold());
     } catch (const platform::SerialError&) {
     }
 }

@@ -48,7 +48,7 @@ JournalContents readOpened(const std::filesystem::path& file, platform::File& op
 
 }  // namespace
 
-files::RealTimeRun RecoveredRun::view() const
+files::RealTimeRun RecoveredRun::realTimeRun() const
 {
     files::RealTimeRun run;
     run.readingCount = readingCount();

@@ -29,7 +29,7 @@ struct RecoveredRun {
     int sampleCount() const { return static_cast<int>(samples.size()); }
     int readingCount() const { return static_cast<int>(readingToSample.size()); }
     // The run as the file writers read it.
-    files::RealTimeRun view() const;
+    files::RealTimeRun realTimeRun() const;
 };
 
 // No run journal is longer than its header and the records of a full run.

@@ -22,9 +22,9 @@ public:
     // Reopen, discard input and output, threshold 1352 or 5, then 0x12 or 0x13.
     // False when reopening failed.
     bool requestDump(DumpKind kind);
-    // Key command step 1: the port is closed.
+    // A key command begins by closing the port.
     void closeForKey();
-    // Key command step 2 (50 ms later): open if closed, send 87 83 k.
+    // 50 ms after closeForKey: open if closed, send 87 83 k.
     void sendKey(protocol::Key key);
     // At program close: reopen, InputLen 0, discard both buffers, 87 83 15.
     void sendExit();

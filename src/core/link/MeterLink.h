@@ -29,7 +29,7 @@ public:
     // Called on "Invalid port number", after the battery watch is re-armed.
     void setOfflineHandler(std::function<void()> handler) { offlineHandler_ = std::move(handler); }
 
-    SerialLink& link() { return link_; }
+    SerialLink& serialLink() { return link_; }
     MeterCommands& commands() { return commands_; }
     FrameDecoder& decoder() { return decoder_; }
     const MeterStatistics& statistics() const { return statistics_; }

@@ -67,8 +67,8 @@ public:
     std::optional<platform::TimeValue> noAnswerSince() const { return noAnswerSince_; }
 
 private:
-    void closeAndReopen();  // restart steps 1-4; throws SerialError
-    void configureAndPoll();  // restart steps 6-8; throws SerialError
+    void closeAndReopen();  // close, select the port, open, empty both buffers; throws SerialError
+    void configureAndPoll();  // frame threshold, binary input, the first poll; throws SerialError
     void configureAndPollQuietly();  // the same, an error only remembered
     void closeQuietly();
     void remember(const platform::SerialError& error) { lastError_ = error.description(); }

@@ -33,8 +33,8 @@ public:
 
     RunBookkeeping& run() { return run_; }
     const RunBookkeeping& run() const { return run_; }
-    RealTimeViewState& view() { return view_; }
-    const RealTimeViewState& view() const { return view_; }
+    RealTimeViewState& viewState() { return view_; }
+    const RealTimeViewState& viewState() const { return view_; }
     files::CurrentSet& currentSet() { return *currentSet_; }
     const files::CurrentSet& currentSet() const { return *currentSet_; }
     // The sets of the last data-logger download.

@@ -76,7 +76,7 @@ RunBookkeeping::Commit RunBookkeeping::commit()
     return Commit::Repeated;
 }
 
-files::RealTimeRun RunBookkeeping::view() const
+files::RealTimeRun RunBookkeeping::realTimeRun() const
 {
     files::RealTimeRun run;
     run.readingCount = readingCount_;

@@ -55,7 +55,7 @@ public:
     std::span<const std::int32_t> readingToSample() const { return readingToSample_; }
 
     // The run as the file writers and the graph read it.
-    files::RealTimeRun view() const;
+    files::RealTimeRun realTimeRun() const;
 
 private:
     std::vector<float> samples_;

@@ -66,7 +66,7 @@ void CLoggingDlg::invalidate()
 void CLoggingDlg::takeStep()
 {
     stepPending_ = false;
-    progress_.paint();
+    progress_.update();
     showProgress();
 }
 

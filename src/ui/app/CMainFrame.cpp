@@ -51,7 +51,7 @@ CMainFrame::CMainFrame(
     link::PortMap portMap, app::Configuration configuration, platform::Prompts* prompts, QWidget* parent)
     : QMainWindow(parent)
     , document_(clock_)
-    , loggerSets_(document_.currentSet(), document_.view(), document_.transferBlock(), clock_)
+    , loggerSets_(document_.currentSet(), document_.viewState(), document_.transferBlock(), clock_)
     , qtPrompts_(this)
     , prompts_(prompts ? *prompts : qtPrompts_)
     , port_(std::move(portMap))
@@ -69,7 +69,7 @@ CMainFrame::CMainFrame(
     view_->setSeriesSource([this] { return document_.graphSeries(); });
     view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
     setCentralWidget(view_);
-    panel_ = new CMeterPanel(logic_.link().link(), view_);
+    panel_ = new CMeterPanel(logic_.link().serialLink(), view_);
     view_->setMeterPanel(panel_);
 
     buildActions();
@@ -82,7 +82,7 @@ CMainFrame::CMainFrame(
             statusPanes_->setReadout(timeText, dataText);
         });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
-        realtime::RealTimeViewState& state = document_.view();
+        realtime::RealTimeViewState& state = document_.viewState();
         if (const auto chosen = ui::YAxisDialog::ask(this, { state.yGain, state.yOffset })) {
             state.yGain = chosen->gain;
             state.yOffset = chosen->offset;
@@ -248,7 +248,7 @@ void CMainFrame::onCommand(int id)
         logic_.startDataLogger();
         break;
     case kDataLoggerGraph:
-        showDataLogger(document_.view().fileBrowse);
+        showDataLogger(document_.viewState().fileBrowse);
         break;
     case kMem:
         logic_.startMemory();
@@ -279,7 +279,7 @@ void CMainFrame::openFromDialog()
 {
     switch (COpenFileDlg::ask(this)) {
     case COpenFileDlg::Choice::ListFile:
-        document_.view().listFromFile = true;
+        document_.viewState().listFromFile = true;
         showMemoryList();
         break;
     case COpenFileDlg::Choice::GraphFile:
@@ -297,14 +297,14 @@ void CMainFrame::showMemoryList()
         = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
     CMemListDlg dialog(
         { document_.memoryBlock(),
-            { downloads.memoryEmpty, downloads.fillRequest, document_.view().listFromFile }, saveName },
+            { downloads.memoryEmpty, downloads.fillRequest, document_.viewState().listFromFile }, saveName },
         prompts_, this);
     dialog.exec();
 }
 
 void CMainFrame::showDataLogger(bool fileBrowse)
 {
-    document_.view().fileBrowse = fileBrowse;
+    document_.viewState().fileBrowse = fileBrowse;
     CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
     dialog.exec();
     refreshCommandStates();
@@ -312,7 +312,7 @@ void CMainFrame::showDataLogger(bool fileBrowse)
 
 bool CMainFrame::showGraphFile(const std::string& path)
 {
-    document_.view().fileBrowse = true;
+    document_.viewState().fileBrowse = true;
     CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
     if (!dialog.readGraphFile(path)) {
         dialog.done(QDialog::Rejected);
@@ -364,7 +364,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 
 void CMainFrame::downloadProgressDue()
 {
-    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().link(), this);
+    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), this);
     progressDialog_ = &dialog;
     const download::DownloadEnd end = dialog.runModal();
     progressDialog_ = nullptr;
@@ -386,13 +386,13 @@ void CMainFrame::downloadChanged()
 
 void CMainFrame::panelChanged()
 {
-    panel_->setOffline(document_.view().offline);
+    panel_->setOffline(document_.viewState().offline);
     panel_->setStatusText(logic_.downloads().panelStatusText);
 }
 
 void CMainFrame::viewsChanged()
 {
-    const realtime::RealTimeViewState& state = document_.view();
+    const realtime::RealTimeViewState& state = document_.viewState();
     view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
     view_->realTimeStrip().setStartTime(text(state.startTimeText));
     view_->realTimeStrip().setDataNo(text(state.dataNoText));
@@ -401,7 +401,7 @@ void CMainFrame::viewsChanged()
 
 void CMainFrame::samplePlotted()
 {
-    const realtime::RealTimeViewState& state = document_.view();
+    const realtime::RealTimeViewState& state = document_.viewState();
     view_->realTimeStrip().setStartTime(text(state.startTimeText));
     view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->plotNewSample();

@@ -1,6 +1,6 @@
 #include "ui/report/ReportPrinter.h"
 
-#include "ui/report/ReportPage.h"
+#include "ui/report/ReportPageCanvas.h"
 
 #include <QPainter>
 #include <QPrintDialog>

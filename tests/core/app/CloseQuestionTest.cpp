@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kCloseQuestion = "Do you want to save the data before closing?";
 constexpr const char* kRunQuestion = "Do you want to save the existing graph data before continuing?";
 
-class RunToClose : public testing::MainFrameTest {
+class RunToClose : public support::MainFrameTest {
 protected:
     void SetUp() override
     {

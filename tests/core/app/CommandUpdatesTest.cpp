@@ -7,7 +7,7 @@ namespace brivon {
 namespace {
 
 using namespace app::command_ids;
-using MainWindow = testing::MainFrameTest;
+using MainWindow = support::MainFrameTest;
 
 // What the user has done so far.
 enum class Step { Frame, RunWithOk, PeriodWithFrame, Stop };
@@ -87,7 +87,7 @@ TEST_F(MainWindow, TheMenuPortsShowTheSelectedPortAndUndoZoomIsLeftToTheGraph)
 TEST_F(MainWindow, OpenIsDisabledWhileTheDataLoggerWindowIsOpen)
 {
     create();
-    doc.view().loggerWindowOpen = true;
+    doc.viewState().loggerWindowOpen = true;
     EXPECT_FALSE(enabled(kOpen));
 }
 

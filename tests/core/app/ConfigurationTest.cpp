@@ -9,7 +9,7 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
 class ConfigurationFile : public ::testing::Test {
 protected:

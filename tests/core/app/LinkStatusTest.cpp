@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(States, LinkPane,
     [](const auto& param) { return std::string(param.param.name); });
 
 // The real main window logic on a scripted port: the fixed clock reads 14:05:09 UTC.
-class LinkStatus : public testing::MainFrameTest {
+class LinkStatus : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 
@@ -74,7 +74,7 @@ TEST_F(LinkStatus, ASilentMeterIsToldFromTheFirstRestartUntilAFrameComes)
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): no answer since 14:05:13");
     silentWatchdogPeriod();
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): no answer since 14:05:13");
-    EXPECT_FALSE(doc.view().offline) << "a silent meter keeps the program on-line";
+    EXPECT_FALSE(doc.viewState().offline) << "a silent meter keeps the program on-line";
 
     frame();
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): meter connected");

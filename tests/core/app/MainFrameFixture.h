@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 inline constexpr platform::TimeValue kDecember7th2010 = 1291730709;  // 14:05:09 in the fixed clock
 
@@ -128,4 +128,4 @@ protected:
     std::unique_ptr<app::MainFrameLogic> logic;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -19,18 +19,18 @@ struct ReplugCase {
     int offset;
 };
 
-class Replug : public testing::MainFrameTest, public ::testing::WithParamInterface<ReplugCase> { };
+class Replug : public support::MainFrameTest, public ::testing::WithParamInterface<ReplugCase> { };
 
 TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
 {
     const ReplugCase& c = GetParam();
     create();
     frame(100, 2);
-    doc.view().yGain = kUserGain;
-    doc.view().yOffset = kUserOffset;
+    doc.viewState().yGain = kUserGain;
+    doc.viewState().yOffset = kUserOffset;
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
-    ASSERT_TRUE(doc.view().offline);
+    ASSERT_TRUE(doc.viewState().offline);
     port.missingPorts.clear();
     viewTimers.advance(2 * kOneSecond);  // the watchdog opens the port again
 
@@ -40,9 +40,9 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     content.footCandle = c.footCandle;
     const platform::Bytes bytes = sim::frameBytes(content);
     port.deliver(bytes);
-    EXPECT_FALSE(doc.view().offline);
-    EXPECT_EQ(doc.view().yGain, c.gain);
-    EXPECT_EQ(doc.view().yOffset, c.offset);
+    EXPECT_FALSE(doc.viewState().offline);
+    EXPECT_EQ(doc.viewState().yGain, c.gain);
+    EXPECT_EQ(doc.viewState().yOffset, c.offset);
     link::FrameDecoder fresh;
     EXPECT_EQ(doc.run().samples()[0], fresh.decode(bytes).reading.graphValue)
         << "held from before the replug";

@@ -12,7 +12,7 @@ constexpr const char* kIdle = "001";
 constexpr const char* kRequested = "111";
 constexpr const char* kActive = "010";
 
-class RunStates : public testing::MainFrameTest {
+class RunStates : public support::MainFrameTest {
 protected:
     void SetUp() override
     {
@@ -25,9 +25,9 @@ TEST_F(RunStates, RunWithCancelChangesNothingButMarksTheRunChosen)
 {
     run(std::nullopt);
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_TRUE(doc.view().runChosen);
-    EXPECT_TRUE(doc.view().idleFrame);
-    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_TRUE(doc.viewState().runChosen);
+    EXPECT_TRUE(doc.viewState().idleFrame);
+    EXPECT_FALSE(doc.viewState().runFlag);
     EXPECT_FALSE(viewTimers.isActive(realtime::view_timers::kSample));
     // Nothing was started, so the next Run does not offer to save.
     run(1);
@@ -40,26 +40,26 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     run(2);
     EXPECT_EQ(prompts.log(), std::vector<std::string> { "sample rate: 1" });
     EXPECT_EQ(flags(), kRequested);
-    EXPECT_EQ(doc.view().sampleRateText, "2");
-    EXPECT_FALSE(doc.view().idleFrame);
-    EXPECT_TRUE(doc.view().runFlag);
+    EXPECT_EQ(doc.viewState().sampleRateText, "2");
+    EXPECT_FALSE(doc.viewState().idleFrame);
+    EXPECT_TRUE(doc.viewState().runFlag);
 
     clock.advance(30);
     frame(250);
     EXPECT_EQ(flags(), kActive);
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 30);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 30);
     EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): meter connected");
     viewTimers.advance(2000);
     EXPECT_EQ(samples(), 1);
     EXPECT_EQ(doc.run().samples()[0], 250);
-    EXPECT_EQ(doc.view().dataNoText, "1");
+    EXPECT_EQ(doc.viewState().dataNoText, "1");
 }
 
 TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
 {
     run(0);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
-    EXPECT_EQ(doc.view().sampleRateText, "1");
+    EXPECT_EQ(doc.viewState().sampleRateText, "1");
     logic->stop();
     run(-5);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
@@ -143,7 +143,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     clock.advance(10);
     frame();  // resets the counters and the start time although nothing runs
     EXPECT_EQ(flags(), "000");
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 10);
     periods(2, true);
     EXPECT_EQ(samples(), 0);
 
@@ -151,7 +151,7 @@ TEST_F(RunStates, StopBeforeTheFirstFrameLeavesTheRequestForTheNextFrame)
     run(1);
     EXPECT_EQ(flags(), "110");
     periods(2, true);
-    EXPECT_EQ(doc.run().startTime(), testing::kDecember7th2010 + 10);
+    EXPECT_EQ(doc.run().startTime(), support::kDecember7th2010 + 10);
     EXPECT_EQ(samples(), 2);
 }
 
@@ -161,10 +161,10 @@ TEST_F(RunStates, StopEndsTheRunAndKeepsItsSamples)
     periods(4, true);
     logic->stop();
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_FALSE(doc.viewState().runFlag);
     periods(3, true);
     EXPECT_EQ(samples(), 4);
-    EXPECT_TRUE(doc.view().idleFrame);
+    EXPECT_TRUE(doc.viewState().idleFrame);
 }
 
 TEST_F(RunStates, TheRunEndsAtTheTickOfItsTenThousandthReading)
@@ -191,7 +191,7 @@ TEST_F(RunStates, TheRunEndsAtTheTickOfSample19990WithNoFrameArriving)
     EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
     EXPECT_EQ(readings(), 1);
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_FALSE(doc.viewState().runFlag);
     viewTimers.advance(10 * kOneSecond);
     EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
 }
@@ -217,9 +217,9 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_TRUE(doc.view().offline);
-    EXPECT_FALSE(doc.view().idleFrame);
-    EXPECT_FALSE(doc.view().runFlag);
+    EXPECT_TRUE(doc.viewState().offline);
+    EXPECT_FALSE(doc.viewState().idleFrame);
+    EXPECT_FALSE(doc.viewState().runFlag);
     EXPECT_GE(events.panelChanges, 1);
     EXPECT_FALSE(enabled(kDataLogger));
     EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): no such device");

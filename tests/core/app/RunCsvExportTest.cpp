@@ -10,7 +10,7 @@
 namespace brivon {
 namespace {
 
-class RunCsv : public testing::MainFrameTest {
+class RunCsv : public support::MainFrameTest {
 protected:
     // A run of three one-second samples, each with a frame.
     void recordRun()
@@ -46,10 +46,10 @@ TEST_F(RunCsv, WritesTheCommittedSamplesWithTheirTimes)
     ASSERT_TRUE(exportTo((folder / "run").string()));
     EXPECT_EQ(prompts.fileChoices().at(0).defaultExtension, "csv");
 
-    const std::vector<std::string> lines = linesOf(testing::ScratchFolder::read(folder / "run.csv"));
+    const std::vector<std::string> lines = linesOf(support::ScratchFolder::read(folder / "run.csv"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "no,time,lux,value,unit");
-    const platform::LocalTime start = clock.toLocal(doc.run().view().runStart);
+    const platform::LocalTime start = clock.toLocal(doc.run().realTimeRun().runStart);
     for (int k = 0; k < 3; ++k) {
         platform::LocalTime at = start;
         at.second += k;

@@ -11,12 +11,12 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
 constexpr const char* kQuestion
     = "A run started at 07/12/10 14:05:09 with 5 samples was not saved. Save it now?";
 
-class UnsavedRunAtStart : public testing::MainFrameTest {
+class UnsavedRunAtStart : public support::MainFrameTest {
 protected:
     // A program records five samples and dies; the next one starts with an empty document.
     void SetUp() override
@@ -74,8 +74,8 @@ TEST_F(UnsavedRunAtStart, ARecoveredRunLeftUnsavedIsAskedAboutAtCloseAndGoesWith
     prompts.answers.push_back(platform::Answer::Yes);
     prompts.savePaths.push_back(std::nullopt);
     logic->offerUnsavedRuns();
-    EXPECT_EQ(doc.view().dataNoText, "5");
-    EXPECT_EQ(doc.view().sampleRateText, "1");
+    EXPECT_EQ(doc.viewState().dataNoText, "5");
+    EXPECT_EQ(doc.viewState().sampleRateText, "1");
     EXPECT_FLOAT_EQ(doc.run().samples()[4], 100.0f);
 
     prompts.answers.push_back(platform::Answer::No);
@@ -101,11 +101,11 @@ TEST_F(UnsavedRunAtStart, TheFirstRunAfterARecoveryOffersToSaveTheRecoveredRun)
 TEST_F(UnsavedRunAtStart, ARunAnotherProgramIsStillWritingIsNotOffered)
 {
     realtime::RunBookkeeping running;
-    running.resetForNewRun(testing::kDecember7th2010 + 7200);
+    running.resetForNewRun(support::kDecember7th2010 + 7200);
     running.append(1, false);
     running.commit();
     journal::RunJournal otherProgram(journalFolder(), clock);
-    otherProgram.sampleCommitted(running.view());
+    otherProgram.sampleCommitted(running.realTimeRun());
 
     prompts.answers.push_back(platform::Answer::Cancel);
     logic->offerUnsavedRuns();

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class ScratchFolder {
 public:
@@ -43,4 +43,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -15,7 +15,7 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
 constexpr uid_t kNobody = 65534;
 constexpr const char* kSettings = "[COMInfo]\nCOM num=3\n[Ports]\n3=/dev/meter\n";
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Values, SettingsAxis,
         AxisCase { "Zero", "[GainInfo]\nGain=0\n[OffsetInfo]\nOffset=0\n", 40, 0 }),
     [](const auto& param) { return std::string(param.param.name); });
 
-class SettingsAtClose : public testing::MainFrameTest,
+class SettingsAtClose : public support::MainFrameTest,
                         public ::testing::WithParamInterface<app::CloseMode> { };
 
 TEST_P(SettingsAtClose, AFailedWriteIsToldUnlessNobodyIsThere)

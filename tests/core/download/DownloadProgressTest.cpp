@@ -20,10 +20,10 @@ protected:
         timers.setHandler([this](int id) { progress.timerExpired(id); });
     }
 
-    testing::FakeSerialPort port;
+    support::FakeSerialPort port;
     link::ModeFlags modes;
     link::SerialLink link { port, modes };
-    testing::FakeTimers timers;
+    support::FakeTimers timers;
     download::DownloadState state;
     download::DownloadProgress progress { state, modes, link, timers };
     std::optional<download::DownloadEnd> ended;
@@ -34,7 +34,7 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     modes = { false, true, false };
     state.downloadTotal = 2000;
     state.panelStatusText = "DownLoad";
-    progress.paint();
+    progress.update();
     timers.advance(1000);
     EXPECT_EQ(progress.position(), 2 * download::DownloadProgress::kAdvanceStep);
     timers.advance(8999);
@@ -45,14 +45,14 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     EXPECT_FALSE(modes.memoryInProgress);
     EXPECT_EQ(state.downloadTotal, 0);
     EXPECT_EQ(state.panelStatusText, "        ");
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "11");
 }
 
 TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
 {
     modes = { false, false, true };
     state.downloadTotal = 316;  // full after two steps
-    progress.paint();
+    progress.update();
     timers.advance(1000);
     EXPECT_EQ(progress.position(), 316);
     timers.advance(14999);
@@ -68,14 +68,14 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
 {
     modes = { false, true, false };
     state.downloadTotal = 2000;
-    progress.paint();
+    progress.update();
     state.memoryComplete = true;
-    progress.paint();
+    progress.update();
     EXPECT_EQ(progress.position(), 2000);
     timers.advance(download::DownloadProgress::kDoneDelayMs);
     EXPECT_EQ(ended, download::DownloadEnd::MemoryList);
     timers.advance(20000);
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "");
 }
 
 TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
@@ -83,7 +83,7 @@ TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
     modes = { false, false, true };
     state.downloadTotal = 0;
     state.loggerComplete = true;
-    progress.paint();
+    progress.update();
     timers.advance(download::DownloadProgress::kDoneDelayMs);
     EXPECT_EQ(ended, download::DownloadEnd::NothingToShow);
 }
@@ -92,7 +92,7 @@ TEST_F(DownloadProgressTest, TheBarShowsTheLoggerBytesReceivedWhenAheadOfTheTime
 {
     modes = { false, false, true };
     state.downloadTotal = 20000;
-    progress.paint();
+    progress.update();
     state.bytesReceived = 8000;
     EXPECT_EQ(progress.position(), 8000);
     timers.advance(download::DownloadProgress::kAdvancePeriodMs);
@@ -105,7 +105,7 @@ TEST_F(DownloadProgressTest, TheLoggerTimeOutFollowsTheTimedAdvanceWhateverArriv
 {
     modes = { false, false, true };
     state.downloadTotal = 1580;  // the timed bar is full after ten steps, 5 s
-    progress.paint();
+    progress.update();
     state.bytesReceived = 1579;
     timers.advance(5000 + download::DownloadProgress::kLoggerTimeoutMs - 1);
     EXPECT_FALSE(ended);

@@ -5,9 +5,9 @@
 namespace brivon {
 namespace {
 
-using testing::hex;
+using support::hex;
 
-class Downloads : public testing::MainFrameTest {
+class Downloads : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 
@@ -36,7 +36,7 @@ TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
 {
     EXPECT_FALSE(logic->startMemory());
     batteryFrame(false);
-    doc.view().offline = true;
+    doc.viewState().offline = true;
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
     EXPECT_TRUE(prompts.log().empty());
@@ -51,8 +51,8 @@ TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
     ASSERT_TRUE(logic->startDataLogger());
     EXPECT_FALSE(modes().listening);
     EXPECT_TRUE(modes().loggerInProgress);
-    EXPECT_TRUE(doc.view().listRefill);
-    EXPECT_FALSE(doc.view().fileBrowse);
+    EXPECT_TRUE(doc.viewState().listRefill);
+    EXPECT_FALSE(doc.viewState().fileBrowse);
 
     mainTimers.advance(99);
     EXPECT_TRUE(port.writes().empty());
@@ -92,9 +92,9 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
     mainTimers.advance(100);
     ASSERT_TRUE(logic->startMemory());
     mainTimers.advance(10);  // the progress dialog is up
-    testing::FakeTimers dialogTimers;
+    support::FakeTimers dialogTimers;
     download::DownloadProgress progress(
-        logic->downloads(), logic->link().modes(), logic->link().link(), dialogTimers);
+        logic->downloads(), logic->link().modes(), logic->link().serialLink(), dialogTimers);
     port.clearLog();
     progress.cancel();
     mainTimers.advance(1000);

@@ -12,7 +12,7 @@
 namespace brivon {
 namespace {
 
-using testing::loggerSet;
+using support::loggerSet;
 
 constexpr std::size_t kSetHeader = 13;
 
@@ -20,18 +20,18 @@ class LoggerDump : public ::testing::Test {
 protected:
     int parse(const platform::Bytes& dump) { return download::parseLoggerDump(dump, clock, block); }
 
-    testing::FixedClock clock;
+    support::FixedClock clock;
     files::TransferBlock block;
 };
 
 TEST_F(LoggerDump, TheSimulatorsEncoderWritesTheHeaderSetAndRecordTables)
 {
-    EXPECT_EQ(testing::hex(sim::encodeLoggerHeader(20000)), "AA CC 00 4E 20");
+    EXPECT_EQ(support::hex(sim::encodeLoggerHeader(20000)), "AA CC 00 4E 20");
     sim::LoggerSet set = loggerSet(0, 30, true);
     set.records = { { 1234.0 * 1.076, 3 } };
     // mark, -, interval, unit, -, year, -, month, day, hour, minute, second; hundreds, units, scale
     EXPECT_EQ(
-        testing::hex(sim::encodeLoggerDump({ set })), "AA 56 00 1E 01 00 10 00 12 07 14 05 09 01 17 07");
+        support::hex(sim::encodeLoggerDump({ set })), "AA 56 00 1E 01 00 10 00 12 07 14 05 09 01 17 07");
 }
 
 TEST_F(LoggerDump, SetsComeBackWithTheirTimesRatesUnitsAndReadings)

@@ -8,7 +8,7 @@
 namespace brivon {
 namespace {
 
-using testing::loggerDumpOfLength;
+using support::loggerDumpOfLength;
 
 platform::Bytes withHeader(const platform::Bytes& dump)
 {
@@ -28,7 +28,7 @@ void expectSameSets(const files::TransferBlock& actual, const files::TransferBlo
     EXPECT_EQ(actual.fullScales, expected.fullScales);
 }
 
-class LoggerTransfer : public testing::TransferTest {
+class LoggerTransfer : public support::TransferTest {
 protected:
     files::TransferBlock parsedDirectly(const platform::Bytes& dump)
     {
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, LoggerLength,
 
 struct PiecesCase {
     const char* name;
-    std::function<std::function<std::size_t()>(testing::FakeSerialPort&)> pieces;
+    std::function<std::function<std::size_t()>(support::FakeSerialPort&)> pieces;
 };
 
 std::function<std::size_t()> randomPieces(unsigned seed, std::size_t largest)
@@ -93,11 +93,11 @@ TEST_P(LoggerPieces, NoByteIsLostOrTakenTwiceWhateverThePieces)
 
 INSTANTIATE_TEST_SUITE_P(Pieces, LoggerPieces,
     ::testing::Values(PiecesCase { "AsEachThresholdAsks",
-                          [](testing::FakeSerialPort& port) {
+                          [](support::FakeSerialPort& port) {
                               return [&port] { return static_cast<std::size_t>(port.rThreshold()); };
                           } },
         PiecesCase { "HeaderWithTheFirstHundredBytes",
-            [](testing::FakeSerialPort& port) {
+            [](support::FakeSerialPort& port) {
                 auto first = std::make_shared<bool>(true);
                 return [&port, first] {
                     const bool isFirst = std::exchange(*first, false);
@@ -105,10 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Pieces, LoggerPieces,
                 };
             } },
         PiecesCase { "AllInOneBlock",
-            [](testing::FakeSerialPort&) { return [] { return std::size_t { 1u << 20 }; }; } },
-        PiecesCase { "RandomPiecesSeed1", [](testing::FakeSerialPort&) { return randomPieces(1, 3000); } },
-        PiecesCase { "RandomPiecesSeed2", [](testing::FakeSerialPort&) { return randomPieces(2, 9000); } },
-        PiecesCase { "RandomSmallPieces", [](testing::FakeSerialPort&) { return randomPieces(3, 7); } }),
+            [](support::FakeSerialPort&) { return [] { return std::size_t { 1u << 20 }; }; } },
+        PiecesCase { "RandomPiecesSeed1", [](support::FakeSerialPort&) { return randomPieces(1, 3000); } },
+        PiecesCase { "RandomPiecesSeed2", [](support::FakeSerialPort&) { return randomPieces(2, 9000); } },
+        PiecesCase { "RandomSmallPieces", [](support::FakeSerialPort&) { return randomPieces(3, 7); } }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(LoggerTransfer, BytesBeyondTheAnnouncedLengthAreIgnored)
@@ -143,7 +143,7 @@ TEST_F(LoggerTransfer, AnEmptyLoggerSaysSoAndPollsAgainAtOnce)
     EXPECT_TRUE(state().loggerComplete);
     EXPECT_EQ(state().downloadTotal, 0);
     EXPECT_TRUE(listensAgain());
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "11");
     mainTimers.advance(link::main_timers::kProgressDelayMs);
     EXPECT_EQ(events.progressDialogs, 1);  // it closes at once without a window
 }
@@ -167,7 +167,7 @@ TEST_F(LoggerTransfer, ARequestThatGetsNoHeaderListensAgainAfter15Seconds)
     EXPECT_TRUE(modes().listening);
     EXPECT_FALSE(modes().loggerInProgress);
     EXPECT_TRUE(state().loggerComplete);
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "11");
     EXPECT_TRUE(prompts.log().empty());
 }
 

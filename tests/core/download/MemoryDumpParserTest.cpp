@@ -12,7 +12,7 @@
 namespace brivon {
 namespace {
 
-using testing::memoryRecord;
+using support::memoryRecord;
 
 constexpr std::size_t kFirstRecord = 3, kRecordLength = 13;
 
@@ -35,11 +35,11 @@ TEST(MemoryDump, TheSimulatorsEncoderWritesTheRecordTableThatTheParserReads)
     record.negative = true;
     const platform::Bytes dump = sim::encodeMemoryDump({ record });
     ASSERT_EQ(dump.size(), 1352u);
-    EXPECT_EQ(testing::hex({ dump.begin(), dump.begin() + 2 }), "BB 88");
+    EXPECT_EQ(support::hex({ dump.begin(), dump.begin() + 2 }), "BB 88");
     const auto at = recordAt(0);
     // year, -, month, day, hour, minute, second, -, hundreds, units, scale, sign
     EXPECT_EQ(
-        testing::hex({ dump.begin() + static_cast<long>(at), dump.begin() + static_cast<long>(at) + 12 }),
+        support::hex({ dump.begin() + static_cast<long>(at), dump.begin() + static_cast<long>(at) + 12 }),
         "10 00 12 07 14 05 09 00 0C 22 2A 10");
 
     auto block = parsed(dump);

@@ -4,9 +4,9 @@
 namespace brivon {
 namespace {
 
-using testing::memoryRecord;
+using support::memoryRecord;
 
-class MemoryTransfer : public testing::TransferTest { };
+class MemoryTransfer : public support::TransferTest { };
 
 TEST_F(MemoryTransfer, TheDumpFillsTheMemoryBlockAndTheProgramListensAgain)
 {
@@ -50,9 +50,9 @@ TEST_F(MemoryTransfer, ABlockWithoutTheMarkIsNoDump)
 
 TEST_F(MemoryTransfer, AMemoryDownloadLetsTheListBeSavedAgain)
 {
-    doc.view().listFromFile = true;  // a list file was browsed before
+    doc.viewState().listFromFile = true;  // a list file was browsed before
     requestMemoryDump();
-    EXPECT_FALSE(doc.view().listFromFile);
+    EXPECT_FALSE(doc.viewState().listFromFile);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 inline const sim::MeterClock kStoredTime { 2010, 12, 7, 14, 5, 9 };
 
@@ -55,4 +55,4 @@ inline platform::Bytes loggerDumpOfLength(int length)
     return dump;
 }
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class TransferTest : public MainFrameTest {
 protected:
@@ -65,4 +65,4 @@ protected:
     }
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

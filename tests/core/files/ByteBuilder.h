@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 class ByteBuilder {
 public:
@@ -44,4 +44,4 @@ private:
     std::string bytes_;
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

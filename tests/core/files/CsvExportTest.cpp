@@ -66,7 +66,7 @@ constexpr platform::TimeValue kStart = 1'291'730'709;  // 2010-12-07 14:05:09 UT
 
 TEST(GraphCsv, ValuesAndTimesRoundTrip)
 {
-    const ::brivon::testing::FixedClock clock;
+    const ::brivon::support::FixedClock clock;
     auto set = std::make_unique<CurrentSet>();
     const std::vector<float> samples { 0.0f, 12.34f, 999.99f, 5000000.0f, 123456.78f };
     std::copy(samples.begin(), samples.end(), set->loadedSamples.begin());
@@ -97,7 +97,7 @@ TEST(GraphCsv, ValuesAndTimesRoundTrip)
 
 TEST(GraphCsv, FootCandleSetsGiveTheValueInFootCandles)
 {
-    const ::brivon::testing::FixedClock clock;
+    const ::brivon::support::FixedClock clock;
     auto set = std::make_unique<CurrentSet>();
     set->loadedSamples[0] = 21520.0f;  // 2000 fc
     set->loadedSampleCount = 1;

@@ -16,7 +16,7 @@
 namespace brivon {
 namespace {
 
-using testing::ByteBuilder;
+using support::ByteBuilder;
 
 constexpr platform::TimeValue k2010Dec07At140509 = 1291730709;  // UTC
 
@@ -42,7 +42,7 @@ std::unique_ptr<files::CurrentSet> setWithOldContents()
 files::FileOutcome readBytes(const std::string& bytes, files::CurrentSet& set)
 {
     std::istringstream in(bytes);
-    return files::readGraphFile(in, set, testing::FixedClock());
+    return files::readGraphFile(in, set, support::FixedClock());
 }
 
 std::vector<std::uint32_t> bitsOf(std::span<const float> values)
@@ -55,7 +55,7 @@ std::vector<std::uint32_t> bitsOf(std::span<const float> values)
 
 TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     files::RealTimeRun run;
     run.currentGain = 400;
     run.runStart = k2010Dec07At140509;
@@ -80,7 +80,7 @@ TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
 
 TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     const std::vector<float> samples { 1.5f, 2.5f, 2.5f, 0.0f };  // more room than the run used
     files::RealTimeRun run;
     run.readingCount = 2;
@@ -237,7 +237,7 @@ TEST(GraphFile, AFileEndingBeforeItsDateTakesTheStartFromTheDateItKeeps)
     bytes.signature().ints({ 1, 1 }).f32(12.0f);
     auto set = setWithOldContents();
     EXPECT_EQ(readBytes(bytes.bytes(), *set).status, files::FileStatus::EndedEarly);
-    EXPECT_EQ(set->loadedStartTime, testing::FixedClock().fromLocal({ 1999, 1, 2, 3, 4, 5 }));
+    EXPECT_EQ(set->loadedStartTime, support::FixedClock().fromLocal({ 1999, 1, 2, 3, 4, 5 }));
 }
 
 TEST(GraphFile, AForeignFileLeavesTheStartTime)
@@ -362,7 +362,7 @@ TEST(GraphFile, AMissingFileCannotBeOpened)
 {
     auto set = setWithOldContents();
     const files::FileOutcome outcome = files::readGraphFile(
-        std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set, testing::FixedClock());
+        std::filesystem::path("/nonexistent/brivon/x.AsmDat"), *set, support::FixedClock());
     EXPECT_EQ(outcome.status, files::FileStatus::CannotOpen);
     EXPECT_NE(outcome.message.find("No such file"), std::string::npos) << outcome.message;
 }

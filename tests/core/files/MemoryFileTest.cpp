@@ -11,7 +11,7 @@
 namespace brivon {
 namespace {
 
-using testing::ByteBuilder;
+using support::ByteBuilder;
 
 constexpr const char* kTime = "07/12/10 14:05:09";
 

@@ -51,7 +51,7 @@ TEST_F(NotAFile, ReadersRefuseFoldersFifosAndDevices)
     for (const auto& [path, what] : cases) {
         SCOPED_TRACE(path);
         auto set = std::make_unique<files::CurrentSet>();
-        const files::FileOutcome graph = files::readGraphFile(path, *set, testing::FixedClock());
+        const files::FileOutcome graph = files::readGraphFile(path, *set, support::FixedClock());
         EXPECT_EQ(graph.status, files::FileStatus::NotAFile);
         EXPECT_EQ(graph.message, what);
         auto block = std::make_unique<files::MemoryBlock>();
@@ -84,8 +84,8 @@ TEST_F(NotAFile, ASaveOntoALinkWritesItsTargetAndKeepsTheLink)
     ASSERT_TRUE(files::saveFilesSafely(pending).ok());
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.txt"));
     EXPECT_TRUE(fs::is_symlink(folder_ / "new-link.txt"));
-    EXPECT_EQ(testing::ScratchFolder::read(folder_ / "data" / "run.txt"), "new");
-    EXPECT_EQ(testing::ScratchFolder::read(folder_ / "data" / "new.txt"), "made");
+    EXPECT_EQ(support::ScratchFolder::read(folder_ / "data" / "run.txt"), "new");
+    EXPECT_EQ(support::ScratchFolder::read(folder_ / "data" / "new.txt"), "made");
 }
 
 }  // namespace

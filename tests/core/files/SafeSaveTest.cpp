@@ -223,7 +223,7 @@ TEST_F(SafeSave, TheNextSaveRemovesOnlyItsOwnStaleTemporaries)
 
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     auto set = std::make_unique<files::CurrentSet>();
     set->loadedSampleCount = 2;
     set->loadedSamples[0] = 1.0f;

@@ -25,10 +25,10 @@ class SaveTarget : public ::testing::TestWithParam<TargetCase> { };
 TEST_P(SaveTarget, GivesTheFinalNameAfterAskingAboutWhatIsThere)
 {
     const TargetCase& c = GetParam();
-    const testing::ScratchFolder folder;
+    const support::ScratchFolder folder;
     for (const std::string& name : c.existing)
-        testing::ScratchFolder::write(folder / name, "old");
-    testing::ScriptedPrompts prompts;
+        support::ScratchFolder::write(folder / name, "old");
+    support::ScriptedPrompts prompts;
     prompts.savePaths.push_back(c.typed ? std::optional((folder / *c.typed).string()) : std::nullopt);
     prompts.answers.push_back(platform::Answer::Yes);
 

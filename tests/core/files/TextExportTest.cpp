@@ -19,7 +19,7 @@ const std::string kMemoryHeader
 
 TEST(TextExport, HeadersHaveTheirFixedWidths)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     EXPECT_EQ(files::realTimeExport(files::RealTimeRun {}, clock), kSeriesHeader);
     EXPECT_EQ(files::dataLoggerExport(*std::make_unique<files::CurrentSet>(), clock), kSeriesHeader);
     EXPECT_EQ(files::memoryExport(files::MemoryBlock {}), kMemoryHeader);
@@ -48,7 +48,7 @@ RunFixture runOfThreeReadings(std::int32_t periodMs)
 
 TEST(TextExport, RealTimeExportListsReadingsAtTheirSamples)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     const RunFixture f = runOfThreeReadings(2000);
     EXPECT_EQ(files::realTimeExport(f.run, clock),
         kSeriesHeader + "      1               9.29               FC          12-07-10/14:05:09  \r\n"
@@ -58,7 +58,7 @@ TEST(TextExport, RealTimeExportListsReadingsAtTheirSamples)
 
 TEST(TextExport, RealTimeIntervalBelowOneSecondGivesEveryLineTheStartTime)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     const std::string text = files::realTimeExport(runOfThreeReadings(999).run, clock);
     EXPECT_EQ(text.find("14:05:1"), std::string::npos) << text;
     std::size_t stamps = 0;
@@ -70,7 +70,7 @@ TEST(TextExport, RealTimeIntervalBelowOneSecondGivesEveryLineTheStartTime)
 
 TEST(TextExport, RealTimeExportNeverReadsPastTheCommittedSamples)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     RunFixture f = runOfThreeReadings(1000);
     f.table = { 0, 1, 4 };  // entry beyond the four committed samples
     f.run.readingToSample = f.table;
@@ -83,7 +83,7 @@ TEST(TextExport, AStartNearTheLastTimeValueHoldsTheTimeThereInsteadOfOverflowing
 {
     RunFixture f = runOfThreeReadings(2000);
     f.run.runStart = std::numeric_limits<platform::TimeValue>::max() - 2;
-    const std::string text = files::realTimeExport(f.run, testing::FixedClock());
+    const std::string text = files::realTimeExport(f.run, support::FixedClock());
     EXPECT_NE(text.find("      3 "), std::string::npos) << text;
     EXPECT_EQ(platform::sampleTime(f.run.runStart, 3, 2), std::numeric_limits<platform::TimeValue>::max());
     EXPECT_EQ(platform::sampleTime(-f.run.runStart, 3, -2), std::numeric_limits<platform::TimeValue>::min());
@@ -91,7 +91,7 @@ TEST(TextExport, AStartNearTheLastTimeValueHoldsTheTimeThereInsteadOfOverflowing
 
 TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData)
 {
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     auto set = std::make_unique<files::CurrentSet>();
     set->loadedSampleCount = 3;
     set->loadedSamples[0] = 12.345f;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 struct SelectionCase {
@@ -36,4 +36,4 @@ INSTANTIATE_TEST_SUITE_P(Rules, SelectedLabels,
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

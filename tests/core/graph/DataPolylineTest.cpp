@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
@@ -156,4 +156,4 @@ TEST(FastPolyline, DrawsNothingBeyondTheSamplesItHas)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 constexpr graph::PlotMargins kMargins { 50, 40, 30, 20 };
@@ -41,4 +41,4 @@ INSTANTIATE_TEST_SUITE_P(Points, PlotClamp,
         ClampCase { { 0, 0, 60, 50 }, { 100, 100 }, { 50, 40 } }));
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

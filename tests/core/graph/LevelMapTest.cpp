@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 struct PixelCase {
@@ -55,4 +55,4 @@ TEST(YMapping, LabelZeroIsTheBottomAndLabelTenTheTopInTheRunsUnit)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 // The plot spans x 50..450 (W = 400) and y 50..350 (bitmap 300 high).
@@ -45,4 +45,4 @@ INSTANTIATE_TEST_SUITE_P(Rules, ZoomRule,
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

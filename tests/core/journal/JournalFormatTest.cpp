@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Damage, DamagedJournal,
 // refused at once by what it is or by its size, without being read.
 struct NotAJournalCase {
     const char* name;
-    std::function<std::filesystem::path(const testing::ScratchFolder&)> make;
+    std::function<std::filesystem::path(const support::ScratchFolder&)> make;
     const char* says;
 };
 
@@ -163,7 +163,7 @@ class NotAJournal : public ::testing::TestWithParam<NotAJournalCase> { };
 
 TEST_P(NotAJournal, IsRefusedWithTheReason)
 {
-    const testing::ScratchFolder folder;
+    const support::ScratchFolder folder;
     const journal::JournalContents contents = journal::readJournal(GetParam().make(folder));
     EXPECT_FALSE(contents.run);
     EXPECT_NE(contents.problem.find(GetParam().says), std::string::npos) << contents.problem;
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, NotAJournal,
         // A journal's header followed by a gigabyte the file system does not even store.
         NotAJournalCase { "Huge",
             [](const auto& f) {
-                testing::ScratchFolder::write(f / "run.journal", fiveSamples());
+                support::ScratchFolder::write(f / "run.journal", fiveSamples());
                 std::filesystem::resize_file(f / "run.journal", 1u << 30);
                 return f / "run.journal";
             },

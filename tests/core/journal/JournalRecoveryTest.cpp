@@ -15,9 +15,9 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
-class RunJournalInTheMainWindow : public testing::MainFrameTest {
+class RunJournalInTheMainWindow : public support::MainFrameTest {
 protected:
     void SetUp() override { create(); }
 
@@ -64,7 +64,7 @@ TEST_F(RunJournalInTheMainWindow, RebuildsWhatSaveWritesAfterACrashWithAHalfWrit
     const journal::JournalContents contents = journal::decodeJournal(onDisk + halfRecord);
     ASSERT_TRUE(contents.run);
     EXPECT_EQ(contents.ignoredBytes, halfRecord.size());
-    ASSERT_TRUE(files::saveRealTimeRun(folder / "recovered.AsmDat", contents.run->view(), clock).ok());
+    ASSERT_TRUE(files::saveRealTimeRun(folder / "recovered.AsmDat", contents.run->realTimeRun(), clock).ok());
 
     prompts.savePaths.push_back((folder / "saved.AsmDat").string());
     ASSERT_TRUE(logic->save());
@@ -118,7 +118,7 @@ TEST_F(RunJournalInTheMainWindow, ANewRunReplacesTheJournalOfTheRunItWasAskedAbo
     run(1, platform::Answer::No);
     periods(2, true);
     ASSERT_EQ(journals().size(), 1u);
-    EXPECT_EQ(journals().front().runStart, testing::kDecember7th2010 + 60);
+    EXPECT_EQ(journals().front().runStart, support::kDecember7th2010 + 60);
     EXPECT_EQ(journals().front().sampleCount, 2);
 }
 

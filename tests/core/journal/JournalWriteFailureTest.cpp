@@ -19,8 +19,8 @@
 namespace brivon {
 namespace {
 
+using support::ScratchFolder;
 using ::testing::HasSubstr;
-using testing::ScratchFolder;
 
 enum class Refusal {
     FolderIsAFile,  // a file stands where the journal's folder would be
@@ -88,7 +88,7 @@ struct RefusalCase {
     const char* reason;
 };
 
-class RefusedJournal : public testing::MainFrameTest, public ::testing::WithParamInterface<RefusalCase> {
+class RefusedJournal : public support::MainFrameTest, public ::testing::WithParamInterface<RefusalCase> {
 protected:
     std::filesystem::path journalFile() const
     {

@@ -12,7 +12,7 @@
 namespace brivon {
 namespace {
 
-using testing::hex;
+using support::hex;
 
 // A lux frame on the 4k range whose graph and display counts are both `count`.
 platform::Bytes luxFrame(int count)
@@ -48,9 +48,9 @@ protected:
         port.clearLog();
     }
 
-    testing::FakeSerialPort port;
-    testing::FakeTimers timers;
-    testing::FixedClock clock;
+    support::FakeSerialPort port;
+    support::FakeTimers timers;
+    support::FixedClock clock;
     RecordingSink sink;
     link::MeterLink link { port, timers, clock, sink };
 };
@@ -61,7 +61,7 @@ TEST_F(MeterLinkTest, FrameIsDecodedAndTheNextPollPaced)
     ASSERT_EQ(sink.readings.size(), 1u);
     EXPECT_EQ(sink.readings[0].readingText, "1234");
     EXPECT_EQ(sink.lastMaximum, "1.23  KLux");
-    EXPECT_FALSE(link.link().isMenuPortEnabled(1));
+    EXPECT_FALSE(link.serialLink().isMenuPortEnabled(1));
     EXPECT_TRUE(timers.isActive(link::main_timers::kPoll));
     EXPECT_EQ(sink.finished, 1);
 }
@@ -149,7 +149,7 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     link.watchdogTick();
     EXPECT_TRUE(offline);
     port.missingPorts.clear();
-    link.link().restartLink();
+    link.serialLink().restartLink();
     port.deliver(luxFrame(10));
     EXPECT_EQ(link.decoder().batteryText(), "Normal");
 }
@@ -161,7 +161,7 @@ TEST_F(MeterLinkTest, AReplugShowsTheNewValueAtOnce)
     port.missingPorts = { 1 };
     link.watchdogTick();  // unplugged: off-line
     port.missingPorts.clear();
-    link.link().restartLink();
+    link.serialLink().restartLink();
     sim::FrameContent otherRange;
     otherRange.graphCount = otherRange.displayCount = 500;
     otherRange.rangeIndex = 1;
@@ -257,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, OddFrame,
 
 TEST(MeterCommands, BytesOfEveryCommand)
 {
-    testing::FakeSerialPort port;
+    support::FakeSerialPort port;
     link::ModeFlags modes;
     link::SerialLink link(port, modes);
     link::MeterCommands commands(link);

@@ -8,8 +8,8 @@
 namespace brivon {
 namespace {
 
+using support::FakeSerialPort;
 using ::testing::ElementsAre;
-using testing::FakeSerialPort;
 
 constexpr platform::TimeValue kNow = 1291730709;
 
@@ -101,7 +101,7 @@ TEST_F(SerialLinkTest, FramesKeepTheWatchdogIdleAndGreyThePortMenu)
     link.watchdogTick(kNow);
     EXPECT_TRUE(port.operations().empty());
     link.watchdogTick(kNow);  // silent for a whole period: reopened and polled
-    EXPECT_EQ(testing::hex(port.writtenBytes()), "11");
+    EXPECT_EQ(support::hex(port.writtenBytes()), "11");
 }
 
 TEST_F(SerialLinkTest, WatchdogDoesNothingDuringATransfer)
@@ -181,7 +181,7 @@ TEST_F(SerialLinkTest, SendBytesOnAClosedPortSendsNothing)
 {
     link.sendBytes({ 0x87, 0x83, 0xEF });
     EXPECT_TRUE(port.writes().empty());
-    EXPECT_EQ(testing::hex(link.sendBuffer()), "87 83 EF");
+    EXPECT_EQ(support::hex(link.sendBuffer()), "87 83 EF");
 }
 
 TEST_F(SerialLinkTest, ReopenEndsWithAnOpenPort)

@@ -50,7 +50,7 @@ protected:
         set->loadedSamplePeriod = 3;
         set->loadedGain = 400;
         const auto path = scratch / name;
-        testing::ScratchFolder::write(path, files::graphFileBytes(files::dataLoggerFileContents(*set)));
+        support::ScratchFolder::write(path, files::graphFileBytes(files::dataLoggerFileContents(*set)));
         return path;
     }
 
@@ -60,8 +60,8 @@ protected:
         sets.preparePaint();
     }
 
-    testing::FixedClock clock;
-    testing::ScratchFolder scratch;
+    support::FixedClock clock;
+    support::ScratchFolder scratch;
     std::unique_ptr<files::CurrentSet> current = std::make_unique<files::CurrentSet>();
     realtime::RealTimeViewState flags;
     files::TransferBlock transfer;
@@ -172,7 +172,7 @@ TEST_F(DataLoggerSetsTest, AFileThatCannotBeReadChangesNothing)
     flags.fileBrowse = true;
     readAndPaint(graphFile({ 1.0f, 2.0f }, { 2010, 12, 7, 14, 5, 9 }));
     const auto bad = scratch / "bad.AsmDat";
-    testing::ScratchFolder::write(bad, "not a graph file");
+    support::ScratchFolder::write(bad, "not a graph file");
     const files::FileOutcome outcome = sets.readFile(bad);
     EXPECT_EQ(outcome.message, "Invalid Format!");
     EXPECT_EQ(current->loadedSampleCount, 2);

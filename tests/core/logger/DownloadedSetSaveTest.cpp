@@ -31,11 +31,11 @@ class DownloadedSetSave : public ::testing::TestWithParam<HeaderCase> { };
 TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
 {
     const HeaderCase& c = GetParam();
-    sim::LoggerSet stored = testing::loggerSet(5, 2);
+    sim::LoggerSet stored = support::loggerSet(5, 2);
     stored.start = c.start;
     stored.sentUnitByte = c.unitByte;
     stored.sentYearByte = c.yearByte;
-    const testing::FixedClock clock;
+    const support::FixedClock clock;
     files::TransferBlock transfer;
     ASSERT_EQ(download::parseLoggerDump(sim::encodeLoggerDump({ stored }), clock, transfer), 1);
 
@@ -48,7 +48,7 @@ TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
     sets.selectRow(0);
     EXPECT_EQ(current->loadedSampleCount, 5) << "and shown";
 
-    const testing::ScratchFolder folder;
+    const support::ScratchFolder folder;
     const std::filesystem::path file = folder / "set.AsmDat";
     const files::FileOutcome saved = files::saveCurrentSet(file, *current, sets.currentSetName(), clock);
     if (*c.refusal != '\0') {
@@ -63,18 +63,18 @@ TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
     auto read = std::make_unique<files::CurrentSet>();
     ASSERT_TRUE(files::readGraphFile(file, *read, clock).ok());
     EXPECT_EQ(
-        testing::ScratchFolder::read(file), files::graphFileBytes(files::dataLoggerFileContents(*current)));
-    EXPECT_EQ(files::graphFileBytes(files::readFileContents(*read)), testing::ScratchFolder::read(file));
+        support::ScratchFolder::read(file), files::graphFileBytes(files::dataLoggerFileContents(*current)));
+    EXPECT_EQ(files::graphFileBytes(files::readFileContents(*read)), support::ScratchFolder::read(file));
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, DownloadedSetSave,
     ::testing::Values(
-        HeaderCase { "AsTheMeterWritesIt", testing::kStoredTime, std::nullopt, std::nullopt, "" },
-        HeaderCase { "UnitByteSeven", testing::kStoredTime, 7, std::nullopt, "invalid unit flag 7" },
+        HeaderCase { "AsTheMeterWritesIt", support::kStoredTime, std::nullopt, std::nullopt, "" },
+        HeaderCase { "UnitByteSeven", support::kStoredTime, 7, std::nullopt, "invalid unit flag 7" },
         // 0xFA reads as 15 tens and 10 units: the year 2160.
-        HeaderCase { "YearByteNotBcd", testing::kStoredTime, std::nullopt, 0xFA, "invalid year 2160" },
+        HeaderCase { "YearByteNotBcd", support::kStoredTime, std::nullopt, 0xFA, "invalid year 2160" },
         // 0x1A reads as 2020, a year a graph file holds.
-        HeaderCase { "YearByteNotBcdInRange", testing::kStoredTime, std::nullopt, 0x1A, "" },
+        HeaderCase { "YearByteNotBcdInRange", support::kStoredTime, std::nullopt, 0x1A, "" },
         // 23:59:99 on the last day of 2099 is 39 seconds into 2100.
         HeaderCase { "PastTheLastYear", { 2099, 12, 31, 23, 59, 99 }, std::nullopt, std::nullopt,
             "invalid year 2100" }),

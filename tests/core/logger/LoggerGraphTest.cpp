@@ -46,7 +46,7 @@ protected:
         return zoomed;
     }
 
-    testing::FixedClock clock;
+    support::FixedClock clock;
     logger::LoggerGraph graph { clock };
     std::unique_ptr<files::CurrentSet> set = std::make_unique<files::CurrentSet>();
     draw::Rect client = clientFor(400, 400);
@@ -202,9 +202,9 @@ INSTANTIATE_TEST_SUITE_P(Pointers, LoggerDragWatch,
 
 class LoggerPaintTest : public LoggerGraphTest {
 protected:
-    testing::RecordingCanvas paint(const logger::LoggerFrame& frame)
+    support::RecordingCanvas paint(const logger::LoggerFrame& frame)
     {
-        testing::RecordingCanvas canvas;
+        support::RecordingCanvas canvas;
         painter.paint(canvas, frame, set->samples());
         return canvas;
     }
@@ -216,7 +216,7 @@ TEST_F(LoggerPaintTest, AFootCandleSetIsPlottedInFootCandles)
     // 1076 lux are 100 foot-candles: the top of an axis of 0 to 100.
     setReadings({ 0.0f, 1076.0f }, 1);
     const logger::LoggerFrame frame = layout({ 10, 0 });
-    const auto lines = paint(frame).all<testing::PolylineOp>();
+    const auto lines = paint(frame).all<support::PolylineOp>();
     ASSERT_EQ(lines.size(), 1U);
     const auto& plot = frame.geometry.plot;
     EXPECT_EQ(
@@ -238,15 +238,15 @@ TEST_F(LoggerPaintTest, FullViewShowsFifteenColumnsAndTheStartAndEndTimes)
 TEST_F(LoggerPaintTest, BeforeASetIsChosenOnlyThePlotFrameIsDrawn)
 {
     const logger::LoggerFrame frame = layout({ 4, 0 }, false);
-    const testing::RecordingCanvas canvas = paint(frame);
-    EXPECT_TRUE(canvas.all<testing::PolylineOp>().empty());
+    const support::RecordingCanvas canvas = paint(frame);
+    EXPECT_TRUE(canvas.all<support::PolylineOp>().empty());
     EXPECT_TRUE(canvas.texts().empty()) << "no value labels, statistics or read-out captions";
     // Background, plot and time band: no margin is wiped over the ticks and the right axis.
-    EXPECT_EQ(canvas.all<testing::FillOp>().size(), 3U);
+    EXPECT_EQ(canvas.all<support::FillOp>().size(), 3U);
     const auto& plot = frame.geometry.plot;
-    const auto lines = canvas.all<testing::LineOp>();
+    const auto lines = canvas.all<support::LineOp>();
     const auto drawn = [&](draw::Point from, draw::Point to) {
-        return std::any_of(lines.begin(), lines.end(), [&](const testing::LineOp& line) {
+        return std::any_of(lines.begin(), lines.end(), [&](const support::LineOp& line) {
             return line.from == from && line.to == to && line.pen == logger::kAxisPen;
         });
     };
@@ -262,10 +262,10 @@ TEST_F(LoggerPaintTest, DenseReadingsAreDrawnAsColumnsInsideThePlot)
     readings[500] = measure::kOverRange;
     setReadings(readings);
     const logger::LoggerFrame frame = layout({ 4, 0 });
-    const testing::RecordingCanvas canvas = paint(frame);
-    EXPECT_TRUE(canvas.all<testing::PolylineOp>().empty());
+    const support::RecordingCanvas canvas = paint(frame);
+    EXPECT_TRUE(canvas.all<support::PolylineOp>().empty());
     std::size_t red = 0;
-    for (const auto& fill : canvas.all<testing::FillOp>())
+    for (const auto& fill : canvas.all<support::FillOp>())
         red += fill.color == logger::kCurvePen.color;
     EXPECT_GE(red, 400U);
     EXPECT_LE(red, 402U);

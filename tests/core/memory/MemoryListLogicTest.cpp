@@ -46,7 +46,7 @@ protected:
         for (const files::MemoryRecord& r : records)
             other.records[static_cast<std::size_t>(other.recordCount++)] = r;
         const std::filesystem::path path = scratch / name;
-        testing::ScratchFolder::write(path, files::memoryFileBytes(other));
+        support::ScratchFolder::write(path, files::memoryFileBytes(other));
         return path;
     }
 
@@ -54,8 +54,8 @@ protected:
     bool memoryEmpty = false;
     bool fillRequest = false;
     bool listFromFile = false;
-    testing::ScriptedPrompts prompts;
-    testing::ScratchFolder scratch;
+    support::ScriptedPrompts prompts;
+    support::ScratchFolder scratch;
     MemoryListLogic list { *block, { memoryEmpty, fillRequest, listFromFile }, prompts };
 };
 
@@ -89,9 +89,9 @@ TEST_F(MemoryList, AValidFileReplacesTheRowsEvenAfterAnEmptyDownload)
 TEST_F(MemoryList, AFileCutShortListsTheRecordsReadAndSaysSo)
 {
     const std::filesystem::path whole = listFile({ record(1.0f), record(2.0f) }, "whole.MemDat");
-    std::string bytes = testing::ScratchFolder::read(whole);
+    std::string bytes = support::ScratchFolder::read(whole);
     bytes.resize(bytes.size() - 3);
-    testing::ScratchFolder::write(whole, bytes);
+    support::ScratchFolder::write(whole, bytes);
     prompts.openPaths.push_back(whole.string());
     list.open();
     EXPECT_EQ(prompts.messages().size(), 1u);
@@ -103,14 +103,14 @@ TEST_F(MemoryList, AFileCutShortListsTheRecordsReadAndSaysSo)
 TEST_F(MemoryList, AFailedSaveSaysWhyAndLeavesTheOldFiles)
 {
     store({ record(1.0f) });
-    testing::ScratchFolder::write(scratch / "mem.MemDat", "old list");
+    support::ScratchFolder::write(scratch / "mem.MemDat", "old list");
     std::filesystem::create_directory(scratch / "mem.txt");  // the export cannot be written
     prompts.savePaths.push_back((scratch / "mem.MemDat").string());
     prompts.answers.push_back(platform::Answer::Yes);  // replace them
     list.save("");
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_NE(prompts.messages()[0].find("mem.txt"), std::string::npos);
-    EXPECT_EQ(testing::ScratchFolder::read(scratch / "mem.MemDat"), "old list");
+    EXPECT_EQ(support::ScratchFolder::read(scratch / "mem.MemDat"), "old list");
 }
 
 TEST_F(MemoryList, SaveDoesNothingWhileTheWindowShowsListFiles)

@@ -10,9 +10,9 @@
 namespace brivon {
 namespace {
 
-using testing::FakeSerialPort;
-using testing::FakeTimers;
-using testing::hex;
+using support::FakeSerialPort;
+using support::FakeTimers;
+using support::hex;
 
 class PanelKeys : public ::testing::Test {
 protected:

@@ -14,9 +14,9 @@
 namespace brivon {
 namespace {
 
-using testing::LineOp;
-using testing::RecordingCanvas;
-using testing::TextOp;
+using support::LineOp;
+using support::RecordingCanvas;
+using support::TextOp;
 
 constexpr int kWidth = 228;
 constexpr int kHeight = 700;
@@ -79,7 +79,7 @@ TEST_F(PanelPaint, BeforeTheFirstFrameShowsOnlyOfflineInRed)
     painter.paint(canvas, fresh, kWidth, kHeight);
 
     ASSERT_EQ(canvas.ops().size(), 3u);
-    const auto fills = canvas.all<testing::FillOp>();
+    const auto fills = canvas.all<support::FillOp>();
     ASSERT_EQ(fills.size(), 2u);
     EXPECT_EQ(fills[0].rect, (draw::Rect { 52, 125, 166, 275 }));
     EXPECT_EQ(fills[0].color, (draw::Color { 168, 191, 163 }));
@@ -139,10 +139,10 @@ TEST_F(PanelPaint, GoingOfflineAgainHidesTheReading)
 TEST_F(PanelPaint, BottomStripOnlyWhenThePanelReachesBelowIt)
 {
     paint(600);
-    EXPECT_EQ(canvas.all<testing::FillOp>().size(), 1u);
+    EXPECT_EQ(canvas.all<support::FillOp>().size(), 1u);
     paint(601);
-    ASSERT_EQ(canvas.all<testing::FillOp>().size(), 2u);
-    EXPECT_EQ(canvas.all<testing::FillOp>()[1].rect, (draw::Rect { 0, 600, kWidth, 601 }));
+    ASSERT_EQ(canvas.all<support::FillOp>().size(), 2u);
+    EXPECT_EQ(canvas.all<support::FillOp>()[1].rect, (draw::Rect { 0, 600, kWidth, 601 }));
 }
 
 // The letters and digits of a drawn text, as a test name.

@@ -13,7 +13,7 @@
 namespace brivon {
 namespace {
 
-using testing::ScratchFolder;
+using support::ScratchFolder;
 
 constexpr std::filesystem::perms kPrivate
     = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;

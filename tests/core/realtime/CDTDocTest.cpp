@@ -31,17 +31,17 @@ protected:
     // The run as the main window's Save writes it.
     std::string savedBytes()
     {
-        const testing::ScratchFolder folder;
+        const support::ScratchFolder folder;
         const std::filesystem::path file = folder / "run.AsmDat";
         prompts.savePaths.push_back(file.string());
         EXPECT_TRUE(app::RunSave(doc, clock, prompts).save());
-        return testing::ScratchFolder::read(file);
+        return support::ScratchFolder::read(file);
     }
 
-    testing::FixedClock clock { kStart };
+    support::FixedClock clock { kStart };
     realtime::CDTDoc doc { clock };
     CountingObserver observer;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
 };
 
 TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
@@ -50,13 +50,13 @@ TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
     EXPECT_EQ(observer.changes, 1);
     doc.run().append(12, false);
     doc.commitSample();
-    EXPECT_EQ(doc.view().startTimeText, "07/12/10 14:05:09");
-    EXPECT_EQ(doc.view().dataNoText, "1");
+    EXPECT_EQ(doc.viewState().startTimeText, "07/12/10 14:05:09");
+    EXPECT_EQ(doc.viewState().dataNoText, "1");
     EXPECT_EQ(observer.plots, 1);
 
-    doc.view().dataNoText = "unchanged";
+    doc.viewState().dataNoText = "unchanged";
     doc.commitSample();
-    EXPECT_EQ(doc.view().dataNoText, "unchanged");
+    EXPECT_EQ(doc.viewState().dataNoText, "unchanged");
     EXPECT_EQ(observer.plots, 1);
 }
 
@@ -66,8 +66,8 @@ TEST_F(Document, TheGraphSeesTheRunAndTheScale)
     doc.run().setSamplePeriodMs(2000);
     doc.run().append(7, true);
     doc.commitSample();
-    doc.view().yGain = 4;
-    doc.view().yOffset = 2;
+    doc.viewState().yGain = 4;
+    doc.viewState().yOffset = 2;
 
     const realtime::GraphSeries series = doc.graphSeries();
     EXPECT_EQ(series.count(), 1);
@@ -121,8 +121,8 @@ TEST_F(Document, LoadingAGraphFileFillsTheCurrentSetAndLeavesTheRun)
     EXPECT_EQ(doc.currentSet().loadedSampleCount, 1);
     EXPECT_EQ(doc.currentSet().loadedSamples[0], 3);
     EXPECT_EQ(doc.run().sampleCount(), 2);
-    EXPECT_TRUE(doc.view().fileSet);
-    EXPECT_TRUE(doc.view().newFileSet);
+    EXPECT_TRUE(doc.viewState().fileSet);
+    EXPECT_TRUE(doc.viewState().newFileSet);
     EXPECT_GE(observer.changes, 1);
     EXPECT_TRUE(prompts.messages().empty());
 }
@@ -141,7 +141,7 @@ TEST_P(WrongSignature, IsRefusedWithInvalidFormatAndChangesNothing)
     EXPECT_FALSE(doc.load(in, prompts).ok());
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(doc.currentSet().loadedSampleCount, 7);
-    EXPECT_FALSE(doc.view().fileSet);
+    EXPECT_FALSE(doc.viewState().fileSet);
     EXPECT_EQ(observer.changes, 0);
 }
 
@@ -157,7 +157,7 @@ TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
     std::istringstream in(bytes.substr(0, 12));
     const files::FileOutcome outcome = doc.load(in, prompts);
     EXPECT_EQ(outcome.status, files::FileStatus::EndedEarly);
-    EXPECT_TRUE(doc.view().fileSet);
+    EXPECT_TRUE(doc.viewState().fileSet);
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { outcome.message });
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 struct DragCase {
@@ -32,4 +32,4 @@ INSTANTIATE_TEST_SUITE_P(Pointers, DragWatch,
     });
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 // Plot corners of kClient.
@@ -223,4 +223,4 @@ TEST(GraphCursor, NearestSampleFollowsTheScrolledView)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

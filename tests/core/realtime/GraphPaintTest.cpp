@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 using ::testing::ElementsAre;
@@ -180,4 +180,4 @@ TEST(GraphPaint, MainWindowBandsFrameThePlot)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace brivon::testing {
+namespace brivon::support {
 
 // 1024 x 768: the plot spans x 294..974 (W = 680) and y 150..618 (H = 467).
 inline constexpr draw::Rect kClient { 0, 0, 1024, 768 };
@@ -71,4 +71,4 @@ struct GraphRun {
     }
 };
 
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 struct RateCase {
@@ -44,4 +44,4 @@ TEST(AxisChoice, UnchosenListsKeepTheirValue)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 TEST(Readout, TimeIsTheStartPlusTheSamplesPeriods)
@@ -32,4 +32,4 @@ TEST(Readout, LongPeriodsLateInARunDoNotOverflow)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

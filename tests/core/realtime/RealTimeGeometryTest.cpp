@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 TEST(RealTimeGeometry, ANarrowWindowCollapsesTheRightStrip)
@@ -19,4 +19,4 @@ TEST(RealTimeGeometry, ANarrowWindowCollapsesTheRightStrip)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -113,7 +113,7 @@ TEST(RunBookkeeping, TheFileViewCarriesTheRunsFields)
     run.setSamplePeriodMs(1500);
     run.setCurrentGain(400);
     committed(run, { 5, -1 });
-    const files::RealTimeRun view = run.view();
+    const files::RealTimeRun view = run.realTimeRun();
     EXPECT_EQ(view.readingCount, 1);
     EXPECT_EQ(view.sampleCount, 2);
     EXPECT_EQ(view.committedSamples().size(), 2u);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace brivon::testing {
+namespace brivon::support {
 namespace {
 
 TEST(StripLayout, PlacesTheStripsAroundTheGraph)
@@ -26,4 +26,4 @@ TEST(StripLayout, AShortWindowLeavesTheBottomStripsWhereTheyWere)
 }
 
 }  // namespace
-}  // namespace brivon::testing
+}  // namespace brivon::support

@@ -16,19 +16,19 @@
 namespace brivon::report {
 namespace {
 
-using testing::FillOp;
-using testing::LineOp;
-using testing::PolylineOp;
-using testing::RectOp;
-using testing::TextOp;
+using support::FillOp;
+using support::LineOp;
+using support::PolylineOp;
+using support::RectOp;
+using support::TextOp;
 
 constexpr platform::TimeValue kStart = 1'700'000'000;  // 2023-11-14 22:13:20 UTC
 constexpr platform::TimeValue kPrinted = 1'765'265'400;  // 2025-12-09 07:30:00 UTC
 const draw::Rect kFrame { -750, 1000, -10, 200 };
 
 struct Printed {
-    ::brivon::testing::RecordingCanvas canvas;
-    ::brivon::testing::FixedClock clock { kPrinted };
+    ::brivon::support::RecordingCanvas canvas;
+    ::brivon::support::FixedClock clock { kPrinted };
 };
 
 GraphReportSource sourceOf(std::vector<float>& samples, int gain = 100)
@@ -48,7 +48,7 @@ std::unique_ptr<Printed> print(const GraphReportSource& source)
     return printed;
 }
 
-template <typename Op> std::size_t indexOfFirst(const ::brivon::testing::RecordingCanvas& canvas)
+template <typename Op> std::size_t indexOfFirst(const ::brivon::support::RecordingCanvas& canvas)
 {
     const auto& ops = canvas.ops();
     for (std::size_t i = 0; i < ops.size(); ++i)

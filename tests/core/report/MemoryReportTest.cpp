@@ -9,8 +9,8 @@
 namespace brivon::report {
 namespace {
 
-using testing::LineOp;
-using testing::TextOp;
+using support::LineOp;
+using support::TextOp;
 
 const draw::Font kTable { "Arial", -10, 0, 100 };
 
@@ -27,7 +27,7 @@ std::unique_ptr<files::MemoryBlock> blockOf(int count)
 
 TEST(MemoryReport, RuleAndHeadsWithoutRecords)
 {
-    ::brivon::testing::RecordingCanvas canvas;
+    ::brivon::support::RecordingCanvas canvas;
     drawMemoryReport(canvas, *blockOf(0));
     const auto lines = canvas.all<LineOp>();
     ASSERT_EQ(lines.size(), 1u);
@@ -41,7 +41,7 @@ TEST(MemoryReport, RuleAndHeadsWithoutRecords)
 
 TEST(MemoryReport, HundredRecordsEndJustAboveTheBottom)
 {
-    ::brivon::testing::RecordingCanvas canvas;
+    ::brivon::support::RecordingCanvas canvas;
     drawMemoryReport(canvas, *blockOf(100));
     const auto texts = canvas.all<TextOp>();
     ASSERT_EQ(texts.size(), 5u * 101u);
@@ -67,7 +67,7 @@ TEST_P(MemoryRow, ShowsValueAndUnitAsTheList)
 {
     auto block = blockOf(1);
     block->records[0] = GetParam().record;
-    ::brivon::testing::RecordingCanvas canvas;
+    ::brivon::support::RecordingCanvas canvas;
     drawMemoryReport(canvas, *block);
     const auto texts = canvas.all<TextOp>();
     ASSERT_EQ(texts.size(), 10u);

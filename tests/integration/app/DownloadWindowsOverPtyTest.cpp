@@ -142,7 +142,7 @@ protected:
         return std::filesystem::path(scratch.path().toStdString()) / name;
     }
     void trigger(int commandId) { frame->action(commandId)->trigger(); }
-    void runSteps(testing::ModalSteps& steps)
+    void runSteps(support::ModalSteps& steps)
     {
         ASSERT_TRUE(QTest::qWaitFor([&] { return steps.done(); }, kDownloadWaitMs));
         EXPECT_FALSE(steps.timedOut());
@@ -156,7 +156,7 @@ protected:
     double downloadMemory(const std::function<void(ui::CMemListDlg&)>& act)
     {
         CpuShare cpu;
-        testing::ModalSteps steps;
+        support::ModalSteps steps;
         steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg&) { cpu.start(); });
         steps.then<ui::CMemListDlg>([&](ui::CMemListDlg& list) {
             cpu.stop();
@@ -171,7 +171,7 @@ protected:
 
     QTemporaryDir scratch;
     sim::PtyMeter meter;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };
 
@@ -191,7 +191,7 @@ TEST_F(DownloadWindowsOverPty, MemListsTheMetersRecordsWithTheCpuIdleSavesThemAn
     // Open's chooser: the list button opens an empty list window; its Open reads the file.
     frame->document().memoryBlock().recordCount = 0;
     std::vector<Row> opened;
-    testing::ModalSteps steps;
+    support::ModalSteps steps;
     steps.then<ui::COpenFileDlg>([](ui::COpenFileDlg& chooser) { chooser.listFileButton().click(); });
     steps.then<ui::CMemListDlg>([&](ui::CMemListDlg& list) {
         EXPECT_EQ(list.list().model()->rowCount(), 0);
@@ -208,7 +208,7 @@ TEST_F(DownloadWindowsOverPty, MemListsTheMetersRecordsWithTheCpuIdleSavesThemAn
 
 TEST_F(DownloadWindowsOverPty, SaveOfAListOpenedForFilesWaitsForTheNextMemoryDownload)
 {
-    testing::ModalSteps steps;
+    support::ModalSteps steps;
     steps.then<ui::COpenFileDlg>([](ui::COpenFileDlg& chooser) { chooser.listFileButton().click(); });
     steps.then<ui::CMemListDlg>([](ui::CMemListDlg& list) {
         list.action(ui::CMemListDlg::kSave)->trigger();
@@ -226,7 +226,7 @@ TEST_F(DownloadWindowsOverPty, SaveOfAListOpenedForFilesWaitsForTheNextMemoryDow
 TEST_F(DownloadWindowsOverPty, TheChoosersGraphButtonOpensTheDataLoggerWindowForFiles)
 {
     bool readsFiles = false;
-    testing::ModalSteps steps;
+    support::ModalSteps steps;
     steps.then<ui::COpenFileDlg>([](ui::COpenFileDlg& chooser) { chooser.graphFileButton().click(); });
     steps.then<ui::CDataLoggerDlg>([&](ui::CDataLoggerDlg& window) {
         readsFiles = window.action(ui::CDataLoggerDlg::kDownload)->isEnabled();
@@ -242,7 +242,7 @@ TEST_F(DownloadWindowsOverPty, DataLoggerOpensTheWindowWithTheMetersSetsAndLeave
     CpuShare cpu;
     int listedSets = 0;
     files::TransferBlock shown;
-    testing::ModalSteps steps;
+    support::ModalSteps steps;
     steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg&) { cpu.start(); });
     steps.then<ui::CDataLoggerDlg>([&](ui::CDataLoggerDlg& window) {
         cpu.stop();
@@ -266,7 +266,7 @@ TEST_F(DownloadWindowsOverPty, EscapeOnLoggingPollsTheMeterAgainWithinTwoSeconds
 {
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
     std::size_t receivedBeforeEscape = 0;
-    testing::ModalSteps steps;
+    support::ModalSteps steps;
     steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg& dialog) {
         QTest::qWait(300);  // the memory request has gone out
         receivedBeforeEscape = meter.received().size();

@@ -61,16 +61,16 @@ TEST_P(EndedRun, EveryCommittedSampleIsRecovered)
     const int inJournal = unsaved.front().sampleCount;
     EXPECT_GE(inJournal, loggedSeconds - 1) << "a sample a second, from the first one on";
 
-    const testing::CliRun list = testing::runCli({ "recover", "--list" }, environment);
+    const support::CliRun list = support::runCli({ "recover", "--list" }, environment);
     EXPECT_EQ(list.exitCode, 0);
     EXPECT_TRUE(list.output.contains(QString(" %1 samples  ").arg(inJournal).toUtf8()))
         << list.output.toStdString();
 
     const QString output = home.filePath("recovered.AsmDat");
-    const testing::CliRun recovered = testing::runCli({ "recover", "-o", output }, environment);
+    const support::CliRun recovered = support::runCli({ "recover", "-o", output }, environment);
     ASSERT_EQ(recovered.exitCode, 0) << recovered.errors.toStdString();
     const auto set = std::make_unique<files::CurrentSet>();
-    ASSERT_TRUE(files::readGraphFile(output.toStdString(), *set, testing::FixedClock()).ok());
+    ASSERT_TRUE(files::readGraphFile(output.toStdString(), *set, support::FixedClock()).ok());
     EXPECT_EQ(set->loadedSampleCount, inJournal);
     EXPECT_EQ(set->loadedSamplePeriod, 1);
     EXPECT_GT(set->loadedReadingCount, 0);

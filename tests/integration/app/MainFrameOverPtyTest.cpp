@@ -78,15 +78,15 @@ protected:
         return path;
     }
 
-    testing::TemporaryHome configHome;
+    support::TemporaryHome configHome;
     sim::PtyMeter meter;
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };
 
 TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame->statusPaneText(0).endsWith("): meter connected"); }, kWaitMs));
     EXPECT_FALSE(frame->action(app::command_ids::kCom1 + 1)->isEnabled());
@@ -121,7 +121,7 @@ TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseAsksToSaveThenSendsTheExitComm
 
 TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
     QTimer::singleShot(0, [&] { trigger(app::command_ids::kMem); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
@@ -132,7 +132,7 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
 
 TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDisplay)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
     EXPECT_EQ(frame->panel().display().texts().hold, "    ");
     ui::PictureButton* hold = frame->panel().button(panel::PanelButtonId::Hold);
     ASSERT_NE(hold, nullptr);
@@ -144,7 +144,7 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
 
 TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().view().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
     QTest::mouseClick(frame->panel().button(panel::PanelButtonId::PowerOff), Qt::LeftButton);
     const std::uint8_t powerOff[] = { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 };
     EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(powerOff, 0ms); }, kWaitMs));
@@ -158,7 +158,7 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     ASSERT_EQ(set.samples().size(), 3u);
     EXPECT_EQ(set.samples()[1], 5000000.0f);
     EXPECT_EQ(set.loadedGain, 400);
-    EXPECT_TRUE(frame->document().view().fileSet);
+    EXPECT_TRUE(frame->document().viewState().fileSet);
 
     const QString foreign = configHome.path() + "/foreign.AsmDat";
     std::ofstream(foreign.toStdString(), std::ios::binary) << "\x05qv731 and more";
@@ -211,7 +211,7 @@ TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
     });
     frame->showGraphFile(path);
     EXPECT_EQ(rows, 1);
-    EXPECT_FALSE(frame->document().view().loggerWindowOpen);
+    EXPECT_FALSE(frame->document().viewState().loggerWindowOpen);
 
     frame->showGraphFile((configHome.path() + "/missing.AsmDat").toStdString());
     ASSERT_EQ(prompts.messages().size(), 1u);

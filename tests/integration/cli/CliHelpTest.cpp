@@ -11,7 +11,7 @@ class CliHelp : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(CliHelp, PrintsTheUsageOnStandardOutputAndSucceeds)
 {
-    const testing::CliRun run = testing::runCli({ GetParam() });
+    const support::CliRun run = support::runCli({ GetParam() });
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.output.startsWith("usage: brivon-cli read")) << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("brivon-cli report")) << run.output.toStdString();

@@ -25,7 +25,7 @@ struct CliLines {
 
 CliLines runCli(const QStringList& arguments)
 {
-    const testing::CliRun run = testing::runCli(arguments);
+    const support::CliRun run = support::runCli(arguments);
     return { run.exitCode, QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts),
         QString::fromUtf8(run.errors) };
 }

@@ -39,8 +39,8 @@ struct CliLines {
 
 CliLines runCli(const QStringList& arguments)
 {
-    const testing::CliRun run
-        = testing::runCli(arguments, QProcessEnvironment::systemEnvironment(), kTransferRunMs);
+    const support::CliRun run
+        = support::runCli(arguments, QProcessEnvironment::systemEnvironment(), kTransferRunMs);
     return { run.exitCode, QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts),
         QString::fromUtf8(run.errors) };
 }
@@ -152,14 +152,14 @@ TEST_F(CliDownload, LoggerSavesTheSetsItsOwnReaderTakesAndNamesEachItCannotSave)
     EXPECT_TRUE(run.lines[1].startsWith("2,15/01/26 08:30:00,Lux,2sec,10,")) << run.lines[1].toStdString();
     const QStringList written = QDir(path("sets")).entryList(QDir::Files);
     EXPECT_EQ(written, (QStringList { "26-01-15 08.30.00 (2).AsmDat", "26-01-15 08.30.00 (2).txt" }));
-    const testing::CliRun info = testing::runCli({ "info", path("sets/26-01-15 08.30.00 (2).AsmDat") });
+    const support::CliRun info = support::runCli({ "info", path("sets/26-01-15 08.30.00 (2).AsmDat") });
     EXPECT_EQ(info.exitCode, 0) << info.errors.toStdString();
 }
 
 TEST_F(CliDownload, ShowsTheDataLoggerProgressWhenStandardErrorIsATerminal)
 {
     store(meter_, { 0, { { 100, 1, false } } });  // a dump of 13 + 300 bytes
-    testing::PtyPair terminal;
+    support::PtyPair terminal;
     QProcess process;
     process.setStandardErrorFile(QString::fromStdString(terminal.slavePath()));
     process.start(BRIVON_BINARY_DIR "/brivon-cli",
@@ -278,8 +278,8 @@ TEST(CliDownloadNoHeader, ADataLoggerRequestWithoutAnswerIsNoHeader)
 TEST(CliDownloadDevice, MissingDeviceIsAnInvalidPortNumber)
 {
     for (const char* kind : { "memory", "logger" }) {
-        const testing::CliRun run
-            = testing::runCli({ "download", kind, "--device", "/dev/brivon-no-such-port", "-o", "/tmp/x" });
+        const support::CliRun run
+            = support::runCli({ "download", kind, "--device", "/dev/brivon-no-such-port", "-o", "/tmp/x" });
         EXPECT_EQ(run.exitCode, 2) << kind;
         EXPECT_EQ(run.errors, "Invalid port number\n") << kind;
         EXPECT_TRUE(run.output.isEmpty()) << kind;
@@ -295,7 +295,7 @@ class CliDownloadUsage : public ::testing::TestWithParam<UsageCase> { };
 
 TEST_P(CliDownloadUsage, ShowsTheUsage)
 {
-    const testing::CliRun run = testing::runCli(QStringList { "download" } + GetParam().arguments);
+    const support::CliRun run = support::runCli(QStringList { "download" } + GetParam().arguments);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.startsWith("usage: brivon-cli download memory")) << run.errors.toStdString();
 }

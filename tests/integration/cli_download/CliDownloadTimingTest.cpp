@@ -50,7 +50,7 @@ TEST(CliDownloadTiming, APacedDataLoggerDumpIsTakenAtTheLineSpeed)
         dumpLength = sim::encodeLoggerDump(s.model().storage().loggerSets()).size();
     });
     QTemporaryDir folder;
-    const testing::CliRun run = testing::runCli(
+    const support::CliRun run = support::runCli(
         { "download", "logger", "--device", QString::fromStdString(meter.slavePath()), "-o", folder.path() },
         QProcessEnvironment::systemEnvironment(), kRunMs);
     const Clock::time_point end = Clock::now();

@@ -18,7 +18,7 @@
 namespace brivon {
 namespace {
 
-using testing::ByteBuilder;
+using support::ByteBuilder;
 
 QByteArray bytesOf(const ByteBuilder& builder)
 {
@@ -56,17 +56,17 @@ QByteArray memoryFile()
                        .str("07/12/10 14:06:00"));
 }
 
-class CliExport : public testing::CliFileTest {
+class CliExport : public support::CliFileTest {
 protected:
-    static testing::CliRun run(const QStringList& arguments)
+    static support::CliRun run(const QStringList& arguments)
     {
-        return testing::runCli(arguments, utcEnvironment());
+        return support::runCli(arguments, utcEnvironment());
     }
 };
 
 TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)
 {
-    const testing::CliRun result = run({ "export", write("run.AsmDat", graphFile()) });
+    const support::CliRun result = run({ "export", write("run.AsmDat", graphFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.output.toStdString(),
         "      NO             Data               UNIT         TIME  \r\n"
@@ -78,7 +78,7 @@ TEST_F(CliExport, GraphFileGivesTheDataLoggerExportOnStandardOutput)
 TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
 {
     const QString out = folder_.filePath("list.txt");
-    const testing::CliRun result = run({ "export", "-o", out, write("list.MemDat", memoryFile()) });
+    const support::CliRun result = run({ "export", "-o", out, write("list.MemDat", memoryFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.output.isEmpty());
     QFile file(out);
@@ -92,7 +92,7 @@ TEST_F(CliExport, MemoryFileGivesTheMemoryExportInTheOutputFile)
 
 TEST_F(CliExport, CsvOfAGraphFileOnStandardOutput)
 {
-    const testing::CliRun result = run({ "export", "--csv", write("run.AsmDat", graphFile()) });
+    const support::CliRun result = run({ "export", "--csv", write("run.AsmDat", graphFile()) });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.output.toStdString(),
         "no,time,lux,value,unit\r\n"
@@ -104,7 +104,7 @@ TEST_F(CliExport, CsvOfAGraphFileOnStandardOutput)
 TEST_F(CliExport, CsvOfAMemoryFileInTheOutputFile)
 {
     const QString out = folder_.filePath("list.csv");
-    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "--csv", "-o", out });
+    const support::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "--csv", "-o", out });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -117,13 +117,13 @@ TEST_F(CliExport, CsvOfAMemoryFileInTheOutputFile)
 TEST_F(CliExport, InfoPrintsTheHeaderFields)
 {
     const QString file = write("run.AsmDat", graphFile());
-    const testing::CliRun graph = run({ "info", file });
+    const support::CliRun graph = run({ "info", file });
     ASSERT_EQ(graph.exitCode, 0) << graph.errors.toStdString();
     EXPECT_EQ(graph.output.toStdString(),
         file.toStdString()
             + "\nKind: graph data\nReading count: 3\nSample count: 3\nUnit: FC\n"
               "Start: 2010-12-07 14:05:09\nSampling interval: 2 s\nGain: 400\n");
-    const testing::CliRun memory = run({ "info", write("list.MemDat", memoryFile()) });
+    const support::CliRun memory = run({ "info", write("list.MemDat", memoryFile()) });
     ASSERT_EQ(memory.exitCode, 0);
     EXPECT_TRUE(memory.output.endsWith("Kind: memory list\nRecord count: 2\n"))
         << memory.output.toStdString();
@@ -144,7 +144,7 @@ TEST_P(CliExportFailure, NamesTheFileAndTheReason)
     const QString file = write(c.fileName, c.bytes);
     for (const char* command : { "export", "info" }) {
         SCOPED_TRACE(command);
-        const testing::CliRun result = run({ command, file });
+        const support::CliRun result = run({ command, file });
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.output.isEmpty());
         EXPECT_EQ(result.errors.toStdString(), file.toStdString() + ": " + c.reason + "\n");
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Files, CliExportFailure,
 TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 {
     const QString file = folder_.filePath("missing.AsmDat");
-    const testing::CliRun result = run({ "export", file });
+    const support::CliRun result = run({ "export", file });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.errors.toStdString(),
         file.toStdString() + ": The file cannot be opened: No such file or directory\n");
@@ -181,7 +181,7 @@ TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 TEST_F(CliExport, AnOutputThatCannotBeWrittenIsAnError)
 {
     const QString out = folder_.filePath("gone/list.txt");
-    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", out });
+    const support::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", out });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.errors.startsWith(("Cannot write " + out).toUtf8())) << result.errors.toStdString();
 }
@@ -208,10 +208,10 @@ TEST_F(CliExport, AFolderOrAFifoIsNotTakenForAFile)
     ASSERT_EQ(::mkfifo(folder_.filePath("list.MemDat").toLocal8Bit().constData(), 0600), 0);
     for (const char* command : { "export", "info" }) {
         SCOPED_TRACE(command);
-        const testing::CliRun folder = run({ command, folder_.filePath("run.AsmDat") });
+        const support::CliRun folder = run({ command, folder_.filePath("run.AsmDat") });
         EXPECT_EQ(folder.exitCode, 2);
         EXPECT_EQ(folder.errors.toStdString(), "run.AsmDat is a folder, not a file\n");
-        const testing::CliRun fifo = run({ command, folder_.filePath("list.MemDat") });
+        const support::CliRun fifo = run({ command, folder_.filePath("list.MemDat") });
         EXPECT_EQ(fifo.exitCode, 2);
         EXPECT_EQ(fifo.errors.toStdString(), "list.MemDat is a FIFO, not a file\n");
     }
@@ -222,11 +222,11 @@ TEST_F(CliExport, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
     const QString in = write("run.AsmDat", graphFile());
     const QString link = folder_.filePath("link.txt");
     ASSERT_TRUE(QFile::link(in, link));
-    const testing::CliRun throughLink = run({ "export", in, "-o", link });
+    const support::CliRun throughLink = run({ "export", in, "-o", link });
     EXPECT_EQ(throughLink.exitCode, 2);
     EXPECT_EQ(throughLink.errors.toStdString(), link.toStdString() + ": the output is the input file\n");
     // The input's own name gets the output's extension: a file of its own.
-    const testing::CliRun ownName = run({ "export", in, "-o", in });
+    const support::CliRun ownName = run({ "export", in, "-o", in });
     EXPECT_EQ(ownName.exitCode, 0) << ownName.errors.toStdString();
     EXPECT_TRUE(QFileInfo(in + ".txt").isFile());
     QFile file(in);
@@ -239,7 +239,7 @@ TEST_F(CliExport, AnOutputLinkIsWrittenThroughAndKept)
     const QString target = folder_.filePath("list.txt");
     const QString link = folder_.filePath("link.txt");
     ASSERT_TRUE(QFile::link(target, link));
-    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", link });
+    const support::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", link });
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
     QFile file(target);
@@ -251,7 +251,7 @@ TEST_F(CliExport, AnOutputThatIsNotAFileIsRefused)
 {
     const QString fifo = folder_.filePath("out.txt");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    const testing::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", fifo });
+    const support::CliRun result = run({ "export", write("list.MemDat", memoryFile()), "-o", fifo });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.errors.toStdString(), "out.txt is a FIFO, not a file\n");
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
@@ -271,14 +271,14 @@ TEST_P(CliOutputName, GetsTheKindsExtensionAndNeverReplacesAFile)
     const OutputNameCase& c = GetParam();
     const QString in = write("list.MemDat", memoryFile());
     const QStringList arguments = QStringList(c.options) << in << "-o" << folder_.filePath(c.typed);
-    const testing::CliRun first = run(arguments);
+    const support::CliRun first = run(arguments);
     ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
     const QString written = folder_.filePath(c.written);
     EXPECT_GT(QFileInfo(written).size(), 0);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2);
 
     write(c.written, "kept");
-    const testing::CliRun second = run(arguments);
+    const support::CliRun second = run(arguments);
     EXPECT_EQ(second.exitCode, 2);
     EXPECT_TRUE(
         second.errors.endsWith((written + ": exists already; choose another name with -o\n").toUtf8()))
@@ -298,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(Names, CliOutputName,
 TEST_F(CliExport, AnOutputOfDashIsStandardOutput)
 {
     const QString in = write("list.MemDat", memoryFile());
-    const testing::CliRun toStandardOutput = run({ "export", in, "-o", "-" });
+    const support::CliRun toStandardOutput = run({ "export", in, "-o", "-" });
     ASSERT_EQ(toStandardOutput.exitCode, 0) << toStandardOutput.errors.toStdString();
     EXPECT_EQ(toStandardOutput.output, run({ "export", in }).output);
     EXPECT_FALSE(QFile::exists("-"));
@@ -313,7 +313,7 @@ class CliExportUsage : public CliExport, public ::testing::WithParamInterface<Us
 
 TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 {
-    const testing::CliRun result = run(GetParam().arguments);
+    const support::CliRun result = run(GetParam().arguments);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.errors.startsWith("usage: brivon-cli ")) << result.errors.toStdString();
 }

@@ -26,7 +26,7 @@ namespace {
 
 constexpr platform::TimeValue kStart = 1291730709;  // 07/12/10 14:05:09 UTC
 
-class CliRecover : public testing::CliFileTest {
+class CliRecover : public support::CliFileTest {
 protected:
     CliRecover()
         : stateFolder_(folder_.filePath("state").toStdString())
@@ -47,7 +47,7 @@ protected:
         for (int s = 0; s < samples; ++s) {
             if (s % 3 != 1) run_.append(100.0f + static_cast<float>(s), s > 4);
             run_.commit();
-            writer.sampleCommitted(run_.view());
+            writer.sampleCommitted(run_.realTimeRun());
         }
         return run_;
     }
@@ -65,15 +65,15 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    testing::CliRun recover(const QStringList& arguments) const
+    support::CliRun recover(const QStringList& arguments) const
     {
-        return testing::runCli(QStringList { "recover" } + arguments, environment_);
+        return support::runCli(QStringList { "recover" } + arguments, environment_);
     }
 
     std::filesystem::path stateFolder_;
     QProcessEnvironment environment_ = utcEnvironment();
     realtime::RunBookkeeping run_;
-    testing::FixedClock clock_ { kStart };  // local time is UTC
+    support::FixedClock clock_ { kStart };  // local time is UTC
 };
 
 TEST_F(CliRecover, WritesWhatSaveWouldHaveWrittenLeavingOutADamagedTail)
@@ -87,9 +87,10 @@ TEST_F(CliRecover, WritesWhatSaveWouldHaveWrittenLeavingOutADamagedTail)
     }
     // Save as the window's Save writes it, in the time zone brivon-cli runs in (UTC).
     ASSERT_TRUE(
-        files::saveRealTimeRun(folder_.filePath("saved.AsmDat").toStdString(), run_.view(), clock_).ok());
+        files::saveRealTimeRun(folder_.filePath("saved.AsmDat").toStdString(), run_.realTimeRun(), clock_)
+            .ok());
 
-    const testing::CliRun result = recover({ "-o", folder_.filePath("recovered") });
+    const support::CliRun result = recover({ "-o", folder_.filePath("recovered") });
     EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.errors.contains("left out")) << result.errors.toStdString();
     EXPECT_TRUE(result.output.contains("12 samples, 8 readings, started 07/12/10 14:05:09"))
@@ -103,7 +104,7 @@ TEST_F(CliRecover, ListsTheNewestRunFirstAndRecoversItByDefault)
 {
     recordRun(kStart, 3);
     recordRun(kStart + 86400, 7);
-    const testing::CliRun list = recover({ "--list" });
+    const support::CliRun list = recover({ "--list" });
     EXPECT_EQ(list.exitCode, 0);
     const QStringList lines = QString::fromUtf8(list.output).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
@@ -122,7 +123,7 @@ TEST_F(CliRecover, ListsTheNewestRunFirstAndRecoversItByDefault)
     EXPECT_TRUE(QFileInfo::exists(folder_.filePath("10-12-08 14.05.09.txt")));
 
     // The other run is left for later; --journal names it.
-    const testing::CliRun older = recover(
+    const support::CliRun older = recover(
         { "--journal", QString::fromStdString(journalOf(kStart)), "-o", folder_.filePath("old.AsmDat") });
     EXPECT_EQ(older.exitCode, 0) << older.errors.toStdString();
     EXPECT_EQ(QFileInfo(folder_.filePath("old.AsmDat")).size(), 47 + 4 * 3);
@@ -149,7 +150,7 @@ TEST_P(CliRecoverRefuses, WithAReasonAndNoFileWritten)
     QStringList arguments;
     for (const QString& argument : GetParam().arguments)
         arguments << QString(argument).replace("@", folder_.path() + "/");
-    const testing::CliRun result = recover(arguments);
+    const support::CliRun result = recover(arguments);
     EXPECT_EQ(result.exitCode, GetParam().exitCode);
     EXPECT_TRUE(result.errors.contains(GetParam().says)) << result.errors.toStdString();
     EXPECT_EQ(read(folder_.filePath("taken.AsmDat")), "precious");
@@ -201,7 +202,7 @@ TEST_P(CliRecoverUnholdable, LeavesItOutOrRefusesAndKeepsTheJournalUntilTheFileR
     }
     std::ofstream(journalFile, std::ios::binary) << bytes;
 
-    const testing::CliRun result = recover({ "-o", folder_.filePath("run") });
+    const support::CliRun result = recover({ "-o", folder_.filePath("run") });
     EXPECT_EQ(result.exitCode, c.exitCode);
     EXPECT_TRUE(result.errors.contains(c.says)) << result.errors.toStdString();
     if (c.samplesWritten == 0) {
@@ -209,7 +210,7 @@ TEST_P(CliRecoverUnholdable, LeavesItOutOrRefusesAndKeepsTheJournalUntilTheFileR
         EXPECT_TRUE(std::filesystem::exists(journalFile));
         return;
     }
-    const testing::CliRun info = testing::runCli({ "info", folder_.filePath("run.AsmDat") }, environment_);
+    const support::CliRun info = support::runCli({ "info", folder_.filePath("run.AsmDat") }, environment_);
     EXPECT_EQ(info.exitCode, 0) << info.errors.toStdString();
     EXPECT_EQ(QFileInfo(folder_.filePath("run.AsmDat")).size(), 47 + 4 * c.samplesWritten);
     EXPECT_FALSE(std::filesystem::exists(journalFile));

@@ -16,7 +16,7 @@
 namespace brivon {
 namespace {
 
-using testing::ByteBuilder;
+using support::ByteBuilder;
 
 // Five lux samples, 2 s apart, from 7 Dec 2010 14:05:09, gain 100 per division.
 QByteArray graphFile()
@@ -53,15 +53,15 @@ QByteArray memoryFile()
                                          .bytes());
 }
 
-class CliReport : public testing::CliFileTest {
+class CliReport : public support::CliFileTest {
 protected:
-    static testing::CliRun run(const QStringList& arguments)
+    static support::CliRun run(const QStringList& arguments)
     {
         QProcessEnvironment environment = utcEnvironment();
         environment.remove("QT_QPA_PLATFORM");  // the command needs no display of its own
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
-        return testing::runCli(arguments, environment);
+        return support::runCli(arguments, environment);
     }
 
     static QString pdfText(const QString& pdf)
@@ -98,7 +98,7 @@ TEST_P(CliReportPage, GraphAndMemoryReportsAsSearchablePdf)
             = folder_.filePath(QFileInfo(report.file).baseName() + ".pdf");  // a name of its own
         QStringList arguments { "report", report.file, "-o", out };
         if (GetParam().page) arguments << "--page" << GetParam().page;
-        const testing::CliRun result = run(arguments);
+        const support::CliRun result = run(arguments);
         ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
         QFile pdf(out);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -118,7 +118,7 @@ TEST_F(CliReport, AnUnreadableFileGivesItsReasonAndNoPdf)
 {
     const QString file = write("bad.AsmDat", QByteArray("QV73"));
     const QString out = folder_.filePath("report.pdf");
-    const testing::CliRun result = run({ "report", file, "-o", out });
+    const support::CliRun result = run({ "report", file, "-o", out });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.errors.startsWith((file + ": ").toUtf8())) << result.errors.toStdString();
     EXPECT_FALSE(QFile::exists(out));
@@ -129,7 +129,7 @@ TEST_F(CliReport, BadArgumentsShowTheUsage)
     for (const QStringList& arguments :
         { QStringList { "report", "a.AsmDat" },
             QStringList { "report", "a.AsmDat", "-o", "a.pdf", "--page", "A5" }, QStringList { "report" } }) {
-        const testing::CliRun result = run(arguments);
+        const support::CliRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(result.errors.startsWith("usage: brivon-cli report"));
     }

@@ -11,7 +11,7 @@
 namespace brivon {
 namespace {
 
-using testing::hex;
+using support::hex;
 
 constexpr int kPort = 2;
 constexpr int kSettleMs = 100;
@@ -35,7 +35,7 @@ protected:
     // Lets the event loop deliver what the pty has.
     static void settle() { QTest::qWait(kSettleMs); }
 
-    testing::PtyPair pty;
+    support::PtyPair pty;
     std::unique_ptr<ui::CMSComm> comm;
     std::vector<int> events;
     std::vector<platform::Bytes> received;

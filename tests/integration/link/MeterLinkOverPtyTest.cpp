@@ -87,7 +87,7 @@ TEST_F(MeterLinkOverPty, HoldKeyReachesTheMeterAndTheNextFramesShowIt)
     link.commands().sendKey(link::protocol::Key::HoldClick);
     const std::uint8_t hold[] = { 0x87, 0x83, 0xEF };
     ASSERT_TRUE(meter.received().waitForPattern(hold, 1000ms));
-    link.link().restartLink();
+    link.serialLink().restartLink();
     const std::size_t before = sink.readings.size();
     ASSERT_TRUE(waitForReadings(before + 2));
     EXPECT_EQ(sink.readings.back().holdText, "HOLD");
@@ -101,7 +101,7 @@ TEST_F(MeterLinkOverPty, PowerOffSilencesTheMeter)
     ASSERT_TRUE(meter.received().waitForPattern(powerOff, 1000ms));
     QTest::qWait(200);
     const std::size_t afterOff = sink.readings.size();
-    link.link().restartLink();
+    link.serialLink().restartLink();
     QTest::qWait(300);
     EXPECT_EQ(sink.readings.size(), afterOff);
 }

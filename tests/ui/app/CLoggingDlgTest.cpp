@@ -57,7 +57,7 @@ class ProgressDialog : public ::testing::Test {
 protected:
     ProgressDialog() { link.create(1); }
 
-    testing::FakeSerialPort port;
+    support::FakeSerialPort port;
     link::ModeFlags modes;
     link::SerialLink link { port, modes };
     download::DownloadState state;

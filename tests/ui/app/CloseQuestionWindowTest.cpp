@@ -43,7 +43,7 @@ protected:
         return frame;
     }
 
-    testing::TemporaryHome home;
+    support::TemporaryHome home;
 };
 
 TEST_F(MainWindowClose, EscapeAtTheRealQuestionKeepsTheWindowOpen)
@@ -68,7 +68,7 @@ TEST_F(MainWindowClose, EscapeAtTheRealQuestionKeepsTheWindowOpen)
 
 TEST_F(MainWindowClose, ACancelledSaveAfterYesKeepsTheWindowOpenUntilTheRunIsSaved)
 {
-    testing::ScriptedPrompts prompts;
+    support::ScriptedPrompts prompts;
     const auto frame = windowWithARun(&prompts);
     prompts.answers.push_back(platform::Answer::Yes);
     prompts.savePaths.push_back(std::nullopt);

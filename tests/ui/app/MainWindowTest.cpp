@@ -66,8 +66,8 @@ protected:
         return found;
     }
 
-    testing::TemporaryHome configHome { "state" };
-    testing::ScriptedPrompts prompts;
+    support::TemporaryHome configHome { "state" };
+    support::ScriptedPrompts prompts;
     std::unique_ptr<ui::CMainFrame> frame;
 };
 

@@ -86,7 +86,7 @@ public:
         realtime::RealTimeViewState flags;
         flags.listRefill = true;
         auto current = std::make_unique<files::CurrentSet>();
-        const testing::FixedClock clock { kStart };
+        const support::FixedClock clock { kStart };
         logger::DataLoggerSets sets { *current, flags, transfer, clock };
         ui::CDataLoggerDlg dialog(sets, prompts, clock);
         dialog.show();
@@ -107,9 +107,9 @@ protected:
         return names;
     }
 
-    testing::TemporaryHome home;
-    testing::ScratchFolder folder;
-    testing::ScriptedPrompts prompts;
+    support::TemporaryHome home;
+    support::ScratchFolder folder;
+    support::ScriptedPrompts prompts;
 };
 
 TEST_P(WindowSaves, WriteTheFinalNamesAndAskBeforeReplacingThem)
@@ -121,7 +121,7 @@ TEST_P(WindowSaves, WriteTheFinalNamesAndAskBeforeReplacingThem)
     if (site.withTextExport) expected.insert(text);
     if (name.replace) {
         for (const std::string& file : expected)
-            testing::ScratchFolder::write(folder / file, kOldContent);
+            support::ScratchFolder::write(folder / file, kOldContent);
         prompts.answers.push_back(*name.replace);
     }
     prompts.savePaths.push_back((folder / name.typed).string());
@@ -139,7 +139,7 @@ TEST_P(WindowSaves, WriteTheFinalNamesAndAskBeforeReplacingThem)
     }
     const bool replaced = name.replace != platform::Answer::No;
     for (const std::string& file : expected)
-        EXPECT_EQ(testing::ScratchFolder::read(folder / file) != kOldContent, replaced) << file;
+        EXPECT_EQ(support::ScratchFolder::read(folder / file) != kOldContent, replaced) << file;
     EXPECT_TRUE(prompts.messages().empty());
     EXPECT_TRUE(prompts.scriptUsedUp());
 }

@@ -80,9 +80,9 @@ protected:
         return dialog;
     }
 
-    testing::FixedClock clock { kStart };
-    testing::ScriptedPrompts prompts;
-    testing::ScratchFolder scratch;
+    support::FixedClock clock { kStart };
+    support::ScriptedPrompts prompts;
+    support::ScratchFolder scratch;
     std::unique_ptr<files::CurrentSet> current = std::make_unique<files::CurrentSet>();
     realtime::RealTimeViewState flags;
     files::TransferBlock transfer;
@@ -311,7 +311,7 @@ TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
     // A real-time run's file counts its readings apart from its samples.
     const std::vector<float> samples(5, 10.0f);
     const auto path = scratch / "run.AsmDat";
-    testing::ScratchFolder::write(
+    support::ScratchFolder::write(
         path, files::graphFileBytes({ 7, samples, 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
     flags.fileBrowse = true;
     auto dialog = open();

@@ -32,7 +32,7 @@ files::MemoryRecord record(float value, std::uint8_t footCandle = 0, std::uint8_
 class RecordingPrinter : public ui::ReportPrinter {
 public:
     void print(const ui::ReportLayout& layout) override { layout(canvas); }
-    testing::RecordingCanvas canvas;
+    support::RecordingCanvas canvas;
 };
 
 class MemoryListWindow : public ::testing::Test {
@@ -74,8 +74,8 @@ protected:
     bool memoryEmpty = false;
     bool fillRequest = true;
     bool listFromFile = false;
-    testing::ScriptedPrompts prompts;
-    testing::ScratchFolder scratch;
+    support::ScriptedPrompts prompts;
+    support::ScratchFolder scratch;
     RecordingPrinter printer;
 };
 
@@ -139,8 +139,8 @@ TEST_F(MemoryListWindow, CtrlOReplacesTheRowsWithAValidFileAndKeepsThemForAnInva
     files::MemoryBlock other;
     other.records[0] = record(30.0f);
     other.recordCount = 1;
-    testing::ScratchFolder::write(scratch / "one.MemDat", files::memoryFileBytes(other));
-    testing::ScratchFolder::write(scratch / "bad.MemDat", "QV7310000");
+    support::ScratchFolder::write(scratch / "one.MemDat", files::memoryFileBytes(other));
+    support::ScratchFolder::write(scratch / "bad.MemDat", "QV7310000");
     prompts.openPaths = { (scratch / "bad.MemDat").string(), (scratch / "one.MemDat").string() };
 
     QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
@@ -159,8 +159,8 @@ TEST_F(MemoryListWindow, CtrlSWritesTheListFileAndItsTextExport)
     prompts.savePaths.push_back((scratch / "list.MemDat").string());
     QTest::keyClick(dialog.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(prompts.fileChoices().at(0).defaultName, "10-12-07 14.05.09");
-    EXPECT_EQ(testing::ScratchFolder::read(scratch / "list.MemDat"), files::memoryFileBytes(*block));
-    EXPECT_NE(testing::ScratchFolder::read(scratch / "list.txt").find("Pmin"), std::string::npos);
+    EXPECT_EQ(support::ScratchFolder::read(scratch / "list.MemDat"), files::memoryFileBytes(*block));
+    EXPECT_NE(support::ScratchFolder::read(scratch / "list.txt").find("Pmin"), std::string::npos);
 }
 
 TEST_F(MemoryListWindow, CtrlPPrintsTheMemoryReport)

@@ -14,9 +14,9 @@
 namespace brivon {
 namespace {
 
-using testing::FakeSerialPort;
-using testing::FakeTimers;
-using testing::hex;
+using support::FakeSerialPort;
+using support::FakeTimers;
+using support::hex;
 
 const QColor kDisplayColor(168, 191, 163);
 

@@ -50,7 +50,7 @@ protected:
         QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
     }
 
-    testing::FixedClock clock { kStart };
+    support::FixedClock clock { kStart };
     std::vector<float> samples;
     link::StatisticsTexts statistics { .maximum = "300.00  Lux",
         .minimum = "100.00  Lux",

@@ -7,7 +7,7 @@
 #include "core/report/MemoryReport.h"
 #include "core/report/ReportSources.h"
 #include "support/FixedClock.h"
-#include "ui/report/ReportPage.h"
+#include "ui/report/ReportPageCanvas.h"
 #include "ui/report/ReportPdf.h"
 #include "ui/report/ReportPrinter.h"
 
@@ -29,9 +29,9 @@ constexpr const char* kWordBox = "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xM
                                  "yMax=\"([\\d.]+)\">([^<]*)</word>";
 constexpr platform::TimeValue kStart = 1'291'730'709;  // 2010-12-07 14:05:09 UTC
 
-const ::brivon::testing::FixedClock& clock()
+const ::brivon::support::FixedClock& clock()
 {
-    static const ::brivon::testing::FixedClock fixed(kStart + 3600);
+    static const ::brivon::support::FixedClock fixed(kStart + 3600);
     return fixed;
 }
 

@@ -1,4 +1,4 @@
-#include "ui/report/ReportPage.h"
+#include "ui/report/ReportPageCanvas.h"
 
 #include "core/report/ReportPage.h"
 
