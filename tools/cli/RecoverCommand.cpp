@@ -7,6 +7,7 @@
 
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
+#include "core/files/SaveTarget.h"
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalReader.h"
 #include "core/platform/Clock.h"
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 namespace brivon::cli {
 namespace {
@@ -96,12 +98,10 @@ int recoverRun(
     const std::filesystem::path dataFile
         = files::dataFilePath(parsed.output.value_or(files::defaultFileName(clock.toLocal(run.runStart))),
             files::DataFileKind::Graph);
-    const std::filesystem::path textFile = files::textExportPath(dataFile, files::DataFileKind::Graph);
-    for (const auto& target : { dataFile, textFile }) {
-        std::error_code error;
-        if (std::filesystem::exists(target, error))
-            return reportFailure(target.string(), "exists already; choose another name with -o");
-    }
+    const std::vector<std::filesystem::path> targets
+        = files::dataFileAndExport(dataFile, files::DataFileKind::Graph);
+    if (reportExisting(targets)) return kExitFailure;
+    const std::filesystem::path& textFile = targets.back();
     // Written and read back, or the journal stays.
     const files::FileOutcome saved = files::saveRealTimeRun(dataFile, run.realTimeRun(), clock);
     if (saved.status == files::FileStatus::Unsavable)
