@@ -8,7 +8,7 @@
 #include "core/logger/LoggerStyle.h"
 #include "core/platform/Clock.h"
 #include "core/realtime/GraphModel.h"
-#include "core/realtime/RunLimits.h"
+#include "core/store/RunLimits.h"
 #include "ui/draw/QtCanvas.h"
 #include "ui/realtime/GraphRenderer.h"
 
@@ -60,17 +60,17 @@ std::vector<float> noisyWave(int count)
 
 const std::vector<float>& runSamples()
 {
-    static const std::vector<float> samples = noisyWave(realtime::run_limits::kMaxSamples);
+    static const std::vector<float> samples = noisyWave(store::run_limits::kMaxSamples);
     return samples;
 }
 
-const files::CurrentSet& loggerSet()
+const store::CurrentSet& loggerSet()
 {
     static const auto set = [] {
-        auto full = std::make_unique<files::CurrentSet>();
-        const std::vector<float> readings = noisyWave(files::CurrentSet::kCapacity);
+        auto full = std::make_unique<store::CurrentSet>();
+        const std::vector<float> readings = noisyWave(store::CurrentSet::kCapacity);
         std::copy(readings.begin(), readings.end(), full->loadedSamples.begin());
-        full->loadedSampleCount = files::CurrentSet::kCapacity;
+        full->loadedSampleCount = store::CurrentSet::kCapacity;
         full->loadedReadingCount = full->loadedSampleCount;
         full->loadedSamplePeriod = 1;
         return full;

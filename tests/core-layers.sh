@@ -10,14 +10,16 @@ allowed() {
     platform | draw | util) echo "" ;;
     measure) echo "util" ;;
     graph) echo "draw measure util" ;;
-    files | link) echo "measure platform util" ;;
+    store) echo "measure platform util" ;;
+    files) echo "measure platform store util" ;;
+    link) echo "measure platform util" ;;
     panel) echo "draw link measure platform util" ;;
-    realtime) echo "draw files graph link measure platform util" ;;
-    download) echo "files link measure platform realtime util" ;;
-    logger | report) echo "draw files graph measure platform realtime util" ;;
-    journal) echo "files measure platform realtime util" ;;
-    memory) echo "files measure platform util" ;;
-    app) echo "download draw files graph journal link logger measure memory panel platform realtime report util" ;;
+    realtime) echo "draw files graph link measure platform store util" ;;
+    download) echo "files link measure platform realtime store util" ;;
+    logger | report) echo "draw files graph measure platform realtime store util" ;;
+    journal) echo "files measure platform store util" ;;
+    memory) echo "files measure platform store util" ;;
+    app) echo "download draw files graph journal link logger measure memory panel platform realtime report store util" ;;
     *) echo "unknown" ;;
     esac
 }

@@ -28,7 +28,7 @@ inline std::optional<files::FieldProblem> requireReadBack(
     if (auto problem = files::graphFileProblem(contents)) return problem;
     const std::string bytes = files::graphFileBytes(contents);
     std::istringstream in(bytes);
-    auto read = std::make_unique<files::CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     require(files::readGraphFile(in, *read, clock).ok(), "a file the writers accept is read");
     require(
         files::graphFileBytes(files::readFileContents(*read)) == bytes, "it reads back as it was written");

@@ -91,7 +91,7 @@ ExpectedDump expectedDump(const std::vector<platform::Bytes>& blocks)
 }
 
 void checkLoggerTransfer(const Forwarder& sink, const download::DownloadState& state,
-    const link::ModeFlags& modes, realtime::CDTDoc& doc, const support::FakeSerialPort& port,
+    const link::ModeFlags& modes, const store::TransferBlock& received, const support::FakeSerialPort& port,
     const platform::Clock& clock)
 {
     const ExpectedDump expected = expectedDump(sink.loggerBlocks);
@@ -108,9 +108,8 @@ void checkLoggerTransfer(const Forwarder& sink, const download::DownloadState& s
     }
     require(modes.listening && !modes.loggerInProgress, "listening again");
     if (expected.length == 0) return;
-    files::TransferBlock direct;
+    store::TransferBlock direct;
     download::parseLoggerDump(expected.bytes, clock, direct);
-    const files::TransferBlock& received = doc.transferBlock();
     require(received.readings == direct.readings && received.startIndexes == direct.startIndexes
             && received.startTimes == direct.startTimes && received.fullScales == direct.fullScales,
         "the collected dump reads as the dump itself");
@@ -127,11 +126,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     support::FakeTimers timers;
     support::FixedClock clock;
     support::ScriptedPrompts prompts;
-    auto doc = std::make_unique<realtime::CDTDoc>(clock);
+    auto memoryBlock = std::make_unique<store::MemoryBlock>();
+    store::TransferBlock transferBlock;
     download::DownloadState state;
     Forwarder sink;
     link::MeterLink meter(port, timers, clock, sink);
-    download::DumpReceiver receiver(meter, state, *doc, timers, clock, prompts);
+    download::DumpReceiver receiver(
+        meter, state, { *memoryBlock, transferBlock, {} }, timers, clock, prompts);
     sink.receiver = &receiver;
     timers.setHandler([&](int id) {
         if (id == link::main_timers::kLoggerHeaderWait) receiver.headerWaitExpired();
@@ -162,15 +163,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(sink.memoryBlocks.size() <= 1, "one memory dump ends the transfer");
         if (!sink.memoryBlocks.empty()) {
             require(state.memoryComplete && modes.listening && !modes.memoryInProgress, "listening again");
-            auto direct = std::make_unique<files::MemoryBlock>();
-            require(download::parseMemoryDump(sink.memoryBlocks.front(), *direct)
-                    == doc->memoryBlock().recordCount,
-                "the document holds the dump's records");
-            require(
-                state.memoryEmpty == (doc->memoryBlock().recordCount == 0), "empty exactly without records");
+            auto direct = std::make_unique<store::MemoryBlock>();
+            require(download::parseMemoryDump(sink.memoryBlocks.front(), *direct) == memoryBlock->recordCount,
+                "the memory block holds the dump's records");
+            require(state.memoryEmpty == (memoryBlock->recordCount == 0), "empty exactly without records");
         }
     } else {
-        checkLoggerTransfer(sink, state, modes, *doc, port, clock);
+        checkLoggerTransfer(sink, state, modes, transferBlock, port, clock);
     }
     return 0;
 }

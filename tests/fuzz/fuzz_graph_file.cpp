@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace brivon;
     using fuzz::require;
     const support::FixedClock clock;
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const files::FileOutcome outcome = files::readGraphFile(in, *set, clock);
-    require(set->loadedSampleCount >= 0 && set->loadedSampleCount <= files::CurrentSet::kCapacity,
+    require(set->loadedSampleCount >= 0 && set->loadedSampleCount <= store::CurrentSet::kCapacity,
         "the sample count stays within the set");
     if (!outcome.signatureAccepted()) return 0;
 
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!outcome.ok()) return 0;
 
     const std::string written = files::graphFileBytes(files::dataLoggerFileContents(*set));
-    auto again = std::make_unique<files::CurrentSet>();
+    auto again = std::make_unique<store::CurrentSet>();
     std::istringstream writtenIn(written);
     require(files::readGraphFile(writtenIn, *again, clock).ok(), "a written file is read back");
     require(again->loadedSampleCount == set->loadedSampleCount, "the same sample count");

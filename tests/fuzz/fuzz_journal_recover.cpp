@@ -23,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const journal::RecoveredRun& run = *contents.run;
-    require(run.sampleCount() <= realtime::run_limits::kMaxSamples, "no more samples than a run takes");
+    require(run.sampleCount() <= store::run_limits::kMaxSamples, "no more samples than a run takes");
     require(run.readingCount() <= run.sampleCount(), "no more readings than samples");
     require(contents.ignoredBytes + journal::kHeaderSize + journal::kRecordSize * run.samples.size() == size,
         "every byte is the run's or left out");
 
     const support::FixedClock clock;
-    const files::RealTimeRun view = run.realTimeRun();
+    const store::RealTimeRun view = run.realTimeRun();
     require(!files::realTimeExport(view, clock).empty(), "the run's text export");
     const auto refused = fuzz::requireReadBack(files::realTimeFileContents(view, clock), clock);
     require(

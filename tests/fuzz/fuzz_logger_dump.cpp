@@ -23,7 +23,7 @@ using brivon::fuzz::require;
 constexpr std::size_t kLongestDump = 65535;  // the header's two length bytes
 constexpr int kSetsExported = 3;  // enough to cover the first, a middle and the last set
 
-void checkBlock(const brivon::files::TransferBlock& block, int sets)
+void checkBlock(const brivon::store::TransferBlock& block, int sets)
 {
     require(block.allocated, "the arrays are marked allocated");
     require(block.setCount() == sets, "every array describes every set");
@@ -48,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace brivon;
     if (size > kLongestDump) return 0;
     const support::FixedClock clock;
-    files::TransferBlock block;
+    store::TransferBlock block;
     const int sets = download::parseLoggerDump({ data, size }, clock, block);
     checkBlock(block, sets);
 
-    auto current = std::make_unique<files::CurrentSet>();
+    auto current = std::make_unique<store::CurrentSet>();
     realtime::RealTimeViewState flags;
     flags.listRefill = true;
     logger::DataLoggerSets window(*current, flags, block, clock);
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         window.preparePaint();
         const std::size_t readings = block.setReadings(chosen).size();
         require(window.currentSet().loadedSampleCount
-                == static_cast<std::int32_t>(std::min<std::size_t>(readings, files::CurrentSet::kCapacity)),
+                == static_cast<std::int32_t>(std::min<std::size_t>(readings, store::CurrentSet::kCapacity)),
             "the chosen set's readings become the current set");
         require(!files::dataLoggerExport(window.currentSet(), clock).empty(), "the set's text export");
         const auto refused = fuzz::requireReadBack(files::dataLoggerFileContents(window.currentSet()), clock);

@@ -26,7 +26,7 @@ bool isStatusText(const std::string& text)
     return std::any_of(std::begin(kTexts), std::end(kTexts), [&](const char* t) { return text == t; });
 }
 
-void checkRecord(const brivon::files::MemoryRecord& record)
+void checkRecord(const brivon::store::MemoryRecord& record)
 {
     require(std::isfinite(record.value) && record.value >= 0.0f, "a finite value that is not negative");
     require(record.value <= brivon::measure::kOverRange, "no value above the over-range marker");
@@ -40,15 +40,15 @@ void checkRecord(const brivon::files::MemoryRecord& record)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace brivon;
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     const int count = download::parseMemoryDump({ data, size }, *block);
     require(count == block->recordCount, "the count returned is the block's");
     require(count >= 0 && count <= kMostRecords, "at most 99 records");
-    for (const files::MemoryRecord& record : block->used())
+    for (const store::MemoryRecord& record : block->used())
         checkRecord(record);
 
     const std::string written = files::memoryFileBytes(*block);
-    auto again = std::make_unique<files::MemoryBlock>();
+    auto again = std::make_unique<store::MemoryBlock>();
     std::istringstream in(written);
     require(files::readMemoryFile(in, *again).ok(), "the memory list file reads back");
     require(files::memoryFileBytes(*again) == written, "the same records when written again");

@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace brivon;
     using fuzz::require;
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const files::FileOutcome outcome = files::readMemoryFile(in, *block);
-    require(block->recordCount >= 0 && block->recordCount <= files::MemoryBlock::kCapacity,
+    require(block->recordCount >= 0 && block->recordCount <= store::MemoryBlock::kCapacity,
         "the record count stays within the block");
     if (!outcome.signatureAccepted()) return 0;
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!outcome.ok()) return 0;
 
     const std::string written = files::memoryFileBytes(*block);
-    auto again = std::make_unique<files::MemoryBlock>();
+    auto again = std::make_unique<store::MemoryBlock>();
     std::istringstream writtenIn(written);
     require(files::readMemoryFile(writtenIn, *again).ok(), "a written file is read back");
     require(files::memoryFileBytes(*again) == written, "the same bytes when written again");

@@ -41,8 +41,8 @@ int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome
 }
 
 int withDataFile(const std::string& file, const platform::Clock& clock,
-    const std::function<int(const files::CurrentSet&)>& onGraph,
-    const std::function<int(const files::MemoryBlock&)>& onMemory)
+    const std::function<int(const store::CurrentSet&)>& onGraph,
+    const std::function<int(const store::MemoryBlock&)>& onMemory)
 {
     files::DataFileKind kind = files::DataFileKind::Graph;
     if (!files::dataFileKindOf(file, kind))
@@ -50,11 +50,11 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
             std::string("not a graph data file (") + files::kGraphFileExtension + ") or memory list file ("
                 + files::kMemoryFileExtension + ")");
     if (kind == files::DataFileKind::Graph) {
-        const auto set = std::make_unique<files::CurrentSet>();
+        const auto set = std::make_unique<store::CurrentSet>();
         const files::FileOutcome outcome = files::readGraphFile(std::filesystem::path(file), *set, clock);
         return outcome.ok() ? onGraph(*set) : reportLoadFailure(file, outcome);
     }
-    const auto block = std::make_unique<files::MemoryBlock>();
+    const auto block = std::make_unique<store::MemoryBlock>();
     const files::FileOutcome outcome = files::readMemoryFile(std::filesystem::path(file), *block);
     return outcome.ok() ? onMemory(*block) : reportLoadFailure(file, outcome);
 }

@@ -2,11 +2,11 @@
 // Reading the program's data files for the file commands, and writing what
 // they make: failures are reported on standard error with the file's name.
 
-#include "core/files/CurrentSet.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/FileOutcome.h"
-#include "core/files/MemoryBlock.h"
 #include "core/platform/Clock.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/MemoryBlock.h"
 
 #include <filesystem>
 #include <functional>
@@ -27,8 +27,8 @@ int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome
 // `onGraph` or `onMemory`, returning what they return; a file of another kind
 // or one that cannot be read is reported, and gives the failure exit code.
 int withDataFile(const std::string& file, const platform::Clock& clock,
-    const std::function<int(const files::CurrentSet&)>& onGraph,
-    const std::function<int(const files::MemoryBlock&)>& onMemory);
+    const std::function<int(const store::CurrentSet&)>& onGraph,
+    const std::function<int(const store::MemoryBlock&)>& onMemory);
 
 // True, having said so, when one of `outputs` exists: a command has no one to
 // ask, so it never replaces a file.

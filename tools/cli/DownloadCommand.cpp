@@ -43,7 +43,7 @@ int exitCodeOf(SessionEnd end)
 }
 
 // The list file and its text export, then the records as the list shows them.
-int saveMemory(const DownloadOptions& options, const files::MemoryBlock& block)
+int saveMemory(const DownloadOptions& options, const store::MemoryBlock& block)
 {
     const files::FileOutcome saved = files::saveMemoryBlock(options.output, block);
     if (!saved.ok()) {
@@ -58,7 +58,7 @@ int saveMemory(const DownloadOptions& options, const files::MemoryBlock& block)
 
 // Every set chosen in turn as in the data-logger window, and saved as its Save
 // does. A set that cannot be saved is said and the others are still saved.
-int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, const platform::Clock& clock)
+int saveLoggerSets(const DownloadOptions& options, app::CDTDoc& document, const platform::Clock& clock)
 {
     std::error_code error;
     std::filesystem::create_directories(options.output, error);
@@ -66,7 +66,7 @@ int saveLoggerSets(const DownloadOptions& options, realtime::CDTDoc& document, c
         std::cerr << "cannot make the folder " << options.output.string() << ": " << error.message() << '\n';
         return kExitFailure;
     }
-    auto current = std::make_unique<files::CurrentSet>();
+    auto current = std::make_unique<store::CurrentSet>();
     logger::DataLoggerSets sets(*current, document.viewState(), document.transferBlock(), clock);
     sets.preparePaint();  // lists the downloaded sets
     SetFileNames names(options.output);

@@ -8,10 +8,10 @@
 #include "CollectedPrompts.h"
 #include "DownloadOptions.h"
 
+#include "core/app/CDTDoc.h"
 #include "core/app/MainFrameLogic.h"
 #include "core/download/DownloadProgress.h"
 #include "core/memory/MemoryListLogic.h"
-#include "core/realtime/CDTDoc.h"
 #include "ui/link/CMSComm.h"
 #include "ui/link/QtTimers.h"
 
@@ -54,7 +54,7 @@ public:
     // Runs the download in an event loop of its own until it ends.
     SessionOutcome run();
 
-    realtime::CDTDoc& document() { return document_; }
+    app::CDTDoc& document() { return document_; }
     const platform::Clock& clock() const { return clock_; }
 
 private:
@@ -74,7 +74,7 @@ private:
     DownloadKind kind_;
     std::string device_;
     platform::SystemClock clock_;
-    realtime::CDTDoc document_;
+    app::CDTDoc document_;
     ui::CMSComm port_;
     ui::QtTimers mainTimers_;
     ui::QtTimers viewTimers_;

@@ -63,7 +63,7 @@ const char* unitName(std::uint8_t unitFlag)
     }
 }
 
-void printGraphInfo(const std::string& file, const files::CurrentSet& set)
+void printGraphInfo(const std::string& file, const store::CurrentSet& set)
 {
     std::cout << file << '\n'
               << "Kind: graph data\n"
@@ -75,7 +75,7 @@ void printGraphInfo(const std::string& file, const files::CurrentSet& set)
               << "Gain: " << set.loadedGain << '\n';
 }
 
-void printMemoryInfo(const std::string& file, const files::MemoryBlock& block)
+void printMemoryInfo(const std::string& file, const store::MemoryBlock& block)
 {
     std::cout << file << '\n'
               << "Kind: memory list\n"
@@ -94,12 +94,12 @@ int runExport(const Arguments& args)
     const platform::SystemClock clock;
     return withDataFile(
         parsed->file, clock,
-        [&](const files::CurrentSet& set) {
+        [&](const store::CurrentSet& set) {
             return writeOutput(parsed->output, outputExtension(*parsed),
                 parsed->csv ? files::graphCsv(set, clock) : files::dataLoggerExport(set, clock),
                 parsed->file);
         },
-        [&](const files::MemoryBlock& block) {
+        [&](const store::MemoryBlock& block) {
             return writeOutput(parsed->output, outputExtension(*parsed),
                 parsed->csv ? files::memoryCsv(block) : files::memoryExport(block), parsed->file);
         });
@@ -114,11 +114,11 @@ int runInfo(const Arguments& args)
     const std::string& file = args[0];
     return withDataFile(
         file, platform::SystemClock(),
-        [&](const files::CurrentSet& set) {
+        [&](const store::CurrentSet& set) {
             printGraphInfo(file, set);
             return kExitOk;
         },
-        [&](const files::MemoryBlock& block) {
+        [&](const store::MemoryBlock& block) {
             printMemoryInfo(file, block);
             return kExitOk;
         });

@@ -83,13 +83,13 @@ int runReport(int argc, char** argv, const Arguments& args)
     const platform::SystemClock clock;
     return withDataFile(
         parsed->file, clock,
-        [&](const files::CurrentSet& set) {
+        [&](const store::CurrentSet& set) {
             const report::GraphReportSource source
                 = report::dataLoggerReportSource(set, set.loadedGain, kFileSetOffsetDivisions);
             return writeReport(argc, argv, *parsed,
                 [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
         },
-        [&](const files::MemoryBlock& block) {
+        [&](const store::MemoryBlock& block) {
             return writeReport(
                 argc, argv, *parsed, [&](draw::Canvas& canvas) { report::drawMemoryReport(canvas, block); });
         });

@@ -8,7 +8,7 @@
 namespace brivon::app {
 
 MainFrameLogic::MainFrameLogic(
-    realtime::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration)
+    app::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration)
     : document_(document)
     , seams_(seams)
     , configuration_(std::move(configuration))
@@ -18,8 +18,9 @@ MainFrameLogic::MainFrameLogic(
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
     , downloadStart_(meterLink_, document.viewState(), seams.mainTimers, seams.prompts)
-    , dumpReceiver_(
-          meterLink_, downloadStart_.state(), document, seams.mainTimers, seams.clock, seams.prompts)
+    , dumpReceiver_(meterLink_, downloadStart_.state(),
+          { document.memoryBlock(), document.transferBlock(), [this] { document_.updateAllViews(); } },
+          seams.mainTimers, seams.clock, seams.prompts)
 {
     meterLink_.setOfflineHandler([this] { goOffline(); });
     runKeeper_.setProblemHandler([this](const std::string& problem) { journalProblem(problem); });

@@ -6,6 +6,7 @@
 // The Qt class CMainFrame forwards its commands, timers and events here and
 // shows what MainFrameEvents and the document's observers report.
 
+#include "core/app/CDTDoc.h"
 #include "core/app/CommandUpdates.h"
 #include "core/app/Configuration.h"
 #include "core/app/RunControl.h"
@@ -18,7 +19,6 @@
 #include "core/platform/Prompts.h"
 #include "core/platform/SerialPort.h"
 #include "core/platform/Timers.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <filesystem>
 #include <optional>
@@ -64,7 +64,7 @@ class MainFrameLogic : private link::ReceiveSink {
 public:
     static constexpr const char* kSaveBeforeCloseQuestion = "Do you want to save the data before closing?";
 
-    MainFrameLogic(realtime::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration);
+    MainFrameLogic(app::CDTDoc& document, const MainFrameSeams& seams, Configuration configuration);
     MainFrameLogic(const MainFrameLogic&) = delete;
     MainFrameLogic& operator=(const MainFrameLogic&) = delete;
 
@@ -106,7 +106,7 @@ public:
     void mainTimerExpired(int id);
     void viewTimerExpired(int id);
 
-    realtime::CDTDoc& document() { return document_; }
+    app::CDTDoc& document() { return document_; }
     const RunControl& runControl() const { return runControl_; }
     const RunKeeper& runKeeper() const { return runKeeper_; }
     link::MeterLink& link() { return meterLink_; }
@@ -139,7 +139,7 @@ private:
     void goOffline();
     void notifyPanel();
 
-    realtime::CDTDoc& document_;
+    app::CDTDoc& document_;
     MainFrameSeams seams_;
     Configuration configuration_;
     link::MeterLink meterLink_;

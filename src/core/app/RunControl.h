@@ -7,9 +7,9 @@
 // clears both and resets the run's counters; Stop, a full run and an invalid
 // port clear G and set S. The sample timer commits whenever G is set.
 
+#include "core/app/CDTDoc.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <functional>
 
@@ -20,7 +20,7 @@ public:
     static constexpr const char* kSaveBeforeRunQuestion
         = "Do you want to save the existing graph data before continuing?";
 
-    RunControl(realtime::CDTDoc& document, platform::Timers& viewTimers, const platform::Clock& clock)
+    RunControl(app::CDTDoc& document, platform::Timers& viewTimers, const platform::Clock& clock)
         : document_(document)
         , viewTimers_(viewTimers)
         , clock_(clock)
@@ -57,7 +57,7 @@ private:
     // Requested but not yet started by a frame: the counters still belong to the last run.
     bool awaitingFirstFrame() const { return requested_ && stopped_; }
 
-    realtime::CDTDoc& document_;
+    app::CDTDoc& document_;
     platform::Timers& viewTimers_;
     const platform::Clock& clock_;
     bool requested_ = false;

@@ -2,15 +2,15 @@
 // The main window's Export CSV: the real-time run as a CSV file under a name
 // the user picks (offered: the time now), written through the safe save.
 
+#include "core/app/CDTDoc.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
-#include "core/realtime/CDTDoc.h"
 
 namespace brivon::app {
 
 class RunCsvExport {
 public:
-    RunCsvExport(const realtime::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
+    RunCsvExport(const app::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
         : document_(document)
         , clock_(clock)
         , prompts_(prompts)
@@ -22,7 +22,7 @@ public:
     bool exportCsv();
 
 private:
-    const realtime::CDTDoc& document_;
+    const app::CDTDoc& document_;
     const platform::Clock& clock_;
     platform::Prompts& prompts_;
 };

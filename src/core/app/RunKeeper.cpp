@@ -2,8 +2,7 @@
 
 namespace brivon::app {
 
-RunKeeper::RunKeeper(
-    realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock)
+RunKeeper::RunKeeper(app::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock)
     : document_(document)
     , journal_(std::move(journalFolder), clock)
 {

@@ -6,10 +6,10 @@
 // cannot be written is reported after the sample it could not take; the
 // sample timer goes on meanwhile.
 
+#include "core/app/CDTDoc.h"
+#include "core/app/DocumentObserver.h"
 #include "core/journal/RunJournal.h"
 #include "core/platform/Clock.h"
-#include "core/realtime/CDTDoc.h"
-#include "core/realtime/DocumentObserver.h"
 
 #include <filesystem>
 #include <functional>
@@ -18,9 +18,9 @@
 
 namespace brivon::app {
 
-class RunKeeper : private realtime::DocumentObserver {
+class RunKeeper : private app::DocumentObserver {
 public:
-    RunKeeper(realtime::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock);
+    RunKeeper(app::CDTDoc& document, std::filesystem::path journalFolder, const platform::Clock& clock);
     ~RunKeeper() override;
     RunKeeper(const RunKeeper&) = delete;
     RunKeeper& operator=(const RunKeeper&) = delete;
@@ -55,7 +55,7 @@ private:
 
     void sampleCommitted() override;
 
-    realtime::CDTDoc& document_;
+    app::CDTDoc& document_;
     journal::RunJournal journal_;
     std::optional<SavedMark> saved_;
     std::function<void(const std::string&)> problemHandler_;

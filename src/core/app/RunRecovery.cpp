@@ -11,11 +11,11 @@ namespace brivon::app {
 
 std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, const platform::Clock& clock)
 {
-    const std::string start = realtime::CDTDoc::startTimeText(runStart, clock);
+    const std::string start = app::CDTDoc::startTimeText(runStart, clock);
     return util::printfString(kUnsavedRunQuestion, start.c_str(), sampleCount);
 }
 
-bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
+bool offerUnsavedRuns(app::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
     const platform::Clock& clock, const std::function<bool()>& save)
 {
     bool restored = false;
@@ -28,9 +28,9 @@ bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::P
         }
         const journal::JournalContents contents = journal::readJournal(unsaved.file);
         if (!contents.run) continue;
-        const files::RealTimeRun run = contents.run->realTimeRun();
+        const store::RealTimeRun run = contents.run->realTimeRun();
         if (const auto problem = files::graphFileProblem(files::realTimeFileContents(run, clock))) {
-            const std::string start = realtime::CDTDoc::startTimeText(unsaved.runStart, clock);
+            const std::string start = app::CDTDoc::startTimeText(unsaved.runStart, clock);
             prompts.message(util::printfString(kUnrecoverableRunMessage, start.c_str(),
                 problem->text().c_str(), unsaved.file.string().c_str()));
             continue;

@@ -3,10 +3,10 @@
 // offered one by one, the newest first: Yes makes the run the document's and
 // opens the usual Save, No discards its journal, Cancel keeps the rest for later.
 
+#include "core/app/CDTDoc.h"
 #include "core/app/RunKeeper.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <functional>
 #include <string>
@@ -27,7 +27,7 @@ std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, co
 // journal is left where it is. `save` is the main window's Save; a Save that does not happen leaves the
 // recovered run in the document with its journal, and asks no more. True
 // when a recovered run was put into the document.
-bool offerUnsavedRuns(realtime::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
+bool offerUnsavedRuns(app::CDTDoc& document, RunKeeper& keeper, platform::Prompts& prompts,
     const platform::Clock& clock, const std::function<bool()>& save);
 
 }  // namespace brivon::app

@@ -2,9 +2,9 @@
 // The main window's Save: the real-time run as a graph data file with its text
 // export beside it, under a name the user picks (offered: the time now).
 
+#include "core/app/CDTDoc.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ public:
     static constexpr const char* kDefaultExtension = "AsmDat";
     static constexpr const char* kFilter = "DataLogger Files (*.AsmDat)|*.AsmDat|";
 
-    RunSave(const realtime::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
+    RunSave(const app::CDTDoc& document, const platform::Clock& clock, platform::Prompts& prompts)
         : document_(document)
         , clock_(clock)
         , prompts_(prompts)
@@ -28,7 +28,7 @@ public:
     bool save();
 
 private:
-    const realtime::CDTDoc& document_;
+    const app::CDTDoc& document_;
     const platform::Clock& clock_;
     platform::Prompts& prompts_;
 };

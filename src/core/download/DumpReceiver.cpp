@@ -6,20 +6,20 @@
 
 namespace brivon::download {
 
-DumpReceiver::DumpReceiver(link::MeterLink& link, DownloadState& state, realtime::CDTDoc& document,
+DumpReceiver::DumpReceiver(link::MeterLink& link, DownloadState& state, const TransferTargets& targets,
     platform::Timers& mainTimers, const platform::Clock& clock, platform::Prompts& prompts)
     : link_(link)
     , state_(state)
-    , document_(document)
+    , targets_(targets)
     , mainTimers_(mainTimers)
     , clock_(clock)
-    , end_(link.serialLink(), link.modes(), state, document, prompts)
+    , end_(link.serialLink(), link.modes(), state, targets.transferEnded, prompts)
 {
 }
 
 void DumpReceiver::memoryDumpReceived(const platform::Bytes& block)
 {
-    state_.memoryEmpty = parseMemoryDump(block, document_.memoryBlock()) == 0;
+    state_.memoryEmpty = parseMemoryDump(block, targets_.memoryBlock) == 0;
     end_.memoryDone();
 }
 
@@ -71,7 +71,7 @@ void DumpReceiver::askForMore()
 
 void DumpReceiver::parseLoggerDump()
 {
-    download::parseLoggerDump(collector_.dump(), clock_, document_.transferBlock());
+    download::parseLoggerDump(collector_.dump(), clock_, targets_.transferBlock);
     end_.loggerDone();
 }
 

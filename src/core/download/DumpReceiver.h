@@ -1,18 +1,18 @@
 #pragma once
 // Takes the blocks of a stored-data transfer from the receive handler: a
-// memory dump is read into the document's memory block at once; a
+// memory dump is read into the memory block at once; a
 // data-logger header and dump are collected over as many blocks as the port
 // delivers, each receive threshold asking for what is still missing, and
-// read into the document's transfer block when complete.
+// read into the transfer block when complete.
 
 #include "core/download/DownloadState.h"
 #include "core/download/LoggerDumpCollector.h"
 #include "core/download/TransferEnd.h"
+#include "core/download/TransferTargets.h"
 #include "core/link/MeterLink.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <functional>
 
@@ -20,7 +20,7 @@ namespace brivon::download {
 
 class DumpReceiver {
 public:
-    DumpReceiver(link::MeterLink& link, DownloadState& state, realtime::CDTDoc& document,
+    DumpReceiver(link::MeterLink& link, DownloadState& state, const TransferTargets& targets,
         platform::Timers& mainTimers, const platform::Clock& clock, platform::Prompts& prompts);
 
     // Called after every change that the panel's status line or the progress dialog shows.
@@ -41,7 +41,7 @@ private:
 
     link::MeterLink& link_;
     DownloadState& state_;
-    realtime::CDTDoc& document_;
+    TransferTargets targets_;
     platform::Timers& mainTimers_;
     const platform::Clock& clock_;
     TransferEnd end_;

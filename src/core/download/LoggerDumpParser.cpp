@@ -34,7 +34,7 @@ bool isAcceptedHeaderAt(std::span<const std::uint8_t> dump, std::size_t at)
 }
 
 void addSet(
-    std::span<const std::uint8_t> setHeader, const platform::Clock& clock, files::TransferBlock& block)
+    std::span<const std::uint8_t> setHeader, const platform::Clock& clock, store::TransferBlock& block)
 {
     const StoredTime start { setHeader[header::kYear], setHeader[header::kMonth], setHeader[header::kDay],
         setHeader[header::kHour], setHeader[header::kMinute], setHeader[header::kSecond] };
@@ -45,7 +45,7 @@ void addSet(
 
 // The readings of one set's records; returns the full scale of the last
 // record's range, or `fullScale` when the set has none.
-int addReadings(std::span<const std::uint8_t> records, int fullScale, files::TransferBlock& block)
+int addReadings(std::span<const std::uint8_t> records, int fullScale, store::TransferBlock& block)
 {
     for (std::size_t at = 0; at + layout::kRecordLength <= records.size(); at += layout::kRecordLength) {
         const std::uint8_t scale = records[at + record::kScale];
@@ -60,9 +60,9 @@ int addReadings(std::span<const std::uint8_t> records, int fullScale, files::Tra
 }  // namespace
 
 int parseLoggerDump(
-    std::span<const std::uint8_t> dump, const platform::Clock& clock, files::TransferBlock& block)
+    std::span<const std::uint8_t> dump, const platform::Clock& clock, store::TransferBlock& block)
 {
-    block = files::TransferBlock {};
+    block = store::TransferBlock {};
     std::vector<std::size_t> starts;
     for (std::size_t at = 0; at < dump.size(); ++at)
         if (isAcceptedHeaderAt(dump, at)) starts.push_back(at);

@@ -32,7 +32,7 @@ std::optional<const char*> typeText(std::uint8_t scale)
     }
 }
 
-void readRecord(std::span<const std::uint8_t, layout::kMemoryRecordLength> bytes, files::MemoryRecord& record)
+void readRecord(std::span<const std::uint8_t, layout::kMemoryRecordLength> bytes, store::MemoryRecord& record)
 {
     const std::uint8_t scale = bytes[field::kScale];
     record.time = storedTimeText({ bytes[field::kYear], bytes[field::kMonth], bytes[field::kDay],
@@ -46,7 +46,7 @@ void readRecord(std::span<const std::uint8_t, layout::kMemoryRecordLength> bytes
 
 }  // namespace
 
-int parseMemoryDump(std::span<const std::uint8_t> dump, files::MemoryBlock& block)
+int parseMemoryDump(std::span<const std::uint8_t> dump, store::MemoryBlock& block)
 {
     int count = 0;
     for (std::size_t offset = layout::kMemoryFirstRecord;

@@ -3,7 +3,7 @@
 // read into the document's memory block. The record list ends at the first
 // record whose day is not 1-31, or at the end of the block.
 
-#include "core/files/MemoryBlock.h"
+#include "core/store/MemoryBlock.h"
 
 #include <cstdint>
 #include <span>
@@ -13,6 +13,6 @@ namespace brivon::download {
 // Fills `block` from a dump that starts with its two mark bytes and returns
 // the record count (0: the meter's memory is empty). Records past the count
 // keep what they held.
-int parseMemoryDump(std::span<const std::uint8_t> dump, files::MemoryBlock& block);
+int parseMemoryDump(std::span<const std::uint8_t> dump, store::MemoryBlock& block);
 
 }  // namespace brivon::download

@@ -5,11 +5,11 @@
 namespace brivon::download {
 
 TransferEnd::TransferEnd(link::SerialLink& link, link::ModeFlags& modes, DownloadState& state,
-    realtime::CDTDoc& document, platform::Prompts& prompts)
+    std::function<void()> transferEnded, platform::Prompts& prompts)
     : link_(link)
     , modes_(modes)
     , state_(state)
-    , document_(document)
+    , transferEnded_(std::move(transferEnded))
     , prompts_(prompts)
 {
 }
@@ -53,7 +53,7 @@ void TransferEnd::listenAgain()
     modes_.listening = true;
     state_.panelStatusText = kIdleStatus;
     notifyChange();
-    document_.updateAllViews();
+    if (transferEnded_) transferEnded_();
     try {
         platform::SerialPort& port = link_.port();
         port.setRThreshold(link::protocol::kMeasurementFrameLength);

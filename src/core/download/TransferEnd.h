@@ -7,7 +7,6 @@
 #include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/platform/Prompts.h"
-#include "core/realtime/CDTDoc.h"
 
 #include <functional>
 
@@ -18,14 +17,14 @@ public:
     static constexpr const char* kNoLoggerDataMessage = "There is no data on the RAM!";
 
     TransferEnd(link::SerialLink& link, link::ModeFlags& modes, DownloadState& state,
-        realtime::CDTDoc& document, platform::Prompts& prompts);
+        std::function<void()> transferEnded, platform::Prompts& prompts);
 
     // Called after every change of the download state that the panel or the progress dialog shows.
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-    // A memory dump was read into the document.
+    // A memory dump was read into the memory block.
     void memoryDone();
-    // A data-logger dump was read into the document.
+    // A data-logger dump was read into the transfer block.
     void loggerDone();
     // The meter announced an empty data logger: polling restarts at once and the user is told.
     void loggerEmpty();
@@ -40,7 +39,7 @@ private:
     link::SerialLink& link_;
     link::ModeFlags& modes_;
     DownloadState& state_;
-    realtime::CDTDoc& document_;
+    std::function<void()> transferEnded_;
     platform::Prompts& prompts_;
     std::function<void()> changed_;
 };

@@ -94,23 +94,23 @@ std::string csvLine(std::initializer_list<std::string> fields)
     return line;
 }
 
-std::string graphCsv(const CurrentSet& set, const platform::Clock& clock)
+std::string graphCsv(const store::CurrentSet& set, const platform::Clock& clock)
 {
     return seriesCsv(set.samples(), set.loadedStartTime,
         static_cast<std::int64_t>(set.loadedSamplePeriod) * platform::kMillisecondsPerSecond,
         set.loadedUnitFlag != 0, clock);
 }
 
-std::string runCsv(const RealTimeRun& run, const platform::Clock& clock)
+std::string runCsv(const store::RealTimeRun& run, const platform::Clock& clock)
 {
     return seriesCsv(run.committedSamples(), run.runStart, run.samplePeriodMs, run.unitFlag != 0, clock);
 }
 
-std::string memoryCsv(const MemoryBlock& block)
+std::string memoryCsv(const store::MemoryBlock& block)
 {
     std::string csv = std::string(kMemoryHeader) + kLineEnd;
     int number = 1;
-    for (const MemoryRecord& record : block.used()) {
+    for (const store::MemoryRecord& record : block.used()) {
         const bool footCandles = record.footCandle != 0;
         appendLine(csv,
             { util::printfString(kNumberFormat, number), isoRecordTime(record.time),

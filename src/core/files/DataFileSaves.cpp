@@ -30,7 +30,7 @@ FileOutcome saveWithExport(
 FileOutcome readBack(
     const std::filesystem::path& dataFile, const std::string& written, const platform::Clock& clock)
 {
-    auto read = std::make_unique<CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     FileOutcome outcome = readGraphFile(dataFile, *read, clock);
     if (!outcome.ok())
         return file_outcome::notReadBack(
@@ -55,21 +55,21 @@ FileOutcome saveGraphFile(const std::filesystem::path& dataFile, const GraphFile
 }  // namespace
 
 FileOutcome saveRealTimeRun(
-    const std::filesystem::path& dataFile, const RealTimeRun& run, const platform::Clock& clock)
+    const std::filesystem::path& dataFile, const store::RealTimeRun& run, const platform::Clock& clock)
 {
     return saveGraphFile(
         dataFile, realTimeFileContents(run, clock), kRunName, [&] { return realTimeExport(run, clock); },
         clock);
 }
 
-FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const CurrentSet& set,
+FileOutcome saveCurrentSet(const std::filesystem::path& dataFile, const store::CurrentSet& set,
     const std::string& setName, const platform::Clock& clock)
 {
     return saveGraphFile(
         dataFile, dataLoggerFileContents(set), setName, [&] { return dataLoggerExport(set, clock); }, clock);
 }
 
-FileOutcome saveMemoryBlock(const std::filesystem::path& dataFile, const MemoryBlock& block)
+FileOutcome saveMemoryBlock(const std::filesystem::path& dataFile, const store::MemoryBlock& block)
 {
     return saveWithExport(dataFile, DataFileKind::Memory, memoryExport(block), memoryFileBytes(block));
 }

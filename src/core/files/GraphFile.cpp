@@ -11,20 +11,20 @@
 
 namespace brivon::files {
 
-GraphFileContents realTimeFileContents(const RealTimeRun& run, const platform::Clock& clock)
+GraphFileContents realTimeFileContents(const store::RealTimeRun& run, const platform::Clock& clock)
 {
     return { run.readingCount, run.committedSamples(), run.currentGain, run.unitFlag,
         clock.toLocal(run.runStart), run.samplePeriodSeconds() };
 }
 
-GraphFileContents dataLoggerFileContents(const CurrentSet& set)
+GraphFileContents dataLoggerFileContents(const store::CurrentSet& set)
 {
     const std::span<const float> samples = set.samples();
     return { static_cast<std::int32_t>(samples.size()), samples, set.loadedGain, set.loadedUnitFlag,
         set.loadedStart, set.loadedSamplePeriod };
 }
 
-GraphFileContents readFileContents(const CurrentSet& set)
+GraphFileContents readFileContents(const store::CurrentSet& set)
 {
     GraphFileContents contents = dataLoggerFileContents(set);
     contents.readingCount = set.loadedReadingCount;
@@ -59,7 +59,7 @@ std::optional<FileOutcome> readChecked(ArchiveReader& archive, std::int32_t& fie
     return std::nullopt;
 }
 
-FileOutcome readFields(std::istream& in, CurrentSet& set)
+FileOutcome readFields(std::istream& in, store::CurrentSet& set)
 {
     ArchiveReader archive(in);
     if (FileOutcome signature = archive.readSignature(); !signature.ok()) return signature;
@@ -68,7 +68,7 @@ FileOutcome readFields(std::istream& in, CurrentSet& set)
     std::int32_t sampleCount = 0;
     if (!archive.read(sampleCount)) return file_outcome::endedEarly();
     if (!sampleCountFits(sampleCount))
-        return file_outcome::countOutOfRange(sampleCount, CurrentSet::kCapacity, "samples");
+        return file_outcome::countOutOfRange(sampleCount, store::CurrentSet::kCapacity, "samples");
     set.loadedSampleCount = 0;
     for (std::int32_t i = 0; i < sampleCount; ++i) {
         float& sample = set.loadedSamples[static_cast<std::size_t>(i)];
@@ -90,10 +90,10 @@ FileOutcome readFields(std::istream& in, CurrentSet& set)
 
 }  // namespace
 
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock)
+FileOutcome readGraphFile(std::istream& in, store::CurrentSet& set, const platform::Clock& clock)
 {
     // Read aside, so that a refused file leaves the set as it was.
-    auto read = std::make_unique<CurrentSet>(set);
+    auto read = std::make_unique<store::CurrentSet>(set);
     FileOutcome outcome = readFields(in, *read);
     if (!outcome.signatureAccepted()) return outcome;
     set = *read;
@@ -101,7 +101,8 @@ FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clo
     return outcome;
 }
 
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock)
+FileOutcome readGraphFile(
+    const std::filesystem::path& path, store::CurrentSet& set, const platform::Clock& clock)
 {
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;

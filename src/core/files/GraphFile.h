@@ -9,23 +9,23 @@
 #include <span>
 #include <string>
 
-#include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
 #include "core/files/GraphFileContents.h"
-#include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/RealTimeRun.h"
 
 namespace brivon::files {
 
 // Real-time variant: the run's reading count, its committed samples, its start
 // broken down in local time and its period in whole seconds.
-GraphFileContents realTimeFileContents(const RealTimeRun& run, const platform::Clock& clock);
+GraphFileContents realTimeFileContents(const store::RealTimeRun& run, const platform::Clock& clock);
 
 // Data-logger variant: the reading count is the sample count.
-GraphFileContents dataLoggerFileContents(const CurrentSet& set);
+GraphFileContents dataLoggerFileContents(const store::CurrentSet& set);
 
 // The fields as a read left them in `set`, its reading count as the file gave it.
-GraphFileContents readFileContents(const CurrentSet& set);
+GraphFileContents readFileContents(const store::CurrentSet& set);
 
 std::string graphFileBytes(const GraphFileContents& contents);
 
@@ -36,7 +36,8 @@ std::string graphFileBytes(const GraphFileContents& contents);
 // 0..capacity is refused before any sample is stored. Once the signature is
 // accepted, the set's start time is its stored date and time taken as local
 // time on `clock`.
-FileOutcome readGraphFile(std::istream& in, CurrentSet& set, const platform::Clock& clock);
-FileOutcome readGraphFile(const std::filesystem::path& path, CurrentSet& set, const platform::Clock& clock);
+FileOutcome readGraphFile(std::istream& in, store::CurrentSet& set, const platform::Clock& clock);
+FileOutcome readGraphFile(
+    const std::filesystem::path& path, store::CurrentSet& set, const platform::Clock& clock);
 
 }  // namespace brivon::files

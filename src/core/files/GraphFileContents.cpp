@@ -1,6 +1,6 @@
 #include "core/files/GraphFileContents.h"
 
-#include "core/files/CurrentSet.h"
+#include "core/store/CurrentSet.h"
 
 #include <cmath>
 #include <limits>
@@ -24,7 +24,7 @@ const std::array<FieldRange, kTimeFieldCount> kTimeFieldRanges { {
 
 bool sampleCountFits(std::int64_t count)
 {
-    return count >= 0 && count <= CurrentSet::kCapacity;
+    return count >= 0 && count <= store::CurrentSet::kCapacity;
 }
 
 std::optional<FieldProblem> rangeProblem(const FieldRange& range, std::int64_t value)

@@ -9,9 +9,9 @@
 namespace brivon::files {
 namespace {
 
-bool readRecord(ArchiveReader& archive, MemoryRecord& record)
+bool readRecord(ArchiveReader& archive, store::MemoryRecord& record)
 {
-    MemoryRecord read;
+    store::MemoryRecord read;
     if (!(archive.read(read.value) && archive.read(read.footCandle) && archive.read(read.status)
             && archive.read(read.negative) && archive.read(read.time))) {
         return false;
@@ -22,13 +22,13 @@ bool readRecord(ArchiveReader& archive, MemoryRecord& record)
 
 }  // namespace
 
-std::string memoryFileBytes(const MemoryBlock& block)
+std::string memoryFileBytes(const store::MemoryBlock& block)
 {
     ArchiveWriter out;
     out.writeSignature();
     const auto records = block.used();
     out.writeInt32(static_cast<std::int32_t>(records.size()));
-    for (const MemoryRecord& record : records) {
+    for (const store::MemoryRecord& record : records) {
         out.writeFloat(record.value);
         out.writeUInt8(record.footCandle);
         out.writeString(record.status);
@@ -38,15 +38,15 @@ std::string memoryFileBytes(const MemoryBlock& block)
     return out.bytes();
 }
 
-FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
+FileOutcome readMemoryFile(std::istream& in, store::MemoryBlock& block)
 {
     ArchiveReader archive(in);
     if (FileOutcome signature = archive.readSignature(); !signature.ok()) return signature;
 
     std::int32_t recordCount = 0;
     if (!archive.read(recordCount)) return file_outcome::endedEarly();
-    if (recordCount < 0 || recordCount > MemoryBlock::kCapacity) {
-        return file_outcome::countOutOfRange(recordCount, MemoryBlock::kCapacity, "memory records");
+    if (recordCount < 0 || recordCount > store::MemoryBlock::kCapacity) {
+        return file_outcome::countOutOfRange(recordCount, store::MemoryBlock::kCapacity, "memory records");
     }
     block.recordCount = 0;
     for (std::int32_t i = 0; i < recordCount; ++i) {
@@ -57,7 +57,7 @@ FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block)
     return file_outcome::success();
 }
 
-FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block)
+FileOutcome readMemoryFile(const std::filesystem::path& path, store::MemoryBlock& block)
 {
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;

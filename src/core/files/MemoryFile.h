@@ -7,17 +7,17 @@
 #include <string>
 
 #include "core/files/FileOutcome.h"
-#include "core/files/MemoryBlock.h"
+#include "core/store/MemoryBlock.h"
 
 namespace brivon::files {
 
-std::string memoryFileBytes(const MemoryBlock& block);
+std::string memoryFileBytes(const store::MemoryBlock& block);
 
 // Reads a memory list file into the block. A wrong signature changes nothing.
 // A file that ends early keeps the records read completely, with the record
 // count saying how many they are. A count outside 0..capacity is refused
 // before any record is stored.
-FileOutcome readMemoryFile(std::istream& in, MemoryBlock& block);
-FileOutcome readMemoryFile(const std::filesystem::path& path, MemoryBlock& block);
+FileOutcome readMemoryFile(std::istream& in, store::MemoryBlock& block);
+FileOutcome readMemoryFile(const std::filesystem::path& path, store::MemoryBlock& block);
 
 }  // namespace brivon::files

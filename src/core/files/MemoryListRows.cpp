@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kNumberFormat = "%d";
 
 // The row of `record`, the `index`-th (0-based) record of its block.
-MemoryListRow memoryListRow(const MemoryRecord& record, int index)
+MemoryListRow memoryListRow(const store::MemoryRecord& record, int index)
 {
     measure::ExportValueText value = measure::exportValueText(
         record.value, record.footCandle, measure::FactorPrecision::Double, record.negative != 0);
@@ -19,11 +19,11 @@ MemoryListRow memoryListRow(const MemoryRecord& record, int index)
 
 }  // namespace
 
-std::vector<MemoryListRow> memoryListRows(const MemoryBlock& block)
+std::vector<MemoryListRow> memoryListRows(const store::MemoryBlock& block)
 {
     std::vector<MemoryListRow> rows;
     int index = 0;
-    for (const MemoryRecord& record : block.used())
+    for (const store::MemoryRecord& record : block.used())
         rows.push_back(memoryListRow(record, index++));
     return rows;
 }

@@ -2,7 +2,7 @@
 // The texts of one memory record as the memory list window, its printed report,
 // its text export and the command line show them.
 
-#include "core/files/MemoryBlock.h"
+#include "core/store/MemoryBlock.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +18,6 @@ struct MemoryListRow {
 };
 
 // The rows of every record the block holds, in order.
-std::vector<MemoryListRow> memoryListRows(const MemoryBlock& block);
+std::vector<MemoryListRow> memoryListRows(const store::MemoryBlock& block);
 
 }  // namespace brivon::files

@@ -31,7 +31,7 @@ std::string seriesLine(int number, float value, std::uint8_t unitFlag, measure::
 
 }  // namespace
 
-std::string realTimeExport(const RealTimeRun& run, const platform::Clock& clock)
+std::string realTimeExport(const store::RealTimeRun& run, const platform::Clock& clock)
 {
     std::string text;
     appendLine(text, kSeriesHeader);
@@ -50,7 +50,7 @@ std::string realTimeExport(const RealTimeRun& run, const platform::Clock& clock)
     return text;
 }
 
-std::string dataLoggerExport(const CurrentSet& set, const platform::Clock& clock)
+std::string dataLoggerExport(const store::CurrentSet& set, const platform::Clock& clock)
 {
     std::string text;
     appendLine(text, kSeriesHeader);
@@ -65,7 +65,7 @@ std::string dataLoggerExport(const CurrentSet& set, const platform::Clock& clock
     return text;
 }
 
-std::string memoryExport(const MemoryBlock& block)
+std::string memoryExport(const store::MemoryBlock& block)
 {
     std::string text;
     appendLine(text, kMemoryHeader);

@@ -4,21 +4,21 @@
 
 #include <string>
 
-#include "core/files/CurrentSet.h"
-#include "core/files/MemoryBlock.h"
-#include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/MemoryBlock.h"
+#include "core/store/RealTimeRun.h"
 
 namespace brivon::files {
 
 // One line per reading: its value at the sample where it was committed, timed
 // from the run start in whole-second periods.
-std::string realTimeExport(const RealTimeRun& run, const platform::Clock& clock);
+std::string realTimeExport(const store::RealTimeRun& run, const platform::Clock& clock);
 
 // One line per loaded sample, timed from the set's loaded start time.
-std::string dataLoggerExport(const CurrentSet& set, const platform::Clock& clock);
+std::string dataLoggerExport(const store::CurrentSet& set, const platform::Clock& clock);
 
 // One line per memory record, with its status and stored time text.
-std::string memoryExport(const MemoryBlock& block);
+std::string memoryExport(const store::MemoryBlock& block);
 
 }  // namespace brivon::files

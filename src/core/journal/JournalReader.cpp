@@ -48,9 +48,9 @@ JournalContents readOpened(const std::filesystem::path& file, platform::File& op
 
 }  // namespace
 
-files::RealTimeRun RecoveredRun::realTimeRun() const
+store::RealTimeRun RecoveredRun::realTimeRun() const
 {
-    files::RealTimeRun run;
+    store::RealTimeRun run;
     run.readingCount = readingCount();
     run.sampleCount = sampleCount();
     run.samples = samples;
@@ -71,7 +71,7 @@ JournalContents decodeJournal(std::string_view bytes)
     run.runStart = header->runStart;
     std::size_t offset = kHeaderSize;
     // A run never holds more than its limits; anything past them is not the run's.
-    while (offset + kRecordSize <= bytes.size() && run.sampleCount() < realtime::run_limits::kMaxSamples) {
+    while (offset + kRecordSize <= bytes.size() && run.sampleCount() < store::run_limits::kMaxSamples) {
         const auto record = decodeRecord(bytes.substr(offset, kRecordSize));
         if (!record || record->index != run.sampleCount()) break;
         if (const auto problem = unkeepable(*record)) {
@@ -79,7 +79,7 @@ JournalContents decodeJournal(std::string_view bytes)
             break;
         }
         if (record->newReading) {
-            if (run.readingCount() >= realtime::run_limits::kMaxReadings) break;
+            if (run.readingCount() >= store::run_limits::kMaxReadings) break;
             run.readingToSample.push_back(record->index);
         }
         run.samples.push_back(record->value);

@@ -3,10 +3,10 @@
 // intact record, the reading bookkeeping, and the gain, unit and sample period
 // the run had at its last committed sample, which is what Save would write.
 
-#include "core/files/RealTimeRun.h"
 #include "core/journal/JournalFormat.h"
 #include "core/platform/Clock.h"
-#include "core/realtime/RunLimits.h"
+#include "core/store/RealTimeRun.h"
+#include "core/store/RunLimits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,11 +29,11 @@ struct RecoveredRun {
     int sampleCount() const { return static_cast<int>(samples.size()); }
     int readingCount() const { return static_cast<int>(readingToSample.size()); }
     // The run as the file writers read it.
-    files::RealTimeRun realTimeRun() const;
+    store::RealTimeRun realTimeRun() const;
 };
 
 // No run journal is longer than its header and the records of a full run.
-inline constexpr std::size_t kLongestJournal = kHeaderSize + kRecordSize * realtime::run_limits::kMaxSamples;
+inline constexpr std::size_t kLongestJournal = kHeaderSize + kRecordSize * store::run_limits::kMaxSamples;
 
 struct JournalContents {
     std::optional<RecoveredRun> run;  // nothing without an intact header

@@ -15,7 +15,7 @@ namespace {
 constexpr std::filesystem::perms kPrivateFile
     = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
 
-SampleRecord recordOf(const files::RealTimeRun& run, int index, bool newReading)
+SampleRecord recordOf(const store::RealTimeRun& run, int index, bool newReading)
 {
     SampleRecord record;
     record.index = index;
@@ -28,7 +28,7 @@ SampleRecord recordOf(const files::RealTimeRun& run, int index, bool newReading)
 }
 
 // Which samples were committed with a reading, from the reading-to-sample table.
-std::vector<bool> readingSamples(const files::RealTimeRun& run)
+std::vector<bool> readingSamples(const store::RealTimeRun& run)
 {
     std::vector<bool> reading(static_cast<std::size_t>(run.sampleCount), false);
     for (int k = 0; k < run.readingCount; ++k) {
@@ -45,7 +45,7 @@ std::uint64_t journalSize(int records)
 }
 
 // Records `first` up to the run's last sample.
-std::string encodeRecords(const files::RealTimeRun& run, int first)
+std::string encodeRecords(const store::RealTimeRun& run, int first)
 {
     const std::vector<bool> reading = readingSamples(run);
     std::string bytes;
@@ -62,7 +62,7 @@ RunJournal::RunJournal(std::filesystem::path folder, const platform::Clock& cloc
 {
 }
 
-void RunJournal::sampleCommitted(const files::RealTimeRun& run)
+void RunJournal::sampleCommitted(const store::RealTimeRun& run)
 {
     if (run.sampleCount < 1) return;
     if (!openJournal_.isOpen() || run.runStart != runStart_ || records_ >= run.sampleCount) {
@@ -73,7 +73,7 @@ void RunJournal::sampleCommitted(const files::RealTimeRun& run)
     syncIfDue();
 }
 
-void RunJournal::rewrite(const files::RealTimeRun& run)
+void RunJournal::rewrite(const store::RealTimeRun& run)
 {
     close();
     removeFile();
@@ -91,7 +91,7 @@ void RunJournal::rewrite(const files::RealTimeRun& run)
 }
 
 // The new sample, and those a failed write left out while the disk was full.
-void RunJournal::appendMissing(const files::RealTimeRun& run)
+void RunJournal::appendMissing(const store::RealTimeRun& run)
 {
     if (writeAll(encodeRecords(run, records_))) {
         records_ = run.sampleCount;
@@ -106,7 +106,7 @@ void RunJournal::appendMissing(const files::RealTimeRun& run)
     }
 }
 
-void RunJournal::adopt(const std::filesystem::path& file, const files::RealTimeRun& run)
+void RunJournal::adopt(const std::filesystem::path& file, const store::RealTimeRun& run)
 {
     discard();
     if (!openFile(file, false)) return;

@@ -7,9 +7,9 @@
 // A write the disk refuses is said with the system's reason and tried again
 // at the next sample with every record still missing.
 
-#include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
 #include "core/platform/File.h"
+#include "core/store/RealTimeRun.h"
 
 #include <filesystem>
 #include <optional>
@@ -33,9 +33,9 @@ public:
 
     // The run committed a sample: it is appended with any earlier ones a
     // failed write left out, or the journal is written anew for a new run.
-    void sampleCommitted(const files::RealTimeRun& run);
+    void sampleCommitted(const store::RealTimeRun& run);
     // Takes over an existing journal of `run` (a recovered run) as this program's own.
-    void adopt(const std::filesystem::path& file, const files::RealTimeRun& run);
+    void adopt(const std::filesystem::path& file, const store::RealTimeRun& run);
     // Flushes to the disk when the oldest unflushed record is due.
     void syncIfDue();
     // Flushes to the disk now.
@@ -51,8 +51,8 @@ public:
     const std::optional<std::string>& problem() const { return problem_; }
 
 private:
-    void rewrite(const files::RealTimeRun& run);
-    void appendMissing(const files::RealTimeRun& run);
+    void rewrite(const store::RealTimeRun& run);
+    void appendMissing(const store::RealTimeRun& run);
     bool openFile(const std::filesystem::path& file, bool truncate);
     bool writeAll(const std::string& bytes);
     void close();

@@ -14,8 +14,8 @@ constexpr const char* kUnnamedSet = "The set";
 
 }  // namespace
 
-DataLoggerSets::DataLoggerSets(files::CurrentSet& current, realtime::RealTimeViewState& flags,
-    files::TransferBlock& transfer, const platform::Clock& clock)
+DataLoggerSets::DataLoggerSets(store::CurrentSet& current, realtime::RealTimeViewState& flags,
+    store::TransferBlock& transfer, const platform::Clock& clock)
     : current_(current)
     , flags_(flags)
     , transfer_(transfer)
@@ -113,7 +113,7 @@ void DataLoggerSets::mirrorSelectedDownloadSet()
     }
     const auto set = static_cast<std::size_t>(selectedDownloadSet_);
     const auto readings = transfer_.setReadings(selectedDownloadSet_);
-    const std::size_t count = std::min<std::size_t>(readings.size(), files::CurrentSet::kCapacity);
+    const std::size_t count = std::min<std::size_t>(readings.size(), store::CurrentSet::kCapacity);
     std::copy_n(readings.begin(), count, current_.loadedSamples.begin());
     current_.loadedSampleCount = static_cast<std::int32_t>(count);
     current_.loadedReadingCount = current_.loadedSampleCount;
@@ -139,7 +139,7 @@ void DataLoggerSets::selectFileSet(int row)
 files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
 {
     // Read aside, so that a file that fails half-way leaves the shown set as it was.
-    auto read = std::make_unique<files::CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     files::FileOutcome outcome = files::readGraphFile(path, *read, clock_);
     if (!outcome.ok()) return outcome;
     current_ = *read;

@@ -4,13 +4,13 @@
 // list of sets the window shows. The window calls these operations; the
 // flags it shares with the other windows live in the view state.
 
-#include "core/files/CurrentSet.h"
 #include "core/files/FileOutcome.h"
-#include "core/files/TransferBlock.h"
 #include "core/logger/FileSetTable.h"
 #include "core/logger/SetRows.h"
 #include "core/realtime/GraphSetup.h"
 #include "core/realtime/RealTimeViewState.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/TransferBlock.h"
 
 #include <filesystem>
 #include <string>
@@ -23,13 +23,13 @@ inline constexpr realtime::YAxisSetting kInitialValueAxis { 10, 0 };
 
 class DataLoggerSets {
 public:
-    DataLoggerSets(files::CurrentSet& current, realtime::RealTimeViewState& flags,
-        files::TransferBlock& transfer, const platform::Clock& clock);
+    DataLoggerSets(store::CurrentSet& current, realtime::RealTimeViewState& flags,
+        store::TransferBlock& transfer, const platform::Clock& clock);
 
     const std::vector<SetRow>& rows() const { return rows_; }
     // Counts every change of the rows, so a list can tell when to refill.
     int rowsVersion() const { return rowsVersion_; }
-    const files::CurrentSet& currentSet() const { return current_; }
+    const store::CurrentSet& currentSet() const { return current_; }
     // The chosen downloaded set as its row names it ("Set 2 (15/01/26 08:30:00)").
     std::string currentSetName() const;
     int selectedDownloadSet() const { return selectedDownloadSet_; }
@@ -60,9 +60,9 @@ private:
     void selectFileSet(int row);
     void changeRows();
 
-    files::CurrentSet& current_;
+    store::CurrentSet& current_;
     realtime::RealTimeViewState& flags_;
-    files::TransferBlock& transfer_;
+    store::TransferBlock& transfer_;
     const platform::Clock& clock_;
     FileSetTable fileSets_;
     std::vector<SetRow> rows_;

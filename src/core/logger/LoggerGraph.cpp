@@ -38,7 +38,7 @@ double screenPart(int readingsAcross)
 
 constexpr const char* kStatisticsFormat = "Avg %s   Min %s   Max %s   Emin/Eavg %s   Duration %s";
 
-std::string statisticsLine(const files::CurrentSet& set)
+std::string statisticsLine(const store::CurrentSet& set)
 {
     const measure::SetStatistics statistics = measure::setStatistics(set.samples(), set.loadedSamplePeriod);
     const measure::SetStatisticsTexts texts
@@ -54,7 +54,7 @@ LoggerFrame LoggerGraph::layout(const draw::Rect& client, const ShownSet& shown)
     LoggerFrame frame;
     geometry_ = graph::GraphGeometry::fromClient(client, kPlotMargins);
     frame.geometry = geometry_;
-    const files::CurrentSet* set = shown.set;
+    const store::CurrentSet* set = shown.set;
     const int count = set ? static_cast<int>(set->samples().size()) : 0;
     const int width = geometry_.width();
 
@@ -95,7 +95,7 @@ void LoggerGraph::placeLabels(LoggerFrame& frame) const
     }
 }
 
-void LoggerGraph::placeFullView(LoggerFrame& frame, const files::CurrentSet& set) const
+void LoggerGraph::placeFullView(LoggerFrame& frame, const store::CurrentSet& set) const
 {
     const int count = static_cast<int>(set.samples().size());
     frame.curve.line = { 0, count - 1, 0 };
@@ -107,7 +107,7 @@ void LoggerGraph::placeFullView(LoggerFrame& frame, const files::CurrentSet& set
     frame.timeLabels.push_back({ { plot.right - kEndTimeLabelFromRight, y }, timeText(end) });
 }
 
-void LoggerGraph::placeZoomed(LoggerFrame& frame, const files::CurrentSet& set)
+void LoggerGraph::placeZoomed(LoggerFrame& frame, const store::CurrentSet& set)
 {
     const int count = static_cast<int>(set.samples().size());
     frame.scrollBar = { true, count, std::nullopt };
@@ -146,7 +146,7 @@ bool LoggerGraph::followsPointer(int x) const
     return x >= plot.left && x <= plot.right + 1;
 }
 
-bool LoggerGraph::readOut(int x, const files::CurrentSet& set)
+bool LoggerGraph::readOut(int x, const store::CurrentSet& set)
 {
     const auto& plot = geometry_.plot;
     if (!followsPointer(x)) return false;

@@ -5,17 +5,17 @@
 // labels, time labels and the readings to join. The mouse works on the frame
 // the last paint laid out, as the user sees it.
 
-#include "core/files/CurrentSet.h"
 #include "core/graph/ZoomLevels.h"
 #include "core/logger/LoggerFrame.h"
 #include "core/platform/Clock.h"
 #include "core/realtime/GraphSetup.h"
+#include "core/store/CurrentSet.h"
 
 namespace brivon::logger {
 
 // What the graph shows: the current set when there is one, on a value axis.
 struct ShownSet {
-    const files::CurrentSet* set = nullptr;  // none: an empty graph
+    const store::CurrentSet* set = nullptr;  // none: an empty graph
     realtime::YAxisSetting axis;
 };
 
@@ -33,7 +33,7 @@ public:
     bool followsPointer(int x) const;
     // The read-out of the reading nearest client x `x`; false (texts kept)
     // when x is beside the plot or there is no such reading.
-    bool readOut(int x, const files::CurrentSet& set);
+    bool readOut(int x, const store::CurrentSet& set);
     const std::string& readoutValue() const { return readoutValue_; }
     const std::string& readoutTime() const { return readoutTime_; }
 
@@ -63,8 +63,8 @@ public:
 
 private:
     void placeLabels(LoggerFrame& frame) const;
-    void placeFullView(LoggerFrame& frame, const files::CurrentSet& set) const;
-    void placeZoomed(LoggerFrame& frame, const files::CurrentSet& set);
+    void placeFullView(LoggerFrame& frame, const store::CurrentSet& set) const;
+    void placeZoomed(LoggerFrame& frame, const store::CurrentSet& set);
     std::string timeText(platform::TimeValue t) const;
 
     const platform::Clock& clock_;

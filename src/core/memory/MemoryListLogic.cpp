@@ -18,7 +18,7 @@ platform::FileChoice listFileChoice(const std::string& defaultName = {})
 
 }  // namespace
 
-MemoryListLogic::MemoryListLogic(files::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts)
+MemoryListLogic::MemoryListLogic(store::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts)
     : block_(block)
     , flags_(flags)
     , prompts_(prompts)

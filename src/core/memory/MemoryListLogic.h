@@ -2,9 +2,9 @@
 // The memory list window's logic: when its list fills from the document's
 // memory block, and its Save and Open commands on that block.
 
-#include "core/files/MemoryBlock.h"
 #include "core/files/MemoryListRows.h"
 #include "core/platform/Prompts.h"
+#include "core/store/MemoryBlock.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +25,7 @@ public:
     static constexpr const char* kDefaultExtension = "MemDat";
     static constexpr const char* kFilter = "Memery Files (*.MemDat)|*.MemDat|";
 
-    MemoryListLogic(files::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts);
+    MemoryListLogic(store::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts);
 
     // The fill step, run when the window shows and after Open: the rows that
     // replace the list's, or nothing when the list stays as it is. An empty
@@ -39,10 +39,10 @@ public:
     // and changes nothing. The next refresh lists what was read.
     void open();
 
-    const files::MemoryBlock& block() const { return block_; }
+    const store::MemoryBlock& block() const { return block_; }
 
 private:
-    files::MemoryBlock& block_;
+    store::MemoryBlock& block_;
     MemoryListFlags flags_;
     platform::Prompts& prompts_;
     bool listLoaded_ = false;

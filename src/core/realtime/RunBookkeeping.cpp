@@ -1,14 +1,14 @@
 #include "core/realtime/RunBookkeeping.h"
 
-#include "core/realtime/RunLimits.h"
+#include "core/store/RunLimits.h"
 
 #include <algorithm>
 
 namespace brivon::realtime {
 
 RunBookkeeping::RunBookkeeping()
-    : samples_(run_limits::kSampleCapacity, 0.0f)
-    , readingToSample_(run_limits::kMaxReadings, 0)
+    : samples_(store::run_limits::kSampleCapacity, 0.0f)
+    , readingToSample_(store::run_limits::kMaxReadings, 0)
 {
 }
 
@@ -33,15 +33,15 @@ void RunBookkeeping::startBeforeFirstFrame(platform::TimeValue confirmed)
     newReading_ = false;
 }
 
-void RunBookkeeping::restore(const files::RealTimeRun& run)
+void RunBookkeeping::restore(const store::RealTimeRun& run)
 {
     // Never more than a run can hold.
     const std::span<const float> committed = run.committedSamples().first(
-        std::min<std::size_t>(run.committedSamples().size(), run_limits::kMaxSamples));
+        std::min<std::size_t>(run.committedSamples().size(), store::run_limits::kMaxSamples));
     std::copy(committed.begin(), committed.end(), samples_.begin());
     const auto readings
         = run.readingToSample.first(std::min({ static_cast<std::size_t>(std::max(0, run.readingCount)),
-            run.readingToSample.size(), static_cast<std::size_t>(run_limits::kMaxReadings) }));
+            run.readingToSample.size(), static_cast<std::size_t>(store::run_limits::kMaxReadings) }));
     std::copy(readings.begin(), readings.end(), readingToSample_.begin());
     sampleCount_ = static_cast<int>(committed.size());
     readingCount_ = static_cast<int>(readings.size());
@@ -54,7 +54,7 @@ void RunBookkeeping::restore(const files::RealTimeRun& run)
 
 bool RunBookkeeping::isFull() const
 {
-    return readingCount_ >= run_limits::kMaxReadings || sampleCount_ >= run_limits::kMaxSamples;
+    return readingCount_ >= store::run_limits::kMaxReadings || sampleCount_ >= store::run_limits::kMaxSamples;
 }
 
 RunBookkeeping::Commit RunBookkeeping::commit()
@@ -76,9 +76,9 @@ RunBookkeeping::Commit RunBookkeeping::commit()
     return Commit::Repeated;
 }
 
-files::RealTimeRun RunBookkeeping::realTimeRun() const
+store::RealTimeRun RunBookkeeping::realTimeRun() const
 {
-    files::RealTimeRun run;
+    store::RealTimeRun run;
     run.readingCount = readingCount_;
     run.sampleCount = sampleCount_;
     run.samples = samples_;

@@ -4,8 +4,8 @@
 // the start time and the table that maps each reading to the sample it was
 // committed as. The samples of the last run stay until the next run's reset.
 
-#include "core/files/RealTimeRun.h"
 #include "core/platform/Clock.h"
+#include "core/store/RealTimeRun.h"
 
 #include <cstdint>
 #include <span>
@@ -33,7 +33,7 @@ public:
     // not counted as a reading of this run.
     void startBeforeFirstFrame(platform::TimeValue confirmed);
     // A run kept elsewhere (a recovered journal) becomes the current run.
-    void restore(const files::RealTimeRun& run);
+    void restore(const store::RealTimeRun& run);
     // One sample period of an active run. Only call it while !isFull().
     Commit commit();
     // The run has reached its reading or sample limit; committing would write
@@ -55,7 +55,7 @@ public:
     std::span<const std::int32_t> readingToSample() const { return readingToSample_; }
 
     // The run as the file writers and the graph read it.
-    files::RealTimeRun realTimeRun() const;
+    store::RealTimeRun realTimeRun() const;
 
 private:
     std::vector<float> samples_;

@@ -28,7 +28,7 @@ void drawRow(draw::Canvas& canvas, int y, const std::array<std::string, kColumnC
 
 }  // namespace
 
-void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block)
+void drawMemoryReport(draw::Canvas& canvas, const store::MemoryBlock& block)
 {
     canvas.drawLine(kRuleFrom, kRuleTo, kOutlinePen);
     drawRow(

@@ -3,11 +3,11 @@
 // unit, status and time, one row per record.
 
 #include "core/draw/Canvas.h"
-#include "core/files/MemoryBlock.h"
+#include "core/store/MemoryBlock.h"
 
 namespace brivon::report {
 
 // Draws the report in report coordinates; all records fit on the page.
-void drawMemoryReport(draw::Canvas& canvas, const files::MemoryBlock& block);
+void drawMemoryReport(draw::Canvas& canvas, const store::MemoryBlock& block);
 
 }  // namespace brivon::report

@@ -21,7 +21,7 @@ GraphReportSource realTimeReportSource(const realtime::GraphSeries& series, cons
 }
 
 GraphReportSource dataLoggerReportSource(
-    const files::CurrentSet& set, int gainPerDivision, int offsetDivisions)
+    const store::CurrentSet& set, int gainPerDivision, int offsetDivisions)
 {
     return GraphReportSource {
         .samples = set.samples(),

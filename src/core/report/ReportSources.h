@@ -1,10 +1,10 @@
 #pragma once
 // What the real-time run and a data-logger set put into the graph report.
 
-#include "core/files/CurrentSet.h"
 #include "core/graph/AxisLabels.h"
 #include "core/realtime/GraphSeries.h"
 #include "core/report/GraphReport.h"
+#include "core/store/CurrentSet.h"
 
 namespace brivon::report {
 
@@ -13,6 +13,6 @@ GraphReportSource realTimeReportSource(const realtime::GraphSeries& series, cons
 
 // The current set against the data-logger graph's level-0 labels.
 GraphReportSource dataLoggerReportSource(
-    const files::CurrentSet& set, int gainPerDivision, int offsetDivisions);
+    const store::CurrentSet& set, int gainPerDivision, int offsetDivisions);
 
 }  // namespace brivon::report

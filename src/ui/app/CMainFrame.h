@@ -4,10 +4,10 @@
 // the core's MainFrameLogic; this class turns Qt events into calls on it and
 // shows what it reports.
 
+#include "core/app/CDTDoc.h"
+#include "core/app/DocumentObserver.h"
 #include "core/app/MainFrameLogic.h"
 #include "core/logger/DataLoggerSets.h"
-#include "core/realtime/CDTDoc.h"
-#include "core/realtime/DocumentObserver.h"
 #include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
@@ -28,9 +28,7 @@ class CMeterPanel;
 class CDTView;
 class CLoggingDlg;
 
-class CMainFrame final : public QMainWindow,
-                         private app::MainFrameEvents,
-                         private realtime::DocumentObserver {
+class CMainFrame final : public QMainWindow, private app::MainFrameEvents, private app::DocumentObserver {
     Q_OBJECT
 public:
     // `prompts` answers the dialogs instead of real ones (tests); nothing shows Qt dialogs.
@@ -53,7 +51,7 @@ public:
     // The command's action (menu entry and toolbar button share one), for tests.
     QAction* action(int commandId) const;
     app::MainFrameLogic& logic() { return logic_; }
-    realtime::CDTDoc& document() { return document_; }
+    app::CDTDoc& document() { return document_; }
     ui::CDTView& view() { return *view_; }
     CMeterPanel& panel() { return *panel_; }
     QString statusPaneText(int pane) const;
@@ -89,7 +87,7 @@ private:
     void printSetup();
 
     platform::SystemClock clock_;
-    realtime::CDTDoc document_;
+    app::CDTDoc document_;
     logger::DataLoggerSets loggerSets_;
     QtPrompts qtPrompts_;
     platform::Prompts& prompts_;

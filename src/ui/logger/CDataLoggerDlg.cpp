@@ -167,7 +167,7 @@ void CDataLoggerDlg::readFileFromDialog()
 void CDataLoggerDlg::save()
 {
     if (sets_.fileBrowse() || !sets_.hasData()) return;
-    const files::CurrentSet& set = sets_.currentSet();
+    const store::CurrentSet& set = sets_.currentSet();
     platform::FileChoice choice;
     choice.defaultName = files::defaultFileName(clock_.toLocal(set.loadedStartTime));
     choice.defaultExtension = kDefaultExtension;
@@ -181,7 +181,7 @@ void CDataLoggerDlg::save()
 void CDataLoggerDlg::exportCsv()
 {
     if (!sets_.hasData()) return;
-    const files::CurrentSet& set = sets_.currentSet();
+    const store::CurrentSet& set = sets_.currentSet();
     files::saveCsvAs(
         prompts_, files::defaultFileName(clock_.toLocal(set.loadedStartTime)), files::graphCsv(set, clock_));
 }

@@ -57,7 +57,7 @@ void LoggerGraphView::renderGraph(QPainter& painter)
         shownRowsVersion_ = sets_.rowsVersion();
         emit rowsChanged();
     }
-    const files::CurrentSet& set = sets_.currentSet();
+    const store::CurrentSet& set = sets_.currentSet();
     const logger::LoggerFrame frame
         = graph_.layout({ 0, 0, width(), height() }, { sets_.hasData() ? &set : nullptr, sets_.valueAxis() });
     QtCanvas canvas(painter);

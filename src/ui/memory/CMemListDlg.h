@@ -21,7 +21,7 @@ class MemoryListModel;
 
 // What the window shows and where its commands write.
 struct MemoryListSources {
-    files::MemoryBlock& block;
+    store::MemoryBlock& block;
     memory::MemoryListFlags flags;
     std::string defaultSaveName;  // offered by Save
 };

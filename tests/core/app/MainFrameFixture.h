@@ -124,7 +124,7 @@ protected:
     FixedClock clock { kDecember7th2010 };
     ScriptedPrompts prompts;
     RecordingEvents events;
-    realtime::CDTDoc doc { clock };
+    app::CDTDoc doc { clock };
     std::unique_ptr<app::MainFrameLogic> logic;
 };
 

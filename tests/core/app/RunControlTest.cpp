@@ -1,7 +1,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/MainFrameFixture.h"
-#include "core/realtime/RunLimits.h"
 #include "core/realtime/ViewTimers.h"
+#include "core/store/RunLimits.h"
 
 namespace brivon {
 namespace {
@@ -170,15 +170,15 @@ TEST_F(RunStates, StopEndsTheRunAndKeepsItsSamples)
 TEST_F(RunStates, TheRunEndsAtTheTickOfItsTenThousandthReading)
 {
     run(1);
-    periods(realtime::run_limits::kMaxReadings - 1, true);
+    periods(store::run_limits::kMaxReadings - 1, true);
     EXPECT_EQ(flags(), kActive);
     period(true);
-    EXPECT_EQ(readings(), realtime::run_limits::kMaxReadings);
+    EXPECT_EQ(readings(), store::run_limits::kMaxReadings);
     EXPECT_EQ(flags(), kIdle);
     EXPECT_FALSE(enabled(kStop));
 
     viewTimers.advance(5 * kOneSecond);  // later ticks with no frame write nothing
-    EXPECT_EQ(samples(), realtime::run_limits::kMaxReadings);
+    EXPECT_EQ(samples(), store::run_limits::kMaxReadings);
     frame();
     EXPECT_TRUE(enabled(kRun));
 }
@@ -187,20 +187,20 @@ TEST_F(RunStates, TheRunEndsAtTheTickOfSample19990WithNoFrameArriving)
 {
     run(1);
     period(true);
-    viewTimers.advance(static_cast<long long>(realtime::run_limits::kMaxSamples - 1) * kOneSecond);
-    EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
+    viewTimers.advance(static_cast<long long>(store::run_limits::kMaxSamples - 1) * kOneSecond);
+    EXPECT_EQ(samples(), store::run_limits::kMaxSamples);
     EXPECT_EQ(readings(), 1);
     EXPECT_EQ(flags(), kIdle);
     EXPECT_FALSE(doc.viewState().runFlag);
     viewTimers.advance(10 * kOneSecond);
-    EXPECT_EQ(samples(), realtime::run_limits::kMaxSamples);
+    EXPECT_EQ(samples(), store::run_limits::kMaxSamples);
 }
 
 TEST_F(RunStates, ANewRunAfterAFullOneWaitsForItsFrameInsteadOfEnding)
 {
     run(1);
     period(true);
-    viewTimers.advance(static_cast<long long>(realtime::run_limits::kMaxSamples) * kOneSecond);
+    viewTimers.advance(static_cast<long long>(store::run_limits::kMaxSamples) * kOneSecond);
     run(1, platform::Answer::No);
     viewTimers.advance(3 * kOneSecond);  // the meter is silent: the full counters stay untouched
     EXPECT_EQ(flags(), kRequested);

@@ -24,7 +24,7 @@ protected:
     {
         prompts.savePaths.push_back((folder / "run.AsmDat").string());
         EXPECT_TRUE(logic->save());
-        const auto set = std::make_unique<files::CurrentSet>();
+        const auto set = std::make_unique<store::CurrentSet>();
         EXPECT_TRUE(files::readGraphFile(folder / "run.AsmDat", *set, clock).ok());
         return set->loadedStart;
     }

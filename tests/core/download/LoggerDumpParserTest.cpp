@@ -21,7 +21,7 @@ protected:
     int parse(const platform::Bytes& dump) { return download::parseLoggerDump(dump, clock, block); }
 
     support::FixedClock clock;
-    files::TransferBlock block;
+    store::TransferBlock block;
 };
 
 TEST_F(LoggerDump, TheSimulatorsEncoderWritesTheHeaderSetAndRecordTables)

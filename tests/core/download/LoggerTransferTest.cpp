@@ -17,7 +17,7 @@ platform::Bytes withHeader(const platform::Bytes& dump)
     return bytes;
 }
 
-void expectSameSets(const files::TransferBlock& actual, const files::TransferBlock& expected)
+void expectSameSets(const store::TransferBlock& actual, const store::TransferBlock& expected)
 {
     EXPECT_TRUE(actual.allocated);
     EXPECT_EQ(actual.readings, expected.readings);
@@ -30,9 +30,9 @@ void expectSameSets(const files::TransferBlock& actual, const files::TransferBlo
 
 class LoggerTransfer : public support::TransferTest {
 protected:
-    files::TransferBlock parsedDirectly(const platform::Bytes& dump)
+    store::TransferBlock parsedDirectly(const platform::Bytes& dump)
     {
-        files::TransferBlock block;
+        store::TransferBlock block;
         download::parseLoggerDump(dump, clock, block);
         return block;
     }

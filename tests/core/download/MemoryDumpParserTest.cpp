@@ -21,9 +21,9 @@ std::size_t recordAt(int i)
     return kFirstRecord + kRecordLength * static_cast<std::size_t>(i);
 }
 
-std::unique_ptr<files::MemoryBlock> parsed(const platform::Bytes& dump)
+std::unique_ptr<store::MemoryBlock> parsed(const platform::Bytes& dump)
 {
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     download::parseMemoryDump(dump, *block);
     return block;
 }
@@ -138,7 +138,7 @@ TEST_P(MemoryType, TypeBitsGiveTheStatusText)
 {
     platform::Bytes dump = sim::encodeMemoryDump({ memoryRecord(10.0) });
     dump[recordAt(0) + 10] = static_cast<std::uint8_t>(dump[recordAt(0) + 10] | GetParam().typeBits);
-    files::MemoryBlock block;
+    store::MemoryBlock block;
     block.records[0].status = "Rel";  // from an earlier download
     download::parseMemoryDump(dump, block);
     EXPECT_EQ(block.records[0].status, GetParam().expected);

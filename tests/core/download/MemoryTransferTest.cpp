@@ -21,7 +21,7 @@ TEST_F(MemoryTransfer, TheDumpFillsTheMemoryBlockAndTheProgramListensAgain)
     EXPECT_EQ(state().downloadTotal, 0);
     EXPECT_TRUE(listensAgain());
     EXPECT_GE(events.panelChanges, 1);
-    const files::MemoryBlock& block = doc.memoryBlock();
+    const store::MemoryBlock& block = doc.memoryBlock();
     ASSERT_EQ(block.recordCount, 7);
     EXPECT_EQ(block.records[0].value, 12.0f);
     EXPECT_EQ(block.records[3].value, 4000.0f);

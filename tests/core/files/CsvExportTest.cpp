@@ -67,7 +67,7 @@ constexpr platform::TimeValue kStart = 1'291'730'709;  // 2010-12-07 14:05:09 UT
 TEST(GraphCsv, ValuesAndTimesRoundTrip)
 {
     const ::brivon::support::FixedClock clock;
-    auto set = std::make_unique<CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     const std::vector<float> samples { 0.0f, 12.34f, 999.99f, 5000000.0f, 123456.78f };
     std::copy(samples.begin(), samples.end(), set->loadedSamples.begin());
     set->loadedSampleCount = static_cast<int>(samples.size());
@@ -98,7 +98,7 @@ TEST(GraphCsv, ValuesAndTimesRoundTrip)
 TEST(GraphCsv, FootCandleSetsGiveTheValueInFootCandles)
 {
     const ::brivon::support::FixedClock clock;
-    auto set = std::make_unique<CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     set->loadedSamples[0] = 21520.0f;  // 2000 fc
     set->loadedSampleCount = 1;
     set->loadedUnitFlag = 1;
@@ -111,7 +111,7 @@ TEST(GraphCsv, FootCandleSetsGiveTheValueInFootCandles)
 
 TEST(MemoryCsv, RecordsRoundTripWithQuotedStatusAndIsoTimes)
 {
-    auto block = std::make_unique<MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     block->recordCount = 3;
     block->records[0] = { 5000000.0f, "07/12/10 14:05:09", "Pmax", 0, 0 };
     block->records[1] = { 1076.0f, "31/01/99 23:59:58", "Max, \"held\"", 1, 1 };
@@ -127,7 +127,7 @@ TEST(MemoryCsv, RecordsRoundTripWithQuotedStatusAndIsoTimes)
 
 TEST(MemoryCsv, EmptyBlockIsTheHeaderAlone)
 {
-    EXPECT_EQ(memoryCsv(MemoryBlock {}), "no,time,lux,value,unit,status,negative\r\n");
+    EXPECT_EQ(memoryCsv(store::MemoryBlock {}), "no,time,lux,value,unit,status,negative\r\n");
 }
 
 }  // namespace

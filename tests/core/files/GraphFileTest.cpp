@@ -26,9 +26,9 @@ ByteBuilder& trailer(ByteBuilder& b, std::int32_t gain, std::uint8_t unit, std::
     return b.i32(gain).u8(unit).ints({ 2010, 12, 7, 14, 5, 9 }).i32(interval);
 }
 
-std::unique_ptr<files::CurrentSet> setWithOldContents()
+std::unique_ptr<store::CurrentSet> setWithOldContents()
 {
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     set->loadedReadingCount = 7;
     set->loadedSampleCount = 7;
     set->loadedSamples.fill(-1.0f);
@@ -39,7 +39,7 @@ std::unique_ptr<files::CurrentSet> setWithOldContents()
     return set;
 }
 
-files::FileOutcome readBytes(const std::string& bytes, files::CurrentSet& set)
+files::FileOutcome readBytes(const std::string& bytes, store::CurrentSet& set)
 {
     std::istringstream in(bytes);
     return files::readGraphFile(in, set, support::FixedClock());
@@ -56,7 +56,7 @@ std::vector<std::uint32_t> bitsOf(std::span<const float> values)
 TEST(GraphFile, EmptyRunIsFortySevenBytesAndReadsBackAsAnEmptySet)
 {
     const support::FixedClock clock;
-    files::RealTimeRun run;
+    store::RealTimeRun run;
     run.currentGain = 400;
     run.runStart = k2010Dec07At140509;
     run.samplePeriodMs = 2999;  // whole seconds, truncated
@@ -82,7 +82,7 @@ TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 {
     const support::FixedClock clock;
     const std::vector<float> samples { 1.5f, 2.5f, 2.5f, 0.0f };  // more room than the run used
-    files::RealTimeRun run;
+    store::RealTimeRun run;
     run.readingCount = 2;
     run.sampleCount = 3;
     run.samples = samples;
@@ -98,7 +98,7 @@ TEST(GraphFile, RealTimeVariantKeepsItsReadingCountApartFromTheSampleCount)
 
 TEST(GraphFile, DataLoggerVariantRoundTripsEverySampleBitForBit)
 {
-    auto written = std::make_unique<files::CurrentSet>();
+    auto written = std::make_unique<store::CurrentSet>();
     const std::vector<float> samples { 5000000.0f, -0.0f, 1.076f, std::numeric_limits<float>::denorm_min(),
         33000.5f, std::numeric_limits<float>::max() };
     std::copy(samples.begin(), samples.end(), written->loadedSamples.begin());
@@ -191,7 +191,7 @@ TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsSt
 {
     ByteBuilder bytes;
     bytes.signature().i32(3).i32(GetParam());
-    for (int i = 0; i < files::CurrentSet::kCapacity + 1; ++i)
+    for (int i = 0; i < store::CurrentSet::kCapacity + 1; ++i)
         bytes.f32(1.0f);
     auto set = setWithOldContents();
     const files::FileOutcome outcome = readBytes(bytes.bytes(), *set);
@@ -202,23 +202,23 @@ TEST_P(GraphFileSampleCount, CountsTheSetCannotHoldAreRefusedBeforeAnySampleIsSt
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, GraphFileSampleCount,
-    ::testing::Values(files::CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1),
+    ::testing::Values(store::CurrentSet::kCapacity + 1, std::numeric_limits<std::int32_t>::max(), -1),
     [](const auto& param) {
         return std::string(param.param < 0                        ? "Negative"
-                : param.param == files::CurrentSet::kCapacity + 1 ? "OneAboveTheCapacity"
+                : param.param == store::CurrentSet::kCapacity + 1 ? "OneAboveTheCapacity"
                                                                   : "LargestInteger");
     });
 
 TEST(GraphFile, AFullSetOfThirtyThreeThousandSamplesIsRead)
 {
-    auto written = std::make_unique<files::CurrentSet>();
-    written->loadedSampleCount = files::CurrentSet::kCapacity;
-    for (int i = 0; i < files::CurrentSet::kCapacity; ++i)
+    auto written = std::make_unique<store::CurrentSet>();
+    written->loadedSampleCount = store::CurrentSet::kCapacity;
+    for (int i = 0; i < store::CurrentSet::kCapacity; ++i)
         written->loadedSamples[static_cast<std::size_t>(i)] = float(i);
-    auto read = std::make_unique<files::CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     ASSERT_TRUE(readBytes(files::graphFileBytes(files::dataLoggerFileContents(*written)), *read).ok());
-    EXPECT_EQ(read->loadedSampleCount, files::CurrentSet::kCapacity);
-    EXPECT_EQ(read->loadedSamples.back(), float(files::CurrentSet::kCapacity - 1));
+    EXPECT_EQ(read->loadedSampleCount, store::CurrentSet::kCapacity);
+    EXPECT_EQ(read->loadedSamples.back(), float(store::CurrentSet::kCapacity - 1));
 }
 
 // Sample 0's time is the stored date and time in local time (UTC on the fixed clock).
@@ -346,7 +346,7 @@ TEST(GraphFile, AMemoryListFileIsRefused)
 {
     for (const float firstValue : { 0.0f, 123.4f }) {
         SCOPED_TRACE(firstValue);
-        auto block = std::make_unique<files::MemoryBlock>();
+        auto block = std::make_unique<store::MemoryBlock>();
         block->recordCount = 2;
         block->records[0] = { firstValue, "07/12/10 14:05:09", "General", 0, 0 };
         block->records[1] = { 5.0f, "07/12/10 14:06:00", "Pmax", 0, 1 };

@@ -15,16 +15,16 @@ using support::ByteBuilder;
 
 constexpr const char* kTime = "07/12/10 14:05:09";
 
-std::unique_ptr<files::MemoryBlock> blockWithOldContents()
+std::unique_ptr<store::MemoryBlock> blockWithOldContents()
 {
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     block->recordCount = 3;
     for (auto& record : block->records)
         record = { -1.0f, "old", "Rel", 1, 1 };
     return block;
 }
 
-files::FileOutcome readBytes(const std::string& bytes, files::MemoryBlock& block)
+files::FileOutcome readBytes(const std::string& bytes, store::MemoryBlock& block)
 {
     std::istringstream in(bytes);
     return files::readMemoryFile(in, block);
@@ -32,7 +32,7 @@ files::FileOutcome readBytes(const std::string& bytes, files::MemoryBlock& block
 
 TEST(MemoryFile, EmptyBlockIsTenBytesAndReadsBackEmpty)
 {
-    const files::MemoryBlock empty;
+    const store::MemoryBlock empty;
     const std::string bytes = files::memoryFileBytes(empty);
     EXPECT_EQ(bytes, ByteBuilder().signature().i32(0).bytes());
     EXPECT_EQ(bytes.size(), 10u);
@@ -44,7 +44,7 @@ TEST(MemoryFile, EmptyBlockIsTenBytesAndReadsBackEmpty)
 
 TEST(MemoryFile, RecordLayoutIsValueUnitStatusSignTime)
 {
-    files::MemoryBlock block;
+    store::MemoryBlock block;
     block.recordCount = 1;
     block.records[0] = { 123.5f, kTime, "General", 0, 1 };
     const std::string bytes = files::memoryFileBytes(block);
@@ -55,7 +55,7 @@ TEST(MemoryFile, RecordLayoutIsValueUnitStatusSignTime)
 
 TEST(MemoryFile, RoundTripKeepsValuesBitForBitWithTheirFlags)
 {
-    files::MemoryBlock written;
+    store::MemoryBlock written;
     written.recordCount = 4;
     written.records[0] = { 5000000.0f, kTime, "Pmax", 1, 0 };
     written.records[1] = { 5000000.0f, kTime, "Max", 0, 1 };
@@ -67,8 +67,8 @@ TEST(MemoryFile, RoundTripKeepsValuesBitForBitWithTheirFlags)
     ASSERT_EQ(read->recordCount, 4);
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        const files::MemoryRecord& a = written.records[static_cast<std::size_t>(i)];
-        const files::MemoryRecord& b = read->records[static_cast<std::size_t>(i)];
+        const store::MemoryRecord& a = written.records[static_cast<std::size_t>(i)];
+        const store::MemoryRecord& b = read->records[static_cast<std::size_t>(i)];
         EXPECT_EQ(std::bit_cast<std::uint32_t>(a.value), std::bit_cast<std::uint32_t>(b.value));
         EXPECT_EQ(a.footCandle, b.footCandle);
         EXPECT_EQ(a.negative, b.negative);
@@ -104,7 +104,7 @@ TEST_P(MemoryFileStringLength, StringsAreReadByTheFullLengthRule)
     EXPECT_EQ(block->records[0].time, kTime);
 
     // The writer picks the same form for that length.
-    files::MemoryBlock rewritten;
+    store::MemoryBlock rewritten;
     rewritten.recordCount = 1;
     rewritten.records[0] = { 1.0f, kTime, status, 0, 0 };
     EXPECT_EQ(files::memoryFileBytes(rewritten), bytes);
@@ -128,7 +128,7 @@ TEST(MemoryFile, WrongSignatureLeavesTheBlockAlone)
 
 TEST(MemoryFile, AFileEndingEarlyKeepsTheRecordsReadCompletely)
 {
-    files::MemoryBlock written;
+    store::MemoryBlock written;
     written.recordCount = 2;
     written.records[0] = { 1.0f, kTime, "General", 0, 0 };
     written.records[1] = { 2.0f, kTime, "Pmin", 1, 0 };
@@ -158,7 +158,7 @@ TEST_P(MemoryFileRecordCount, CountsTheBlockCannotHoldAreRefused)
 {
     ByteBuilder bytes;
     bytes.signature().i32(GetParam());
-    for (int i = 0; i <= files::MemoryBlock::kCapacity; ++i)
+    for (int i = 0; i <= store::MemoryBlock::kCapacity; ++i)
         bytes.f32(1.0f).u8(0).str("General").u8(0).str(kTime);
     auto block = blockWithOldContents();
     EXPECT_EQ(readBytes(bytes.bytes(), *block).status, files::FileStatus::CountOutOfRange);
@@ -167,7 +167,7 @@ TEST_P(MemoryFileRecordCount, CountsTheBlockCannotHoldAreRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, MemoryFileRecordCount,
-    ::testing::Values(files::MemoryBlock::kCapacity + 1, -1),
+    ::testing::Values(store::MemoryBlock::kCapacity + 1, -1),
     [](const auto& param) { return std::string(param.param < 0 ? "Negative" : "OneAboveTheCapacity"); });
 
 }  // namespace

@@ -50,11 +50,11 @@ TEST_F(NotAFile, ReadersRefuseFoldersFifosAndDevices)
     };
     for (const auto& [path, what] : cases) {
         SCOPED_TRACE(path);
-        auto set = std::make_unique<files::CurrentSet>();
+        auto set = std::make_unique<store::CurrentSet>();
         const files::FileOutcome graph = files::readGraphFile(path, *set, support::FixedClock());
         EXPECT_EQ(graph.status, files::FileStatus::NotAFile);
         EXPECT_EQ(graph.message, what);
-        auto block = std::make_unique<files::MemoryBlock>();
+        auto block = std::make_unique<store::MemoryBlock>();
         const files::FileOutcome memory = files::readMemoryFile(path, *block);
         EXPECT_EQ(memory.status, files::FileStatus::NotAFile);
         EXPECT_EQ(memory.message, what);

@@ -224,7 +224,7 @@ TEST_F(SafeSave, TheNextSaveRemovesOnlyItsOwnStaleTemporaries)
 TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 {
     const support::FixedClock clock;
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     set->loadedSampleCount = 2;
     set->loadedSamples[0] = 1.0f;
     set->loadedSamples[1] = 5000000.0f;
@@ -234,7 +234,7 @@ TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
     EXPECT_EQ(contentsOf(data).size(), 47u + 8);
     EXPECT_NE(contentsOf(folder_ / "10-12-07 14.05.09.txt").find("OL"), std::string::npos);
 
-    auto read = std::make_unique<files::CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     ASSERT_TRUE(files::readGraphFile(data, *read, clock).ok());
     EXPECT_EQ(read->loadedSamples[1], 5000000.0f);
 }
@@ -242,7 +242,7 @@ TEST_F(SafeSave, CurrentSetSaveWritesTheDataFileAndItsExportBeside)
 TEST_F(SafeSave, AMemorySaveIntoAMissingFolderWritesNeitherFile)
 {
     const files::FileOutcome outcome
-        = files::saveMemoryBlock(folder_ / "gone" / "list.MemDat", files::MemoryBlock {});
+        = files::saveMemoryBlock(folder_ / "gone" / "list.MemDat", store::MemoryBlock {});
     EXPECT_EQ(outcome.status, files::FileStatus::CannotWrite);
     EXPECT_FALSE(outcome.message.empty());
     expectFolderHolds({});

@@ -20,9 +20,9 @@ const std::string kMemoryHeader
 TEST(TextExport, HeadersHaveTheirFixedWidths)
 {
     const support::FixedClock clock;
-    EXPECT_EQ(files::realTimeExport(files::RealTimeRun {}, clock), kSeriesHeader);
-    EXPECT_EQ(files::dataLoggerExport(*std::make_unique<files::CurrentSet>(), clock), kSeriesHeader);
-    EXPECT_EQ(files::memoryExport(files::MemoryBlock {}), kMemoryHeader);
+    EXPECT_EQ(files::realTimeExport(store::RealTimeRun {}, clock), kSeriesHeader);
+    EXPECT_EQ(files::dataLoggerExport(*std::make_unique<store::CurrentSet>(), clock), kSeriesHeader);
+    EXPECT_EQ(files::memoryExport(store::MemoryBlock {}), kMemoryHeader);
     EXPECT_EQ(kSeriesHeader.size(), 59u + 2);
     EXPECT_EQ(kMemoryHeader.size(), 76u + 2);
 }
@@ -30,7 +30,7 @@ TEST(TextExport, HeadersHaveTheirFixedWidths)
 struct RunFixture {
     std::vector<float> samples;
     std::vector<std::int32_t> table;
-    files::RealTimeRun run;
+    store::RealTimeRun run;
 };
 
 RunFixture runOfThreeReadings(std::int32_t periodMs)
@@ -92,7 +92,7 @@ TEST(TextExport, AStartNearTheLastTimeValueHoldsTheTimeThereInsteadOfOverflowing
 TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData)
 {
     const support::FixedClock clock;
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     set->loadedSampleCount = 3;
     set->loadedSamples[0] = 12.345f;
     set->loadedSamples[1] = 123456000.0f;  // "123456.00K" is ten characters
@@ -108,7 +108,7 @@ TEST(TextExport, DataLoggerExportTimesSamplesFromTheLoadedStartAndWidensLongData
 
 TEST(TextExport, MemoryExportShowsStatusStoredTimeAndSign)
 {
-    files::MemoryBlock block;
+    store::MemoryBlock block;
     block.recordCount = 2;
     block.records[0] = { 5000000.0f, "07/12/10 14:05:09", "Pmax", 1, 0 };
     block.records[1] = { 10760.0f, "08/12/10 09:00:00", "General", 0, 1 };

@@ -43,7 +43,7 @@ protected:
     std::filesystem::path graphFile(const std::vector<float>& readings, const platform::LocalTime& start,
         const std::string& name = "set.AsmDat")
     {
-        auto set = std::make_unique<files::CurrentSet>();
+        auto set = std::make_unique<store::CurrentSet>();
         std::copy(readings.begin(), readings.end(), set->loadedSamples.begin());
         set->loadedSampleCount = static_cast<std::int32_t>(readings.size());
         set->loadedStart = start;
@@ -62,9 +62,9 @@ protected:
 
     support::FixedClock clock;
     support::ScratchFolder scratch;
-    std::unique_ptr<files::CurrentSet> current = std::make_unique<files::CurrentSet>();
+    std::unique_ptr<store::CurrentSet> current = std::make_unique<store::CurrentSet>();
     realtime::RealTimeViewState flags;
-    files::TransferBlock transfer;
+    store::TransferBlock transfer;
     logger::DataLoggerSets sets { *current, flags, transfer, clock };
 };
 

@@ -36,10 +36,10 @@ TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
     stored.sentUnitByte = c.unitByte;
     stored.sentYearByte = c.yearByte;
     const support::FixedClock clock;
-    files::TransferBlock transfer;
+    store::TransferBlock transfer;
     ASSERT_EQ(download::parseLoggerDump(sim::encodeLoggerDump({ stored }), clock, transfer), 1);
 
-    auto current = std::make_unique<files::CurrentSet>();
+    auto current = std::make_unique<store::CurrentSet>();
     realtime::RealTimeViewState flags;
     flags.listRefill = true;
     logger::DataLoggerSets sets(*current, flags, transfer, clock);
@@ -60,7 +60,7 @@ TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
         return;
     }
     ASSERT_TRUE(saved.ok()) << saved.message;
-    auto read = std::make_unique<files::CurrentSet>();
+    auto read = std::make_unique<store::CurrentSet>();
     ASSERT_TRUE(files::readGraphFile(file, *read, clock).ok());
     EXPECT_EQ(
         support::ScratchFolder::read(file), files::graphFileBytes(files::dataLoggerFileContents(*current)));

@@ -48,7 +48,7 @@ protected:
 
     support::FixedClock clock;
     logger::LoggerGraph graph { clock };
-    std::unique_ptr<files::CurrentSet> set = std::make_unique<files::CurrentSet>();
+    std::unique_ptr<store::CurrentSet> set = std::make_unique<store::CurrentSet>();
     draw::Rect client = clientFor(400, 400);
 };
 

@@ -17,7 +17,7 @@ namespace {
 
 const std::string kEmptyMessage = std::string("message: ") + MemoryListLogic::kEmptyMessage;
 
-files::MemoryRecord record(float value, const std::string& status = "General")
+store::MemoryRecord record(float value, const std::string& status = "General")
 {
     return { value, "07/12/10 14:05:09", status, 0, 0 };
 }
@@ -32,25 +32,25 @@ std::vector<std::string> dataTexts(const std::vector<files::MemoryListRow>& rows
 
 class MemoryList : public ::testing::Test {
 protected:
-    void store(std::initializer_list<files::MemoryRecord> records)
+    void store(std::initializer_list<store::MemoryRecord> records)
     {
         block->recordCount = 0;
-        for (const files::MemoryRecord& r : records)
+        for (const store::MemoryRecord& r : records)
             block->records[static_cast<std::size_t>(block->recordCount++)] = r;
     }
 
     std::filesystem::path listFile(
-        std::initializer_list<files::MemoryRecord> records, const std::string& name)
+        std::initializer_list<store::MemoryRecord> records, const std::string& name)
     {
-        files::MemoryBlock other;
-        for (const files::MemoryRecord& r : records)
+        store::MemoryBlock other;
+        for (const store::MemoryRecord& r : records)
             other.records[static_cast<std::size_t>(other.recordCount++)] = r;
         const std::filesystem::path path = scratch / name;
         support::ScratchFolder::write(path, files::memoryFileBytes(other));
         return path;
     }
 
-    std::unique_ptr<files::MemoryBlock> block = std::make_unique<files::MemoryBlock>();
+    std::unique_ptr<store::MemoryBlock> block = std::make_unique<store::MemoryBlock>();
     bool memoryEmpty = false;
     bool fillRequest = false;
     bool listFromFile = false;

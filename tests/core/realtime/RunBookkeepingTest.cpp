@@ -1,7 +1,7 @@
 #include "core/realtime/RunBookkeeping.h"
 
 #include "core/measure/Units.h"
-#include "core/realtime/RunLimits.h"
+#include "core/store/RunLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +89,7 @@ TEST(RunBookkeeping, TheResetStartsAnEmptyRunAndKeepsThePendingReading)
 TEST(RunBookkeeping, IsFullAtTheReadingLimitOrTheSampleLimit)
 {
     realtime::RunBookkeeping readings;
-    for (int k = 0; k < realtime::run_limits::kMaxReadings; ++k) {
+    for (int k = 0; k < store::run_limits::kMaxReadings; ++k) {
         EXPECT_FALSE(readings.isFull());
         readings.append(1, false);
         readings.commit();
@@ -98,7 +98,7 @@ TEST(RunBookkeeping, IsFullAtTheReadingLimitOrTheSampleLimit)
 
     realtime::RunBookkeeping samples;
     samples.append(1, false);
-    for (int k = 0; k < realtime::run_limits::kMaxSamples; ++k) {
+    for (int k = 0; k < store::run_limits::kMaxSamples; ++k) {
         EXPECT_FALSE(samples.isFull());
         samples.commit();
     }
@@ -113,7 +113,7 @@ TEST(RunBookkeeping, TheFileViewCarriesTheRunsFields)
     run.setSamplePeriodMs(1500);
     run.setCurrentGain(400);
     committed(run, { 5, -1 });
-    const files::RealTimeRun view = run.realTimeRun();
+    const store::RealTimeRun view = run.realTimeRun();
     EXPECT_EQ(view.readingCount, 1);
     EXPECT_EQ(view.sampleCount, 2);
     EXPECT_EQ(view.committedSamples().size(), 2u);

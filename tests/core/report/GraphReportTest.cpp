@@ -1,8 +1,8 @@
 #include "core/report/GraphReport.h"
 
-#include "core/files/CurrentSet.h"
 #include "core/realtime/GraphSeries.h"
 #include "core/report/ReportSources.h"
+#include "core/store/CurrentSet.h"
 #include "support/FixedClock.h"
 #include "support/RecordingCanvas.h"
 
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, TimeLabels,
 
 TEST(DataLoggerReportSource, LevelZeroLabelsPeriodInSecondsAndDarkGrid)
 {
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     set->loadedSampleCount = 8;
     set->loadedSamplePeriod = 60;
     set->loadedStartTime = kStart;

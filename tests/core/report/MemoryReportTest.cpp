@@ -14,13 +14,13 @@ using support::TextOp;
 
 const draw::Font kTable { "Arial", -10, 0, 100 };
 
-std::unique_ptr<files::MemoryBlock> blockOf(int count)
+std::unique_ptr<store::MemoryBlock> blockOf(int count)
 {
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     block->recordCount = count;
     for (int k = 0; k < count; ++k) {
         block->records[static_cast<std::size_t>(k)]
-            = files::MemoryRecord { static_cast<float>(k), "09/12/26 07:30:00", "General", 0, 0 };
+            = store::MemoryRecord { static_cast<float>(k), "09/12/26 07:30:00", "General", 0, 0 };
     }
     return block;
 }
@@ -56,7 +56,7 @@ TEST(MemoryReport, HundredRecordsEndJustAboveTheBottom)
 
 struct RowCase {
     const char* name;
-    files::MemoryRecord record;
+    store::MemoryRecord record;
     const char* data;
     const char* unit;
 };

@@ -241,7 +241,7 @@ TEST_F(DownloadWindowsOverPty, DataLoggerOpensTheWindowWithTheMetersSetsAndLeave
 {
     CpuShare cpu;
     int listedSets = 0;
-    files::TransferBlock shown;
+    store::TransferBlock shown;
     support::ModalSteps steps;
     steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg&) { cpu.start(); });
     steps.then<ui::CDataLoggerDlg>([&](ui::CDataLoggerDlg& window) {

@@ -69,7 +69,7 @@ TEST_P(EndedRun, EveryCommittedSampleIsRecovered)
     const QString output = home.filePath("recovered.AsmDat");
     const support::CliRun recovered = support::runCli({ "recover", "-o", output }, environment);
     ASSERT_EQ(recovered.exitCode, 0) << recovered.errors.toStdString();
-    const auto set = std::make_unique<files::CurrentSet>();
+    const auto set = std::make_unique<store::CurrentSet>();
     ASSERT_TRUE(files::readGraphFile(output.toStdString(), *set, support::FixedClock()).ok());
     EXPECT_EQ(set->loadedSampleCount, inJournal);
     EXPECT_EQ(set->loadedSamplePeriod, 1);

@@ -154,7 +154,7 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
 {
     const std::vector<float> samples { 10.0f, 5000000.0f, 30.0f };
     ASSERT_TRUE(frame->openGraphFile(writeGraphFile("run.AsmDat", samples, 400)));
-    const files::CurrentSet& set = frame->document().currentSet();
+    const store::CurrentSet& set = frame->document().currentSet();
     ASSERT_EQ(set.samples().size(), 3u);
     EXPECT_EQ(set.samples()[1], 5000000.0f);
     EXPECT_EQ(set.loadedGain, 400);

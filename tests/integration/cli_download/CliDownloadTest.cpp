@@ -2,12 +2,12 @@
 
 #include "integration/CliProcess.h"
 
-#include "core/files/CurrentSet.h"
 #include "core/files/GraphFile.h"
-#include "core/files/MemoryBlock.h"
 #include "core/files/MemoryFile.h"
 #include "core/link/MeterProtocol.h"
 #include "core/platform/Clock.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/MemoryBlock.h"
 #include "sim/PtyMeter.h"
 #include "sim/SampleStorage.h"
 #include "support/PtyPair.h"
@@ -86,7 +86,7 @@ TEST_F(CliDownload, MemoryWritesTheListFileAndItsTextAndPrintsTheListRows)
     }
 
     EXPECT_EQ(folderEntries(), (QStringList { "records.MemDat", "records.txt" }));
-    auto block = std::make_unique<files::MemoryBlock>();
+    auto block = std::make_unique<store::MemoryBlock>();
     ASSERT_TRUE(files::readMemoryFile(path("records.MemDat").toStdString(), *block).ok());
     EXPECT_EQ(block->recordCount, 7);
     QFile text(path("records.txt"));
@@ -119,7 +119,7 @@ TEST_F(CliDownload, LoggerWritesOneGraphFilePerSetNamedAfterItsStartWithoutOverw
 
     // The gain is the one choosing the set in the data-logger window gives: the full scale, a tenth in fc.
     const platform::SystemClock clock;
-    auto set = std::make_unique<files::CurrentSet>();
+    auto set = std::make_unique<store::CurrentSet>();
     ASSERT_TRUE(files::readGraphFile(path("26-01-15 08.30.00 (2).AsmDat").toStdString(), *set, clock).ok());
     EXPECT_EQ(set->loadedSampleCount, 50);
     EXPECT_EQ(set->loadedReadingCount, 50);

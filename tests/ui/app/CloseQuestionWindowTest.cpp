@@ -33,7 +33,7 @@ protected:
         link::PortMap map;
         map.setPath(1, (home.path() + "/no-such-device").toStdString());
         auto frame = std::make_unique<ui::CMainFrame>(map, app::Configuration::fromEnvironment(), prompts);
-        realtime::CDTDoc& doc = frame->document();
+        app::CDTDoc& doc = frame->document();
         doc.resetForNewRun(platform::SystemClock().now());
         for (int k = 0; k < 3; ++k) {
             doc.run().append(100.0f + static_cast<float>(k), false);

@@ -52,7 +52,7 @@ public:
         link::PortMap map;
         map.setPath(1, "/dev/brivon-no-such-port");
         ui::CMainFrame frame(map, app::Configuration::fromEnvironment(), &prompts);
-        realtime::CDTDoc& doc = frame.document();
+        app::CDTDoc& doc = frame.document();
         doc.resetForNewRun(platform::SystemClock().now());
         doc.run().append(100.0f, false);
         doc.commitSample();
@@ -63,7 +63,7 @@ public:
 
     void memoryList()
     {
-        auto block = std::make_unique<files::MemoryBlock>();
+        auto block = std::make_unique<store::MemoryBlock>();
         block->recordCount = 1;
         block->records[0] = { 1.0f, "07/12/10 14:05:09", "Pmin", 0, 0 };
         bool memoryEmpty = false;
@@ -75,7 +75,7 @@ public:
 
     void loggerWindow(int command)
     {
-        files::TransferBlock transfer;
+        store::TransferBlock transfer;
         transfer.readings = { 100.0f, 200.0f };
         transfer.startIndexes = { 0, 2 };
         transfer.startTimes = { kStart };
@@ -85,7 +85,7 @@ public:
         transfer.allocated = true;
         realtime::RealTimeViewState flags;
         flags.listRefill = true;
-        auto current = std::make_unique<files::CurrentSet>();
+        auto current = std::make_unique<store::CurrentSet>();
         const support::FixedClock clock { kStart };
         logger::DataLoggerSets sets { *current, flags, transfer, clock };
         ui::CDataLoggerDlg dialog(sets, prompts, clock);

@@ -83,9 +83,9 @@ protected:
     support::FixedClock clock { kStart };
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
-    std::unique_ptr<files::CurrentSet> current = std::make_unique<files::CurrentSet>();
+    std::unique_ptr<store::CurrentSet> current = std::make_unique<store::CurrentSet>();
     realtime::RealTimeViewState flags;
-    files::TransferBlock transfer;
+    store::TransferBlock transfer;
     logger::DataLoggerSets sets { *current, flags, transfer, clock };
 };
 

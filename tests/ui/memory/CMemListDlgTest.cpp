@@ -23,7 +23,7 @@ namespace {
 
 enum Column { kNumber, kData, kUnit, kStatus, kTime };
 
-files::MemoryRecord record(float value, std::uint8_t footCandle = 0, std::uint8_t negative = 0)
+store::MemoryRecord record(float value, std::uint8_t footCandle = 0, std::uint8_t negative = 0)
 {
     return { value, "07/12/10 14:05:09", "Pmin", negative, footCandle };
 }
@@ -37,10 +37,10 @@ public:
 
 class MemoryListWindow : public ::testing::Test {
 protected:
-    void store(const std::vector<files::MemoryRecord>& records)
+    void store(const std::vector<store::MemoryRecord>& records)
     {
         block->recordCount = 0;
-        for (const files::MemoryRecord& r : records)
+        for (const store::MemoryRecord& r : records)
             block->records[static_cast<std::size_t>(block->recordCount++)] = r;
     }
 
@@ -70,7 +70,7 @@ protected:
         return texts;
     }
 
-    std::unique_ptr<files::MemoryBlock> block = std::make_unique<files::MemoryBlock>();
+    std::unique_ptr<store::MemoryBlock> block = std::make_unique<store::MemoryBlock>();
     bool memoryEmpty = false;
     bool fillRequest = true;
     bool listFromFile = false;
@@ -81,7 +81,7 @@ protected:
 
 struct CellCase {
     std::string name;
-    files::MemoryRecord record;
+    store::MemoryRecord record;
     QString data;
     QString unit;
 };
@@ -136,7 +136,7 @@ TEST_F(MemoryListWindow, CtrlOReplacesTheRowsWithAValidFileAndKeepsThemForAnInva
 {
     store({ record(1.0f), record(2.0f) });
     auto dialog = open();
-    files::MemoryBlock other;
+    store::MemoryBlock other;
     other.records[0] = record(30.0f);
     other.recordCount = 1;
     support::ScratchFolder::write(scratch / "one.MemDat", files::memoryFileBytes(other));

@@ -1,11 +1,11 @@
 // The reports printed through the Qt printer path and as PDF bytes, read back
 // with pdftotext: the texts are there, as text, and inside the page.
 
-#include "core/files/CurrentSet.h"
-#include "core/files/MemoryBlock.h"
 #include "core/report/GraphReport.h"
 #include "core/report/MemoryReport.h"
 #include "core/report/ReportSources.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/MemoryBlock.h"
 #include "support/FixedClock.h"
 #include "ui/report/ReportPageCanvas.h"
 #include "ui/report/ReportPdf.h"
@@ -35,10 +35,10 @@ const ::brivon::support::FixedClock& clock()
     return fixed;
 }
 
-const files::CurrentSet& loggerSet()
+const store::CurrentSet& loggerSet()
 {
     static const auto set = [] {
-        auto made = std::make_unique<files::CurrentSet>();
+        auto made = std::make_unique<store::CurrentSet>();
         made->loadedSampleCount = 40;
         for (int i = 0; i < 40; ++i)
             made->loadedSamples[static_cast<std::size_t>(i)] = 10.0f * static_cast<float>(i);
@@ -50,10 +50,10 @@ const files::CurrentSet& loggerSet()
     return *set;
 }
 
-const files::MemoryBlock& memoryBlock()
+const store::MemoryBlock& memoryBlock()
 {
     static const auto block = [] {
-        auto made = std::make_unique<files::MemoryBlock>();
+        auto made = std::make_unique<store::MemoryBlock>();
         made->recordCount = 100;
         for (auto& record : made->records)
             record = { 123.4f, "07/12/10 14:06:00", "General", 0, 0 };

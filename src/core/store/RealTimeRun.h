@@ -7,7 +7,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon::files {
+namespace brivon::store {
 
 struct RealTimeRun {
     std::int32_t readingCount = 0;  // readings committed ("Data No.")
@@ -30,4 +30,4 @@ struct RealTimeRun {
     }
 };
 
-}  // namespace brivon::files
+}  // namespace brivon::store

@@ -1,4 +1,4 @@
-#include "core/realtime/CDTDoc.h"
+#include "core/app/CDTDoc.h"
 
 #include "core/files/GraphFile.h"
 #include "core/util/Printf.h"
@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <fstream>
 
-namespace brivon::realtime {
+namespace brivon::app {
 
 CDTDoc::CDTDoc(const platform::Clock& clock)
     : clock_(clock)
-    , currentSet_(std::make_unique<files::CurrentSet>())
-    , memoryBlock_(std::make_unique<files::MemoryBlock>())
+    , currentSet_(std::make_unique<store::CurrentSet>())
+    , memoryBlock_(std::make_unique<store::MemoryBlock>())
 {
 }
 
@@ -45,7 +45,7 @@ void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
     updateAllViews();
 }
 
-void CDTDoc::restoreRun(const files::RealTimeRun& run)
+void CDTDoc::restoreRun(const store::RealTimeRun& run)
 {
     run_.restore(run);
     view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
@@ -53,10 +53,10 @@ void CDTDoc::restoreRun(const files::RealTimeRun& run)
     updateAllViews();
 }
 
-RunBookkeeping::Commit CDTDoc::commitSample()
+realtime::RunBookkeeping::Commit CDTDoc::commitSample()
 {
-    const RunBookkeeping::Commit commit = run_.commit();
-    if (commit == RunBookkeeping::Commit::NewReading) {
+    const realtime::RunBookkeeping::Commit commit = run_.commit();
+    if (commit == realtime::RunBookkeeping::Commit::NewReading) {
         setRunTexts();
         for (DocumentObserver* observer : observers_)
             observer->samplePlotted();
@@ -112,4 +112,4 @@ files::FileOutcome CDTDoc::load(const std::filesystem::path& path, platform::Pro
     return loaded(files::readGraphFile(path, *currentSet_, clock_), prompts);
 }
 
-}  // namespace brivon::realtime
+}  // namespace brivon::app

@@ -10,7 +10,7 @@
 
 #include "core/platform/Clock.h"
 
-namespace brivon::files {
+namespace brivon::store {
 
 struct CurrentSet {
     static constexpr int kCapacity = 33000;
@@ -32,4 +32,4 @@ struct CurrentSet {
     }
 };
 
-}  // namespace brivon::files
+}  // namespace brivon::store

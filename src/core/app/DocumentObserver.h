@@ -1,7 +1,7 @@
 #pragma once
 // How the document tells its views what changed.
 
-namespace brivon::realtime {
+namespace brivon::app {
 
 class DocumentObserver {
 public:
@@ -15,4 +15,4 @@ public:
     virtual void sampleCommitted() { }
 };
 
-}  // namespace brivon::realtime
+}  // namespace brivon::app

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace brivon::files {
+namespace brivon::store {
 
 struct TransferBlock {
     std::vector<float> readings;  // lux, set after set
@@ -28,4 +28,4 @@ struct TransferBlock {
     bool release();
 };
 
-}  // namespace brivon::files
+}  // namespace brivon::store

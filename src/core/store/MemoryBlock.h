@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-namespace brivon::files {
+namespace brivon::store {
 
 struct MemoryRecord {
     float value = 0.0f;  // lux; the over-range marker for "OL"
@@ -32,4 +32,4 @@ struct MemoryBlock {
     }
 };
 
-}  // namespace brivon::files
+}  // namespace brivon::store

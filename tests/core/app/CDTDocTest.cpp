@@ -1,4 +1,4 @@
-#include "core/realtime/CDTDoc.h"
+#include "core/app/CDTDoc.h"
 
 #include "core/app/RunSave.h"
 #include "core/app/ScratchFolder.h"
@@ -17,7 +17,7 @@ namespace {
 
 constexpr platform::TimeValue kStart = 1291730709;  // 7 December 2010, 14:05:09 (UTC in the fixed clock)
 
-struct CountingObserver : realtime::DocumentObserver {
+struct CountingObserver : app::DocumentObserver {
     void viewsChanged() override { ++changes; }
     void samplePlotted() override { ++plots; }
     int changes = 0;
@@ -39,7 +39,7 @@ protected:
     }
 
     support::FixedClock clock { kStart };
-    realtime::CDTDoc doc { clock };
+    app::CDTDoc doc { clock };
     CountingObserver observer;
     support::ScriptedPrompts prompts;
 };
@@ -96,7 +96,7 @@ TEST_F(Document, StoresTheRunInTheGraphFileLayout)
     std::memcpy(&readings, bytes.data() + 6, 4);
     EXPECT_EQ(readings, 1);
 
-    files::CurrentSet set;
+    store::CurrentSet set;
     std::istringstream in(bytes);
     ASSERT_TRUE(files::readGraphFile(in, set, clock).ok());
     EXPECT_EQ(set.loadedSampleCount, 2);

@@ -1,8 +1,8 @@
-#include "core/files/TransferBlock.h"
+#include "core/store/TransferBlock.h"
 
 #include <algorithm>
 
-namespace brivon::files {
+namespace brivon::store {
 
 int TransferBlock::setCount() const
 {
@@ -31,4 +31,4 @@ bool TransferBlock::release()
     return true;
 }
 
-}  // namespace brivon::files
+}  // namespace brivon::store

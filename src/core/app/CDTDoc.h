@@ -3,17 +3,17 @@
 // bookkeeping, the view's shared flags and strip texts, and the current set
 // that a graph data file is loaded into. A file never overwrites the run.
 
-#include "core/files/CurrentSet.h"
+#include "core/app/DocumentObserver.h"
 #include "core/files/FileOutcome.h"
-#include "core/files/MemoryBlock.h"
-#include "core/files/TransferBlock.h"
 #include "core/link/MeterStatistics.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
-#include "core/realtime/DocumentObserver.h"
 #include "core/realtime/GraphSeries.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
+#include "core/store/CurrentSet.h"
+#include "core/store/MemoryBlock.h"
+#include "core/store/TransferBlock.h"
 
 #include <filesystem>
 #include <istream>
@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-namespace brivon::realtime {
+namespace brivon::app {
 
 class CDTDoc {
 public:
@@ -31,17 +31,17 @@ public:
 
     explicit CDTDoc(const platform::Clock& clock);
 
-    RunBookkeeping& run() { return run_; }
-    const RunBookkeeping& run() const { return run_; }
-    RealTimeViewState& viewState() { return view_; }
-    const RealTimeViewState& viewState() const { return view_; }
-    files::CurrentSet& currentSet() { return *currentSet_; }
-    const files::CurrentSet& currentSet() const { return *currentSet_; }
+    realtime::RunBookkeeping& run() { return run_; }
+    const realtime::RunBookkeeping& run() const { return run_; }
+    realtime::RealTimeViewState& viewState() { return view_; }
+    const realtime::RealTimeViewState& viewState() const { return view_; }
+    store::CurrentSet& currentSet() { return *currentSet_; }
+    const store::CurrentSet& currentSet() const { return *currentSet_; }
     // The sets of the last data-logger download.
-    files::TransferBlock& transferBlock() { return transferBlock_; }
+    store::TransferBlock& transferBlock() { return transferBlock_; }
     // The records of the last memory download or memory list file.
-    files::MemoryBlock& memoryBlock() { return *memoryBlock_; }
-    const files::MemoryBlock& memoryBlock() const { return *memoryBlock_; }
+    store::MemoryBlock& memoryBlock() { return *memoryBlock_; }
+    const store::MemoryBlock& memoryBlock() const { return *memoryBlock_; }
 
     // Observers stay registered until removed; the document does not own them.
     void addObserver(DocumentObserver& observer);
@@ -54,10 +54,10 @@ public:
     // the strip shows the run's start at once, as Save would write it.
     void startBeforeFirstFrame(platform::TimeValue confirmed);
     // A recovered run becomes the current run, with its strip texts.
-    void restoreRun(const files::RealTimeRun& run);
+    void restoreRun(const store::RealTimeRun& run);
     // One tick of the sample timer of an active, not yet full run. A new
     // reading sets the "Start Time" and "Data No." texts and plots the point.
-    RunBookkeeping::Commit commitSample();
+    realtime::RunBookkeeping::Commit commitSample();
 
     // The run as the graph draws it.
     realtime::GraphSeries graphSeries() const;
@@ -74,12 +74,12 @@ private:
     files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
     const platform::Clock& clock_;
-    RunBookkeeping run_;
-    RealTimeViewState view_;
-    std::unique_ptr<files::CurrentSet> currentSet_;
-    files::TransferBlock transferBlock_;
-    std::unique_ptr<files::MemoryBlock> memoryBlock_;
+    realtime::RunBookkeeping run_;
+    realtime::RealTimeViewState view_;
+    std::unique_ptr<store::CurrentSet> currentSet_;
+    store::TransferBlock transferBlock_;
+    std::unique_ptr<store::MemoryBlock> memoryBlock_;
     std::vector<DocumentObserver*> observers_;
 };
 
-}  // namespace brivon::realtime
+}  // namespace brivon::app
