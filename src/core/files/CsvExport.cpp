@@ -1,5 +1,6 @@
 #include "core/files/CsvExport.h"
 
+#include "core/measure/Units.h"
 #include "core/measure/ValueText.h"
 #include "core/util/Printf.h"
 
@@ -24,6 +25,7 @@ constexpr const char* kFootCandleUnit = "fc";
 constexpr const char* kRecordTimePattern = "%2d/%2d/%2d %2d:%2d:%2d%c";
 constexpr int kRecordTimeFields = 6;
 constexpr int kRecordCentury = 2000;
+constexpr const char* kMinus = "-";
 
 // A field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a
 // separator, a quote or a line end.
@@ -55,6 +57,13 @@ std::string isoRecordTime(const std::string& stored)
     if (read != kRecordTimeFields) return stored;
     t.year = kRecordCentury + twoDigitYear;
     return platform::formatTime(t, kIsoTimeFormat);
+}
+
+// A memory record keeps its sign apart from its magnitude; a spreadsheet needs it on the number.
+std::string signedText(std::string text, const store::MemoryRecord& record)
+{
+    const bool signNeeded = record.negative != 0 && record.value > 0 && !measure::isOverRange(record.value);
+    return signNeeded ? kMinus + text : text;
 }
 
 const char* unitText(bool footCandles)
@@ -114,9 +123,9 @@ std::string memoryCsv(const store::MemoryBlock& block)
         const bool footCandles = record.footCandle != 0;
         appendLine(csv,
             { util::printfString(kNumberFormat, number), isoRecordTime(record.time),
-                measure::csvLuxText(record.value), measure::csvValueText(record.value, footCandles),
-                unitText(footCandles), record.status,
-                util::printfString(kNumberFormat, record.negative != 0 ? 1 : 0) });
+                signedText(measure::csvLuxText(record.value), record),
+                signedText(measure::csvValueText(record.value, footCandles), record), unitText(footCandles),
+                record.status, util::printfString(kNumberFormat, record.negative != 0 ? 1 : 0) });
         ++number;
     }
     return csv;
