@@ -1,4 +1,5 @@
 #include "core/survey/Survey.h"
+#include "core/survey/SurveySpacing.h"
 
 #include "core/measure/Units.h"
 
@@ -149,6 +150,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, SurveyRefusal,
         RefusalCase { "RequiredUniformityAboveOne", kThree, ask({ 1, 3 }, std::nullopt, { 500.0, 1.5 }),
             "required uniformity 1.5: not a number above 0 and at most 1" }),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SurveySpacing, FollowsTheRuleUpToTenMetres)
+{
+    for (const double d : { 1.0, 5.0, 10.0, 50.0, 100.0 }) {
+        SCOPED_TRACE(d);
+        EXPECT_DOUBLE_EQ(survey::largestSpacing(d), 0.2 * std::pow(5.0, std::log10(d)));
+    }
+    EXPECT_DOUBLE_EQ(survey::largestSpacing(10.0), 1.0);
+    EXPECT_DOUBLE_EQ(survey::largestSpacing(100.0), 5.0);
+    EXPECT_DOUBLE_EQ(survey::largestSpacing(1000.0), 10.0);  // 25 m by the formula
+}
+
+TEST(SurveySpacing, GivesTheLeastPointsAlongEachSide)
+{
+    // d = 16 m: p = 1.389 m, 16 / p = 11.5 and 12 / p = 8.6.
+    const survey::SpacingCheck fine = survey::checkSpacing({ 16.0, 12.0 }, { 12, 9 });
+    EXPECT_NEAR(fine.spacing, 1.3889, 1e-4);
+    EXPECT_EQ(fine.leastPoints.rows, 12);
+    EXPECT_EQ(fine.leastPoints.columns, 9);
+    EXPECT_TRUE(fine.fineEnough);
+    EXPECT_FALSE(survey::checkSpacing({ 16.0, 12.0 }, { 12, 8 }).fineEnough);
+    // A narrow strip needs one point across it.
+    EXPECT_EQ(survey::checkSpacing({ 10.0, 0.5 }, { 10, 1 }).leastPoints.columns, 1);
+    EXPECT_EQ(*survey::areaProblem({ 0.0, 5.0 }),
+        "area 0 x 5 m: each side must be a positive number of metres up to 10000");
+}
 
 }  // namespace
 }  // namespace brivon
