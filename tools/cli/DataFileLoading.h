@@ -34,9 +34,13 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
 // ask, so it never replaces a file.
 bool reportExisting(std::span<const std::filesystem::path> outputs);
 
-// Writes `bytes` to standard output (no output, or "-"), or to `output` with
-// `extension` when its name lacks it, through the safe save; an output that
-// is the `input` file, or any other existing file, is refused.
+// Writes `bytes` to `output` with `extension` when its name lacks it, through
+// the safe save; an output that is the `input` file, or any other existing
+// file, is refused.
+int writeFile(
+    const std::string& output, std::string_view extension, std::string bytes, const std::string& input);
+
+// writeFile, or standard output for no output or "-".
 int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
     const std::string& input);
 
