@@ -59,20 +59,21 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
     return outcome.ok() ? onMemory(*block) : reportLoadFailure(file, outcome);
 }
 
-bool reportExisting(std::span<const std::filesystem::path> outputs)
+bool reportExisting(std::span<const std::filesystem::path> outputs, std::string_view option)
 {
     const std::vector<std::filesystem::path> existing = files::existingFiles(outputs);
     if (existing.empty()) return false;
-    reportFailure(existing.front().string(), "exists already; choose another name with -o");
+    reportFailure(
+        existing.front().string(), "exists already; choose another name with " + std::string(option));
     return true;
 }
 
-int writeFile(
-    const std::string& output, std::string_view extension, std::string bytes, const std::string& input)
+int writeFile(const std::string& output, std::string_view extension, std::string bytes,
+    const std::string& input, std::string_view option)
 {
     const std::filesystem::path file = files::withExtension(output, extension);
     if (sameFile(file, input)) return reportFailure(file.string(), "the output is the input file");
-    if (reportExisting({ &file, 1 })) return kExitFailure;
+    if (reportExisting({ &file, 1 }, option)) return kExitFailure;
     const std::array<files::PendingFile, 1> pending { files::PendingFile { file, std::move(bytes) } };
     const files::FileOutcome saved = files::saveFilesSafely(pending);
     if (!saved.ok()) {
