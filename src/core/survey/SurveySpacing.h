@@ -14,7 +14,7 @@ inline constexpr double kLargestSpacing = 10.0;  // metres
 // The longest side a survey area may have, in metres: its point counts stay small numbers.
 inline constexpr double kLongestAreaSide = 10000.0;
 
-// Metres; the rows of a grid run along the length, its columns along the width.
+// Metres; a grid's row count is taken along the length, its column count along the width.
 struct AreaSize {
     double length = 0.0;
     double width = 0.0;
