@@ -18,8 +18,8 @@ allowed() {
     download) echo "files link measure platform realtime store util" ;;
     logger | report) echo "draw files graph measure platform realtime store util" ;;
     journal) echo "files measure platform store util" ;;
-    memory) echo "files measure platform store util" ;;
-    app) echo "download draw files graph journal link logger measure memory panel platform realtime report store util" ;;
+    memory | survey) echo "files measure platform store util" ;;
+    app) echo "download draw files graph journal link logger measure memory panel platform realtime report store survey util" ;;
     *) echo "unknown" ;;
     esac
 }

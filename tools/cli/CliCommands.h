@@ -14,6 +14,7 @@ inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFailure = 2;
 inline constexpr int kExitNothingToDownload = 3;  // download: nothing stored, or a low battery
 inline constexpr int kExitNoAnswer = 4;  // not one reading, or a transfer that did not complete, in time
+inline constexpr int kExitRequirementNotMet = 5;  // survey: the area does not meet the requirement
 
 // What a command says when the meter on `device` sent no measurement frame.
 inline std::string noAnswerText(const std::string& device)
@@ -27,5 +28,6 @@ int runInfo(const Arguments& args);
 int runReport(int argc, char** argv, const Arguments& args);
 int runDownload(int argc, char** argv, const Arguments& args);
 int runRecover(const Arguments& args);
+int runSurvey(const Arguments& args);
 
 }  // namespace brivon::cli

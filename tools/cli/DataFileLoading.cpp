@@ -59,25 +59,21 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
     return outcome.ok() ? onMemory(*block) : reportLoadFailure(file, outcome);
 }
 
-bool reportExisting(std::span<const std::filesystem::path> outputs)
+bool reportExisting(std::span<const std::filesystem::path> outputs, std::string_view option)
 {
     const std::vector<std::filesystem::path> existing = files::existingFiles(outputs);
     if (existing.empty()) return false;
-    reportFailure(existing.front().string(), "exists already; choose another name with -o");
+    reportFailure(
+        existing.front().string(), "exists already; choose another name with " + std::string(option));
     return true;
 }
 
-int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
-    const std::string& input)
+int writeFile(const std::string& output, std::string_view extension, std::string bytes,
+    const std::string& input, std::string_view option)
 {
-    if (!output || *output == kStandardOutputName) {
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        std::cout.flush();
-        return std::cout ? kExitOk : reportFailure("standard output", "write failed");
-    }
-    const std::filesystem::path file = files::withExtension(*output, extension);
+    const std::filesystem::path file = files::withExtension(output, extension);
     if (sameFile(file, input)) return reportFailure(file.string(), "the output is the input file");
-    if (reportExisting({ &file, 1 })) return kExitFailure;
+    if (reportExisting({ &file, 1 }, option)) return kExitFailure;
     const std::array<files::PendingFile, 1> pending { files::PendingFile { file, std::move(bytes) } };
     const files::FileOutcome saved = files::saveFilesSafely(pending);
     if (!saved.ok()) {
@@ -85,6 +81,16 @@ int writeOutput(const std::optional<std::string>& output, std::string_view exten
         return kExitFailure;
     }
     return kExitOk;
+}
+
+int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
+    const std::string& input)
+{
+    if (output && *output != kStandardOutputName)
+        return writeFile(*output, extension, std::move(bytes), input);
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::cout.flush();
+    return std::cout ? kExitOk : reportFailure("standard output", "write failed");
 }
 
 }  // namespace brivon::cli

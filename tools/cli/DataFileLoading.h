@@ -30,13 +30,19 @@ int withDataFile(const std::string& file, const platform::Clock& clock,
     const std::function<int(const store::CurrentSet&)>& onGraph,
     const std::function<int(const store::MemoryBlock&)>& onMemory);
 
-// True, having said so, when one of `outputs` exists: a command has no one to
-// ask, so it never replaces a file.
-bool reportExisting(std::span<const std::filesystem::path> outputs);
+inline constexpr const char* kOutputOption = "-o";
 
-// Writes `bytes` to standard output (no output, or "-"), or to `output` with
-// `extension` when its name lacks it, through the safe save; an output that
-// is the `input` file, or any other existing file, is refused.
+// True, having said so, when one of `outputs` exists: a command has no one to
+// ask, so it never replaces a file. `option` is the one that names another.
+bool reportExisting(std::span<const std::filesystem::path> outputs, std::string_view option = kOutputOption);
+
+// Writes `bytes` to `output` with `extension` when its name lacks it, through
+// the safe save; an output that is the `input` file, or any other existing
+// file, is refused, naming the `option` that chooses another name.
+int writeFile(const std::string& output, std::string_view extension, std::string bytes,
+    const std::string& input, std::string_view option = kOutputOption);
+
+// writeFile, or standard output for no output or "-".
 int writeOutput(const std::optional<std::string>& output, std::string_view extension, std::string bytes,
     const std::string& input);
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kExportUsage = "usage: brivon-cli export FILE [--csv] [-o OUT]\n";
 constexpr const char* kInfoUsage = "usage: brivon-cli info FILE\n";
-constexpr const char* kOutputOption = "-o";
 constexpr const char* kCsvOption = "--csv";
 constexpr const char* kInfoTimeFormat = "%Y-%m-%d %H:%M:%S";
 

@@ -1,6 +1,7 @@
 #include "ReadOptions.h"
 
-#include <charconv>
+#include "NumberText.h"
+
 #include <cmath>
 #include <limits>
 
@@ -10,16 +11,6 @@ namespace {
 
 // The longest run the event loop's single-shot timer can measure, in milliseconds.
 constexpr double kMaxSeconds = std::numeric_limits<int>::max() / 1000.0;
-
-// The whole text as one number of type T, or nothing.
-template <typename T> std::optional<T> wholeNumber(const std::string& text)
-{
-    T value {};
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
 
 std::optional<long> positiveCount(const std::string& text)
 {

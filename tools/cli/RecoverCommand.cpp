@@ -24,7 +24,6 @@ namespace {
 constexpr const char* kRecoverUsage = "usage: brivon-cli recover --list\n"
                                       "       brivon-cli recover [-o FILE.AsmDat] [--journal PATH]\n";
 constexpr const char* kListOption = "--list";
-constexpr const char* kOutputOption = "-o";
 constexpr const char* kJournalOption = "--journal";
 constexpr const char* kInUseNote = "  (still being written by a running Brivon)";
 

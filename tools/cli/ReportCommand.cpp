@@ -18,7 +18,6 @@ namespace brivon::cli {
 namespace {
 
 constexpr const char* kReportUsage = "usage: brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
-constexpr const char* kOutputOption = "-o";
 constexpr const char* kPageOption = "--page";
 constexpr const char* kPdfExtension = ".pdf";
 // A set read from a file is shown from the bottom of its value axis.

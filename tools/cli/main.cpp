@@ -8,12 +8,15 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
-                               "       brivon-cli export FILE [--csv] [-o OUT]\n"
-                               "       brivon-cli info FILE\n"
-                               "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n"
-                               "       brivon-cli download memory|logger --device PATH -o OUT\n"
-                               "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n";
+constexpr const char* kUsage
+    = "usage: brivon-cli read --device PATH [--count N] [--seconds S]\n"
+      "       brivon-cli export FILE [--csv] [-o OUT]\n"
+      "       brivon-cli info FILE\n"
+      "       brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n"
+      "       brivon-cli download memory|logger --device PATH -o OUT\n"
+      "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n"
+      "       brivon-cli survey FILE.MemDat --grid ROWSxCOLUMNS [--records FIRST-LAST]\n"
+      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n";
 
 bool asksForHelp(std::string_view argument)
 {
@@ -44,6 +47,7 @@ int main(int argc, char** argv)
     if (command == "report") return runReport(argc, argv, args);
     if (command == "download") return runDownload(argc, argv, args);
     if (command == "recover") return runRecover(args);
+    if (command == "survey") return runSurvey(args);
     std::cerr << kUsage;
     return kExitUsage;
 }

@@ -26,7 +26,7 @@ std::optional<const char*> typeText(std::uint8_t scale)
     case 0x28:
         return "Min";
     case 0x30:
-        return "Rel";
+        return store::kRelativeStatus;
     default:
         return std::nullopt;
     }

@@ -13,7 +13,6 @@ namespace {
 
 constexpr const char* kGraphHeader = "no,time,lux,value,unit";
 constexpr const char* kMemoryHeader = "no,time,lux,value,unit,status,negative";
-constexpr const char* kLineEnd = "\r\n";
 constexpr char kSeparator = ',';
 constexpr char kQuote = '"';
 constexpr const char* kNeedsQuotes = ",\"\r\n";
@@ -43,20 +42,7 @@ std::string csvField(const std::string& text)
 void appendLine(std::string& csv, std::initializer_list<std::string> fields)
 {
     csv += csvLine(fields);
-    csv += kLineEnd;
-}
-
-// A record's stored time in ISO form; a time that is not in the download's form stays as it is.
-std::string isoRecordTime(const std::string& stored)
-{
-    platform::LocalTime t;
-    int twoDigitYear = 0;
-    char trailing = 0;
-    const int read = std::sscanf(stored.c_str(), kRecordTimePattern, &t.day, &t.month, &twoDigitYear, &t.hour,
-        &t.minute, &t.second, &trailing);
-    if (read != kRecordTimeFields) return stored;
-    t.year = kRecordCentury + twoDigitYear;
-    return platform::formatTime(t, kIsoTimeFormat);
+    csv += kCsvLineEnd;
 }
 
 // A memory record keeps its sign apart from its magnitude; a spreadsheet needs it on the number.
@@ -75,7 +61,7 @@ const char* unitText(bool footCandles)
 std::string seriesCsv(std::span<const float> samples, platform::TimeValue start, std::int64_t periodMs,
     bool footCandles, const platform::Clock& clock)
 {
-    std::string csv = std::string(kGraphHeader) + kLineEnd;
+    std::string csv = std::string(kGraphHeader) + kCsvLineEnd;
     int number = 1;
     for (const float lux : samples) {
         const platform::TimeValue time
@@ -103,6 +89,18 @@ std::string csvLine(std::initializer_list<std::string> fields)
     return line;
 }
 
+std::string csvRecordTime(const std::string& stored)
+{
+    platform::LocalTime t;
+    int twoDigitYear = 0;
+    char trailing = 0;
+    const int read = std::sscanf(stored.c_str(), kRecordTimePattern, &t.day, &t.month, &twoDigitYear, &t.hour,
+        &t.minute, &t.second, &trailing);
+    if (read != kRecordTimeFields) return stored;
+    t.year = kRecordCentury + twoDigitYear;
+    return platform::formatTime(t, kIsoTimeFormat);
+}
+
 std::string graphCsv(const store::CurrentSet& set, const platform::Clock& clock)
 {
     return seriesCsv(set.samples(), set.loadedStartTime,
@@ -117,12 +115,12 @@ std::string runCsv(const store::RealTimeRun& run, const platform::Clock& clock)
 
 std::string memoryCsv(const store::MemoryBlock& block)
 {
-    std::string csv = std::string(kMemoryHeader) + kLineEnd;
+    std::string csv = std::string(kMemoryHeader) + kCsvLineEnd;
     int number = 1;
     for (const store::MemoryRecord& record : block.used()) {
         const bool footCandles = record.footCandle != 0;
         appendLine(csv,
-            { util::printfString(kNumberFormat, number), isoRecordTime(record.time),
+            { util::printfString(kNumberFormat, number), csvRecordTime(record.time),
                 signedText(measure::csvLuxText(record.value), record),
                 signedText(measure::csvValueText(record.value, footCandles), record), unitText(footCandles),
                 record.status, util::printfString(kNumberFormat, record.negative != 0 ? 1 : 0) });

@@ -12,10 +12,16 @@
 
 namespace brivon::files {
 
+inline constexpr const char* kCsvLineEnd = "\r\n";
+
 // One record's fields as RFC 4180 writes them, comma separated, without the line
 // end: a field is quoted, with doubled quotes, when it holds a separator, a
 // quote or a line end.
 std::string csvLine(std::initializer_list<std::string> fields);
+
+// A memory record's stored time ("%d/%m/%y %H:%M:%S") as the exports write
+// it; a time that is not in the download's form stays as it is.
+std::string csvRecordTime(const std::string& stored);
 
 // "no,time,lux,value,unit": the stored lux, the value in the set's own unit
 // ("OL" in both for an over-range reading) and "lux" or "fc".

@@ -10,6 +10,9 @@
 
 namespace brivon::store {
 
+// The status of a record stored relative to a reference reading.
+inline constexpr const char* kRelativeStatus = "Rel";
+
 struct MemoryRecord {
     float value = 0.0f;  // lux; the over-range marker for "OL"
     std::string time;  // "%d/%m/%y %H:%M:%S" as the download made it

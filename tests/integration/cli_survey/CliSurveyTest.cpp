@@ -1,0 +1,116 @@
+// brivon-cli survey on a memory list file written by the program.
+
+#include "core/files/MemoryFile.h"
+#include "core/measure/Units.h"
+#include "integration/CliFileTest.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace brivon {
+namespace {
+
+// Six usable records (Ē 500, Emin 402, Emax 610, the fourth in foot-candles),
+// then one over range and one relative.
+QByteArray memoryFile()
+{
+    struct Stored {
+        float lux;
+        std::uint8_t footCandle;
+        const char* status;
+    };
+    const std::vector<Stored> stored { { 450, 0, "General" }, { 520, 0, "General" }, { 610, 0, "General" },
+        { 538, 1, "General" }, { 480, 0, "General" }, { 402, 0, "General" },
+        { measure::kOverRange, 0, "General" }, { 300, 0, store::kRelativeStatus } };
+    store::MemoryBlock block;
+    for (const Stored& s : stored) {
+        const std::string time = "07/12/10 14:0" + std::to_string(block.recordCount) + ":00";
+        block.records[static_cast<std::size_t>(block.recordCount++)]
+            = { s.lux, time, s.status, 0, s.footCandle };
+    }
+    return QByteArray::fromStdString(files::memoryFileBytes(block));
+}
+
+struct SurveyCase {
+    const char* name;
+    QStringList options;
+    int exitCode;
+    const char* output;
+    const char* errors;  // after "FILE: " for a refusal; the start of the usage for exit 1
+};
+
+class CliSurvey : public support::CliFileTest, public ::testing::WithParamInterface<SurveyCase> { };
+
+TEST_P(CliSurvey, PrintsTheFiguresAndExitsWithTheVerdict)
+{
+    const SurveyCase& c = GetParam();
+    const QString file = write("list.MemDat", memoryFile());
+    const support::CliRun result = support::runCli(QStringList { "survey", file } << c.options);
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_EQ(result.output.toStdString(), c.output);
+    if (c.exitCode == 2) {
+        EXPECT_EQ(result.errors.toStdString(), file.toStdString() + ": " + c.errors + "\n");
+    } else {
+        EXPECT_TRUE(result.errors.startsWith(c.errors)) << result.errors.toStdString();
+    }
+    const bool refused = c.exitCode != 0 && c.exitCode != 5;
+    if (refused) {
+        EXPECT_EQ(
+            QDir(folder_.path()).entryList(QDir::Files), QStringList { "list.MemDat" });  // nothing written
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliSurvey,
+    ::testing::Values(
+        SurveyCase { "Pass",
+            { "--grid", "2x3", "--records", "1-6", "--required", "500", "--uniformity", "0.6" }, 0,
+            "points,average,minimum,maximum,u0,ud,result\n6,500.00,402.00,610.00,0.80,0.66,pass\n", "" },
+        SurveyCase { "Fail", { "--grid", "3x2", "--records", "1-6", "--uniformity", "0.85" }, 5,
+            "points,average,minimum,maximum,u0,ud,result\n6,500.00,402.00,610.00,0.80,0.66,fail\n", "" },
+        SurveyCase { "NoRequirementWithArea", { "--grid", "3x2", "--records", "1-6", "--area", "4x3" }, 0,
+            "points,average,minimum,maximum,u0,ud,result\n6,500.00,402.00,610.00,0.80,0.66,\n"
+            "spacing: at most 0.53 m, at least 8 x 6 points; the grid 3 x 2 is too coarse\n",
+            "" },
+        SurveyCase { "OverRangeRecord", { "--grid", "2x4", "--csv", "points" }, 2, "",
+            "point (2, 3), record 7: over range (OL)" },
+        SurveyCase { "GridOfAnotherSize", { "--grid", "2x2", "--records", "3-8" }, 2, "",
+            "record 7 has no point: the grid 2 x 2 has 4 points, but 6 records were chosen" },
+        SurveyCase { "RequiredNotPositive", { "--grid", "2x3", "--records", "1-6", "--required", "-5" }, 2,
+            "", "required average illuminance -5 lx: not a positive finite number" },
+        SurveyCase { "GridNotMadeOut", { "--grid", "2by3" }, 1, "", "usage: brivon-cli survey" },
+        SurveyCase { "RequiredNotANumber", { "--grid", "2x3", "--required", "lots" }, 1, "",
+            "usage: brivon-cli survey" },
+        SurveyCase { "NoGrid", { "--records", "1-6" }, 1, "", "usage: brivon-cli survey" }),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(CliSurvey, WritesThePointsAndNeverReplacesAFile)
+{
+    const QString file = write("list.MemDat", memoryFile());
+    const QStringList arguments { "survey", file, "--grid", "2x2", "--records", "3-6", "--csv",
+        folder_.filePath("points") };
+    const support::CliRun first = support::runCli(arguments);
+    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
+    QFile points(folder_.filePath("points.csv"));
+    ASSERT_TRUE(points.open(QIODevice::ReadOnly));
+    EXPECT_EQ(points.readAll().toStdString(),
+        "row,column,record,lux,time\r\n"
+        "1,1,3,610.00,2010-12-07T14:02:00\r\n"
+        "1,2,4,538.00,2010-12-07T14:03:00\r\n"
+        "2,1,5,480.00,2010-12-07T14:04:00\r\n"
+        "2,2,6,402.00,2010-12-07T14:05:00\r\n");
+    points.close();
+
+    const support::CliRun second = support::runCli(arguments);
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_TRUE(second.output.isEmpty());
+    EXPECT_EQ(second.errors.toStdString(),
+        points.fileName().toStdString() + ": exists already; choose another name with --csv\n");
+}
+
+}  // namespace
+}  // namespace brivon

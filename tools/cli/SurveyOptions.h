@@ -1,0 +1,33 @@
+#pragma once
+// The options of brivon-cli survey.
+
+#include "CliCommands.h"
+
+#include "core/survey/Survey.h"
+#include "core/survey/SurveySpacing.h"
+
+#include <optional>
+#include <string>
+
+namespace brivon::cli {
+
+inline constexpr const char* kSurveyUsage
+    = "usage: brivon-cli survey FILE.MemDat --grid ROWSxCOLUMNS [--records FIRST-LAST]\n"
+      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n";
+
+inline constexpr const char* kCsvOption = "--csv";
+
+struct SurveyOptions {
+    std::string file;
+    survey::SurveyRequest request;
+    std::optional<survey::AreaSize> area;  // metres
+    std::optional<std::string> csv;  // the points file, ".csv" added when the name lacks it
+};
+
+// Nothing when the file or --grid is missing, an option is unknown, given
+// twice or lacks its value, or a value is not in its option's form (whole
+// numbers in ROWSxCOLUMNS and FIRST-LAST, numbers otherwise). Whether the
+// numbers make a survey is for the survey to say.
+std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args);
+
+}  // namespace brivon::cli
