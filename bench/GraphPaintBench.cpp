@@ -132,7 +132,7 @@ void graphPaint(benchmark::State& state, int level)
 }
 
 // The data-logger set's axis: 0 to 400 lux.
-constexpr realtime::YAxisSetting kLoggerAxis { 40, 0 };
+constexpr graph::YAxisSetting kLoggerAxis { 40, 0 };
 
 // A data-logger graph laid out on the full set and zoomed to `level`, as the real-time one.
 void zoomLoggerTo(logger::LoggerGraph& graph, int level)

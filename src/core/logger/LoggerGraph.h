@@ -5,10 +5,10 @@
 // labels, time labels and the readings to join. The mouse works on the frame
 // the last paint laid out, as the user sees it.
 
+#include "core/graph/YAxisSetting.h"
 #include "core/graph/ZoomLevels.h"
 #include "core/logger/LoggerFrame.h"
 #include "core/platform/Clock.h"
-#include "core/realtime/GraphSetup.h"
 #include "core/store/CurrentSet.h"
 
 namespace brivon::logger {
@@ -16,7 +16,7 @@ namespace brivon::logger {
 // What the graph shows: the current set when there is one, on a value axis.
 struct ShownSet {
     const store::CurrentSet* set = nullptr;  // none: an empty graph
-    realtime::YAxisSetting axis;
+    graph::YAxisSetting axis;
 };
 
 class LoggerGraph {

@@ -197,7 +197,7 @@ void CDataLoggerDlg::setValueAxis()
 void CDataLoggerDlg::print()
 {
     if (!sets_.hasData()) return;
-    const realtime::YAxisSetting axis = sets_.valueAxis();
+    const graph::YAxisSetting axis = sets_.valueAxis();
     const report::GraphReportSource source
         = report::dataLoggerReportSource(sets_.currentSet(), axis.gain, axis.offset);
     printer_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });

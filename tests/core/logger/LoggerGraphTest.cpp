@@ -32,7 +32,7 @@ protected:
         set->loadedUnitFlag = unit;
         set->loadedSamplePeriod = 10;
     }
-    logger::LoggerFrame layout(realtime::YAxisSetting axis = { 4, 0 }, bool withSet = true)
+    logger::LoggerFrame layout(graph::YAxisSetting axis = { 4, 0 }, bool withSet = true)
     {
         return graph.layout(client, { withSet ? set.get() : nullptr, axis });
     }
@@ -54,7 +54,7 @@ protected:
 
 struct LabelCase {
     const char* name;
-    realtime::YAxisSetting axis;
+    graph::YAxisSetting axis;
     std::vector<std::string> texts;  // bottom to top
     std::vector<int> indents;  // in character pitches
 };

@@ -164,10 +164,10 @@ TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 400, 4 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 4000, 2 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)
