@@ -209,7 +209,7 @@ void CDataLoggerDlg::refreshCommands()
     actions_[kDownload]->setEnabled(sets_.fileBrowse());
     actions_[kPrint]->setEnabled(sets_.hasData());
     actions_[kExportCsv]->setEnabled(sets_.hasData());
-    actions_[kZoomOut]->setEnabled(graph_->graph().zoomed());
+    actions_[kZoomOut]->setEnabled(graph_->graph().zoomScroll().zoomed());
 }
 
 void CDataLoggerDlg::done(int result)
