@@ -133,11 +133,6 @@ void CDTView::pointerAt(int x)
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
 }
 
-bool CDTView::dragLeftGraph(draw::Point pointer) const
-{
-    return model_.zoomScroll().dragLeftGraph(pointer);
-}
-
 void CDTView::resizeEvent(QResizeEvent* event)
 {
     ZoomableGraphView::resizeEvent(event);

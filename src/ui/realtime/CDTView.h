@@ -50,13 +50,10 @@ signals:
 
 protected:
     void renderGraph(QPainter& painter) override;
-    const graph::GraphGeometry& plotGeometry() const override { return model_.zoomScroll().geometry(); }
+    graph::ZoomScroll& zoomScroll() override { return model_.zoomScroll(); }
+    const graph::ZoomScroll& zoomScroll() const override { return model_.zoomScroll(); }
     bool hasData() const override;
     void pointerAt(int x) override;
-    void startSelection(draw::Point point) override { model_.zoomScroll().startSelection(point); }
-    void endSelection(draw::Point point) override { model_.zoomScroll().endSelection(point); }
-    bool zoomToSelection() override { return model_.zoomScroll().zoomToSelection(); }
-    bool dragLeftGraph(draw::Point pointer) const override;
 
     void resizeEvent(QResizeEvent* event) override;
 
