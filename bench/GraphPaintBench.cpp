@@ -94,13 +94,14 @@ void zoomTo(realtime::GraphModel& model, int level)
 {
     const realtime::GraphSeries series = fullRun();
     model.layout(series, kClient);
-    const auto& plot = model.geometry().plot;
+    const auto& plot = model.zoomScroll().geometry().plot;
     const int quarter = plot.width() / 4;
     for (int k = 1; k <= level; ++k) {
         const bool last = k == level;
-        model.startSelection({ last ? plot.left + quarter : plot.left, plot.top });
-        model.endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
-        if (!model.zoomToSelection()) throw std::runtime_error("zoom refused at level " + std::to_string(k));
+        model.zoomScroll().startSelection({ last ? plot.left + quarter : plot.left, plot.top });
+        model.zoomScroll().endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
+        if (!model.zoomScroll().zoomToSelection())
+            throw std::runtime_error("zoom refused at level " + std::to_string(k));
         model.layout(series, kClient);
     }
 }
@@ -132,20 +133,20 @@ void graphPaint(benchmark::State& state, int level)
 }
 
 // The data-logger set's axis: 0 to 400 lux.
-constexpr realtime::YAxisSetting kLoggerAxis { 40, 0 };
+constexpr graph::YAxisSetting kLoggerAxis { 40, 0 };
 
 // A data-logger graph laid out on the full set and zoomed to `level`, as the real-time one.
 void zoomLoggerTo(logger::LoggerGraph& graph, int level)
 {
     const logger::ShownSet shown { &loggerSet(), kLoggerAxis };
     graph.layout(kClient, shown);
-    const auto& plot = graph.geometry().plot;
+    const auto& plot = graph.zoomScroll().geometry().plot;
     const int quarter = plot.width() / 4;
     for (int k = 1; k <= level; ++k) {
         const bool last = k == level;
-        graph.startSelection({ last ? plot.left + quarter : plot.left, plot.top });
-        graph.endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
-        if (!graph.zoomToSelection())
+        graph.zoomScroll().startSelection({ last ? plot.left + quarter : plot.left, plot.top });
+        graph.zoomScroll().endSelection({ last ? plot.right - quarter : plot.right - 1, plot.bottom });
+        if (!graph.zoomScroll().zoomToSelection())
             throw std::runtime_error("logger zoom refused at level " + std::to_string(k));
         graph.layout(kClient, shown);
     }

@@ -1,7 +1,7 @@
 #include "core/app/Configuration.h"
 
+#include "core/graph/YAxisSetting.h"
 #include "core/link/SerialLink.h"
-#include "core/realtime/GraphSetup.h"
 #include "core/util/Printf.h"
 
 #include <algorithm>
@@ -29,11 +29,10 @@ constexpr const char* kUnreadableText = "The settings in %s cannot be read, so t
 constexpr const char* kUnwritableText = "The settings could not be saved: %s";
 
 // A value the dialog offers, or the default.
-template <std::size_t N>
-int offered(int value, const std::array<realtime::AxisChoice, N>& choices, int fallback)
+template <std::size_t N> int offered(int value, const std::array<graph::AxisChoice, N>& choices, int fallback)
 {
     const bool known = std::any_of(
-        choices.begin(), choices.end(), [value](const realtime::AxisChoice& c) { return c.value == value; });
+        choices.begin(), choices.end(), [value](const graph::AxisChoice& c) { return c.value == value; });
     return known ? value : fallback;
 }
 
@@ -80,13 +79,13 @@ std::optional<std::string> Configuration::readProblem() const
 
 int Configuration::yGain() const
 {
-    return offered(file_.readInt(kGainSection, kGainKey, kDefaultGain), realtime::kGainChoices, kDefaultGain);
+    return offered(file_.readInt(kGainSection, kGainKey, kDefaultGain), graph::kGainChoices, kDefaultGain);
 }
 
 int Configuration::yOffset() const
 {
     return offered(
-        file_.readInt(kOffsetSection, kOffsetKey, kDefaultOffset), realtime::kOffsetChoices, kDefaultOffset);
+        file_.readInt(kOffsetSection, kOffsetKey, kDefaultOffset), graph::kOffsetChoices, kDefaultOffset);
 }
 
 std::map<int, std::string> Configuration::devicePaths() const

@@ -5,9 +5,9 @@
 // flags it shares with the other windows live in the view state.
 
 #include "core/files/FileOutcome.h"
+#include "core/graph/YAxisSetting.h"
 #include "core/logger/FileSetTable.h"
 #include "core/logger/SetRows.h"
-#include "core/realtime/GraphSetup.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/store/CurrentSet.h"
 #include "core/store/TransferBlock.h"
@@ -19,7 +19,7 @@
 namespace brivon::logger {
 
 // The value axis a set is first shown with.
-inline constexpr realtime::YAxisSetting kInitialValueAxis { 10, 0 };
+inline constexpr graph::YAxisSetting kInitialValueAxis { 10, 0 };
 
 class DataLoggerSets {
 public:
@@ -38,8 +38,8 @@ public:
     bool hasData() const { return flags_.fileSet || selectedDownloadSet_ >= 0; }
 
     // Gain per division and offset in divisions of the graph.
-    realtime::YAxisSetting valueAxis() const { return valueAxis_; }
-    void setValueAxis(realtime::YAxisSetting axis) { valueAxis_ = axis; }
+    graph::YAxisSetting valueAxis() const { return valueAxis_; }
+    void setValueAxis(graph::YAxisSetting axis) { valueAxis_ = axis; }
 
     // Before each paint: lists a new download and appends a file just read.
     void preparePaint();
@@ -68,7 +68,7 @@ private:
     std::vector<SetRow> rows_;
     int rowsVersion_ = 0;
     int selectedDownloadSet_ = -1;
-    realtime::YAxisSetting valueAxis_ = kInitialValueAxis;
+    graph::YAxisSetting valueAxis_ = kInitialValueAxis;
 };
 
 }  // namespace brivon::logger

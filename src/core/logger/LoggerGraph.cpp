@@ -25,17 +25,6 @@ int labelIndent(double value)
     return 0;
 }
 
-// Zoomed grids put their ten lines a quarter, a third or half a screen apart when that many readings fit.
-constexpr int kMaxScreenParts = 4;
-constexpr float kThird = 0.3333333f;
-
-double screenPart(int readingsAcross)
-{
-    if (readingsAcross >= kMaxScreenParts) return 1.0 / kMaxScreenParts;
-    if (readingsAcross == 3) return kThird;
-    return 0.5;
-}
-
 constexpr const char* kStatisticsFormat = "Avg %s   Min %s   Max %s   Emin/Eavg %s   Duration %s";
 
 std::string statisticsLine(const store::CurrentSet& set)
@@ -52,29 +41,28 @@ std::string statisticsLine(const store::CurrentSet& set)
 LoggerFrame LoggerGraph::layout(const draw::Rect& client, const ShownSet& shown)
 {
     LoggerFrame frame;
-    geometry_ = graph::GraphGeometry::fromClient(client, kPlotMargins);
-    frame.geometry = geometry_;
+    frame.geometry = graph::GraphGeometry::fromClient(client, kPlotMargins);
     const store::CurrentSet* set = shown.set;
     const int count = set ? static_cast<int>(set->samples().size()) : 0;
-    const int width = geometry_.width();
+    const int width = frame.geometry.width();
 
     graph::LevelMap levelZero;
     levelZero.pitch = count > 1 ? static_cast<float>(width) / static_cast<float>(count - 1) : 0.0f;
     levelZero.labels = graph::levelZeroLabels(shown.axis.gain, shown.axis.offset);
-    map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
-    frame.fullView = !zoom_.zoomed();
+    frame.curve.map = zoomScroll_.layOut(frame.geometry, levelZero);
+    frame.fullView = !zoomScroll_.zoomed();
     if (frame.fullView)
         for (int i = 1; i <= kFullViewColumns; ++i)
-            frame.gridX.push_back(geometry_.plot.left + graph::toPixel(i * width / double(kFullViewColumns)));
+            frame.gridX.push_back(
+                frame.geometry.plot.left + graph::toPixel(i * width / double(kFullViewColumns)));
     if (!set) return frame;
 
     frame.showsSet = true;
     placeLabels(frame);
     frame.readoutValue = readoutValue_;
     frame.readoutTime = readoutTime_;
-    const auto& plot = geometry_.plot;
+    const auto& plot = frame.geometry.plot;
     frame.curve.geometry = { client, { plot.left, plot.top, plot.right, plot.bottom + 1 } };
-    frame.curve.map = map_;
     frame.curve.footCandles = set->loadedUnitFlag == 1;
     frame.statistics = statisticsLine(*set);
     if (frame.fullView)
@@ -86,9 +74,9 @@ LoggerFrame LoggerGraph::layout(const draw::Rect& client, const ShownSet& shown)
 
 void LoggerGraph::placeLabels(LoggerFrame& frame) const
 {
-    const auto& plot = geometry_.plot;
+    const auto& plot = frame.geometry.plot;
     for (int k = 0; k < graph::kLabelCount; ++k) {
-        const float value = map_.labels[static_cast<std::size_t>(k)];
+        const float value = frame.curve.map.labels[static_cast<std::size_t>(k)];
         const int x = graph::toPixel(plot.left - kLabelLeft + kLabelCharPitch * labelIndent(value));
         const int y = graph::toPixel(plot.bottom - k * plot.height() * (1.0 / graph::kDivisions));
         frame.valueLabels.push_back({ { x, y }, measure::loggerAxisLabelText(value) });
@@ -99,7 +87,7 @@ void LoggerGraph::placeFullView(LoggerFrame& frame, const store::CurrentSet& set
 {
     const int count = static_cast<int>(set.samples().size());
     frame.curve.line = { 0, count - 1, 0 };
-    const auto& plot = geometry_.plot;
+    const auto& plot = frame.geometry.plot;
     const int y = plot.bottom + kFullViewTimeLabelBelow;
     const platform::TimeValue end = set.loadedStartTime
         + static_cast<platform::TimeValue>(std::max(count - 1, 0)) * set.loadedSamplePeriod;
@@ -111,47 +99,45 @@ void LoggerGraph::placeZoomed(LoggerFrame& frame, const store::CurrentSet& set)
 {
     const int count = static_cast<int>(set.samples().size());
     frame.scrollBar = { true, count, std::nullopt };
-    const double d = map_.pitch;
+    const graph::LevelMap& map = frame.curve.map;
+    const double d = map.pitch;
     if (!(d > 0)) return;
-    if (!scrollPlaced_) {
-        firstVisible_ = graph::toPixel(-map_.x0 / d);
-        frame.scrollBar.position = scrollPosition();
-        scrollPlaced_ = true;
-    }
-    const auto& plot = geometry_.plot;
-    const int width = geometry_.width();
+    frame.scrollBar.position = zoomScroll_.placeScrollBar();
+    const int first = zoomScroll_.firstVisibleSample();
+    const int offset = zoomScroll_.scrollOffset();
+    const auto& plot = frame.geometry.plot;
+    const int width = frame.geometry.width();
     const platform::TimeValue period = set.loadedSamplePeriod;
-    const platform::TimeValue firstTime = set.loadedStartTime + (firstVisible_ - scrollOffset_) * period;
+    const platform::TimeValue firstTime = set.loadedStartTime + (first - offset) * period;
 
-    const int across = graph::toPixel(width / d);
-    const int step = across <= 1 ? 1 : graph::toPixel(width * screenPart(across) / d);
+    // With a reading or less across, lines go only where there are readings.
+    const bool fewAcross = zoomScroll_.samplesPerScreen() <= 1;
+    const int step = zoomScroll_.gridStep();
     for (int j = 0; j < kZoomedGridLines; ++j) {
-        const int index = firstVisible_ + j * step;
-        if (across <= 1 && index >= count) continue;
-        const double x = plot.left + map_.xOf(index);
+        const int index = first + j * step;
+        if (fewAcross && index >= count) continue;
+        const double x = plot.left + map.xOf(index);
         frame.gridX.push_back(graph::toPixel(x));
         if (index < count && x >= plot.left && x <= plot.right)
             frame.timeLabels.push_back({ { graph::toPixel(x), plot.bottom + kZoomedTimeLabelBelow },
                 timeText(firstTime + static_cast<platform::TimeValue>(j) * step * period) });
     }
 
-    const int start = firstVisible_ - scrollOffset_;
+    const int start = first - offset;
     const int last = graph::toPixel(width / d + (start + 1) + 2.0);
-    frame.curve.line = { std::max(start, 0), std::min(last, count - 1), scrollOffset_ };
+    frame.curve.line = { std::max(start, 0), std::min(last, count - 1), offset };
 }
 
 bool LoggerGraph::followsPointer(int x) const
 {
-    const auto& plot = geometry_.plot;
+    const auto& plot = zoomScroll_.geometry().plot;
     return x >= plot.left && x <= plot.right + 1;
 }
 
 bool LoggerGraph::readOut(int x, const store::CurrentSet& set)
 {
-    const auto& plot = geometry_.plot;
     if (!followsPointer(x)) return false;
-    const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
-    const int index = map_.nearestSample(x - plot.left, shift);
+    const int index = zoomScroll_.nearestSample(x - zoomScroll_.geometry().plot.left);
     const auto samples = set.samples();
     if (index < 0 || index >= static_cast<int>(samples.size())) return false;
     readoutValue_
@@ -161,48 +147,11 @@ bool LoggerGraph::readOut(int x, const store::CurrentSet& set)
     return true;
 }
 
-void LoggerGraph::startSelection(draw::Point point)
-{
-    zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_);
-}
-
-void LoggerGraph::endSelection(draw::Point point)
-{
-    zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_);
-}
-
-bool LoggerGraph::zoomToSelection()
-{
-    if (!geometry_.drawable() || !zoom_.enterSelection(map_, geometry_)) return false;
-    scrollPlaced_ = false;
-    return true;
-}
-
-void LoggerGraph::resetView()
-{
-    zoom_.leave();
-    scrollOffset_ = 0;
-    firstVisible_ = 0;
-    scrollPlaced_ = false;
-}
-
 void LoggerGraph::showAnotherSet()
 {
-    resetView();
+    zoomScroll_.leave();
     readoutValue_.clear();
     readoutTime_.clear();
-}
-
-int LoggerGraph::readingsPerScreen() const
-{
-    return map_.samplesAcross(geometry_.width());
-}
-
-bool LoggerGraph::dragLeftGraph(draw::Point pointer) const
-{
-    const auto& plot = geometry_.plot;
-    return pointer.x <= plot.left - kDragBesidePlot || pointer.x >= plot.right + kDragBesidePlot
-        || pointer.y <= plot.top - kDragAbovePlot || pointer.y >= plot.bottom + kDragBelowPlot;
 }
 
 std::string LoggerGraph::timeText(platform::TimeValue t) const

@@ -5,10 +5,11 @@
 // labels, time labels and the readings to join. The mouse works on the frame
 // the last paint laid out, as the user sees it.
 
+#include "core/graph/YAxisSetting.h"
 #include "core/graph/ZoomLevels.h"
 #include "core/logger/LoggerFrame.h"
+#include "core/logger/LoggerStyle.h"
 #include "core/platform/Clock.h"
-#include "core/realtime/GraphSetup.h"
 #include "core/store/CurrentSet.h"
 
 namespace brivon::logger {
@@ -16,13 +17,14 @@ namespace brivon::logger {
 // What the graph shows: the current set when there is one, on a value axis.
 struct ShownSet {
     const store::CurrentSet* set = nullptr;  // none: an empty graph
-    realtime::YAxisSetting axis;
+    graph::YAxisSetting axis;
 };
 
 class LoggerGraph {
 public:
     explicit LoggerGraph(const platform::Clock& clock)
         : clock_(clock)
+        , zoomScroll_(kZoomRules)
     {
     }
 
@@ -37,29 +39,11 @@ public:
     const std::string& readoutValue() const { return readoutValue_; }
     const std::string& readoutTime() const { return readoutTime_; }
 
-    // A drag's corners on the current level, clamped to the plot.
-    void startSelection(draw::Point point);
-    void endSelection(draw::Point point);
-    // Enters the level the selection shows, when the zoom rules allow it.
-    bool zoomToSelection();
-    // Back to the full view of the whole set.
-    void resetView();
     // Another set is shown: the full view, without the last set's read-out and scroll position.
     void showAnotherSet();
 
-    // The scroll bar's thumb position and what moving it to `position` shows.
-    int scrollPosition() const { return firstVisible_ - scrollOffset_ + 1; }
-    void scrollTo(int position) { scrollOffset_ = firstVisible_ - position + 1; }
-    // Readings across the plot at the current level (a page of the scroll bar).
-    int readingsPerScreen() const;
-
-    bool zoomed() const { return zoom_.zoomed(); }
-    int level() const { return zoom_.level(); }
-    int scrollOffset() const { return scrollOffset_; }
-    const graph::GraphGeometry& geometry() const { return geometry_; }
-    const graph::LevelMap& currentMap() const { return map_; }
-    // Whether a held pointer at `pointer` has left the plot's neighbourhood.
-    bool dragLeftGraph(draw::Point pointer) const;
+    graph::ZoomScroll& zoomScroll() { return zoomScroll_; }
+    const graph::ZoomScroll& zoomScroll() const { return zoomScroll_; }
 
 private:
     void placeLabels(LoggerFrame& frame) const;
@@ -68,12 +52,7 @@ private:
     std::string timeText(platform::TimeValue t) const;
 
     const platform::Clock& clock_;
-    graph::ZoomLevels zoom_ { graph::AxisRule::Exact };
-    graph::GraphGeometry geometry_;
-    graph::LevelMap map_;
-    int scrollOffset_ = 0;
-    int firstVisible_ = 0;
-    bool scrollPlaced_ = false;
+    graph::ZoomScroll zoomScroll_;
     std::string readoutValue_;
     std::string readoutTime_;
 };

@@ -4,6 +4,7 @@
 
 #include "core/draw/Canvas.h"
 #include "core/graph/GraphGeometry.h"
+#include "core/graph/ZoomScroll.h"
 
 namespace brivon::logger {
 
@@ -43,6 +44,10 @@ inline constexpr int kToolbarBottom = 23;
 inline constexpr int kDragBesidePlot = 50;
 inline constexpr int kDragAbovePlot = 20;
 inline constexpr int kDragBelowPlot = 40;
+
+// How the graph zooms: exact labels, grid parts in single precision.
+inline constexpr graph::ZoomRules kZoomRules { graph::AxisRule::Exact, graph::ScreenPart::SinglePrecision,
+    { kDragAbovePlot, kDragBesidePlot, kDragBesidePlot, kDragBelowPlot } };
 
 inline constexpr draw::Color kBackground = draw::kWindowBackground;
 inline constexpr draw::Color kPlotBackground = draw::rgb(0, 0, 0);

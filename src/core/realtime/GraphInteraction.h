@@ -1,22 +1,22 @@
 #pragma once
-// The rules around the mouse on the real-time graph that need no window: when
-// a drag has left the graph.
+// How the real-time graph zooms: labels cut to the meter's resolution, grid
+// parts of whole pixels, and how far out of the plot a drag may wander.
 
-#include "core/graph/GraphGeometry.h"
+#include "core/graph/ZoomScroll.h"
+#include "core/realtime/RealTimeStyle.h"
 
 namespace brivon::realtime {
 
-// The drag watch ends a drag once the pointer is this far out of the plot.
+// The drag watch ends a drag once the pointer is this far out of the plot or
+// this close to the client's right and bottom edges.
 inline constexpr int kDragAbovePlot = 3;
 inline constexpr int kDragLeftOfPlot = 50;
 inline constexpr int kDragClientRightMargin = 20;
 inline constexpr int kDragClientBottomMargin = 130;
 
-inline bool dragLeftGraph(draw::Point pointer, const graph::GraphGeometry& g)
-{
-    return pointer.y <= g.plot.top - kDragAbovePlot || pointer.x <= g.plot.left - kDragLeftOfPlot
-        || pointer.x >= g.client.right - kDragClientRightMargin
-        || pointer.y >= g.client.bottom - kDragClientBottomMargin;
-}
+inline constexpr graph::ZoomRules kZoomRules { graph::AxisRule::CutToResolution,
+    graph::ScreenPart::WholePixels,
+    { kDragAbovePlot, kDragLeftOfPlot, kPlotMargins.right - kDragClientRightMargin,
+        kPlotMargins.bottom - kDragClientBottomMargin } };
 
 }  // namespace brivon::realtime

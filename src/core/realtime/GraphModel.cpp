@@ -6,12 +6,6 @@
 #include <algorithm>
 
 namespace brivon::realtime {
-namespace {
-
-// Zoomed grids put their ten lines a quarter, a third or half a screen apart when that many samples fit.
-constexpr int kMaxScreenParts = 4;
-
-}  // namespace
 
 RealTimeFrame GraphModel::layout(const GraphSeries& series, const draw::Rect& client)
 {
@@ -20,26 +14,23 @@ RealTimeFrame GraphModel::layout(const GraphSeries& series, const draw::Rect& cl
     frame.strips = RealTimeGeometry::around(frame.geometry);
     frame.sampleCount = series.count();
     frame.footCandles = series.footCandles;
-    geometry_ = frame.geometry;
-    const int width = geometry_.width();
+    const int width = frame.geometry.width();
 
     if (frame.sampleCount == 1) {
         xScale_.resetForRun();
-        zoom_.leave();
-        scrollOffset_ = 0;
+        zoomScroll_.leave();
     }
+    frame.zoomed = zoomScroll_.zoomed();
     frame.compressed = xScale_.fit(frame.sampleCount, width);
-    if (frame.sampleCount >= 2) xScale_.followLevelZero(zoom_.zoomed(), width);
+    if (frame.sampleCount >= 2) xScale_.followLevelZero(frame.zoomed, width);
 
     graph::LevelMap levelZero;
-    levelZero.pitch = zoom_.zoomed() ? xScale_.levelZeroPitch() : xScale_.pitch();
+    levelZero.pitch = frame.zoomed ? xScale_.levelZeroPitch() : xScale_.pitch();
     levelZero.labels = graph::levelZeroLabels(series.yGain, series.yOffset);
-    map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
-    frame.map = map_;
-    frame.zoomed = zoom_.zoomed();
+    frame.map = zoomScroll_.layOut(frame.geometry, levelZero);
     for (int j = 0; j < graph::kLabelCount; ++j)
-        frame.yLabels[j] = measure::axisLabelText(map_.labels[j]);
-    if (!geometry_.drawable()) return frame;
+        frame.yLabels[j] = measure::axisLabelText(frame.map.labels[j]);
+    if (!frame.geometry.drawable()) return frame;
 
     if (frame.sampleCount == 0)
         for (int i = 0; i < kEmptyRunGridLines; ++i)
@@ -54,9 +45,9 @@ RealTimeFrame GraphModel::layout(const GraphSeries& series, const draw::Rect& cl
 void GraphModel::placeAutoScale(RealTimeFrame& frame, const GraphSeries& series) const
 {
     const float pitch = xScale_.pitch();
-    const int plotLeft = geometry_.plot.left;
+    const int plotLeft = frame.geometry.plot.left;
     // The grid falls on whole samples, n samples apart; a column is whole pixels wide.
-    const int columnWidth = geometry_.width() / kGridColumns;
+    const int columnWidth = frame.geometry.width() / kGridColumns;
     const int n = graph::toPixel(columnWidth / static_cast<double>(pitch));
     for (int i = 0; i < kAutoScaleGridLines; ++i)
         frame.gridX.push_back(graph::toPixel(static_cast<float>(i * n) * pitch));
@@ -74,74 +65,41 @@ void GraphModel::placeAutoScale(RealTimeFrame& frame, const GraphSeries& series)
 
 void GraphModel::placeZoomed(RealTimeFrame& frame, const GraphSeries& series)
 {
-    const int width = geometry_.width();
-    const double x0 = map_.x0;
-    const double d = map_.pitch;
+    const graph::LevelMap& map = frame.map;
     frame.scrollBar.enabled = true;
     frame.scrollBar.maximum = frame.sampleCount;
-    if (!scrollPlaced_) {
-        firstVisible_ = graph::toPixel(-x0 / d);
-        frame.scrollBar.position = scrollPosition();
-        scrollPlaced_ = true;
-    }
+    frame.scrollBar.position = zoomScroll_.placeScrollBar();
+    const int first = zoomScroll_.firstVisibleSample();
+    const int offset = zoomScroll_.scrollOffset();
 
     const platform::TimeValue period = series.samplePeriodSeconds();
-    const platform::TimeValue firstTime = series.startTime + (firstVisible_ - scrollOffset_) * period;
-    const int perScreen = graph::toPixel(width / d);
-    int step = 1;
-    if (perScreen > 1) {
-        const int partWidth = width / std::min(perScreen, kMaxScreenParts);  // whole pixels
-        step = graph::toPixel(partWidth / d);
-    }
-    const auto& plot = geometry_.plot;
+    const platform::TimeValue firstTime = series.startTime + (first - offset) * period;
+    const int step = zoomScroll_.gridStep();
+    const auto& plot = frame.geometry.plot;
     for (int j = 0; j < kZoomedGridLines; ++j) {
-        const int sample = firstVisible_ + j * step;
-        const double x = map_.xOf(sample);
+        const int sample = first + j * step;
+        const double x = map.xOf(sample);
         frame.gridX.push_back(graph::toPixel(x));
         if (frame.sampleCount > 0 && plot.left + x >= plot.left && plot.left + x <= plot.right)
             frame.timeLabels.push_back({ graph::toPixel(plot.left + x),
-                timeText(firstTime + static_cast<platform::TimeValue>(sample - firstVisible_) * period) });
+                timeText(firstTime + static_cast<platform::TimeValue>(sample - first) * period) });
     }
 
-    const int start = firstVisible_ - scrollOffset_ + 1;
-    const int end = graph::toPixel(width / d + start + 2);
-    frame.line = { std::max(start, 1) - 1, std::min(end, frame.sampleCount) - 1, scrollOffset_ };
+    const int start = zoomScroll_.scrollPosition();
+    const int end = graph::toPixel(frame.geometry.width() / map.pitch + start + 2);
+    frame.line = { std::max(start, 1) - 1, std::min(end, frame.sampleCount) - 1, offset };
 }
 
 int GraphModel::nearestSample(int x) const
 {
-    const int shift = zoom_.zoomed() ? scrollOffset_ : 0;
-    const double offset = geometry_.clampToPlot({ x, geometry_.plot.top }).x - geometry_.plot.left;
-    return map_.nearestSample(offset, shift);
-}
-
-void GraphModel::startSelection(draw::Point point)
-{
-    zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_);
-}
-
-void GraphModel::endSelection(draw::Point point)
-{
-    zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_);
-}
-
-bool GraphModel::zoomToSelection()
-{
-    if (!geometry_.drawable() || !zoom_.enterSelection(map_, geometry_)) return false;
-    scrollPlaced_ = false;
-    return true;
+    const graph::GraphGeometry& geometry = zoomScroll_.geometry();
+    return zoomScroll_.nearestSample(geometry.clampToPlot({ x, geometry.plot.top }).x - geometry.plot.left);
 }
 
 void GraphModel::undoZoom()
 {
-    zoom_.leave();
+    zoomScroll_.leave();
     xScale_.unfreeze();
-    scrollOffset_ = 0;
-}
-
-int GraphModel::samplesPerScreen() const
-{
-    return map_.samplesAcross(geometry_.width());
 }
 
 std::string GraphModel::timeText(platform::TimeValue t) const

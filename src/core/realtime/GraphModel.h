@@ -1,12 +1,11 @@
 #pragma once
-// The real-time graph's scale and zoom state, and the arithmetic of one paint:
-// the X compression of the whole run, the zoom levels, the first visible
-// sample and the scroll offset, the grid, the labels and the samples to join.
-// The interaction (nearest sample, selection, zoom, scroll) works on the
-// frame the last paint laid out, as the user sees it.
+// The real-time graph's scale and the arithmetic of one paint: the X
+// compression of the whole run, the grid, the labels and the samples to join,
+// on the zoom and scroll state of the last paint.
 
-#include "core/graph/ZoomLevels.h"
+#include "core/graph/ZoomScroll.h"
 #include "core/platform/Clock.h"
+#include "core/realtime/GraphInteraction.h"
 #include "core/realtime/GraphSeries.h"
 #include "core/realtime/RealTimeFrame.h"
 #include "core/realtime/XScale.h"
@@ -17,6 +16,7 @@ class GraphModel {
 public:
     explicit GraphModel(const platform::Clock& clock)
         : clock_(clock)
+        , zoomScroll_(kZoomRules)
     {
     }
 
@@ -27,27 +27,12 @@ public:
     // The sample under view x at the current level (any index: the caller checks the range).
     int nearestSample(int x) const;
 
-    // A rubber-band selection on the current level; points are clamped to the plot.
-    void startSelection(draw::Point point);
-    void endSelection(draw::Point point);
-    // Enters the level the selection shows, when the zoom rules allow it.
-    bool zoomToSelection();
     // Back to the whole run (not one level back).
     void undoZoom();
 
-    // The scroll strip's thumb position and what moving it to `position` shows.
-    int scrollPosition() const { return firstVisible_ - scrollOffset_ + 1; }
-    void scrollTo(int position) { scrollOffset_ = firstVisible_ - position + 1; }
-    // Samples across the plot at the current level (a page of the scroll strip).
-    int samplesPerScreen() const;
-
-    bool zoomed() const { return zoom_.zoomed(); }
-    int level() const { return zoom_.level(); }
-    int scrollOffset() const { return scrollOffset_; }
-    int firstVisibleSample() const { return firstVisible_; }
+    graph::ZoomScroll& zoomScroll() { return zoomScroll_; }
+    const graph::ZoomScroll& zoomScroll() const { return zoomScroll_; }
     int visibleCapacity() const { return xScale_.visibleCapacity(); }
-    const graph::GraphGeometry& geometry() const { return geometry_; }
-    const graph::LevelMap& currentMap() const { return map_; }
 
 private:
     void placeAutoScale(RealTimeFrame& frame, const GraphSeries& series) const;
@@ -56,12 +41,7 @@ private:
 
     const platform::Clock& clock_;
     XScale xScale_;
-    graph::ZoomLevels zoom_;
-    int scrollOffset_ = 0;
-    int firstVisible_ = 0;
-    bool scrollPlaced_ = false;
-    graph::GraphGeometry geometry_;
-    graph::LevelMap map_;
+    graph::ZoomScroll zoomScroll_;
 };
 
 }  // namespace brivon::realtime

@@ -133,7 +133,7 @@ void ZoomableGraphView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !hasData()) return;
     ensureLaidOut();
     const draw::Point point = plotGeometry().clampToPlot(toPoint(event->position()));
-    startSelection(point);
+    zoomScroll().startSelection(point);
     dragStart_ = dragCurrent_ = QPoint(point.x, point.y);
     dragging_ = true;
     noDrag_ = true;
@@ -166,11 +166,11 @@ void ZoomableGraphView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !hasData()) return;
     ensureLaidOut();
-    endSelection(plotGeometry().clampToPlot(toPoint(event->position())));
+    zoomScroll().endSelection(plotGeometry().clampToPlot(toPoint(event->position())));
     const bool dragged = dragging_ && !noDrag_;
     endDrag();
     if (!dragged) return;
-    const bool zoomed = zoomToSelection();
+    const bool zoomed = zoomScroll().zoomToSelection();
     redrawNow();
     if (zoomed) emit zoomChanged(true);
 }
@@ -187,7 +187,7 @@ void ZoomableGraphView::endDrag()
 
 void ZoomableGraphView::watchDrag()
 {
-    if (!dragging_ || !dragLeftGraph({ lastPointer_.x(), lastPointer_.y() })) return;
+    if (!dragging_ || !zoomScroll().dragLeftGraph({ lastPointer_.x(), lastPointer_.y() })) return;
     endDrag();
     redrawNow();
 }

@@ -3,10 +3,10 @@
 // (redrawn when the data or the scale changes, not for a mouse move), draws
 // an inverting dotted cursor over it, zooms into rubber-band drags and ends
 // a drag that wanders off the graph. A window's graph derives from it and
-// supplies the layout, the paint and the zoom rules of its own model.
+// supplies the layout and the paint of its own model, and the model's zoom.
 
 #include "core/draw/Canvas.h"
-#include "core/graph/GraphGeometry.h"
+#include "core/graph/ZoomScroll.h"
 
 #include <QImage>
 #include <QPoint>
@@ -43,10 +43,12 @@ signals:
     void zoomChanged(bool zoomed);
 
 protected:
-    // Lays the graph out for the widget's size and paints it; the geometry
-    // below is that of this paint until the next one.
+    // Lays the graph out for the widget's size and paints it; the zoom's
+    // geometry is that of this paint until the next one.
     virtual void renderGraph(QPainter& painter) = 0;
-    virtual const graph::GraphGeometry& plotGeometry() const = 0;
+    // The model's zoom and scroll state: selections, zoom and the drag watch work on it.
+    virtual graph::ZoomScroll& zoomScroll() = 0;
+    virtual const graph::ZoomScroll& zoomScroll() const = 0;
     // The mouse only works on a graph with data.
     virtual bool hasData() const = 0;
     // Where the cursor goes for a pointer at `pointer`, nothing to leave it
@@ -54,12 +56,6 @@ protected:
     virtual std::optional<int> cursorColumn(draw::Point pointer) const;
     // The cursor is at `x`: show its read-out.
     virtual void pointerAt(int x) = 0;
-    // A drag's corners, clamped to the plot; then whether the level it selects is entered.
-    virtual void startSelection(draw::Point point) = 0;
-    virtual void endSelection(draw::Point point) = 0;
-    virtual bool zoomToSelection() = 0;
-    // Whether a held pointer at `pointer` has left the graph's neighbourhood.
-    virtual bool dragLeftGraph(draw::Point pointer) const = 0;
 
     // The graph changed: repaint at the next paint. Under UntilRepaint a
     // repaint for a new sample keeps the cursor, any other one removes it.
@@ -81,6 +77,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    const graph::GraphGeometry& plotGeometry() const { return zoomScroll().geometry(); }
     void renderCache();
     void moveCursor(int x);
     QRect cursorRect(int x) const;

@@ -197,7 +197,7 @@ void CDataLoggerDlg::setValueAxis()
 void CDataLoggerDlg::print()
 {
     if (!sets_.hasData()) return;
-    const realtime::YAxisSetting axis = sets_.valueAxis();
+    const graph::YAxisSetting axis = sets_.valueAxis();
     const report::GraphReportSource source
         = report::dataLoggerReportSource(sets_.currentSet(), axis.gain, axis.offset);
     printer_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
@@ -209,7 +209,7 @@ void CDataLoggerDlg::refreshCommands()
     actions_[kDownload]->setEnabled(sets_.fileBrowse());
     actions_[kPrint]->setEnabled(sets_.hasData());
     actions_[kExportCsv]->setEnabled(sets_.hasData());
-    actions_[kZoomOut]->setEnabled(graph_->graph().zoomed());
+    actions_[kZoomOut]->setEnabled(graph_->graph().zoomScroll().zoomed());
 }
 
 void CDataLoggerDlg::done(int result)

@@ -29,7 +29,7 @@ LoggerGraphView::LoggerGraphView(logger::DataLoggerSets& sets, const platform::C
 
 void LoggerGraphView::resetView()
 {
-    graph_.resetView();
+    graph_.zoomScroll().leave();
     {
         const QSignalBlocker blocker(scrollBar_);
         scrollBar_->setRange(0, 0);
@@ -71,15 +71,15 @@ void LoggerGraphView::applyScrollBar(const logger::LoggerScrollBar& bar)
     scrollBar_->setEnabled(bar.enabled);
     if (!bar.enabled) return;
     scrollBar_->setRange(0, bar.maximum);
-    scrollBar_->setPageStep(graph_.readingsPerScreen());
+    scrollBar_->setPageStep(graph_.zoomScroll().samplesPerScreen());
     if (bar.position) scrollBar_->setValue(*bar.position);
 }
 
 void LoggerGraphView::scrollTo(int position)
 {
-    graph_.scrollTo(position);
+    graph_.zoomScroll().scrollTo(position);
     const QSignalBlocker blocker(scrollBar_);
-    scrollBar_->setValue(graph_.scrollPosition());
+    scrollBar_->setValue(graph_.zoomScroll().scrollPosition());
     invalidateGraph(false);
 }
 

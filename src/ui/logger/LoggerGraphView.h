@@ -35,14 +35,11 @@ signals:
 
 protected:
     void renderGraph(QPainter& painter) override;
-    const graph::GraphGeometry& plotGeometry() const override { return graph_.geometry(); }
+    graph::ZoomScroll& zoomScroll() override { return graph_.zoomScroll(); }
+    const graph::ZoomScroll& zoomScroll() const override { return graph_.zoomScroll(); }
     bool hasData() const override { return sets_.hasData(); }
     std::optional<int> cursorColumn(draw::Point pointer) const override;
     void pointerAt(int x) override;
-    void startSelection(draw::Point point) override { graph_.startSelection(point); }
-    void endSelection(draw::Point point) override { graph_.endSelection(point); }
-    bool zoomToSelection() override { return graph_.zoomToSelection(); }
-    bool dragLeftGraph(draw::Point pointer) const override { return graph_.dragLeftGraph(pointer); }
 
     void resizeEvent(QResizeEvent* event) override;
 

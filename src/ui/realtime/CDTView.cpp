@@ -1,7 +1,6 @@
 #include "ui/realtime/CDTView.h"
 
 #include "core/panel/PanelLayout.h"
-#include "core/realtime/GraphInteraction.h"
 #include "core/realtime/Readout.h"
 #include "core/realtime/RealTimeStyle.h"
 #include "core/realtime/StripLayout.h"
@@ -101,7 +100,7 @@ realtime::GraphSeries CDTView::series() const
 
 report::GraphReportSource CDTView::reportSource() const
 {
-    return report::realTimeReportSource(series(), model_.currentMap().labels);
+    return report::realTimeReportSource(series(), model_.zoomScroll().currentMap().labels);
 }
 
 bool CDTView::hasData() const
@@ -124,7 +123,7 @@ void CDTView::renderGraph(QPainter& painter)
 void CDTView::applyScrollBar(const realtime::RealTimeFrame& frame)
 {
     if (!frame.scrollBar.enabled) return;
-    scrollStrip_->setRange(frame.scrollBar.maximum, model_.samplesPerScreen());
+    scrollStrip_->setRange(frame.scrollBar.maximum, model_.zoomScroll().samplesPerScreen());
     if (frame.scrollBar.position) scrollStrip_->setPosition(*frame.scrollBar.position);
 }
 
@@ -132,11 +131,6 @@ void CDTView::pointerAt(int x)
 {
     if (const auto readout = realtime::readoutAt(series(), model_.nearestSample(x), clock_))
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
-}
-
-bool CDTView::dragLeftGraph(draw::Point pointer) const
-{
-    return realtime::dragLeftGraph(pointer, model_.geometry());
 }
 
 void CDTView::resizeEvent(QResizeEvent* event)
@@ -163,8 +157,8 @@ void CDTView::layoutStrips()
 
 void CDTView::scrollTo(int position)
 {
-    model_.scrollTo(position);
-    scrollStrip_->setPosition(model_.scrollPosition());
+    model_.zoomScroll().scrollTo(position);
+    scrollStrip_->setPosition(model_.zoomScroll().scrollPosition());
     invalidateGraph(false);
 }
 

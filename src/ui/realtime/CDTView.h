@@ -40,7 +40,7 @@ public:
     void plotNewSample();
     void undoZoom();
 
-    bool isZoomed() const { return model_.zoomed(); }
+    bool isZoomed() const { return model_.zoomScroll().zoomed(); }
     const realtime::GraphModel& model() const { return model_; }
     // The run and the value labels on screen, as the real-time report prints them.
     report::GraphReportSource reportSource() const;
@@ -50,13 +50,10 @@ signals:
 
 protected:
     void renderGraph(QPainter& painter) override;
-    const graph::GraphGeometry& plotGeometry() const override { return model_.geometry(); }
+    graph::ZoomScroll& zoomScroll() override { return model_.zoomScroll(); }
+    const graph::ZoomScroll& zoomScroll() const override { return model_.zoomScroll(); }
     bool hasData() const override;
     void pointerAt(int x) override;
-    void startSelection(draw::Point point) override { model_.startSelection(point); }
-    void endSelection(draw::Point point) override { model_.endSelection(point); }
-    bool zoomToSelection() override { return model_.zoomToSelection(); }
-    bool dragLeftGraph(draw::Point pointer) const override;
 
     void resizeEvent(QResizeEvent* event) override;
 

@@ -26,7 +26,7 @@ int widthForTitle(const QWidget& dialog)
 }
 
 template <std::size_t N>
-QComboBox* choiceList(QWidget* parent, const std::array<realtime::AxisChoice, N>& choices, const char* name)
+QComboBox* choiceList(QWidget* parent, const std::array<graph::AxisChoice, N>& choices, const char* name)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -45,8 +45,8 @@ std::optional<int> chosenIndex(const QComboBox& list)
 
 YAxisDialog::YAxisDialog(QWidget* parent)
     : QDialog(parent)
-    , offset_(choiceList(this, realtime::kOffsetChoices, "offset"))
-    , gain_(choiceList(this, realtime::kGainChoices, "gain"))
+    , offset_(choiceList(this, graph::kOffsetChoices, "offset"))
+    , gain_(choiceList(this, graph::kGainChoices, "gain"))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     setMinimumWidth(widthForTitle(*this));
@@ -70,12 +70,12 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-realtime::YAxisSetting YAxisDialog::chosen(realtime::YAxisSetting current) const
+graph::YAxisSetting YAxisDialog::chosen(graph::YAxisSetting current) const
 {
-    return realtime::applyAxisChoice(current, chosenIndex(*gain_), chosenIndex(*offset_));
+    return graph::applyAxisChoice(current, chosenIndex(*gain_), chosenIndex(*offset_));
 }
 
-std::optional<realtime::YAxisSetting> YAxisDialog::ask(QWidget* parent, realtime::YAxisSetting current)
+std::optional<graph::YAxisSetting> YAxisDialog::ask(QWidget* parent, graph::YAxisSetting current)
 {
     YAxisDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -3,7 +3,7 @@
 // no item chosen; an unchosen list keeps its value. OK takes the choice,
 // Cancel or closing the dialog changes nothing.
 
-#include "core/realtime/GraphSetup.h"
+#include "core/graph/YAxisSetting.h"
 
 #include <QDialog>
 
@@ -19,12 +19,12 @@ public:
     explicit YAxisDialog(QWidget* parent = nullptr);
 
     // The setting after OK, from `current` and the chosen items.
-    realtime::YAxisSetting chosen(realtime::YAxisSetting current) const;
+    graph::YAxisSetting chosen(graph::YAxisSetting current) const;
     QComboBox& offsetList() { return *offset_; }
     QComboBox& gainList() { return *gain_; }
 
     // Shows the dialog; the new setting on OK, nothing on Cancel, Escape or closing.
-    static std::optional<realtime::YAxisSetting> ask(QWidget* parent, realtime::YAxisSetting current);
+    static std::optional<graph::YAxisSetting> ask(QWidget* parent, graph::YAxisSetting current);
 
 private:
     QComboBox* offset_;

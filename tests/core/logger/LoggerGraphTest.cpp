@@ -32,18 +32,9 @@ protected:
         set->loadedUnitFlag = unit;
         set->loadedSamplePeriod = 10;
     }
-    logger::LoggerFrame layout(realtime::YAxisSetting axis = { 4, 0 }, bool withSet = true)
+    logger::LoggerFrame layout(graph::YAxisSetting axis = { 4, 0 }, bool withSet = true)
     {
         return graph.layout(client, { withSet ? set.get() : nullptr, axis });
-    }
-    // Drags from `from` to `to` on the last layout and lays out again.
-    bool drag(draw::Point from, draw::Point to)
-    {
-        graph.startSelection(from);
-        graph.endSelection(to);
-        const bool zoomed = graph.zoomToSelection();
-        layout();
-        return zoomed;
     }
 
     support::FixedClock clock;
@@ -54,7 +45,7 @@ protected:
 
 struct LabelCase {
     const char* name;
-    realtime::YAxisSetting axis;
+    graph::YAxisSetting axis;
     std::vector<std::string> texts;  // bottom to top
     std::vector<int> indents;  // in character pitches
 };
@@ -83,67 +74,6 @@ INSTANTIATE_TEST_SUITE_P(Axes, ValueLabels,
         LabelCase { "Negative", { 1000, -1 }, { "-1000.00", "0.00" }, { 0, 4 } },
         LabelCase { "NegativeTens", { 10, -1 }, { "-10.00", "0.00" }, { 2, 4 } }),
     [](const auto& param) { return std::string(param.param.name); });
-
-struct AcceptCase {
-    const char* name;
-    int width;  // of the dragged rectangle, labels 0 to 40 over 400 pixels
-    int height;
-    bool accepted;
-};
-
-class ZoomAcceptance : public LoggerGraphTest, public ::testing::WithParamInterface<AcceptCase> { };
-
-TEST_P(ZoomAcceptance, NeedsMoreThanATenthPerDivision)
-{
-    setReadings(std::vector<float>(100, 10.0f));
-    const auto& plot = layout().geometry.plot;
-    const AcceptCase& c = GetParam();
-    EXPECT_EQ(
-        drag({ plot.left + 10, plot.top + 100 }, { plot.left + 10 + c.width, plot.top + 100 + c.height }),
-        c.accepted);
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, ZoomAcceptance,
-    ::testing::Values(AcceptCase { "FivePixels", 190, 5, false },
-        AcceptCase { "TwentyPixels", 190, 20, true }, AcceptCase { "NoWidth", 0, 20, false }),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST_F(LoggerGraphTest, ARectangleDraggedEitherWayGivesTheSameLevel)
-{
-    setReadings(std::vector<float>(100, 10.0f));
-    const auto& plot = layout().geometry.plot;
-    const draw::Point a { plot.left + 40, plot.top + 50 };
-    const draw::Point b { plot.left + 300, plot.top + 250 };
-    ASSERT_TRUE(drag(a, b));
-    const graph::LevelMap forward = graph.currentMap();
-    graph.resetView();
-    layout();
-    ASSERT_TRUE(drag(b, a));
-    EXPECT_DOUBLE_EQ(graph.currentMap().pitch, forward.pitch);
-    EXPECT_DOUBLE_EQ(graph.currentMap().x0, forward.x0);
-    EXPECT_EQ(graph.currentMap().labels, forward.labels);
-    // Labels of a zoomed level are exact, not cut: 40 × 150 / 400 = 15 at the bottom.
-    EXPECT_FLOAT_EQ(forward.labels[0], 15.0f);
-}
-
-TEST_F(LoggerGraphTest, ZoomStopsAtLevelNinetyNine)
-{
-    setReadings(std::vector<float>(100, 10.0f));
-    const auto& plot = layout({ 40000, 0 }).geometry.plot;
-    // The whole width, the lower nine tenths: each level shows 0.9 of the values below.
-    const draw::Point from { plot.left, plot.top + 40 };
-    const draw::Point to { plot.right, plot.bottom };
-    int accepted = 0;
-    while (accepted < 120) {
-        graph.startSelection(from);
-        graph.endSelection(to);
-        if (!graph.zoomToSelection()) break;
-        graph.layout(client, { set.get(), { 40000, 0 } });
-        ++accepted;
-    }
-    EXPECT_EQ(accepted, 99);
-    EXPECT_EQ(graph.level(), 99);
-}
 
 TEST_F(LoggerGraphTest, HalfwayBetweenTwoReadingsReadsOutTheEarlier)
 {
@@ -174,31 +104,6 @@ TEST_P(OverRangeReadout, ReadsOL)
 
 INSTANTIATE_TEST_SUITE_P(Units, OverRangeReadout, ::testing::Values(0, 1),
     [](const auto& param) { return param.param == 0 ? std::string("Lux") : std::string("FootCandles"); });
-
-struct PointerCase {
-    const char* name;
-    int dx;  // from the plot's left edge (negative) or right edge (positive)
-    int dy;  // from the plot's top edge (negative) or bottom edge (positive)
-    bool leftGraph;
-};
-
-class LoggerDragWatch : public LoggerGraphTest, public ::testing::WithParamInterface<PointerCase> { };
-
-TEST_P(LoggerDragWatch, EndsADragFarEnoughFromThePlot)
-{
-    const auto& plot = layout().geometry.plot;
-    const PointerCase& c = GetParam();
-    const int x = c.dx < 0 ? plot.left + c.dx : c.dx > 0 ? plot.right + c.dx : plot.left + 10;
-    const int y = c.dy < 0 ? plot.top + c.dy : c.dy > 0 ? plot.bottom + c.dy : plot.top + 10;
-    EXPECT_EQ(graph.dragLeftGraph({ x, y }), c.leftGraph);
-}
-
-INSTANTIATE_TEST_SUITE_P(Pointers, LoggerDragWatch,
-    ::testing::Values(PointerCase { "Inside", 0, 0, false }, PointerCase { "NearLeft", -49, 0, false },
-        PointerCase { "FarLeft", -50, 0, true }, PointerCase { "FarRight", 50, 0, true },
-        PointerCase { "NearAbove", 0, -19, false }, PointerCase { "FarAbove", 0, -20, true },
-        PointerCase { "NearBelow", 0, 39, false }, PointerCase { "FarBelow", 0, 40, true }),
-    [](const auto& param) { return std::string(param.param.name); });
 
 class LoggerPaintTest : public LoggerGraphTest {
 protected:
@@ -275,9 +180,9 @@ TEST_F(LoggerGraphTest, ZoomedViewPlacesTheScrollBarAndTenTimeSlots)
 {
     setReadings(std::vector<float>(1000, 10.0f));
     const auto& plot = layout().geometry.plot;
-    graph.startSelection({ plot.left + 100, plot.top });
-    graph.endSelection({ plot.left + 200, plot.bottom });
-    ASSERT_TRUE(graph.zoomToSelection());
+    graph.zoomScroll().startSelection({ plot.left + 100, plot.top });
+    graph.zoomScroll().endSelection({ plot.left + 200, plot.bottom });
+    ASSERT_TRUE(graph.zoomScroll().zoomToSelection());
     const logger::LoggerFrame frame = layout();
     EXPECT_FALSE(frame.fullView);
     EXPECT_TRUE(frame.scrollBar.enabled);
@@ -286,8 +191,8 @@ TEST_F(LoggerGraphTest, ZoomedViewPlacesTheScrollBarAndTenTimeSlots)
     EXPECT_EQ(*frame.scrollBar.position, 250);  // reading 249 at the left edge
     EXPECT_EQ(frame.gridX.size(), 10U);
     EXPECT_FALSE(layout().scrollBar.position.has_value());
-    graph.scrollTo(240);
-    EXPECT_EQ(graph.scrollOffset(), 10);
+    graph.zoomScroll().scrollTo(240);
+    EXPECT_EQ(graph.zoomScroll().scrollOffset(), 10);
     EXPECT_EQ(layout().curve.line.shift, 10);
 }
 

@@ -1,5 +1,3 @@
-#include "core/realtime/GraphInteraction.h"
-
 #include "GraphRun.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +8,6 @@ namespace {
 // Plot corners of kClient.
 constexpr int kLeft = 294;
 constexpr int kTop = 150;
-constexpr int kRight = 974;
 constexpr int kBottom = 618;
 
 TEST(GraphScale, TheHundredAndFirstSampleCompressesTheAxis)
@@ -41,9 +38,9 @@ TEST(GraphScale, TheFirstSampleOfANewRunResetsScaleAndZoom)
     ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
     run.samples.clear();
     run.recordRamp(1);
-    EXPECT_FALSE(run.model.zoomed());
+    EXPECT_FALSE(run.model.zoomScroll().zoomed());
     EXPECT_EQ(run.model.visibleCapacity(), 100);
-    EXPECT_EQ(run.model.scrollOffset(), 0);
+    EXPECT_EQ(run.model.zoomScroll().scrollOffset(), 0);
 }
 
 TEST(GraphModel, ATinyWindowPaintsWithoutArea)
@@ -66,26 +63,10 @@ TEST(GraphZoom, ASelectionFillsThePlot)
     // The selection's left edge becomes the plot's, its width the plot's width.
     EXPECT_NEAR(frame.map.xOf(170 / wholePitch), 0.0, 1e-6);
     EXPECT_NEAR(frame.map.pitch, 4 * wholePitch, 1e-6);
-    EXPECT_EQ(run.model.firstVisibleSample(), static_cast<int>(170 / wholePitch));
+    EXPECT_EQ(run.model.zoomScroll().firstVisibleSample(), static_cast<int>(170 / wholePitch));
     EXPECT_EQ(frame.gridX.size(), 10u);
     EXPECT_TRUE(frame.scrollBar.enabled);
     EXPECT_EQ(frame.scrollBar.maximum, 200);
-}
-
-TEST(GraphZoom, AReversedDragZoomsLikeTheForwardOne)
-{
-    GraphRun forward;
-    GraphRun reversed;
-    forward.recordRamp(300);
-    reversed.recordRamp(300);
-    ASSERT_TRUE(forward.zoom({ 400, 200 }, { 700, 450 }));
-    ASSERT_TRUE(reversed.zoom({ 700, 450 }, { 400, 200 }));
-    const auto a = forward.paint();
-    const auto b = reversed.paint();
-    EXPECT_DOUBLE_EQ(a.map.x0, b.map.x0);
-    EXPECT_DOUBLE_EQ(a.map.pitch, b.map.pitch);
-    EXPECT_EQ(a.map.labels, b.map.labels);
-    EXPECT_EQ(a.yLabels, b.yLabels);
 }
 
 TEST(GraphZoom, SelectedLabelsAreCutToTheMetersResolution)
@@ -101,40 +82,6 @@ TEST(GraphZoom, SelectedLabelsAreCutToTheMetersResolution)
     EXPECT_EQ(frame.yLabels.back(), "299.95");
 }
 
-struct RefusedZoom {
-    const char* name;
-    const char* why;
-    draw::Point from;
-    draw::Point to;
-};
-
-class GraphZoomRefused : public ::testing::TestWithParam<RefusedZoom> { };
-
-TEST_P(GraphZoomRefused, KeepsTheLevel)
-{
-    GraphRun run;
-    run.recordRamp(300);
-    EXPECT_FALSE(run.zoom(GetParam().from, GetParam().to)) << GetParam().why;
-    EXPECT_FALSE(run.model.zoomed());
-}
-
-INSTANTIATE_TEST_SUITE_P(Selections, GraphZoomRefused,
-    ::testing::Values(RefusedZoom { "AClick", "a click", { 500, 300 }, { 500, 300 } },
-        RefusedZoom { "NoWidth", "no width", { 500, 200 }, { 500, 500 } },
-        RefusedZoom { "DivisionsBelowATenthOfALux", "divisions below 0.1 lux", { 400, 300 }, { 700, 301 } }),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST(GraphZoom, LevelNinetyNineIsTheDeepest)
-{
-    GraphRun run;
-    run.recordRamp(2000);
-    for (int level = 1; level <= 99; ++level)
-        ASSERT_TRUE(run.zoom({ kLeft, kTop }, { kRight - 1, kBottom })) << level;
-    EXPECT_EQ(run.model.level(), 99);
-    EXPECT_FALSE(run.zoom({ kLeft, kTop }, { kRight - 1, kBottom }));
-    EXPECT_EQ(run.model.level(), 99);
-}
-
 TEST(GraphZoom, ResizingKeepsTheSameSamplesInView)
 {
     GraphRun run;
@@ -142,7 +89,7 @@ TEST(GraphZoom, ResizingKeepsTheSameSamplesInView)
     ASSERT_TRUE(run.zoom({ 450, 200 }, { 650, 500 }));
     const auto before = run.paint();
     const auto after = run.paint({ 0, 0, 1600, 1000 });
-    const int first = run.model.firstVisibleSample();
+    const int first = run.model.zoomScroll().firstVisibleSample();
     EXPECT_EQ(after.line.first, before.line.first);
     EXPECT_NEAR(after.line.last, before.line.last, 1);
     EXPECT_EQ(after.yLabels, before.yLabels);
@@ -171,14 +118,14 @@ TEST(GraphZoom, UndoZoomReturnsToTheWholeRun)
     const auto whole = run.paint();
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(run.zoom({ 400, 200 }, { 800, 500 }));
-    run.model.scrollTo(10);
+    run.model.zoomScroll().scrollTo(10);
     run.model.undoZoom();
     const auto frame = run.paint();
     EXPECT_FALSE(frame.zoomed);
     EXPECT_FALSE(frame.scrollBar.enabled);
-    EXPECT_EQ(run.model.scrollOffset(), 0);
+    EXPECT_EQ(run.model.zoomScroll().scrollOffset(), 0);
     EXPECT_DOUBLE_EQ(frame.map.pitch, whole.map.pitch);
-    EXPECT_FALSE(run.model.zoomed());
+    EXPECT_FALSE(run.model.zoomScroll().zoomed());
 }
 
 TEST(GraphScroll, TheThumbPositionIsTheFirstSampleDrawn)
@@ -186,14 +133,14 @@ TEST(GraphScroll, TheThumbPositionIsTheFirstSampleDrawn)
     GraphRun run;
     run.recordRamp(600);
     ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
-    const int first = run.model.firstVisibleSample();
+    const int first = run.model.zoomScroll().firstVisibleSample();
     const auto placed = run.paint();
     EXPECT_FALSE(placed.scrollBar.position.has_value());  // placed once, by the paint after the zoom
-    EXPECT_EQ(run.model.scrollPosition(), first + 1);
+    EXPECT_EQ(run.model.zoomScroll().scrollPosition(), first + 1);
 
-    run.model.scrollTo(20);
+    run.model.zoomScroll().scrollTo(20);
     const auto frame = run.paint();
-    EXPECT_EQ(run.model.scrollPosition(), 20);
+    EXPECT_EQ(run.model.zoomScroll().scrollPosition(), 20);
     EXPECT_EQ(frame.line.first, 19);
     // Sample 20 is drawn where sample first + 1 was.
     EXPECT_DOUBLE_EQ(frame.map.xOf(frame.line.shift + 20), frame.map.xOf(first + 1));
@@ -215,10 +162,10 @@ TEST(GraphCursor, NearestSampleFollowsTheScrolledView)
     GraphRun run;
     run.recordRamp(600);
     ASSERT_TRUE(run.zoom({ 400, 200 }, { 600, 500 }));
-    run.model.scrollTo(30);
+    run.model.zoomScroll().scrollTo(30);
     run.paint();
-    const auto& map = run.model.currentMap();
-    const int x = kLeft + static_cast<int>(map.xOf(run.model.scrollOffset() + 30) + 0.5);
+    const auto& map = run.model.zoomScroll().currentMap();
+    const int x = kLeft + static_cast<int>(map.xOf(run.model.zoomScroll().scrollOffset() + 30) + 0.5);
     EXPECT_EQ(run.model.nearestSample(x), 30);
 }
 

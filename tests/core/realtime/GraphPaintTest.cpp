@@ -1,5 +1,5 @@
 #include "GraphRun.h"
-#include "core/realtime/GraphSetup.h"
+#include "core/graph/YAxisSetting.h"
 #include "core/realtime/Readout.h"
 #include "core/realtime/RealTimePainter.h"
 #include "core/realtime/RealTimeStyle.h"
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Axes, GraphAxisLabels,
 TEST(GraphPaint, GainAndOffsetChosenInTheDialogLabelTheAxis)
 {
     GraphRun run;
-    const auto setting = realtime::applyAxisChoice({ run.yGain, run.yOffset }, 3, 1);  // "4k", "2"
+    const auto setting = graph::applyAxisChoice({ run.yGain, run.yOffset }, 3, 1);  // "4k", "2"
     run.yGain = setting.gain;
     run.yOffset = setting.offset;
     const auto texts = paintFrame(run.paint(), run.samples).labels.texts();

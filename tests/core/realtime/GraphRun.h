@@ -63,9 +63,9 @@ struct GraphRun {
     // A drag from `from` to `to` on the current level, and the paint after it.
     bool zoom(draw::Point from, draw::Point to, const draw::Rect& client = kClient)
     {
-        model.startSelection(from);
-        model.endSelection(to);
-        const bool entered = model.zoomToSelection();
+        model.zoomScroll().startSelection(from);
+        model.zoomScroll().endSelection(to);
+        const bool entered = model.zoomScroll().zoomToSelection();
         paint(client);
         return entered;
     }

@@ -34,14 +34,5 @@ TEST(SampleRate, DialogStartsWithTheCurrentPeriodOrOne)
     EXPECT_EQ(realtime::initialSampleRateSeconds(5000), 5);
 }
 
-TEST(AxisChoice, UnchosenListsKeepTheirValue)
-{
-    const realtime::YAxisSetting current { 400, 6 };
-    EXPECT_EQ(realtime::applyAxisChoice(current, std::nullopt, std::nullopt), current);
-    EXPECT_EQ(realtime::applyAxisChoice(current, 4, std::nullopt), (realtime::YAxisSetting { 40000, 6 }));
-    EXPECT_EQ(realtime::applyAxisChoice(current, std::nullopt, 5), (realtime::YAxisSetting { 400, 10 }));
-    EXPECT_EQ(realtime::applyAxisChoice(current, 9, -1), current);
-}
-
 }  // namespace
 }  // namespace brivon::support

@@ -46,7 +46,7 @@ void drag(QWidget& view, QPoint from, QPoint to)
 // Drags over a tenth of the plot's width and its whole height.
 void zoomIn(ui::LoggerGraphView& view)
 {
-    const auto& plot = view.graph().geometry().plot;
+    const auto& plot = view.graph().zoomScroll().geometry().plot;
     drag(view, { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.bottom });
 }
 
@@ -130,28 +130,28 @@ TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
     auto dialog = open();
     chooseRow(*dialog, 0);
     ui::LoggerGraphView& view = dialog->graphView();
-    const auto& plot = view.graph().geometry().plot;
+    const auto& plot = view.graph().zoomScroll().geometry().plot;
 
     QTest::mouseMove(&view, { plot.left, plot.top + 50 });
     EXPECT_EQ(readout(view), "100.00 Lux @ 14:05:09");
 
     QTest::mouseClick(&view, Qt::LeftButton, {}, { plot.left + 100, plot.top + 100 });
-    EXPECT_FALSE(view.graph().zoomed());
+    EXPECT_FALSE(view.graph().zoomScroll().zoomed());
 
     zoomIn(view);
-    ASSERT_EQ(view.graph().level(), 1);
+    ASSERT_EQ(view.graph().zoomScroll().level(), 1);
     EXPECT_TRUE(view.scrollBar().isEnabled());
     EXPECT_EQ(view.scrollBar().maximum(), kReadings);
     EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kZoomOut)->isEnabled());
 
     const int position = view.scrollBar().value();
     view.scrollBar().setValue(position - 10);
-    EXPECT_EQ(view.graph().scrollOffset(), 10);
+    EXPECT_EQ(view.graph().zoomScroll().scrollOffset(), 10);
     view.grab();
 
     dialog->action(ui::CDataLoggerDlg::kZoomOut)->trigger();
-    EXPECT_FALSE(view.graph().zoomed());
-    EXPECT_EQ(view.graph().scrollOffset(), 0);
+    EXPECT_FALSE(view.graph().zoomScroll().zoomed());
+    EXPECT_EQ(view.graph().zoomScroll().scrollOffset(), 0);
     EXPECT_FALSE(view.scrollBar().isEnabled());
 }
 
@@ -216,7 +216,7 @@ TEST_F(LoggerWindow, BesideThePlotTheCursorAndTheReadOutStay)
     auto dialog = open();
     chooseRow(*dialog, 0);
     ui::LoggerGraphView& view = dialog->graphView();
-    const auto& plot = view.graph().geometry().plot;
+    const auto& plot = view.graph().zoomScroll().geometry().plot;
     const int x = plot.left + 100;
     QTest::mouseMove(&view, { x, plot.top + 50 });
     const std::string shown = readout(view);
@@ -251,7 +251,7 @@ TEST_P(LoggerRedraw, KeepsTheCursorUntilTheViewIsReset)
     auto dialog = open();
     chooseRow(*dialog, 0);
     ui::LoggerGraphView& view = dialog->graphView();
-    const auto& plot = view.graph().geometry().plot;
+    const auto& plot = view.graph().zoomScroll().geometry().plot;
     QTest::mouseMove(&view, { plot.left + 150, plot.top + 50 });
     GetParam().redraw(*dialog);
     view.grab();
@@ -271,9 +271,9 @@ INSTANTIATE_TEST_SUITE_P(Redraws, LoggerRedraw,
     ::testing::Values(RedrawCase { "Zoom", [](auto& d) { zoomIn(d.graphView()); }, true, true },
         RedrawCase { "RefusedDrag",
             [](auto& d) {
-                const auto& plot = d.graphView().graph().geometry().plot;
+                const auto& plot = d.graphView().graph().zoomScroll().geometry().plot;
                 drag(d.graphView(), { plot.left + 100, plot.top + 10 }, { plot.left + 200, plot.top + 12 });
-                EXPECT_FALSE(d.graphView().graph().zoomed());
+                EXPECT_FALSE(d.graphView().graph().zoomScroll().zoomed());
             },
             true, true },
         RedrawCase { "Scroll",
@@ -301,7 +301,7 @@ TEST_F(LoggerWindow, ChoosingASetStartsItsScrollBarAfresh)
     zoomIn(view);
     view.scrollBar().setValue(view.scrollBar().value() - 10);
     chooseRow(*dialog, 0);
-    EXPECT_EQ(view.graph().scrollOffset(), 0);
+    EXPECT_EQ(view.graph().zoomScroll().scrollOffset(), 0);
     EXPECT_EQ(view.scrollBar().value(), 0);
     EXPECT_FALSE(view.scrollBar().isEnabled());
 }

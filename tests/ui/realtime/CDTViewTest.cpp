@@ -65,14 +65,14 @@ TEST_F(GraphView, AMouseDragCreatesAZoomLevel)
     QSignalSpy zoomed(&view, &ui::CDTView::zoomChanged);
     drag({ 400, 200 }, { 600, 450 });
     EXPECT_TRUE(view.isZoomed());
-    EXPECT_EQ(view.model().level(), 1);
+    EXPECT_EQ(view.model().zoomScroll().level(), 1);
     ASSERT_EQ(zoomed.count(), 1);
     EXPECT_TRUE(zoomed.front().front().toBool());
     EXPECT_FALSE(view.isDragActive());
     const QScrollBar& bar = view.scrollStrip().scrollBar();
     EXPECT_TRUE(bar.isEnabled());
     EXPECT_EQ(bar.maximum(), 500);
-    EXPECT_EQ(bar.value(), view.model().scrollPosition());
+    EXPECT_EQ(bar.value(), view.model().zoomScroll().scrollPosition());
 }
 
 TEST_F(GraphView, AClickWithoutMovingZoomsNothing)
@@ -87,7 +87,7 @@ TEST_F(GraphView, UndoZoomReturnsToTheWholeRunAndDisablesScrolling)
     drag({ 400, 200 }, { 800, 450 });
     drag({ 400, 200 }, { 800, 450 });
     drag({ 400, 200 }, { 800, 450 });
-    ASSERT_EQ(view.model().level(), 3);
+    ASSERT_EQ(view.model().zoomScroll().level(), 3);
     view.undoZoom();
     EXPECT_FALSE(view.isZoomed());
     EXPECT_FALSE(view.scrollStrip().scrollBar().isEnabled());
@@ -97,9 +97,9 @@ TEST_F(GraphView, ScrollingMovesTheZoomedView)
 {
     drag({ 400, 200 }, { 600, 450 });
     view.scrollStrip().scrollBar().setValue(30);
-    EXPECT_EQ(view.model().scrollPosition(), 30);
+    EXPECT_EQ(view.model().zoomScroll().scrollPosition(), 30);
     view.scrollStrip().scrollBar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(view.model().scrollPosition(), 31);
+    EXPECT_EQ(view.model().zoomScroll().scrollPosition(), 31);
 }
 
 TEST_F(GraphView, MovingOverThePlotReadsOutTheNearestSample)
@@ -164,10 +164,10 @@ TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 400, 4 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (realtime::YAxisSetting { 4000, 2 }));
+    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)

@@ -17,7 +17,7 @@
 namespace brivon {
 namespace {
 
-constexpr realtime::YAxisSetting kCurrent { 400, 4 };
+constexpr graph::YAxisSetting kCurrent { 400, 4 };
 
 QPushButton* buttonNamed(QWidget& dialog, const QString& text)
 {
@@ -39,7 +39,7 @@ void click(QDialog& dialog, const QString& text)
 struct LeaveCase {
     const char* name;
     std::function<void(ui::YAxisDialog&)> leave;
-    std::optional<realtime::YAxisSetting> result;
+    std::optional<graph::YAxisSetting> result;
 };
 
 void PrintTo(const LeaveCase& leaveCase, std::ostream* out)
@@ -67,7 +67,7 @@ TEST_P(YAxisDialogLeaving, OnlyOkTakesTheChosenItems)
 
 INSTANTIATE_TEST_SUITE_P(Ways, YAxisDialogLeaving,
     ::testing::Values(
-        LeaveCase { "Ok", [](ui::YAxisDialog& d) { click(d, "OK"); }, realtime::YAxisSetting { 4000, 2 } },
+        LeaveCase { "Ok", [](ui::YAxisDialog& d) { click(d, "OK"); }, graph::YAxisSetting { 4000, 2 } },
         LeaveCase { "Cancel", [](ui::YAxisDialog& d) { click(d, "Cancel"); }, std::nullopt },
         LeaveCase { "Escape", [](ui::YAxisDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, std::nullopt },
         LeaveCase { "Close", [](ui::YAxisDialog& d) { d.close(); }, std::nullopt }),

@@ -1,0 +1,24 @@
+#include "core/graph/YAxisSetting.h"
+
+#include <cstddef>
+
+namespace brivon::graph {
+namespace {
+
+template <std::size_t N>
+int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> index, int current)
+{
+    if (!index || *index < 0 || *index >= static_cast<int>(N)) return current;
+    return choices[static_cast<std::size_t>(*index)].value;
+}
+
+}  // namespace
+
+YAxisSetting applyAxisChoice(
+    YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex)
+{
+    return { chosenValue(kGainChoices, gainIndex, current.gain),
+        chosenValue(kOffsetChoices, offsetIndex, current.offset) };
+}
+
+}  // namespace brivon::graph

@@ -1,0 +1,75 @@
+#include "core/graph/ZoomScroll.h"
+
+#include <algorithm>
+
+namespace brivon::graph {
+namespace {
+
+// A zoomed grid's lines are at most a quarter of a screen apart.
+constexpr int kMaxScreenParts = 4;
+constexpr float kSinglePrecisionThird = 0.3333333f;
+
+double partWidth(int width, int parts, ScreenPart rule)
+{
+    if (rule == ScreenPart::WholePixels) return width / parts;
+    return width * (parts == 3 ? static_cast<double>(kSinglePrecisionThird) : 1.0 / parts);
+}
+
+}  // namespace
+
+const LevelMap& ZoomScroll::layOut(const GraphGeometry& geometry, const LevelMap& levelZero)
+{
+    geometry_ = geometry;
+    map_ = zoom_.compose(zoom_.level(), levelZero, geometry_);
+    return map_;
+}
+
+void ZoomScroll::startSelection(draw::Point point)
+{
+    zoom_.setFirstCorner(geometry_.clampToPlot(point), geometry_);
+}
+
+void ZoomScroll::endSelection(draw::Point point)
+{
+    zoom_.setSecondCorner(geometry_.clampToPlot(point), geometry_);
+}
+
+bool ZoomScroll::zoomToSelection()
+{
+    if (!geometry_.drawable() || !zoom_.enterSelection(map_, geometry_)) return false;
+    scrollPlaced_ = false;
+    return true;
+}
+
+void ZoomScroll::leave()
+{
+    zoom_.leave();
+    scrollOffset_ = 0;
+    scrollPlaced_ = false;
+}
+
+bool ZoomScroll::dragLeftGraph(draw::Point pointer) const
+{
+    const auto& plot = geometry_.plot;
+    const DragMargins& m = rules_.drag;
+    return pointer.y <= plot.top - m.above || pointer.x <= plot.left - m.left
+        || pointer.x >= plot.right + m.right || pointer.y >= plot.bottom + m.below;
+}
+
+std::optional<int> ZoomScroll::placeScrollBar()
+{
+    if (scrollPlaced_) return std::nullopt;
+    firstVisible_ = toPixel(-map_.x0 / map_.pitch);
+    scrollPlaced_ = true;
+    return scrollPosition();
+}
+
+int ZoomScroll::gridStep() const
+{
+    const int across = samplesPerScreen();
+    if (across <= 1) return 1;
+    const int parts = std::min(across, kMaxScreenParts);
+    return toPixel(partWidth(geometry_.width(), parts, rules_.screenPart) / map_.pitch);
+}
+
+}  // namespace brivon::graph
