@@ -53,10 +53,17 @@ CDataLoggerDlg::CDataLoggerDlg(
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     buildToolBar();
     buildList();
-    connect(graph_, &LoggerGraphView::rowsChanged, this, &CDataLoggerDlg::fillList);
+    sets_.setRowsHandler([this] { fillList(); });
+    fillList();
+    sets_.windowOpened();
     connect(graph_, &ZoomableGraphView::zoomChanged, this, &CDataLoggerDlg::refreshCommands);
     resize(kInitialSize);
     refreshCommands();
+}
+
+CDataLoggerDlg::~CDataLoggerDlg()
+{
+    sets_.setRowsHandler({});
 }
 
 QAction* CDataLoggerDlg::action(int commandId) const
@@ -214,10 +221,7 @@ void CDataLoggerDlg::refreshCommands()
 
 void CDataLoggerDlg::done(int result)
 {
-    // The reset view paints once more, which marks the window open: close the sets after it.
-    graph_->resetView();
     sets_.close();
-    fillList();
     QDialog::done(result);
 }
 

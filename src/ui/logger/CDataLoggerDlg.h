@@ -2,7 +2,8 @@
 // "Light Datalogger Graph": the list of data-logger sets, the graph of the
 // chosen one with its read-out and zoom, and a toolbar to save it, read a
 // graph file, zoom out and set the value axis. It shows the last download,
-// or, in file-browse mode, the graph files read in it.
+// or, in file-browse mode, the graph files read in it. The sets fill the list
+// whenever their rows change; the graph only paints.
 
 #include "core/logger/DataLoggerSets.h"
 #include "core/platform/Prompts.h"
@@ -34,6 +35,7 @@ public:
 
     CDataLoggerDlg(logger::DataLoggerSets& sets, platform::Prompts& prompts, const platform::Clock& clock,
         QWidget* parent = nullptr);
+    ~CDataLoggerDlg() override;
 
     // Reads a graph file into the window (file-browse mode); false when it could not be read.
     bool readGraphFile(const std::string& path);
