@@ -89,7 +89,7 @@ public:
         sets.downloadStarted();
         ui::CDataLoggerDlg dialog(sets, prompts, clock);
         dialog.show();
-        dialog.setList().setCurrentCell(0, 0);
+        dialog.setList().setCurrentIndex(dialog.setList().model()->index(0, 0));
         QTest::keyClick(&dialog.setList(), Qt::Key_Return);  // chooses it
         dialog.action(command)->trigger();
     }

@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSizeGrip>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +31,7 @@ constexpr int kReadings = 600;
 
 void chooseRow(ui::CDataLoggerDlg& dialog, int row)
 {
-    QTableWidget& list = dialog.setList();
+    QTableView& list = dialog.setList();
     const QRect cell = list.visualRect(list.model()->index(row, 0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
@@ -92,6 +92,15 @@ protected:
         return dialog;
     }
 
+    // A real-time run's graph file, which counts its 7 readings apart from its 5 samples.
+    std::string runFile()
+    {
+        const auto path = scratch / "run.AsmDat";
+        support::ScratchFolder::write(path,
+            files::graphFileBytes({ 7, std::vector<float>(5, 10.0f), 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
+        return path.string();
+    }
+
     support::FixedClock clock { kStart };
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
@@ -129,7 +138,7 @@ TEST_F(LoggerWindow, PrintAndExportCsvWaitForAChosenSet)
 TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
 {
     auto dialog = open();
-    QTableWidget& list = dialog->setList();
+    QTableView& list = dialog->setList();
     list.setFocus();
     list.selectRow(0);
     QTest::keyClick(&list, Qt::Key_Return);
@@ -319,17 +328,23 @@ TEST_F(LoggerWindow, ChoosingASetStartsItsScrollBarAfresh)
 
 TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
 {
-    // A real-time run's file counts its readings apart from its samples.
-    const std::vector<float> samples(5, 10.0f);
-    const auto path = scratch / "run.AsmDat";
-    support::ScratchFolder::write(
-        path, files::graphFileBytes({ 7, samples, 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
     sets.browseFiles();
     auto dialog = open();
-    ASSERT_TRUE(dialog->readGraphFile(path.string()));
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
     dialog->graphView().grab();
     ASSERT_EQ(listed(*dialog), 1);
     EXPECT_EQ(cell(*dialog, 0, 4), QStringLiteral("7"));
+}
+
+TEST_F(LoggerWindow, AChosenFileSetStaysChosenWhenAnotherFileIsRead)
+{
+    sets.browseFiles();
+    auto dialog = open();
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
+    chooseRow(*dialog, 0);
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
+    ASSERT_EQ(listed(*dialog), 2);
+    EXPECT_TRUE(dialog->setList().selectionModel()->isRowSelected(0, {}));
 }
 
 // The sets feed the list when the window opens after a download and when a
@@ -341,12 +356,9 @@ TEST_F(LoggerWindow, TheListIsFilledWithoutTheGraphAndDrawingLeavesIt)
         EXPECT_EQ(listed(dialog), 1);
         dialog.done(QDialog::Rejected);
     }
-    const auto path = scratch / "run.AsmDat";
-    support::ScratchFolder::write(path,
-        files::graphFileBytes({ 7, std::vector<float>(5, 10.0f), 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
     sets.browseFiles();
     ui::CDataLoggerDlg dialog(sets, prompts, clock);
-    ASSERT_TRUE(sets.readFile(path).ok());
+    ASSERT_TRUE(sets.readFile(runFile()).ok());
     ASSERT_EQ(listed(dialog), 1);
     EXPECT_EQ(cell(dialog, 0, 4), QStringLiteral("7"));
 
