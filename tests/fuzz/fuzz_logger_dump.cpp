@@ -53,15 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkBlock(block, sets);
 
     auto current = std::make_unique<store::CurrentSet>();
-    realtime::RealTimeViewState flags;
-    flags.listRefill = true;
-    logger::DataLoggerSets window(*current, flags, block, clock);
-    window.preparePaint();
+    logger::DataLoggerSets window(*current, block, clock);
+    window.downloadStarted();
+    window.windowOpened();
     require(window.rows().size() == static_cast<std::size_t>(sets), "one list row per set");
     for (int set = 0; set < std::min(sets, kSetsExported); ++set) {
         const int chosen = set == kSetsExported - 1 ? sets - 1 : set;
         window.selectRow(chosen);
-        window.preparePaint();
         const std::size_t readings = block.setReadings(chosen).size();
         require(window.currentSet().loadedSampleCount
                 == static_cast<std::int32_t>(std::min<std::size_t>(readings, store::CurrentSet::kCapacity)),

@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 
 #include <iostream>
-#include <memory>
 #include <unistd.h>
 
 namespace brivon::cli {
@@ -66,16 +65,16 @@ int saveLoggerSets(const DownloadOptions& options, app::CDTDoc& document, const 
         std::cerr << "cannot make the folder " << options.output.string() << ": " << error.message() << '\n';
         return kExitFailure;
     }
-    auto current = std::make_unique<store::CurrentSet>();
-    logger::DataLoggerSets sets(*current, document.viewState(), document.transferBlock(), clock);
-    sets.preparePaint();  // lists the downloaded sets
+    logger::DataLoggerSets& sets = document.loggerSets();
+    sets.windowOpened();  // lists the downloaded sets as the window does
+    const store::CurrentSet& current = sets.currentSet();
     SetFileNames names(options.output);
     std::cout << kLoggerCsvHeader << '\n';
     int exitCode = kExitOk;
     for (std::size_t row = 0; row < sets.rows().size(); ++row) {
         sets.selectRow(static_cast<int>(row));  // the chosen set becomes the current set
-        const std::filesystem::path file = names.next(current->loadedStart);
-        const files::FileOutcome saved = files::saveCurrentSet(file, *current, sets.currentSetName(), clock);
+        const std::filesystem::path file = names.next(current.loadedStart);
+        const files::FileOutcome saved = files::saveCurrentSet(file, current, sets.currentSetName(), clock);
         if (saved.ok()) {
             std::cout << loggerCsvLine(sets.rows()[row], file) << '\n';
         } else {

@@ -11,6 +11,7 @@ namespace brivon::app {
 CDTDoc::CDTDoc(const platform::Clock& clock)
     : clock_(clock)
     , currentSet_(std::make_unique<store::CurrentSet>())
+    , loggerSets_(*currentSet_, transferBlock_, clock)
     , memoryBlock_(std::make_unique<store::MemoryBlock>())
 {
 }
@@ -94,8 +95,7 @@ realtime::GraphSeries CDTDoc::graphSeries() const
 files::FileOutcome CDTDoc::loaded(files::FileOutcome outcome, platform::Prompts& prompts)
 {
     if (outcome.signatureAccepted()) {
-        view_.fileSet = true;
-        view_.newFileSet = true;
+        loggerSets_.fileLoaded();
         updateAllViews();
     }
     if (!outcome.ok()) prompts.message(outcome.message);

@@ -1,11 +1,13 @@
 #pragma once
 // The program's single document: the samples of the real-time run with their
-// bookkeeping, the view's shared flags and strip texts, and the current set
-// that a graph data file is loaded into. A file never overwrites the run.
+// bookkeeping, the view's shared flags and strip texts, the current set that
+// a graph data file is loaded into, and the data-logger sets shown from it.
+// A file never overwrites the run.
 
 #include "core/app/DocumentObserver.h"
 #include "core/files/FileOutcome.h"
 #include "core/link/MeterStatistics.h"
+#include "core/logger/DataLoggerSets.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/realtime/GraphSeries.h"
@@ -39,6 +41,9 @@ public:
     const store::CurrentSet& currentSet() const { return *currentSet_; }
     // The sets of the last data-logger download.
     store::TransferBlock& transferBlock() { return transferBlock_; }
+    // The data-logger window's sets, over the current set and the transfer block.
+    logger::DataLoggerSets& loggerSets() { return loggerSets_; }
+    const logger::DataLoggerSets& loggerSets() const { return loggerSets_; }
     // The records of the last memory download or memory list file.
     store::MemoryBlock& memoryBlock() { return *memoryBlock_; }
     const store::MemoryBlock& memoryBlock() const { return *memoryBlock_; }
@@ -78,6 +83,7 @@ private:
     realtime::RealTimeViewState view_;
     std::unique_ptr<store::CurrentSet> currentSet_;
     store::TransferBlock transferBlock_;
+    logger::DataLoggerSets loggerSets_;
     std::unique_ptr<store::MemoryBlock> memoryBlock_;
     std::vector<DocumentObserver*> observers_;
 };

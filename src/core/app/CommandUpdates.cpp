@@ -26,7 +26,7 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     case kDataLogger:
         return CommandState { !in.view.offline };
     case kOpen:
-        return CommandState { !in.view.loggerWindowOpen };
+        return CommandState { !in.loggerWindowOpen };
     case kMem:
     case kHelpContents:
     case kAbout:

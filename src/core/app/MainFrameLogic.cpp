@@ -70,7 +70,10 @@ void MainFrameLogic::selectOtherPort(int n)
 bool MainFrameLogic::startDataLogger()
 {
     const bool started = downloadStart_.startDataLogger();
-    if (started) dumpReceiver_.expectLoggerDump();
+    if (started) {
+        document_.loggerSets().downloadStarted();
+        dumpReceiver_.expectLoggerDump();
+    }
     return started;
 }
 
@@ -128,7 +131,8 @@ bool MainFrameLogic::settleRunBeforeClose()
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
 {
-    return commandUpdate(id, { document_.viewState(), document_.run(), serialLink_ });
+    return commandUpdate(
+        id, { document_.viewState(), document_.run(), serialLink_, document_.loggerSets().windowOpen() });
 }
 
 void MainFrameLogic::mainTimerExpired(int id)

@@ -13,8 +13,6 @@ bool DownloadStart::mayStart()
 bool DownloadStart::startDataLogger()
 {
     if (!mayStart()) return false;
-    view_.listRefill = true;
-    view_.fileBrowse = false;
     link::ModeFlags& modes = link_.modes();
     modes.loggerInProgress = true;
     modes.listening = false;

@@ -14,10 +14,9 @@ constexpr const char* kUnnamedSet = "The set";
 
 }  // namespace
 
-DataLoggerSets::DataLoggerSets(store::CurrentSet& current, realtime::RealTimeViewState& flags,
-    store::TransferBlock& transfer, const platform::Clock& clock)
+DataLoggerSets::DataLoggerSets(
+    store::CurrentSet& current, store::TransferBlock& transfer, const platform::Clock& clock)
     : current_(current)
-    , flags_(flags)
     , transfer_(transfer)
     , clock_(clock)
 {
@@ -25,20 +24,32 @@ DataLoggerSets::DataLoggerSets(store::CurrentSet& current, realtime::RealTimeVie
 
 void DataLoggerSets::changeRows()
 {
-    ++rowsVersion_;
+    if (rowsChanged_) rowsChanged_();
 }
 
-void DataLoggerSets::preparePaint()
+void DataLoggerSets::downloadStarted()
 {
-    flags_.loggerWindowOpen = true;
-    if (!flags_.fileBrowse && flags_.listRefill && transfer_.setCount() >= 1) listDownloadedSets();
-    if (flags_.newFileSet) appendFileSet();
-    flags_.newFileSet = false;
+    state_.listRefill = true;
+    state_.fileBrowse = false;
+}
+
+void DataLoggerSets::fileLoaded()
+{
+    state_.fileSet = true;
+    state_.newFileSet = true;
+}
+
+void DataLoggerSets::windowOpened()
+{
+    state_.windowOpen = true;
+    if (!state_.fileBrowse && state_.listRefill && transfer_.setCount() >= 1) listDownloadedSets();
+    if (state_.newFileSet) appendFileSet();
+    state_.newFileSet = false;
 }
 
 void DataLoggerSets::listDownloadedSets()
 {
-    flags_.listRefill = false;
+    state_.listRefill = false;
     rows_.clear();
     for (int i = 0; i < transfer_.setCount(); ++i) {
         const auto set = static_cast<std::size_t>(i);
@@ -48,7 +59,7 @@ void DataLoggerSets::listDownloadedSets()
     }
     changeRows();
     // A set still chosen is taken from the new download.
-    if (!flags_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
+    if (!state_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
 }
 
 void DataLoggerSets::appendFileSet()
@@ -71,13 +82,13 @@ void DataLoggerSets::appendFileSet()
 std::string DataLoggerSets::currentSetName() const
 {
     const auto row = static_cast<std::size_t>(selectedDownloadSet_);
-    if (flags_.fileSet || selectedDownloadSet_ < 0 || row >= rows_.size()) return kUnnamedSet;
+    if (state_.fileSet || selectedDownloadSet_ < 0 || row >= rows_.size()) return kUnnamedSet;
     return setName(rows_[row]);
 }
 
 void DataLoggerSets::selectRow(int row)
 {
-    if (flags_.fileSet)
+    if (state_.fileSet)
         selectFileSet(row);
     else
         selectDownloadedSet(row);
@@ -143,8 +154,8 @@ files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
     files::FileOutcome outcome = files::readGraphFile(path, *read, clock_);
     if (!outcome.ok()) return outcome;
     current_ = *read;
-    flags_.fileSet = true;
-    flags_.newFileSet = true;
+    state_.fileSet = true;
+    appendFileSet();
     valueAxis_.gain = current_.loadedGain;
     return outcome;
 }
@@ -154,11 +165,7 @@ bool DataLoggerSets::close()
     fileSets_.empty();
     rows_.clear();
     changeRows();
-    flags_.fileSet = false;
-    flags_.newFileSet = false;
-    flags_.listRefill = false;
-    flags_.fileBrowse = false;
-    flags_.loggerWindowOpen = false;
+    state_ = {};
     selectedDownloadSet_ = -1;
     return transfer_.release();
 }

@@ -23,13 +23,7 @@ struct RealTimeViewState {
     std::string sampleRateText;  // "Sample Rate", whole seconds
     std::string batteryText;  // "voltage stage": "Low" or "Normal"
 
-    // Data-logger window.
-    bool fileSet = false;  // a graph file was loaded into the current set
-    bool newFileSet = false;  // ... and the window has not yet listed it
-    bool listRefill = false;  // a download started: the list of sets is rebuilt
-    bool fileBrowse = false;  // the window works from files, not from a download
     bool listFromFile = false;  // the memory list shows a list file, not a download
-    bool loggerWindowOpen = false;  // Open is disabled while it is
 };
 
 }  // namespace brivon::realtime

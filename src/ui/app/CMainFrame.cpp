@@ -51,7 +51,6 @@ CMainFrame::CMainFrame(
     link::PortMap portMap, app::Configuration configuration, platform::Prompts* prompts, QWidget* parent)
     : QMainWindow(parent)
     , document_(clock_)
-    , loggerSets_(document_.currentSet(), document_.viewState(), document_.transferBlock(), clock_)
     , qtPrompts_(this)
     , prompts_(prompts ? *prompts : qtPrompts_)
     , port_(std::move(portMap))
@@ -248,7 +247,7 @@ void CMainFrame::onCommand(int id)
         logic_.startDataLogger();
         break;
     case kDataLoggerGraph:
-        showDataLogger(document_.viewState().fileBrowse);
+        showDataLogger(document_.loggerSets().fileBrowse());
         break;
     case kMem:
         logic_.startMemory();
@@ -304,16 +303,16 @@ void CMainFrame::showMemoryList()
 
 void CMainFrame::showDataLogger(bool fileBrowse)
 {
-    document_.viewState().fileBrowse = fileBrowse;
-    CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
+    if (fileBrowse) document_.loggerSets().browseFiles();
+    CDataLoggerDlg dialog(document_.loggerSets(), prompts_, clock_, this);
     dialog.exec();
     refreshCommandStates();
 }
 
 bool CMainFrame::showGraphFile(const std::string& path)
 {
-    document_.viewState().fileBrowse = true;
-    CDataLoggerDlg dialog(loggerSets_, prompts_, clock_, this);
+    document_.loggerSets().browseFiles();
+    CDataLoggerDlg dialog(document_.loggerSets(), prompts_, clock_, this);
     if (!dialog.readGraphFile(path)) {
         dialog.done(QDialog::Rejected);
         return false;

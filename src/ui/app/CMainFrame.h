@@ -7,7 +7,6 @@
 #include "core/app/CDTDoc.h"
 #include "core/app/DocumentObserver.h"
 #include "core/app/MainFrameLogic.h"
-#include "core/logger/DataLoggerSets.h"
 #include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
@@ -88,7 +87,6 @@ private:
 
     platform::SystemClock clock_;
     app::CDTDoc document_;
-    logger::DataLoggerSets loggerSets_;
     QtPrompts qtPrompts_;
     platform::Prompts& prompts_;
     CMSComm port_;

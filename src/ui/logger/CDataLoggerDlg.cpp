@@ -8,13 +8,14 @@
 #include "core/report/GraphReport.h"
 #include "core/report/ReportSources.h"
 #include "ui/logger/LoggerGraphView.h"
+#include "ui/logger/SetListModel.h"
 #include "ui/realtime/YAxisDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QSizeGrip>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
 
 namespace brivon::ui {
@@ -44,7 +45,8 @@ CDataLoggerDlg::CDataLoggerDlg(
     , printer_(this, prompts)
     , graph_(new LoggerGraphView(sets, clock, this))
     , toolBar_(new QToolBar(this))
-    , list_(new QTableWidget(this))
+    , list_(new QTableView(this))
+    , model_(new SetListModel(this))
 {
     setWindowTitle(kCaption);
     setModal(true);
@@ -53,10 +55,17 @@ CDataLoggerDlg::CDataLoggerDlg(
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     buildToolBar();
     buildList();
-    connect(graph_, &LoggerGraphView::rowsChanged, this, &CDataLoggerDlg::fillList);
+    sets_.setRowsHandler([this] { model_->setRows(sets_.rows()); });
+    model_->setRows(sets_.rows());
+    sets_.windowOpened();
     connect(graph_, &ZoomableGraphView::zoomChanged, this, &CDataLoggerDlg::refreshCommands);
     resize(kInitialSize);
     refreshCommands();
+}
+
+CDataLoggerDlg::~CDataLoggerDlg()
+{
+    sets_.setRowsHandler({});
 }
 
 QAction* CDataLoggerDlg::action(int commandId) const
@@ -95,14 +104,9 @@ void CDataLoggerDlg::buildToolBar()
 void CDataLoggerDlg::buildList()
 {
     list_->setObjectName(QStringLiteral("setList"));
-    list_->setColumnCount(static_cast<int>(logger::kSetListColumns.size()));
-    QStringList titles;
-    for (std::size_t c = 0; c < logger::kSetListColumns.size(); ++c) {
-        titles << QString::fromUtf8(logger::kSetListColumns[c].title.data(),
-            static_cast<qsizetype>(logger::kSetListColumns[c].title.size()));
+    list_->setModel(model_);
+    for (std::size_t c = 0; c < logger::kSetListColumns.size(); ++c)
         list_->setColumnWidth(static_cast<int>(c), logger::kSetListColumns[c].width);
-    }
-    list_->setHorizontalHeaderLabels(titles);
     list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
     list_->verticalHeader()->hide();
     list_->setShowGrid(true);
@@ -110,7 +114,7 @@ void CDataLoggerDlg::buildList()
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A double-click or Enter on a row chooses its set.
-    connect(list_, &QTableWidget::activated, this, &CDataLoggerDlg::selectSet);
+    connect(list_, &QTableView::activated, this, &CDataLoggerDlg::selectSet);
 }
 
 void CDataLoggerDlg::resizeEvent(QResizeEvent* event)
@@ -123,20 +127,10 @@ void CDataLoggerDlg::resizeEvent(QResizeEvent* event)
     list_->raise();
 }
 
-void CDataLoggerDlg::fillList()
-{
-    const auto& rows = sets_.rows();
-    list_->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            list_->setItem(static_cast<int>(r), static_cast<int>(c),
-                new QTableWidgetItem(QString::fromStdString(rows[r][c])));
-}
-
 void CDataLoggerDlg::selectSet()
 {
     const bool selected = list_->selectionModel()->hasSelection();
-    sets_.selectRow(selected ? list_->currentRow() : -1);
+    sets_.selectRow(selected ? list_->currentIndex().row() : -1);
     graph_->showAnotherSet();
     refreshCommands();
 }
@@ -214,10 +208,7 @@ void CDataLoggerDlg::refreshCommands()
 
 void CDataLoggerDlg::done(int result)
 {
-    // The reset view paints once more, which marks the window open: close the sets after it.
-    graph_->resetView();
     sets_.close();
-    fillList();
     QDialog::done(result);
 }
 

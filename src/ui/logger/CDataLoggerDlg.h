@@ -2,7 +2,8 @@
 // "Light Datalogger Graph": the list of data-logger sets, the graph of the
 // chosen one with its read-out and zoom, and a toolbar to save it, read a
 // graph file, zoom out and set the value axis. It shows the last download,
-// or, in file-browse mode, the graph files read in it.
+// or, in file-browse mode, the graph files read in it. The sets feed the
+// list's model whenever their rows change; the graph only paints.
 
 #include "core/logger/DataLoggerSets.h"
 #include "core/platform/Prompts.h"
@@ -14,12 +15,13 @@
 #include <string>
 
 class QAction;
-class QTableWidget;
+class QTableView;
 class QToolBar;
 
 namespace brivon::ui {
 
 class LoggerGraphView;
+class SetListModel;
 
 class CDataLoggerDlg : public QDialog {
     Q_OBJECT
@@ -34,12 +36,13 @@ public:
 
     CDataLoggerDlg(logger::DataLoggerSets& sets, platform::Prompts& prompts, const platform::Clock& clock,
         QWidget* parent = nullptr);
+    ~CDataLoggerDlg() override;
 
     // Reads a graph file into the window (file-browse mode); false when it could not be read.
     bool readGraphFile(const std::string& path);
 
     QAction* action(int commandId) const;
-    QTableWidget& setList() { return *list_; }
+    QTableView& setList() { return *list_; }
     LoggerGraphView& graphView() { return *graph_; }
 
     void done(int result) override;
@@ -51,7 +54,6 @@ private:
     QAction* addCommand(int id, const char* icon, const QString& toolTip);
     void buildToolBar();
     void buildList();
-    void fillList();
     void selectSet();
     void readFileFromDialog();
     void save();
@@ -66,7 +68,8 @@ private:
     DialogReportPrinter printer_;
     LoggerGraphView* graph_;
     QToolBar* toolBar_;
-    QTableWidget* list_;
+    QTableView* list_;
+    SetListModel* model_;
     std::map<int, QAction*> actions_;
 };
 

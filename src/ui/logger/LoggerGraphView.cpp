@@ -52,11 +52,6 @@ void LoggerGraphView::refresh()
 
 void LoggerGraphView::renderGraph(QPainter& painter)
 {
-    sets_.preparePaint();
-    if (sets_.rowsVersion() != shownRowsVersion_) {
-        shownRowsVersion_ = sets_.rowsVersion();
-        emit rowsChanged();
-    }
     const store::CurrentSet& set = sets_.currentSet();
     const logger::LoggerFrame frame
         = graph_.layout({ 0, 0, width(), height() }, { sets_.hasData() ? &set : nullptr, sets_.valueAxis() });

@@ -23,15 +23,11 @@ public:
     void showAnotherSet();
     // The scroll bar ends this far left of the view's right edge (the window's size grip lies there).
     void setScrollBarRightGap(int gap);
-    // The set, its axis or the list changed: draw again.
+    // The set or its axis changed: draw again.
     void refresh();
 
     QScrollBar& scrollBar() { return *scrollBar_; }
     const logger::LoggerGraph& graph() const { return graph_; }
-
-signals:
-    // The sets' list rows changed at a paint.
-    void rowsChanged();
 
 protected:
     void renderGraph(QPainter& painter) override;
@@ -52,7 +48,6 @@ private:
     logger::LoggerGraph graph_;
     logger::LoggerPainter painter_;
     QScrollBar* scrollBar_;
-    int shownRowsVersion_ = -1;
     int scrollBarRightGap_ = 0;
 };
 

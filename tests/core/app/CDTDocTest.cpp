@@ -121,8 +121,8 @@ TEST_F(Document, LoadingAGraphFileFillsTheCurrentSetAndLeavesTheRun)
     EXPECT_EQ(doc.currentSet().loadedSampleCount, 1);
     EXPECT_EQ(doc.currentSet().loadedSamples[0], 3);
     EXPECT_EQ(doc.run().sampleCount(), 2);
-    EXPECT_TRUE(doc.viewState().fileSet);
-    EXPECT_TRUE(doc.viewState().newFileSet);
+    EXPECT_TRUE(doc.loggerSets().state().fileSet);
+    EXPECT_TRUE(doc.loggerSets().state().newFileSet);
     EXPECT_GE(observer.changes, 1);
     EXPECT_TRUE(prompts.messages().empty());
 }
@@ -141,7 +141,7 @@ TEST_P(WrongSignature, IsRefusedWithInvalidFormatAndChangesNothing)
     EXPECT_FALSE(doc.load(in, prompts).ok());
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(doc.currentSet().loadedSampleCount, 7);
-    EXPECT_FALSE(doc.viewState().fileSet);
+    EXPECT_FALSE(doc.loggerSets().state().fileSet);
     EXPECT_EQ(observer.changes, 0);
 }
 
@@ -157,7 +157,7 @@ TEST_F(Document, AFileThatEndsEarlyIsReportedAndKeepsWhatWasRead)
     std::istringstream in(bytes.substr(0, 12));
     const files::FileOutcome outcome = doc.load(in, prompts);
     EXPECT_EQ(outcome.status, files::FileStatus::EndedEarly);
-    EXPECT_TRUE(doc.viewState().fileSet);
+    EXPECT_TRUE(doc.loggerSets().state().fileSet);
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { outcome.message });
 }
 

@@ -87,7 +87,7 @@ TEST_F(MainWindow, TheMenuPortsShowTheSelectedPortAndUndoZoomIsLeftToTheGraph)
 TEST_F(MainWindow, OpenIsDisabledWhileTheDataLoggerWindowIsOpen)
 {
     create();
-    doc.viewState().loggerWindowOpen = true;
+    doc.loggerSets().windowOpened();
     EXPECT_FALSE(enabled(kOpen));
 }
 

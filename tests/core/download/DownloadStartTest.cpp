@@ -51,8 +51,8 @@ TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
     ASSERT_TRUE(logic->startDataLogger());
     EXPECT_FALSE(modes().listening);
     EXPECT_TRUE(modes().loggerInProgress);
-    EXPECT_TRUE(doc.viewState().listRefill);
-    EXPECT_FALSE(doc.viewState().fileBrowse);
+    EXPECT_TRUE(doc.loggerSets().state().listRefill);
+    EXPECT_FALSE(doc.loggerSets().fileBrowse());
 
     mainTimers.advance(99);
     EXPECT_TRUE(port.writes().empty());

@@ -36,7 +36,7 @@ protected:
             transfer.fullScales.push_back(set.fullScale);
         }
         transfer.allocated = true;
-        flags.listRefill = true;
+        sets.downloadStarted();
     }
 
     // A graph file of `readings` starting at `start`, in the scratch folder.
@@ -54,37 +54,31 @@ protected:
         return path;
     }
 
-    void readAndPaint(const std::filesystem::path& path)
-    {
-        ASSERT_TRUE(sets.readFile(path).ok());
-        sets.preparePaint();
-    }
+    void read(const std::filesystem::path& path) { ASSERT_TRUE(sets.readFile(path).ok()); }
 
     support::FixedClock clock;
     support::ScratchFolder scratch;
     std::unique_ptr<store::CurrentSet> current = std::make_unique<store::CurrentSet>();
-    realtime::RealTimeViewState flags;
     store::TransferBlock transfer;
-    logger::DataLoggerSets sets { *current, flags, transfer, clock };
+    logger::DataLoggerSets sets { *current, transfer, clock };
 };
 
-TEST_F(DataLoggerSetsTest, TheFirstPaintListsTheDownloadedSets)
+TEST_F(DataLoggerSetsTest, OpeningTheWindowListsTheDownloadedSets)
 {
     download({ { { 1.0f, 2.0f, 3.0f }, 0 }, { {}, 1 } });
-    sets.preparePaint();
+    sets.windowOpened();
     ASSERT_EQ(sets.rows().size(), 2U);
     EXPECT_EQ(sets.rows()[0], (logger::SetRow { "1", "07/12/10 14:05:09", "Lux", "2sec", "3" }));
     EXPECT_EQ(sets.rows()[1], (logger::SetRow { "2", "07/12/10 14:05:09", "FC", "2sec", "0" }));
-    EXPECT_FALSE(flags.listRefill);
-    EXPECT_TRUE(flags.loggerWindowOpen);
+    EXPECT_FALSE(sets.state().listRefill);
+    EXPECT_TRUE(sets.windowOpen());
 }
 
 TEST_F(DataLoggerSetsTest, AChosenDownloadedSetBecomesTheCurrentSet)
 {
     download({ { { 1.0f } }, { { 5.0f, measure::kOverRange } } });
-    sets.preparePaint();
+    sets.windowOpened();
     sets.selectRow(1);
-    sets.preparePaint();
     ASSERT_EQ(current->loadedSampleCount, 2);
     EXPECT_EQ(current->loadedSamples[1], measure::kOverRange);
     EXPECT_EQ(current->loadedStartTime, k2010Dec07At140509);
@@ -124,11 +118,11 @@ TEST_F(DataLoggerSetsTest, CloseFreesTheDownloadOnceAndForgetsTheChoice)
 {
     download({ { { 1.0f } } });
     sets.selectRow(0);
-    flags.fileBrowse = true;
+    sets.browseFiles();
     EXPECT_TRUE(sets.close());
     EXPECT_FALSE(sets.close());
     EXPECT_FALSE(sets.hasData());
-    EXPECT_FALSE(flags.fileBrowse);
+    EXPECT_FALSE(sets.fileBrowse());
     EXPECT_EQ(transfer.setCount(), 0);
 }
 
@@ -142,22 +136,22 @@ TEST_F(DataLoggerSetsTest, StartIndexesBeyondTheReadingsGiveOnlyTheReadingsThere
 
 TEST_F(DataLoggerSetsTest, TheHundredAndFirstFileStartsTheListAgain)
 {
-    flags.fileBrowse = true;
+    sets.browseFiles();
     const auto path = graphFile({ 1.0f, 2.0f }, { 2010, 12, 7, 14, 5, 9 });
     for (int i = 0; i < logger::FileSetTable::kSlots; ++i)
-        readAndPaint(path);
+        read(path);
     ASSERT_EQ(sets.rows().size(), 100U);
     EXPECT_EQ(sets.rows().back()[0], "100");
-    readAndPaint(path);
+    read(path);
     ASSERT_EQ(sets.rows().size(), 1U);
     EXPECT_EQ(sets.rows()[0][0], "1");
 }
 
 TEST_F(DataLoggerSetsTest, AListedFileSetKeepsItsOwnStartTimeAndOverRangeReadings)
 {
-    flags.fileBrowse = true;
-    readAndPaint(graphFile({ measure::kOverRange, 2.0f }, { 2010, 12, 7, 14, 5, 9 }, "a.AsmDat"));
-    readAndPaint(graphFile({ 7.0f }, { 2011, 1, 2, 3, 4, 5 }, "b.AsmDat"));
+    sets.browseFiles();
+    read(graphFile({ measure::kOverRange, 2.0f }, { 2010, 12, 7, 14, 5, 9 }, "a.AsmDat"));
+    read(graphFile({ 7.0f }, { 2011, 1, 2, 3, 4, 5 }, "b.AsmDat"));
     sets.setValueAxis({ 4, 0 });
     sets.selectRow(0);
     EXPECT_EQ(current->loadedSampleCount, 2);
@@ -169,14 +163,15 @@ TEST_F(DataLoggerSetsTest, AListedFileSetKeepsItsOwnStartTimeAndOverRangeReading
 
 TEST_F(DataLoggerSetsTest, AFileThatCannotBeReadChangesNothing)
 {
-    flags.fileBrowse = true;
-    readAndPaint(graphFile({ 1.0f, 2.0f }, { 2010, 12, 7, 14, 5, 9 }));
+    sets.browseFiles();
+    read(graphFile({ 1.0f, 2.0f }, { 2010, 12, 7, 14, 5, 9 }));
     const auto bad = scratch / "bad.AsmDat";
     support::ScratchFolder::write(bad, "not a graph file");
     const files::FileOutcome outcome = sets.readFile(bad);
     EXPECT_EQ(outcome.message, "Invalid Format!");
     EXPECT_EQ(current->loadedSampleCount, 2);
-    EXPECT_FALSE(flags.newFileSet);
+    EXPECT_FALSE(sets.state().newFileSet);
+    EXPECT_EQ(sets.rows().size(), 1U);
 }
 
 }  // namespace

@@ -40,10 +40,9 @@ TEST_P(DownloadedSetSave, ReadsBackAsTheSameSetOrWritesNothing)
     ASSERT_EQ(download::parseLoggerDump(sim::encodeLoggerDump({ stored }), clock, transfer), 1);
 
     auto current = std::make_unique<store::CurrentSet>();
-    realtime::RealTimeViewState flags;
-    flags.listRefill = true;
-    logger::DataLoggerSets sets(*current, flags, transfer, clock);
-    sets.preparePaint();
+    logger::DataLoggerSets sets(*current, transfer, clock);
+    sets.downloadStarted();
+    sets.windowOpened();
     ASSERT_EQ(sets.rows().size(), 1u) << "listed whatever its header holds";
     sets.selectRow(0);
     EXPECT_EQ(current->loadedSampleCount, 5) << "and shown";

@@ -246,9 +246,9 @@ TEST_F(DownloadWindowsOverPty, DataLoggerOpensTheWindowWithTheMetersSetsAndLeave
     steps.then<ui::CLoggingDlg>([&](ui::CLoggingDlg&) { cpu.start(); });
     steps.then<ui::CDataLoggerDlg>([&](ui::CDataLoggerDlg& window) {
         cpu.stop();
-        // The window lists the sets when its graph first paints.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.setList().rowCount() > 0; }, kOnlineWaitMs));
-        listedSets = window.setList().rowCount();
+        // The window lists the sets when it opens.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.setList().model()->rowCount() > 0; }, kOnlineWaitMs));
+        listedSets = window.setList().model()->rowCount();
         shown = frame->document().transferBlock();
         window.accept();
     });

@@ -158,7 +158,7 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     ASSERT_EQ(set.samples().size(), 3u);
     EXPECT_EQ(set.samples()[1], 5000000.0f);
     EXPECT_EQ(set.loadedGain, 400);
-    EXPECT_TRUE(frame->document().viewState().fileSet);
+    EXPECT_TRUE(frame->document().loggerSets().state().fileSet);
 
     const QString foreign = configHome.path() + "/foreign.AsmDat";
     std::ofstream(foreign.toStdString(), std::ios::binary) << "\x05qv731 and more";
@@ -205,13 +205,12 @@ TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
     QTimer::singleShot(0, frame.get(), [&rows] {
         auto* dialog = qobject_cast<ui::CDataLoggerDlg*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        dialog->grab();  // the first paint lists the file
-        rows = dialog->setList().rowCount();
+        rows = dialog->setList().model()->rowCount();
         dialog->reject();
     });
     frame->showGraphFile(path);
     EXPECT_EQ(rows, 1);
-    EXPECT_FALSE(frame->document().viewState().loggerWindowOpen);
+    EXPECT_FALSE(frame->document().loggerSets().windowOpen());
 
     frame->showGraphFile((configHome.path() + "/missing.AsmDat").toStdString());
     ASSERT_EQ(prompts.messages().size(), 1u);

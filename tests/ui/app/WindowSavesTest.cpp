@@ -83,15 +83,13 @@ public:
         transfer.unitFlags = { 0 };
         transfer.fullScales = { 400 };
         transfer.allocated = true;
-        realtime::RealTimeViewState flags;
-        flags.listRefill = true;
         auto current = std::make_unique<store::CurrentSet>();
         const support::FixedClock clock { kStart };
-        logger::DataLoggerSets sets { *current, flags, transfer, clock };
+        logger::DataLoggerSets sets { *current, transfer, clock };
+        sets.downloadStarted();
         ui::CDataLoggerDlg dialog(sets, prompts, clock);
         dialog.show();
-        dialog.graphView().grab();  // the first paint lists the set
-        dialog.setList().setCurrentCell(0, 0);
+        dialog.setList().setCurrentIndex(dialog.setList().model()->index(0, 0));
         QTest::keyClick(&dialog.setList(), Qt::Key_Return);  // chooses it
         dialog.action(command)->trigger();
     }

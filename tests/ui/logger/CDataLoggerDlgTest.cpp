@@ -7,11 +7,13 @@
 #include "ui/logger/LoggerGraphView.h"
 #include "ui/realtime/YAxisDialog.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSizeGrip>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -29,11 +31,21 @@ constexpr int kReadings = 600;
 
 void chooseRow(ui::CDataLoggerDlg& dialog, int row)
 {
-    QTableWidget& list = dialog.setList();
+    QTableView& list = dialog.setList();
     const QRect cell = list.visualRect(list.model()->index(row, 0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
     dialog.graphView().grab();
+}
+
+int listed(ui::CDataLoggerDlg& dialog)
+{
+    return dialog.setList().model()->rowCount();
+}
+
+QString cell(ui::CDataLoggerDlg& dialog, int row, int column)
+{
+    return dialog.setList().model()->index(row, column).data().toString();
 }
 
 void drag(QWidget& view, QPoint from, QPoint to)
@@ -68,7 +80,7 @@ protected:
         transfer.unitFlags = { 0 };
         transfer.fullScales = { 400 };
         transfer.allocated = true;
-        flags.listRefill = true;
+        sets.downloadStarted();
     }
 
     std::unique_ptr<ui::CDataLoggerDlg> open()
@@ -80,22 +92,30 @@ protected:
         return dialog;
     }
 
+    // A real-time run's graph file, which counts its 7 readings apart from its 5 samples.
+    std::string runFile()
+    {
+        const auto path = scratch / "run.AsmDat";
+        support::ScratchFolder::write(path,
+            files::graphFileBytes({ 7, std::vector<float>(5, 10.0f), 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
+        return path.string();
+    }
+
     support::FixedClock clock { kStart };
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
     std::unique_ptr<store::CurrentSet> current = std::make_unique<store::CurrentSet>();
-    realtime::RealTimeViewState flags;
     store::TransferBlock transfer;
-    logger::DataLoggerSets sets { *current, flags, transfer, clock };
+    logger::DataLoggerSets sets { *current, transfer, clock };
 };
 
 TEST_F(LoggerWindow, ListsTheDownloadAndPlotsADoubleClickedSet)
 {
     auto dialog = open();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Light Datalogger Graph"));
-    ASSERT_EQ(dialog->setList().rowCount(), 1);
-    EXPECT_EQ(dialog->setList().item(0, 1)->text(), QStringLiteral("07/12/10 14:05:09"));
-    EXPECT_EQ(dialog->setList().item(0, 3)->text(), QStringLiteral("2sec"));
+    ASSERT_EQ(listed(*dialog), 1);
+    EXPECT_EQ(cell(*dialog, 0, 1), QStringLiteral("07/12/10 14:05:09"));
+    EXPECT_EQ(cell(*dialog, 0, 3), QStringLiteral("2sec"));
     EXPECT_FALSE(sets.hasData());
     chooseRow(*dialog, 0);
     EXPECT_EQ(sets.selectedDownloadSet(), 0);
@@ -118,7 +138,7 @@ TEST_F(LoggerWindow, PrintAndExportCsvWaitForAChosenSet)
 TEST_F(LoggerWindow, EnterOnARowChoosesItsSet)
 {
     auto dialog = open();
-    QTableWidget& list = dialog->setList();
+    QTableView& list = dialog->setList();
     list.setFocus();
     list.selectRow(0);
     QTest::keyClick(&list, Qt::Key_Return);
@@ -170,14 +190,14 @@ TEST_F(LoggerWindow, SavesTheSetAndReadsItBackInFileBrowseMode)
     EXPECT_EQ(transfer.setCount(), 0);  // the download is gone with the window
     EXPECT_TRUE(std::filesystem::exists(scratch / "logged.txt"));
 
-    flags.fileBrowse = true;
+    sets.browseFiles();
     auto dialog = open();
-    EXPECT_EQ(dialog->setList().rowCount(), 0);
+    EXPECT_EQ(listed(*dialog), 0);
     prompts.openPaths.push_back(path);
     dialog->action(ui::CDataLoggerDlg::kDownload)->trigger();
     dialog->graphView().grab();
-    ASSERT_EQ(dialog->setList().rowCount(), 1);
-    EXPECT_EQ(dialog->setList().item(0, 4)->text(), QStringLiteral("600"));
+    ASSERT_EQ(listed(*dialog), 1);
+    EXPECT_EQ(cell(*dialog, 0, 4), QStringLiteral("600"));
     EXPECT_EQ(current->loadedSampleCount, kReadings);
     EXPECT_EQ(current->loadedSamples[5], 105.0f);
     EXPECT_TRUE(prompts.messages().empty());
@@ -203,11 +223,11 @@ TEST_F(LoggerWindow, CloseAndReopenShowsAnEmptyWindow)
         auto dialog = open();
         chooseRow(*dialog, 0);
         dialog->done(QDialog::Rejected);
-        EXPECT_EQ(dialog->setList().rowCount(), 0);
-        EXPECT_FALSE(flags.loggerWindowOpen);
+        EXPECT_EQ(listed(*dialog), 0);
+        EXPECT_FALSE(sets.windowOpen());
     }
     auto dialog = open();
-    EXPECT_EQ(dialog->setList().rowCount(), 0);
+    EXPECT_EQ(listed(*dialog), 0);
     EXPECT_FALSE(sets.hasData());
 }
 
@@ -308,17 +328,50 @@ TEST_F(LoggerWindow, ChoosingASetStartsItsScrollBarAfresh)
 
 TEST_F(LoggerWindow, NumsOfAFileSetIsTheFilesReadingCount)
 {
-    // A real-time run's file counts its readings apart from its samples.
-    const std::vector<float> samples(5, 10.0f);
-    const auto path = scratch / "run.AsmDat";
-    support::ScratchFolder::write(
-        path, files::graphFileBytes({ 7, samples, 40, 0, { 2010, 12, 7, 14, 5, 9 }, 2 }));
-    flags.fileBrowse = true;
+    sets.browseFiles();
     auto dialog = open();
-    ASSERT_TRUE(dialog->readGraphFile(path.string()));
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
     dialog->graphView().grab();
-    ASSERT_EQ(dialog->setList().rowCount(), 1);
-    EXPECT_EQ(dialog->setList().item(0, 4)->text(), QStringLiteral("7"));
+    ASSERT_EQ(listed(*dialog), 1);
+    EXPECT_EQ(cell(*dialog, 0, 4), QStringLiteral("7"));
+}
+
+TEST_F(LoggerWindow, AChosenFileSetStaysChosenWhenAnotherFileIsRead)
+{
+    sets.browseFiles();
+    auto dialog = open();
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
+    chooseRow(*dialog, 0);
+    ASSERT_TRUE(dialog->readGraphFile(runFile()));
+    ASSERT_EQ(listed(*dialog), 2);
+    EXPECT_TRUE(dialog->setList().selectionModel()->isRowSelected(0, {}));
+}
+
+// The sets feed the list when the window opens after a download and when a
+// file is read, with the graph never drawn; drawing it leaves the list alone.
+TEST_F(LoggerWindow, TheListIsFilledWithoutTheGraphAndDrawingLeavesIt)
+{
+    {
+        ui::CDataLoggerDlg dialog(sets, prompts, clock);  // never shown
+        EXPECT_EQ(listed(dialog), 1);
+        dialog.done(QDialog::Rejected);
+    }
+    sets.browseFiles();
+    ui::CDataLoggerDlg dialog(sets, prompts, clock);
+    ASSERT_TRUE(sets.readFile(runFile()).ok());
+    ASSERT_EQ(listed(dialog), 1);
+    EXPECT_EQ(cell(dialog, 0, 4), QStringLiteral("7"));
+
+    QAbstractItemModel& model = *dialog.setList().model();
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    dialog.resize(1000, 700);
+    dialog.show();
+    dialog.graphView().grab();
+    EXPECT_EQ(reset.count() + inserted.count() + removed.count() + changed.count(), 0);
+    EXPECT_EQ(listed(dialog), 1);
 }
 
 TEST_F(LoggerWindow, TheSizeGripLeavesTheScrollBarWhole)
