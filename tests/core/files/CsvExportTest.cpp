@@ -121,7 +121,8 @@ TEST(MemoryCsv, RecordsRoundTripWithQuotedStatusAndIsoTimes)
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (Row { "no", "time", "lux", "value", "unit", "status", "negative" }));
     EXPECT_EQ(rows[1], (Row { "1", "2010-12-07T14:05:09", "OL", "OL", "lux", "Pmax", "0" }));
-    EXPECT_EQ(rows[2], (Row { "2", "2099-01-31T23:59:58", "-1076.00", "-100.00", "fc", "Max, \"held\"", "1" }));
+    EXPECT_EQ(
+        rows[2], (Row { "2", "2099-01-31T23:59:58", "-1076.00", "-100.00", "fc", "Max, \"held\"", "1" }));
     EXPECT_EQ(rows[3][1], "not a time");
 }
 
