@@ -6,6 +6,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(patsubst tests/fuzz/fuzz_%.cpp,%,$(wildcard tests/fuzz/fuzz_*.cpp))
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
+SIM_ARGS   ?=
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 DEB_PACKAGES := g++ cmake make ninja-build pkg-config \
@@ -69,10 +70,11 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- $(FUZZ_BUILD)/corpus/$$t || exit 1; \
 	done
 
-# Starts the program; with no USB serial adapter attached it talks to the simulated meter.
+# Starts the program; with no USB serial adapter attached, or with SIM_ARGS (the
+# simulated meter's options, e.g. SIM_ARGS="--survey-room 4x5"), it talks to the simulated meter.
 run: build
-	@if ls /dev/ttyUSB* /dev/ttyACM* >/dev/null 2>&1; then ./$(BUILD)/brivon; \
-	else echo "No meter adapter found: starting with the simulated meter."; ./$(BUILD)/brivon --simulate; fi
+	@if [ -z '$(SIM_ARGS)' ] && ls /dev/ttyUSB* /dev/ttyACM* >/dev/null 2>&1; then ./$(BUILD)/brivon; \
+	else echo "Starting with the simulated meter."; ./$(BUILD)/brivon --simulate-with '$(SIM_ARGS)'; fi
 
 bench: build
 	./$(BUILD)/brivon-bench

@@ -3,6 +3,7 @@
 #include "core/measure/Units.h"
 #include "sim/DumpEncoder.h"
 #include "sim/MeterCounts.h"
+#include "sim/SurveyRoom.h"
 
 #include <array>
 #include <charconv>
@@ -49,6 +50,19 @@ bool parseInt(std::string_view text, int& out)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
     return !text.empty() && result.ec == std::errc {} && result.ptr == text.data() + text.size();
+}
+
+// Record `index` of `count` records taken one minute apart, the last a minute before `now`.
+MeterClock recordTime(int index, int count, const MeterClock& now)
+{
+    return advancedBy(now, -std::int64_t { count - index } * kSecondsPerMinute);
+}
+
+void replaceMemory(const std::vector<MemoryRecord>& records, MeterStorage& storage)
+{
+    storage.clearMemory();
+    for (const MemoryRecord& record : records)
+        storage.storeMemory(record);
 }
 
 std::string parseOneSet(std::string_view text, LoggerSetPlan& plan)
@@ -111,12 +125,27 @@ std::vector<MemoryRecord> sampleMemoryRecords(int count, const MeterClock& now)
         const bool overRange = measure::isOverRange(sample.shown);
         const double lux = overRange ? sample.shown : toLux(sample.shown, sample.footCandle);
         MemoryRecord record;
-        record.time = advancedBy(now, -(count - i) * kSecondsPerMinute);
+        record.time = recordTime(i, count, now);
         record.lux = lux;
         record.rangeIndex = rangeFor(overRange ? 0.0 : lux, sample.footCandle);  // "OL" in the smallest range
         record.footCandle = sample.footCandle;
         record.type = sample.type;
         record.negative = sample.negative;
+        records.push_back(record);
+    }
+    return records;
+}
+
+std::vector<MemoryRecord> surveyMemoryRecords(survey::GridSize grid, const MeterClock& now)
+{
+    const std::vector<double> lux = surveyRoomLux(grid);
+    const auto count = static_cast<int>(lux.size());
+    std::vector<MemoryRecord> records;
+    for (int i = 0; i < count; ++i) {
+        MemoryRecord record;
+        record.time = recordTime(i, count, now);
+        record.lux = lux[static_cast<std::size_t>(i)];
+        record.rangeIndex = rangeFor(record.lux, false);
         records.push_back(record);
     }
     return records;
@@ -143,12 +172,15 @@ std::vector<LoggerSet> sampleLoggerSets(const std::vector<LoggerSetPlan>& plans,
 
 void fillStorage(const StoragePlan& plan, MeterStorage& storage, const MeterClock& now)
 {
-    storage.clearMemory();
-    for (const MemoryRecord& record : sampleMemoryRecords(plan.memoryRecords, now))
-        storage.storeMemory(record);
+    replaceMemory(sampleMemoryRecords(plan.memoryRecords, now), storage);
     storage.clearLogger();
     for (const LoggerSet& set : sampleLoggerSets(plan.loggerSets, now))
         storage.addLoggerSet(set);
+}
+
+void storeSurvey(survey::GridSize grid, MeterStorage& storage, const MeterClock& now)
+{
+    replaceMemory(surveyMemoryRecords(grid, now), storage);
 }
 
 }  // namespace brivon::sim

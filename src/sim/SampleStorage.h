@@ -3,6 +3,7 @@
 // a few memory records of every kind and a few data-logger sets, so that a new
 // user can try Mem and Data Logger at once.
 
+#include "core/survey/SurveyGrid.h"
 #include "sim/MeterStorage.h"
 
 #include <string>
@@ -38,10 +39,17 @@ std::string loggerSetsText(const std::vector<LoggerSetPlan>& plans);
 // lux and foot-candle readings of every record type, one negative and one over range.
 std::vector<MemoryRecord> sampleMemoryRecords(int count, const MeterClock& now);
 
+// A survey of a room lit from above (surveyRoomLux): one General lux record per
+// point, row by row, taken before `now` one minute apart.
+std::vector<MemoryRecord> surveyMemoryRecords(survey::GridSize grid, const MeterClock& now);
+
 // The planned sets, each a slow wave of light; set i starts (number of sets - i) days before `now`.
 std::vector<LoggerSet> sampleLoggerSets(const std::vector<LoggerSetPlan>& plans, const MeterClock& now);
 
 // Replaces what `storage` holds with the planned records and sets.
 void fillStorage(const StoragePlan& plan, MeterStorage& storage, const MeterClock& now);
+
+// Replaces the memory records of `storage` with the survey's.
+void storeSurvey(survey::GridSize grid, MeterStorage& storage, const MeterClock& now);
 
 }  // namespace brivon::sim

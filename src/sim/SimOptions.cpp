@@ -12,6 +12,8 @@
 namespace brivon::sim {
 namespace {
 
+constexpr char kGridSeparator = 'x';  // ROWSxCOLUMNS
+
 bool parseNumber(const std::string& text, double& out)
 {
     char* end = nullptr;
@@ -28,6 +30,24 @@ bool parseCount(const std::string& text, int& out, int limit)
 bool parseRange(const std::string& text, int& out)
 {
     return parseCount(text, out, link::kRangeCount - 1);
+}
+
+// "ROWSxCOLUMNS": a grid of at least one point that fits the memory. Returns an
+// error text, empty when the text was understood.
+std::string parseSurveyRoom(const std::string& text, std::optional<survey::GridSize>& out)
+{
+    const std::size_t at = text.find(kGridSeparator);
+    survey::GridSize grid;
+    if (at == std::string::npos || !parseCount(text.substr(0, at), grid.rows, kMemoryCapacity)
+        || !parseCount(text.substr(at + 1), grid.columns, kMemoryCapacity) || grid.rows == 0
+        || grid.columns == 0)
+        return "--survey-room needs ROWSxCOLUMNS of 1 or more each (for example 4x5), not \"" + text + '"';
+    const int points = grid.rows * grid.columns;
+    if (points > kMemoryCapacity)
+        return "--survey-room " + text + " has " + std::to_string(points)
+            + " points; the memory holds at most " + std::to_string(kMemoryCapacity) + " records";
+    out = grid;
+    return {};
 }
 
 }  // namespace
@@ -51,6 +71,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             o.silent = true;
         } else if (arg == "--empty-memory") {
             o.storage.memoryRecords = 0;
+            o.surveyRoom.reset();
         } else if (arg == "--empty-logger") {
             o.storage.loggerSets.clear();
         } else if (arg == "--memory-records" && hasValue) {
@@ -58,6 +79,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
                 parsed.error = "--memory-records needs a number 0-99";
                 return parsed;
             }
+            o.surveyRoom.reset();
+        } else if (arg == "--survey-room" && hasValue) {
+            parsed.error = parseSurveyRoom(arguments[++i], o.surveyRoom);
+            if (!parsed.error.empty()) return parsed;
         } else if (arg == "--logger-sets" && hasValue) {
             parsed.error = parseLoggerSets(arguments[++i], o.storage.loggerSets);
             if (!parsed.error.empty()) return parsed;
@@ -118,6 +143,8 @@ std::string usageText()
         + ", dated before the start):\n"
           "  --memory-records N  hold N memory records, 0-99\n"
           "  --empty-memory      hold no memory record\n"
+          "  --survey-room RxC   hold instead a survey of a room lit from above: R rows\n"
+          "                      of C points, row by row, at most 99 (for example 4x5)\n"
           "  --logger-sets SETS  hold these data-logger sets: COUNT@SECONDS readings\n"
           "                      each, in lux or with \"fc\" in foot-candles, separated by\n"
           "                      commas (for example 3600@1,240@10fc)\n"
@@ -138,6 +165,7 @@ void applyOptions(const SimOptions& options, MeterSimulator& simulator, const Me
     simulator.setSilent(options.silent);
     simulator.setTransferCut(options.transferCut);
     fillStorage(options.storage, model.storage(), now);
+    if (options.surveyRoom) storeSurvey(*options.surveyRoom, model.storage(), now);
 }
 
 }  // namespace brivon::sim

@@ -20,6 +20,7 @@ struct SimOptions {
     bool lowBattery = false;
     bool silent = false;
     StoragePlan storage;
+    std::optional<survey::GridSize> surveyRoom;  // the memory holds this survey instead
     std::optional<int> transferCut;  // bytes of a dump sent before the meter stops
     bool help = false;
 };

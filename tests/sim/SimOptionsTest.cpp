@@ -52,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BadCommandLine,
         BadCase { "MemoryRecordsInWords", { "--memory-records", "few" } },
         BadCase { "LoggerSetsWithoutRate", { "--logger-sets", "3600" } },
         BadCase { "CutBeyondTheLargestDump", { "--cut-transfer", "65536" } },
-        BadCase { "CutWithoutBytes", { "--cut-transfer" } }),
+        BadCase { "CutWithoutBytes", { "--cut-transfer" } },
+        BadCase { "SurveyRoomWithoutRows", { "--survey-room", "0x3" } },
+        BadCase { "SurveyRoomBeyondTheMemory", { "--survey-room", "10x10" } },
+        BadCase { "SurveyRoomInWords", { "--survey-room", "4by5" } }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SimOptions, AFixedValueGetsTheRangeThatShowsItUnlessARangeIsGiven)
