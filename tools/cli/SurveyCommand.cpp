@@ -33,7 +33,7 @@ int runSurveyOf(const SurveyOptions& options, const store::MemoryBlock& block)
     }
     std::cout << kSurveyCsvHeader << '\n' << surveySummaryLine(survey) << '\n';
     if (options.area)
-        std::cout << spacingLine(
+        std::cout << survey::spacingLine(
             survey::checkSpacing(*options.area, options.request.grid), options.request.grid)
                   << '\n';
     std::cout.flush();
