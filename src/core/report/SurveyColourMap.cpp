@@ -19,7 +19,7 @@ constexpr double kMiddleOfScale = 0.5;
 // The side of the filled cells the map is drawn in, at most.
 constexpr int kFillSide = 8;
 const draw::Pen kThinPen { draw::PenStyle::Solid, 1, kBlack };
-constexpr int kLargestMarkerHalf = 3;
+constexpr int kLargestMarkerHalf = 4;
 constexpr int kMarkersPerCellSide = 6;
 
 constexpr int kLegendBarHeight = 14;

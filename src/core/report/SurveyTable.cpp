@@ -13,7 +13,7 @@ namespace {
 constexpr int kLeastCellWidth = 36;
 constexpr int kLargestCellWidth = 90;
 constexpr int kCellPadding = 2;
-constexpr int kLargestPitch = 18;
+constexpr int kLargestPitch = 22;
 constexpr int kLeastFontHeight = 6;
 // The pitch a line of text of a given height needs at least, in tenths of the height.
 constexpr int kLineTenths = 12;
@@ -39,7 +39,7 @@ struct TableGeometry {
 int fittingFontHeight(
     const draw::Canvas& canvas, const std::vector<std::string>& values, const TableGeometry& g)
 {
-    for (int height = -kTableFont.height; height >= kLeastFontHeight; --height) {
+    for (int height = -kTextFont.height; height >= kLeastFontHeight; --height) {
         if (height * kLineTenths > g.pitch * 10) continue;
         const draw::Font bold = tableFont(height, kBoldWeight);
         const bool fits = std::all_of(values.begin(), values.end(), [&](const std::string& value) {
