@@ -17,7 +17,7 @@ allowed() {
     realtime) echo "draw files graph link measure platform store util" ;;
     download) echo "files link measure platform realtime store util" ;;
     logger) echo "draw files graph measure platform store util" ;;
-    report) echo "draw files graph measure platform realtime store util" ;;
+    report) echo "draw files graph measure platform realtime store survey util" ;;
     journal) echo "files measure platform store util" ;;
     memory | survey) echo "files measure platform store util" ;;
     app) echo "download draw files graph journal link logger measure memory panel platform realtime report store survey util" ;;

@@ -28,6 +28,6 @@ int runInfo(const Arguments& args);
 int runReport(int argc, char** argv, const Arguments& args);
 int runDownload(int argc, char** argv, const Arguments& args);
 int runRecover(const Arguments& args);
-int runSurvey(const Arguments& args);
+int runSurvey(int argc, char** argv, const Arguments& args);
 
 }  // namespace brivon::cli

@@ -3,13 +3,11 @@
 
 #include "CliCommands.h"
 #include "DataFileLoading.h"
+#include "ReportPdfOutput.h"
 
 #include "core/report/GraphReport.h"
 #include "core/report/MemoryReport.h"
 #include "core/report/ReportSources.h"
-#include "ui/report/ReportPdf.h"
-
-#include <QGuiApplication>
 
 #include <iostream>
 #include <optional>
@@ -18,8 +16,6 @@ namespace brivon::cli {
 namespace {
 
 constexpr const char* kReportUsage = "usage: brivon-cli report FILE -o OUT.pdf [--page A4|Letter]\n";
-constexpr const char* kPageOption = "--page";
-constexpr const char* kPdfExtension = ".pdf";
 // A set read from a file is shown from the bottom of its value axis.
 constexpr int kFileSetOffsetDivisions = 0;
 
@@ -28,13 +24,6 @@ struct ReportArguments {
     std::string output;
     QPageSize::PageSizeId page = QPageSize::A4;
 };
-
-std::optional<QPageSize::PageSizeId> pageNamed(const std::string& name)
-{
-    if (name == "A4") return QPageSize::A4;
-    if (name == "Letter") return QPageSize::Letter;
-    return std::nullopt;
-}
 
 std::optional<ReportArguments> parseReportArguments(const Arguments& args)
 {
@@ -61,13 +50,11 @@ std::optional<ReportArguments> parseReportArguments(const Arguments& args)
     return parsed;
 }
 
-// The PDF needs fonts and a painter, so a GUI application, but never a display.
+// The layout as a PDF in the output named, or on standard output.
 int writeReport(int argc, char** argv, const ReportArguments& arguments, const ui::ReportLayout& layout)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication app(argc, argv);
-    const QByteArray pdf = ui::reportPdf(QPageSize(arguments.page), layout);
-    return writeOutput(arguments.output, kPdfExtension, pdf.toStdString(), arguments.file);
+    return writeOutput(
+        arguments.output, kPdfExtension, reportPdfBytes(argc, argv, arguments.page, layout), arguments.file);
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 // brivon-cli survey: a light survey of a memory list file's records, with
 // its figures, its verdict against a requirement and, for an area, whether
-// the grid is fine enough.
+// the grid is fine enough; its points as CSV and its report as a PDF.
 
 #include "CliCommands.h"
 #include "DataFileLoading.h"
+#include "ReportPdfOutput.h"
 #include "SurveyLines.h"
 #include "SurveyOptions.h"
 
 #include "core/files/DataFileNames.h"
+#include "core/report/SurveyReport.h"
 #include "core/survey/SurveyCsv.h"
 
 #include <iostream>
@@ -15,9 +17,32 @@
 namespace brivon::cli {
 namespace {
 
-// Checks what the options ask, writes the points file and prints the
-// figures; nothing is written for a survey that is refused.
-int runSurveyOf(const SurveyOptions& options, const store::MemoryBlock& block)
+// True, having said so, when a file the options name exists already.
+bool outputExists(const SurveyOptions& options)
+{
+    const auto exists
+        = [](const std::optional<std::string>& output, std::string_view extension, std::string_view option) {
+              if (!output) return false;
+              const std::filesystem::path file = files::withExtension(*output, extension);
+              return reportExisting({ &file, 1 }, option);
+          };
+    return exists(options.csv, files::kCsvFileExtension, kCsvOption)
+        || exists(options.report, kPdfExtension, kOutputOption);
+}
+
+int writeSurveyReport(int argc, char** argv, const SurveyOptions& options, const survey::Survey& survey)
+{
+    const report::SurveyReportDetails details { options.title.value_or(""), options.request.grid,
+        options.request.requirement, options.area };
+    const std::string pdf = reportPdfBytes(argc, argv, options.page.value_or(QPageSize::A4),
+        [&](draw::Canvas& canvas) { report::drawSurveyReport(canvas, survey, details); });
+    return writeFile(*options.report, kPdfExtension, pdf, options.file);
+}
+
+// Checks what the options ask, writes the points file and the report and
+// prints the figures; nothing is written for a survey that is refused, nor
+// when a file it would write exists.
+int runSurveyOf(int argc, char** argv, const SurveyOptions& options, const store::MemoryBlock& block)
 {
     const survey::SurveyOutcome outcome = survey::makeSurvey(block, options.request);
     if (!outcome.survey) return reportFailure(options.file, outcome.refusal);
@@ -25,7 +50,12 @@ int runSurveyOf(const SurveyOptions& options, const store::MemoryBlock& block)
         if (const auto problem = survey::areaProblem(*options.area))
             return reportFailure(options.file, *problem);
     }
+    if (outputExists(options)) return kExitFailure;
     const survey::Survey& survey = *outcome.survey;
+    if (options.report) {
+        const int written = writeSurveyReport(argc, argv, options, survey);
+        if (written != kExitOk) return written;
+    }
     if (options.csv) {
         const int written = writeFile(*options.csv, files::kCsvFileExtension,
             survey::surveyPointsCsv(survey.points), options.file, kCsvOption);
@@ -33,7 +63,7 @@ int runSurveyOf(const SurveyOptions& options, const store::MemoryBlock& block)
     }
     std::cout << kSurveyCsvHeader << '\n' << surveySummaryLine(survey) << '\n';
     if (options.area)
-        std::cout << spacingLine(
+        std::cout << survey::spacingLine(
             survey::checkSpacing(*options.area, options.request.grid), options.request.grid)
                   << '\n';
     std::cout.flush();
@@ -43,7 +73,7 @@ int runSurveyOf(const SurveyOptions& options, const store::MemoryBlock& block)
 
 }  // namespace
 
-int runSurvey(const Arguments& args)
+int runSurvey(int argc, char** argv, const Arguments& args)
 {
     const std::optional<SurveyOptions> options = parseSurveyOptions(args);
     if (!options) {
@@ -56,7 +86,7 @@ int runSurvey(const Arguments& args)
             return reportFailure(options->file,
                 std::string("a survey is made of a memory list file (") + files::kMemoryFileExtension + ")");
         },
-        [&](const store::MemoryBlock& block) { return runSurveyOf(*options, block); });
+        [&](const store::MemoryBlock& block) { return runSurveyOf(argc, argv, *options, block); });
 }
 
 }  // namespace brivon::cli

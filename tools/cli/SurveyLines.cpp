@@ -2,7 +2,6 @@
 
 #include "core/files/CsvExport.h"
 #include "core/survey/SurveyFigures.h"
-#include "core/util/Printf.h"
 
 namespace brivon::cli {
 namespace {
@@ -26,13 +25,6 @@ std::string surveySummaryLine(const survey::Survey& survey)
     return files::csvLine({ std::to_string(s.pointCount), survey::figureText(s.average),
         survey::figureText(s.minimum), survey::figureText(s.maximum), optionalFigure(s.u0),
         optionalFigure(s.ud), resultText(survey.result) });
-}
-
-std::string spacingLine(const survey::SpacingCheck& check, survey::GridSize grid)
-{
-    return util::printfString("spacing: at most %s m, at least %d x %d points; the grid %d x %d is %s",
-        survey::figureText(check.spacing).c_str(), check.leastPoints.rows, check.leastPoints.columns,
-        grid.rows, grid.columns, check.fineEnough ? "fine enough" : "too coarse");
 }
 
 }  // namespace brivon::cli

@@ -1,6 +1,8 @@
 #include "SurveyOptions.h"
 
+#include "DataFileLoading.h"
 #include "NumberText.h"
+#include "ReportPdfOutput.h"
 
 #include <string_view>
 #include <utility>
@@ -10,6 +12,7 @@ namespace {
 
 constexpr char kSizeSeparator = 'x';  // ROWSxCOLUMNS, LENGTHxWIDTH
 constexpr char kRangeSeparator = '-';  // FIRST-LAST
+constexpr const char* kTitleOption = "--title";
 
 // The two numbers of type T either side of the first `separator`, or nothing.
 template <typename T> std::optional<std::pair<T, T>> numberPair(std::string_view text, char separator)
@@ -65,10 +68,17 @@ std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args)
                 sides ? std::optional(survey::AreaSize { sides->first, sides->second }) : std::nullopt);
         } else if (name == kCsvOption) {
             taken = setOnce(options.csv, std::optional(value));
+        } else if (name == kOutputOption) {
+            taken = setOnce(options.report, std::optional(value));
+        } else if (name == kTitleOption) {
+            taken = setOnce(options.title, std::optional(value));
+        } else if (name == kPageOption) {
+            taken = setOnce(options.page, pageNamed(value));
         }
         if (!taken) return std::nullopt;
     }
     if (!file || !grid) return std::nullopt;
+    if (!options.report && (options.title || options.page)) return std::nullopt;
     options.file = *file;
     options.request.grid = *grid;
     options.request.records = records;

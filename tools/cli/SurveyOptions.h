@@ -6,6 +6,8 @@
 #include "core/survey/Survey.h"
 #include "core/survey/SurveySpacing.h"
 
+#include <QPageSize>
+
 #include <optional>
 #include <string>
 
@@ -13,7 +15,8 @@ namespace brivon::cli {
 
 inline constexpr const char* kSurveyUsage
     = "usage: brivon-cli survey FILE.MemDat --grid ROWSxCOLUMNS [--records FIRST-LAST]\n"
-      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n";
+      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n"
+      "           [-o REPORT.pdf [--title TEXT] [--page A4|Letter]]\n";
 
 inline constexpr const char* kCsvOption = "--csv";
 
@@ -22,12 +25,16 @@ struct SurveyOptions {
     survey::SurveyRequest request;
     std::optional<survey::AreaSize> area;  // metres
     std::optional<std::string> csv;  // the points file, ".csv" added when the name lacks it
+    std::optional<std::string> report;  // the report's PDF, ".pdf" added when the name lacks it
+    std::optional<std::string> title;  // of the report
+    std::optional<QPageSize::PageSizeId> page;  // of the report; A4 when none
 };
 
 // Nothing when the file or --grid is missing, an option is unknown, given
 // twice or lacks its value, or a value is not in its option's form (whole
-// numbers in ROWSxCOLUMNS and FIRST-LAST, numbers otherwise). Whether the
-// numbers make a survey is for the survey to say.
+// numbers in ROWSxCOLUMNS and FIRST-LAST, numbers otherwise, A4 or Letter),
+// or a title or page is given without a report. Whether the numbers make a
+// survey is for the survey to say.
 std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args);
 
 }  // namespace brivon::cli

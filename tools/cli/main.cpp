@@ -16,7 +16,8 @@ constexpr const char* kUsage
       "       brivon-cli download memory|logger --device PATH -o OUT\n"
       "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n"
       "       brivon-cli survey FILE.MemDat --grid ROWSxCOLUMNS [--records FIRST-LAST]\n"
-      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n";
+      "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n"
+      "           [-o REPORT.pdf [--title TEXT] [--page A4|Letter]]\n";
 
 bool asksForHelp(std::string_view argument)
 {
@@ -47,7 +48,7 @@ int main(int argc, char** argv)
     if (command == "report") return runReport(argc, argv, args);
     if (command == "download") return runDownload(argc, argv, args);
     if (command == "recover") return runRecover(args);
-    if (command == "survey") return runSurvey(args);
+    if (command == "survey") return runSurvey(argc, argv, args);
     std::cerr << kUsage;
     return kExitUsage;
 }

@@ -1,5 +1,6 @@
 #include "core/survey/SurveySpacing.h"
 
+#include "core/survey/SurveyFigures.h"
 #include "core/util/Printf.h"
 
 #include <algorithm>
@@ -43,6 +44,13 @@ SpacingCheck checkSpacing(AreaSize area, GridSize grid)
         = { leastPointsAlong(area.length, check.spacing), leastPointsAlong(area.width, check.spacing) };
     check.fineEnough = grid.rows >= check.leastPoints.rows && grid.columns >= check.leastPoints.columns;
     return check;
+}
+
+std::string spacingLine(const SpacingCheck& check, GridSize grid)
+{
+    return util::printfString("spacing: at most %s m, at least %d x %d points; the grid %d x %d is %s",
+        figureText(check.spacing).c_str(), check.leastPoints.rows, check.leastPoints.columns, grid.rows,
+        grid.columns, check.fineEnough ? "fine enough" : "too coarse");
 }
 
 }  // namespace brivon::survey

@@ -35,4 +35,8 @@ struct SpacingCheck {
 
 SpacingCheck checkSpacing(AreaSize area, GridSize grid);
 
+// "spacing: at most 1.39 m, at least 12 x 9 points; the grid 12 x 9 is fine
+// enough" (or "is too coarse").
+std::string spacingLine(const SpacingCheck& check, GridSize grid);
+
 }  // namespace brivon::survey

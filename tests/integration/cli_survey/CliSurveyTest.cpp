@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -85,7 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliSurvey,
         SurveyCase { "GridNotMadeOut", { "--grid", "2by3" }, 1, "", "usage: brivon-cli survey" },
         SurveyCase { "RequiredNotANumber", { "--grid", "2x3", "--required", "lots" }, 1, "",
             "usage: brivon-cli survey" },
-        SurveyCase { "NoGrid", { "--records", "1-6" }, 1, "", "usage: brivon-cli survey" }),
+        SurveyCase { "NoGrid", { "--records", "1-6" }, 1, "", "usage: brivon-cli survey" },
+        SurveyCase { "TitleWithoutReport", { "--grid", "2x3", "--records", "1-6", "--title", "Hall" }, 1, "",
+            "usage: brivon-cli survey" },
+        SurveyCase { "PageNotKnown", { "--grid", "2x3", "--records", "1-6", "-o", "r", "--page", "A5" }, 1,
+            "", "usage: brivon-cli survey" },
+        SurveyCase { "ReportOfARefusedSurvey", { "--grid", "2x4", "-o", "report" }, 2, "",
+            "point (2, 3), record 7: over range (OL)" }),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CliSurvey, WritesThePointsAndNeverReplacesAFile)
@@ -111,6 +118,58 @@ TEST_F(CliSurvey, WritesThePointsAndNeverReplacesAFile)
     EXPECT_EQ(second.errors.toStdString(),
         points.fileName().toStdString() + ": exists already; choose another name with --csv\n");
 }
+
+struct ReportCase {
+    const char* name;
+    QStringList options;
+    int exitCode;
+    const char* mediaBox;
+    QStringList words;
+};
+
+class CliSurveyReport : public support::CliFileTest, public ::testing::WithParamInterface<ReportCase> { };
+
+TEST_P(CliSurveyReport, WritesTheReportAsSearchablePdfAndNeverReplacesIt)
+{
+    const ReportCase& c = GetParam();
+    const QString file = write("list.MemDat", memoryFile());
+    const QStringList arguments = QStringList {
+        "survey", file, "--grid", "2x3", "--records", "1-6", "-o", folder_.filePath("site report")
+    } << c.options;
+    const support::CliRun first = support::runCli(arguments, utcEnvironment());
+    ASSERT_EQ(first.exitCode, c.exitCode) << first.errors.toStdString();
+    EXPECT_TRUE(first.output.startsWith("points,average")) << first.output.toStdString();
+    const QString pdf = folder_.filePath("site report.pdf");
+    QFile bytes(pdf);
+    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(bytes.readAll().contains(c.mediaBox));
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", { pdf, "-" });
+    ASSERT_TRUE(pdftotext.waitForFinished(10000)) << "pdftotext did not run";
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const QString& word : c.words)
+        EXPECT_TRUE(text.contains(word)) << word.toStdString() << "\n" << text.toStdString();
+
+    const support::CliRun second
+        = support::runCli(QStringList(arguments) << "--csv" << folder_.filePath("points"));
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_EQ(
+        second.errors.toStdString(), pdf.toStdString() + ": exists already; choose another name with -o\n");
+    EXPECT_FALSE(QFile::exists(folder_.filePath("points.csv")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliSurveyReport,
+    ::testing::Values(
+        ReportCase { "MetOnA4", { "--required", "500", "--uniformity", "0.6", "--area", "4x3" }, 0,
+            "/MediaBox [0 0 595",
+            { "Light survey", "Grid 2 \u00d7 3, records 1\u20136, 2010-12-07T14:00:00 to 2010-12-07T14:05:00",
+                "Emin: 402.00 lx", "U0: 0.80", "Ud: 0.66",
+                "Requirement: \u0112 \u2265 500.00 lx and U0 \u2265 0.60 \u2014 met",
+                "the grid 2 x 3 is too coarse", "610.00", "402.00 lx" } },
+        ReportCase { "NotMetOnLetterWithTitle",
+            { "--uniformity", "0.85", "--title", "Office 2.14", "--page", "Letter" }, 5, "/MediaBox [0 0 612",
+            { "Office 2.14", "Requirement: U0 \u2265 0.85 \u2014 not met", "538.00" } }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon
