@@ -34,7 +34,7 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     , port_(portMapFor(device))
     // A download starts no run, so the session keeps no run journal.
     , logic_(document_, { port_, mainTimers_, viewTimers_, clock_, prompts_, {} }, commandConfiguration())
-    , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), progressTimers_)
+    , progress_(logic_.downloads(), logic_.link().serialLink(), progressTimers_)
 {
     logic_.setEvents(this);
     mainTimers_.setHandler([this](int id) { mainTimerExpired(id); });

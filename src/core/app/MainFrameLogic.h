@@ -1,6 +1,6 @@
 #pragma once
 // What the main window does, without the window: it owns the meter link and
-// receives its frames, keeps the run state and the mode flags, handles the
+// receives its frames, keeps the run state, handles the
 // menu and toolbar commands and their update rules, runs the main window's
 // timers and the view's sample and watchdog timers, and closes the program.
 // The Qt class CMainFrame forwards its commands, timers and events here and

@@ -15,9 +15,7 @@ bool DownloadStart::startDataLogger()
     if (!mayStart()) return false;
     view_.listRefill = true;
     view_.fileBrowse = false;
-    link::ModeFlags& modes = link_.modes();
-    modes.loggerInProgress = true;
-    modes.listening = false;
+    link_.serialLink().expectLoggerDump();
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
@@ -29,11 +27,8 @@ bool DownloadStart::startMemory()
 {
     if (!mayStart()) return false;
     view_.listFromFile = false;  // a downloaded list can be saved again
-    link::ModeFlags& modes = link_.modes();
-    modes.memoryInProgress = true;
+    link_.serialLink().expectMemoryDump();
     state_.fillRequest = true;
-    modes.listening = false;
-    modes.loggerInProgress = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
@@ -52,7 +47,8 @@ void DownloadStart::requestTimerExpired(int id)
         mainTimers_.start(link::main_timers::kLoggerHeaderWait, link::main_timers::kLoggerHeaderWaitMs);
     }
     // A memory transfer cancelled in its progress dialog before its request went out asks for nothing.
-    if (id == link::main_timers::kMemoryRequest && link_.modes().memoryInProgress)
+    if (id == link::main_timers::kMemoryRequest
+        && link_.serialLink().receiveMode() == link::ReceiveMode::Memory)
         link_.commands().requestDump(link::DumpKind::Memory);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The start of the two stored-data downloads: the battery test, the mode
-// flags that make the receive handler expect a dump, and the request timers
+// The start of the two stored-data downloads: the battery test, the receive
+// mode that makes the receive handler expect a dump, and the request timers
 // that send the dump request 100 ms later. The dumps themselves are taken by
 // the DumpReceiver.
 

@@ -4,9 +4,8 @@
 
 namespace brivon::link {
 
-SerialLink::SerialLink(platform::SerialPort& port, ModeFlags& modes)
+SerialLink::SerialLink(platform::SerialPort& port)
     : port_(port)
-    , modes_(modes)
 {
 }
 
@@ -94,8 +93,7 @@ void SerialLink::selectMenuPort(int n)
     if (n < kFirstPort || n > kMenuPorts) return;
     closeQuietly();
     portNumber_ = n;
-    modes_.listening = true;
-    modes_.loggerInProgress = false;
+    listenAgain();
     restartLink();
     setOnlyProbe(n);
     setCheckMarkFor(n);
@@ -111,8 +109,7 @@ bool SerialLink::selectOtherPort(int n)
     if (n < kFirstOtherPort || n > kLastPort) return false;
     setOnlyProbe(n);
     portNumber_ = n;
-    modes_.listening = true;
-    modes_.loggerInProgress = false;
+    listenAgain();
     restartLink();
     checked_.fill(false);
     return true;
@@ -121,7 +118,7 @@ bool SerialLink::selectOtherPort(int n)
 void SerialLink::watchdogTick(platform::TimeValue now)
 {
     auto& probe = probe_[static_cast<std::size_t>(portNumber_)];
-    if (probe && modes_.listening) {
+    if (probe && listening()) {
         if (!noAnswerSince_) noAnswerSince_ = now;
         try {
             closeAndReopen();

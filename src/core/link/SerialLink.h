@@ -1,10 +1,10 @@
 #pragma once
 // The serial link to the meter: the selected port, the port menu's check marks
-// and enable flags, the probe flags of the watchdog, the link restart, the byte
-// sender and the port watchdog. All calls go through the SerialPort seam; every
+// and enable flags, the probe flags of the watchdog, the receive mode, the link
+// restart, the byte sender and the port watchdog. All calls go through the SerialPort seam; every
 // error of the control is caught here and never shown.
 
-#include "core/link/ModeFlags.h"
+#include "core/link/ReceiveMode.h"
 #include "core/platform/Clock.h"
 #include "core/platform/SerialPort.h"
 
@@ -24,7 +24,7 @@ public:
     static constexpr int kProbeFlagCount = 20;
     static constexpr int kWatchdogPeriodMs = 2000;
 
-    SerialLink(platform::SerialPort& port, ModeFlags& modes);
+    explicit SerialLink(platform::SerialPort& port);
 
     // Window creation: settings "9600,n,8,1", the configured port, its check
     // mark and probe flag, then a link restart.
@@ -44,7 +44,14 @@ public:
     int otherComStartNumber() const;
     bool selectOtherPort(int n);
 
-    // Every 2 s: restarts a silent port; "Invalid port number" goes off-line.
+    // What the receive handler expects. A port selection listens again too.
+    ReceiveMode receiveMode() const { return receiveMode_; }
+    bool listening() const { return receiveMode_ == ReceiveMode::Listening; }
+    void expectMemoryDump() { receiveMode_ = ReceiveMode::Memory; }
+    void expectLoggerDump() { receiveMode_ = ReceiveMode::Logger; }
+    void listenAgain() { receiveMode_ = ReceiveMode::Listening; }
+
+    // Every 2 s while listening: restarts a silent port; "Invalid port number" goes off-line.
     // `now` dates the first restart of a silence (see noAnswerSince).
     void watchdogTick(platform::TimeValue now);
     // An accepted measurement frame: the port menu greys and the probe clears.
@@ -77,7 +84,7 @@ private:
     void setOnlyProbe(int portNumber);
 
     platform::SerialPort& port_;
-    ModeFlags& modes_;
+    ReceiveMode receiveMode_ = ReceiveMode::Listening;
     int portNumber_ = kFirstPort;
     std::array<bool, kMenuPorts> checked_ {};
     std::array<bool, kMenuPorts> menuEnabled_ { true, true, true, true };

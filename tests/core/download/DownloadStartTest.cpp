@@ -19,7 +19,7 @@ protected:
         content.lowBattery = low;
         port.deliver(sim::frameBytes(content));
     }
-    const link::ModeFlags& modes() { return logic->link().modes(); }
+    link::ReceiveMode receiveMode() { return logic->link().serialLink().receiveMode(); }
 };
 
 TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
@@ -29,7 +29,7 @@ TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
     EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, download::DownloadStart::kLowBatteryMessage));
-    EXPECT_TRUE(modes().listening);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
 }
 
 TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
@@ -40,7 +40,7 @@ TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
     EXPECT_TRUE(prompts.log().empty());
-    EXPECT_TRUE(modes().listening);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
 }
 
 TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
@@ -49,8 +49,7 @@ TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
     mainTimers.advance(100);  // the paced poll goes out first
     port.clearLog();
     ASSERT_TRUE(logic->startDataLogger());
-    EXPECT_FALSE(modes().listening);
-    EXPECT_TRUE(modes().loggerInProgress);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
     EXPECT_TRUE(doc.viewState().listRefill);
     EXPECT_FALSE(doc.viewState().fileBrowse);
 
@@ -69,9 +68,7 @@ TEST_F(Downloads, MemShowsTheProgressAndRequestsTheMemoryDump)
     mainTimers.advance(100);
     port.clearLog();
     ASSERT_TRUE(logic->startMemory());
-    EXPECT_TRUE(modes().memoryInProgress);
-    EXPECT_FALSE(modes().listening);
-    EXPECT_FALSE(modes().loggerInProgress);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Memory);
     EXPECT_TRUE(logic->downloads().fillRequest);
     EXPECT_EQ(logic->downloads().downloadTotal, 2000);
     EXPECT_EQ(logic->downloads().panelStatusText, "DownLoad");
@@ -93,8 +90,7 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
     ASSERT_TRUE(logic->startMemory());
     mainTimers.advance(10);  // the progress dialog is up
     support::FakeTimers dialogTimers;
-    download::DownloadProgress progress(
-        logic->downloads(), logic->link().modes(), logic->link().serialLink(), dialogTimers);
+    download::DownloadProgress progress(logic->downloads(), logic->link().serialLink(), dialogTimers);
     port.clearLog();
     progress.cancel();
     mainTimers.advance(1000);
@@ -102,12 +98,25 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
     EXPECT_EQ(port.rThreshold(), 19);
 }
 
+// Data Logger replaces a Mem whose request has not gone out: the meter is asked for one dump.
+TEST_F(Downloads, DataLoggerRightAfterMemAsksOnlyForTheDataLogger)
+{
+    batteryFrame(false);
+    mainTimers.advance(100);
+    ASSERT_TRUE(logic->startMemory());
+    ASSERT_TRUE(logic->startDataLogger());
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
+    port.clearLog();
+    mainTimers.advance(100);
+    EXPECT_EQ(hex(port.writtenBytes()), "13");
+}
+
 TEST_F(Downloads, APortThatCannotBeReopenedStopsTheStartSilently)
 {
     batteryFrame(false);
     port.openFailure = "Port is busy";
     EXPECT_FALSE(logic->startDataLogger());
-    EXPECT_TRUE(modes().listening);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
     EXPECT_TRUE(prompts.log().empty());
 }
 
