@@ -67,9 +67,10 @@ void DownloadSession::measurementShown(const link::MeasurementUpdate& /*update*/
 
 void DownloadSession::startDownload()
 {
-    const bool started = kind_ == DownloadKind::Memory ? logic_.startMemory() : logic_.startDataLogger();
-    if (started) return;
-    if (prompts_.said(download::DownloadStart::kLowBatteryMessage)) {
+    const download::StartResult result
+        = kind_ == DownloadKind::Memory ? logic_.startMemory() : logic_.startDataLogger();
+    if (result.started()) return;
+    if (result.refusal == download::StartRefusal::LowBattery) {
         finish(SessionEnd::Refused, download::DownloadStart::kLowBatteryMessage);
     } else {
         finish(SessionEnd::PortError, logic_.serialLink().lastError());

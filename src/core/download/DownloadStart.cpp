@@ -4,15 +4,18 @@
 
 namespace brivon::download {
 
-bool DownloadStart::mayStart()
+std::optional<StartRefusal> DownloadStart::refusal()
 {
-    if (view_.batteryText == link::kBatteryLow) prompts_.message(kLowBatteryMessage);
-    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.serialLink().reopen();
+    if (view_.batteryText == link::kBatteryLow) return StartRefusal::LowBattery;
+    // Every frame sets the battery text: without one there is no meter.
+    if (view_.batteryText != link::kBatteryNormal || view_.offline) return StartRefusal::Offline;
+    if (!link_.serialLink().reopen()) return StartRefusal::PortUnavailable;
+    return std::nullopt;
 }
 
-bool DownloadStart::startDataLogger()
+StartResult DownloadStart::startDataLogger()
 {
-    if (!mayStart()) return false;
+    if (const auto refused = refusal()) return { refused };
     view_.listRefill = true;
     view_.fileBrowse = false;
     link_.serialLink().expectLoggerDump();
@@ -20,12 +23,12 @@ bool DownloadStart::startDataLogger()
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
     mainTimers_.start(link::main_timers::kLoggerRequest, link::main_timers::kRequestDelayMs);
-    return true;
+    return {};
 }
 
-bool DownloadStart::startMemory()
+StartResult DownloadStart::startMemory()
 {
-    if (!mayStart()) return false;
+    if (const auto refused = refusal()) return { refused };
     view_.listFromFile = false;  // a downloaded list can be saved again
     link_.serialLink().expectMemoryDump();
     state_.fillRequest = true;
@@ -36,7 +39,7 @@ bool DownloadStart::startMemory()
     mainTimers_.start(link::main_timers::kMemoryRequest, link::main_timers::kRequestDelayMs);
     state_.downloadTotal = kMemoryProgressScale;
     state_.panelStatusText = kDownloadStatus;
-    return true;
+    return {};
 }
 
 void DownloadStart::requestTimerExpired(int id)

@@ -5,6 +5,7 @@
 namespace brivon {
 namespace {
 
+using download::StartRefusal;
 using support::hex;
 
 class Downloads : public support::MainFrameTest {
@@ -26,19 +27,19 @@ TEST_F(Downloads, ALowBatteryRefusesBothWithTheMessage)
 {
     batteryFrame(true);
     batteryFrame(false);  // "Low" sticks once seen
-    EXPECT_FALSE(logic->startDataLogger());
-    EXPECT_FALSE(logic->startMemory());
+    EXPECT_FALSE(logic->startDataLogger().started());
+    EXPECT_FALSE(logic->startMemory().started());
     EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, download::DownloadStart::kLowBatteryMessage));
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
 }
 
 TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
 {
-    EXPECT_FALSE(logic->startMemory());
+    EXPECT_FALSE(logic->startMemory().started());
     batteryFrame(false);
     doc.viewState().offline = true;
-    EXPECT_FALSE(logic->startDataLogger());
-    EXPECT_FALSE(logic->startMemory());
+    EXPECT_FALSE(logic->startDataLogger().started());
+    EXPECT_FALSE(logic->startMemory().started());
     EXPECT_TRUE(prompts.log().empty());
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
 }
@@ -48,7 +49,7 @@ TEST_F(Downloads, DataLoggerLeavesListeningAndRequestsTheDump100msLater)
     batteryFrame(false);
     mainTimers.advance(100);  // the paced poll goes out first
     port.clearLog();
-    ASSERT_TRUE(logic->startDataLogger());
+    ASSERT_TRUE(logic->startDataLogger().started());
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
     EXPECT_TRUE(doc.viewState().listRefill);
     EXPECT_FALSE(doc.viewState().fileBrowse);
@@ -67,7 +68,7 @@ TEST_F(Downloads, MemShowsTheProgressAndRequestsTheMemoryDump)
     batteryFrame(false);
     mainTimers.advance(100);
     port.clearLog();
-    ASSERT_TRUE(logic->startMemory());
+    ASSERT_TRUE(logic->startMemory().started());
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Memory);
     EXPECT_TRUE(logic->downloads().fillRequest);
     EXPECT_EQ(logic->downloads().downloadTotal, 2000);
@@ -87,7 +88,7 @@ TEST_F(Downloads, MemCancelledBeforeItsRequestWentOutAsksTheMeterForNothing)
 {
     batteryFrame(false);
     mainTimers.advance(100);
-    ASSERT_TRUE(logic->startMemory());
+    ASSERT_TRUE(logic->startMemory().started());
     mainTimers.advance(10);  // the progress dialog is up
     support::FakeTimers dialogTimers;
     download::DownloadProgress progress(logic->downloads(), logic->link().serialLink(), dialogTimers);
@@ -103,8 +104,8 @@ TEST_F(Downloads, DataLoggerRightAfterMemAsksOnlyForTheDataLogger)
 {
     batteryFrame(false);
     mainTimers.advance(100);
-    ASSERT_TRUE(logic->startMemory());
-    ASSERT_TRUE(logic->startDataLogger());
+    ASSERT_TRUE(logic->startMemory().started());
+    ASSERT_TRUE(logic->startDataLogger().started());
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
     port.clearLog();
     mainTimers.advance(100);
@@ -115,10 +116,44 @@ TEST_F(Downloads, APortThatCannotBeReopenedStopsTheStartSilently)
 {
     batteryFrame(false);
     port.openFailure = "Port is busy";
-    EXPECT_FALSE(logic->startDataLogger());
+    EXPECT_FALSE(logic->startDataLogger().started());
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
     EXPECT_TRUE(prompts.log().empty());
 }
+
+struct RefusalCase {
+    std::string name;
+    std::optional<bool> lowBattery;  // the frame seen, if any
+    bool portGoesMissing;
+    bool portBusy;
+    std::optional<StartRefusal> refusal;
+};
+
+class DownloadRefusals : public Downloads, public ::testing::WithParamInterface<RefusalCase> { };
+
+TEST_P(DownloadRefusals, BothCommandsAnswerAlikeAndOnlyALowBatteryIsTold)
+{
+    const RefusalCase& c = GetParam();
+    if (c.lowBattery) batteryFrame(*c.lowBattery);
+    if (c.portGoesMissing) {
+        port.missingPorts = { 1 };
+        viewTimers.advance(2 * link::SerialLink::kWatchdogPeriodMs);
+    }
+    if (c.portBusy) port.openFailure = "Port is busy";
+    EXPECT_EQ(logic->startDataLogger().refusal, c.refusal);
+    EXPECT_EQ(logic->startMemory().refusal, c.refusal);
+    const bool told = c.refusal == StartRefusal::LowBattery;
+    EXPECT_EQ(prompts.messages().size(), told ? 2u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(LinkStates, DownloadRefusals,
+    ::testing::Values(RefusalCase { "Ready", false, false, false, std::nullopt },
+        RefusalCase { "LowBattery", true, false, false, StartRefusal::LowBattery },
+        RefusalCase { "LowBatteryOffLine", true, true, false, StartRefusal::LowBattery },
+        RefusalCase { "NoFrameYet", std::nullopt, false, false, StartRefusal::Offline },
+        RefusalCase { "PortWentMissing", false, true, false, StartRefusal::Offline },
+        RefusalCase { "PortBusy", false, false, true, StartRefusal::PortUnavailable }),
+    [](const auto& param) { return param.param.name; });
 
 }  // namespace
 }  // namespace brivon

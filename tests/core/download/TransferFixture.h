@@ -22,13 +22,13 @@ protected:
     // The command, then the request 100 ms later; the port log starts after it.
     void requestLoggerDump()
     {
-        ASSERT_TRUE(logic->startDataLogger());
+        ASSERT_TRUE(logic->startDataLogger().started());
         mainTimers.advance(link::main_timers::kRequestDelayMs);
         port.clearLog();
     }
     void requestMemoryDump()
     {
-        ASSERT_TRUE(logic->startMemory());
+        ASSERT_TRUE(logic->startMemory().started());
         mainTimers.advance(link::main_timers::kRequestDelayMs);
         port.clearLog();
     }
