@@ -91,7 +91,7 @@ ExpectedDump expectedDump(const std::vector<platform::Bytes>& blocks)
 }
 
 void checkLoggerTransfer(const Forwarder& sink, const download::DownloadState& state,
-    const link::ModeFlags& modes, const store::TransferBlock& received, const support::FakeSerialPort& port,
+    const link::SerialLink& link, const store::TransferBlock& received, const support::FakeSerialPort& port,
     const platform::Clock& clock)
 {
     const ExpectedDump expected = expectedDump(sink.loggerBlocks);
@@ -106,7 +106,7 @@ void checkLoggerTransfer(const Forwarder& sink, const download::DownloadState& s
             "the threshold asks for what is missing");
         return;
     }
-    require(modes.listening && !modes.loggerInProgress, "listening again");
+    require(link.listening(), "listening again");
     if (expected.length == 0) return;
     store::TransferBlock direct;
     download::parseLoggerDump(expected.bytes, clock, direct);
@@ -141,11 +141,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     meter.create(kMeterPort);
 
     const bool memory = (data[0] & 1) != 0;
-    link::ModeFlags& modes = meter.modes();
-    modes = { false, memory, !memory };
+    link::SerialLink& link = meter.serialLink();
     if (memory) {
+        link.expectMemoryDump();
         port.setRThreshold(link::protocol::kMemoryDumpLength);
     } else {
+        link.expectLoggerDump();
         receiver.expectLoggerDump();
         port.setRThreshold(link::protocol::kLoggerHeaderLength);
         timers.start(link::main_timers::kLoggerHeaderWait, link::main_timers::kLoggerHeaderWaitMs);
@@ -162,14 +163,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (memory) {
         require(sink.memoryBlocks.size() <= 1, "one memory dump ends the transfer");
         if (!sink.memoryBlocks.empty()) {
-            require(state.memoryComplete && modes.listening && !modes.memoryInProgress, "listening again");
+            require(state.memoryComplete && link.listening(), "listening again");
             auto direct = std::make_unique<store::MemoryBlock>();
             require(download::parseMemoryDump(sink.memoryBlocks.front(), *direct) == memoryBlock->recordCount,
                 "the memory block holds the dump's records");
             require(state.memoryEmpty == (memoryBlock->recordCount == 0), "empty exactly without records");
         }
     } else {
-        checkLoggerTransfer(sink, state, modes, transferBlock, port, clock);
+        checkLoggerTransfer(sink, state, link, transferBlock, port, clock);
     }
     return 0;
 }

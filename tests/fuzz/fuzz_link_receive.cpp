@@ -95,9 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     meter.create(kMeterPort);
 
     const int mode = data[0] % kModeCount;
-    meter.modes().listening = mode == kListening;
-    meter.modes().memoryInProgress = mode == kMemoryDump;
-    meter.modes().loggerInProgress = mode == kLoggerTransfer;
+    if (mode == kMemoryDump) meter.serialLink().expectMemoryDump();
+    if (mode == kLoggerTransfer) meter.serialLink().expectLoggerDump();
     port.setRThreshold(kThresholds[data[1] % kThresholds.size()]);
 
     for (std::size_t at = kHeaderLength; at < size;) {

@@ -34,7 +34,7 @@ DownloadSession::DownloadSession(DownloadKind kind, const std::string& device)
     , port_(portMapFor(device))
     // A download starts no run, so the session keeps no run journal.
     , logic_(document_, { port_, mainTimers_, viewTimers_, clock_, prompts_, {} }, commandConfiguration())
-    , progress_(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), progressTimers_)
+    , progress_(logic_.downloads(), logic_.link().serialLink(), progressTimers_)
 {
     logic_.setEvents(this);
     mainTimers_.setHandler([this](int id) { mainTimerExpired(id); });
@@ -67,9 +67,10 @@ void DownloadSession::measurementShown(const link::MeasurementUpdate& /*update*/
 
 void DownloadSession::startDownload()
 {
-    const bool started = kind_ == DownloadKind::Memory ? logic_.startMemory() : logic_.startDataLogger();
-    if (started) return;
-    if (prompts_.said(download::DownloadStart::kLowBatteryMessage)) {
+    const download::StartResult result
+        = kind_ == DownloadKind::Memory ? logic_.startMemory() : logic_.startDataLogger();
+    if (result.started()) return;
+    if (result.refusal == download::StartRefusal::LowBattery) {
         finish(SessionEnd::Refused, download::DownloadStart::kLowBatteryMessage);
     } else {
         finish(SessionEnd::PortError, logic_.serialLink().lastError());

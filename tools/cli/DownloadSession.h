@@ -5,8 +5,8 @@
 // does, runs the "logging..." dialog's logic to its end and leaves what
 // arrived in the document.
 
-#include "CollectedPrompts.h"
 #include "DownloadOptions.h"
+#include "SilentPrompts.h"
 
 #include "core/app/CDTDoc.h"
 #include "core/app/MainFrameLogic.h"
@@ -79,7 +79,7 @@ private:
     ui::QtTimers mainTimers_;
     ui::QtTimers viewTimers_;
     ui::QtTimers progressTimers_;
-    CollectedPrompts prompts_;
+    SilentPrompts prompts_;
     app::MainFrameLogic logic_;
     download::DownloadProgress progress_;
     QTimer firstFrameTimer_;

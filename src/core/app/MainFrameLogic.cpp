@@ -17,7 +17,7 @@ MainFrameLogic::MainFrameLogic(
     , runControl_(document, seams.viewTimers, seams.clock)
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
-    , downloadStart_(meterLink_, document.viewState(), seams.mainTimers, seams.prompts)
+    , downloadStart_(meterLink_, document.viewState(), seams.mainTimers)
     , dumpReceiver_(meterLink_, downloadStart_.state(),
           { document.memoryBlock(), document.transferBlock(), [this] { document_.updateAllViews(); } },
           seams.mainTimers, seams.clock, seams.prompts)
@@ -67,21 +67,29 @@ void MainFrameLogic::selectOtherPort(int n)
     if (meterLink_.serialLink().selectOtherPort(n)) document_.updateAllViews();
 }
 
-bool MainFrameLogic::startDataLogger()
+download::StartResult MainFrameLogic::startDataLogger()
 {
-    const bool started = downloadStart_.startDataLogger();
-    if (started) {
+    const download::StartResult result = downloadStart_.startDataLogger();
+    if (result.started()) {
         document_.loggerSets().downloadStarted();
         dumpReceiver_.expectLoggerDump();
     }
-    return started;
+    tellRefusal(result);
+    return result;
 }
 
-bool MainFrameLogic::startMemory()
+download::StartResult MainFrameLogic::startMemory()
 {
-    const bool started = downloadStart_.startMemory();
-    if (started) notifyPanel();
-    return started;
+    const download::StartResult result = downloadStart_.startMemory();
+    if (result.started()) notifyPanel();
+    tellRefusal(result);
+    return result;
+}
+
+void MainFrameLogic::tellRefusal(const download::StartResult& result)
+{
+    if (result.refusal == download::StartRefusal::LowBattery)
+        seams_.prompts.message(download::DownloadStart::kLowBatteryMessage);
 }
 
 bool MainFrameLogic::close(CloseMode mode)

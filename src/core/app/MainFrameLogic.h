@@ -1,6 +1,6 @@
 #pragma once
 // What the main window does, without the window: it owns the meter link and
-// receives its frames, keeps the run state and the mode flags, handles the
+// receives its frames, keeps the run state, handles the
 // menu and toolbar commands and their update rules, runs the main window's
 // timers and the view's sample and watchdog timers, and closes the program.
 // The Qt class CMainFrame forwards its commands, timers and events here and
@@ -88,8 +88,9 @@ public:
     void powerOff() { meterLink_.commands().powerOff(); }
     // True when the run was written.
     bool save();
-    bool startDataLogger();
-    bool startMemory();
+    // A low battery is told; the other refusals pass in silence.
+    download::StartResult startDataLogger();
+    download::StartResult startMemory();
     // When asked to and the run has more than one sample not yet saved,
     // offers to save it; then writes the configuration and sends the exit
     // command. True when the program may end; false when the user cancelled
@@ -136,6 +137,7 @@ private:
     // The close question; true when the program may end.
     bool settleRunBeforeClose();
     void journalProblem(const std::string& problem);
+    void tellRefusal(const download::StartResult& result);
     void goOffline();
     void notifyPanel();
 

@@ -4,10 +4,8 @@
 
 namespace brivon::download {
 
-DownloadProgress::DownloadProgress(
-    DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers)
+DownloadProgress::DownloadProgress(DownloadState& state, link::SerialLink& link, platform::Timers& timers)
     : state_(state)
-    , modes_(modes)
     , link_(link)
     , timers_(timers)
 {
@@ -47,7 +45,7 @@ void DownloadProgress::timerExpired(int id)
     case kAdvanceTimer:
         maximum_ = state_.downloadTotal;
         timedPosition_ = std::clamp(timedPosition_ + kAdvanceStep, 0, std::max(maximum_, 0));
-        if (timedPosition_ >= maximum_ && modes_.loggerInProgress && !state_.loggerComplete) {
+        if (timedPosition_ >= maximum_ && loggerWaiting()) {
             timers_.stop(kAdvanceTimer);
             timers_.start(kLoggerTimeoutTimer, kLoggerTimeoutMs);
         }
@@ -88,7 +86,6 @@ void DownloadProgress::abandonLogger()
 {
     giveUp();
     state_.loggerComplete = true;
-    modes_.loggerInProgress = false;
     end(DownloadEnd::TimedOut);
 }
 
@@ -96,7 +93,6 @@ void DownloadProgress::abandonMemory()
 {
     giveUp();
     state_.memoryComplete = true;
-    modes_.memoryInProgress = false;
     state_.downloadTotal = 0;
     end(DownloadEnd::TimedOut);
 }
@@ -106,7 +102,7 @@ void DownloadProgress::giveUp()
 {
     state_.panelStatusText = kIdleStatus;
     link_.restartLink();
-    modes_.listening = true;
+    link_.listenAgain();
 }
 
 void DownloadProgress::end(DownloadEnd how)

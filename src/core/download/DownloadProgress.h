@@ -7,7 +7,6 @@
 // ends the transfer as its time-out would.
 
 #include "core/download/DownloadState.h"
-#include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/platform/Timers.h"
 
@@ -35,8 +34,7 @@ public:
     static constexpr int kDoneDelayMs = 200;
     static constexpr int kAdvanceStep = 158;
 
-    DownloadProgress(
-        DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, platform::Timers& timers);
+    DownloadProgress(DownloadState& state, link::SerialLink& link, platform::Timers& timers);
 
     // Called once when the dialog ends, with how it ended.
     void setEndHandler(std::function<void(DownloadEnd)> handler) { endHandler_ = std::move(handler); }
@@ -53,15 +51,20 @@ public:
     bool started() const { return started_; }
 
 private:
-    bool loggerWaiting() const { return modes_.loggerInProgress && !state_.loggerComplete; }
-    bool memoryWaiting() const { return modes_.memoryInProgress && !state_.memoryComplete; }
+    bool loggerWaiting() const
+    {
+        return link_.receiveMode() == link::ReceiveMode::Logger && !state_.loggerComplete;
+    }
+    bool memoryWaiting() const
+    {
+        return link_.receiveMode() == link::ReceiveMode::Memory && !state_.memoryComplete;
+    }
     void abandonLogger();
     void abandonMemory();
     void end(DownloadEnd how);
     void giveUp();
 
     DownloadState& state_;
-    link::ModeFlags& modes_;
     link::SerialLink& link_;
     platform::Timers& timers_;
     std::function<void(DownloadEnd)> endHandler_;

@@ -4,34 +4,32 @@
 
 namespace brivon::download {
 
-bool DownloadStart::mayStart()
+std::optional<StartRefusal> DownloadStart::refusal()
 {
-    if (view_.batteryText == link::kBatteryLow) prompts_.message(kLowBatteryMessage);
-    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.serialLink().reopen();
+    if (view_.batteryText == link::kBatteryLow) return StartRefusal::LowBattery;
+    // Every frame sets the battery text: without one there is no meter.
+    if (view_.batteryText != link::kBatteryNormal || view_.offline) return StartRefusal::Offline;
+    if (!link_.serialLink().reopen()) return StartRefusal::PortUnavailable;
+    return std::nullopt;
 }
 
-bool DownloadStart::startDataLogger()
+StartResult DownloadStart::startDataLogger()
 {
-    if (!mayStart()) return false;
-    link::ModeFlags& modes = link_.modes();
-    modes.loggerInProgress = true;
-    modes.listening = false;
+    if (const auto refused = refusal()) return { refused };
+    link_.serialLink().expectLoggerDump();
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
     mainTimers_.start(link::main_timers::kLoggerRequest, link::main_timers::kRequestDelayMs);
-    return true;
+    return {};
 }
 
-bool DownloadStart::startMemory()
+StartResult DownloadStart::startMemory()
 {
-    if (!mayStart()) return false;
+    if (const auto refused = refusal()) return { refused };
     view_.listFromFile = false;  // a downloaded list can be saved again
-    link::ModeFlags& modes = link_.modes();
-    modes.memoryInProgress = true;
+    link_.serialLink().expectMemoryDump();
     state_.fillRequest = true;
-    modes.listening = false;
-    modes.loggerInProgress = false;
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
@@ -39,7 +37,7 @@ bool DownloadStart::startMemory()
     mainTimers_.start(link::main_timers::kMemoryRequest, link::main_timers::kRequestDelayMs);
     state_.downloadTotal = kMemoryProgressScale;
     state_.panelStatusText = kDownloadStatus;
-    return true;
+    return {};
 }
 
 void DownloadStart::requestTimerExpired(int id)
@@ -50,7 +48,8 @@ void DownloadStart::requestTimerExpired(int id)
         mainTimers_.start(link::main_timers::kLoggerHeaderWait, link::main_timers::kLoggerHeaderWaitMs);
     }
     // A memory transfer cancelled in its progress dialog before its request went out asks for nothing.
-    if (id == link::main_timers::kMemoryRequest && link_.modes().memoryInProgress)
+    if (id == link::main_timers::kMemoryRequest
+        && link_.serialLink().receiveMode() == link::ReceiveMode::Memory)
         link_.commands().requestDump(link::DumpKind::Memory);
 }
 

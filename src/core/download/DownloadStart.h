@@ -1,51 +1,61 @@
 #pragma once
-// The start of the two stored-data downloads: the battery test, the mode
-// flags that make the receive handler expect a dump, and the request timers
-// that send the dump request 100 ms later. The dumps themselves are taken by
-// the DumpReceiver.
+// The start of the two stored-data downloads: the tests that may refuse it,
+// the receive mode that makes the receive handler expect a dump, and the
+// request timers that send the dump request 100 ms later. The dumps
+// themselves are taken by the DumpReceiver.
 
 #include "core/download/DownloadState.h"
 #include "core/link/MeterLink.h"
-#include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
 #include "core/realtime/RealTimeViewState.h"
 
+#include <optional>
+
 namespace brivon::download {
+
+// Why a Data Logger or Mem command did not start its download.
+enum class StartRefusal {
+    LowBattery,  // the meter reported a low battery
+    Offline,  // no frame yet, or the port went missing
+    PortUnavailable,  // the port could not be reopened
+};
+
+struct StartResult {
+    std::optional<StartRefusal> refusal;  // none when the download started
+    bool started() const { return !refusal; }
+};
 
 class DownloadStart {
 public:
+    // What the user is told of a LowBattery refusal.
     static constexpr const char* kLowBatteryMessage
         = "Power is low,please change another battery to try again!";
     static constexpr int kMemoryProgressScale = 2000;
 
-    DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers,
-        platform::Prompts& prompts)
+    DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers)
         : link_(link)
         , view_(view)
         , mainTimers_(mainTimers)
-        , prompts_(prompts)
     {
     }
 
-    // The Data Logger and Mem commands: true when the download was started.
-    // A low battery is reported; off-line, before any frame or when the port
-    // cannot be reopened nothing happens.
-    bool startDataLogger();
-    bool startMemory();
-    // Main timers 2 and 3: the dump requests.
+    // The Data Logger and Mem commands. A refused command changes nothing.
+    StartResult startDataLogger();
+    StartResult startMemory();
+    // The request timers, 100 ms after a start: they send the dump request,
+    // and the data-logger one starts the wait for its header.
     void requestTimerExpired(int id);
 
     DownloadState& state() { return state_; }
     const DownloadState& state() const { return state_; }
 
 private:
-    // The battery test shared by both commands; false when the download may not start.
-    bool mayStart();
+    // The tests shared by both commands; none failed when the download may start.
+    std::optional<StartRefusal> refusal();
 
     link::MeterLink& link_;
     realtime::RealTimeViewState& view_;
     platform::Timers& mainTimers_;
-    platform::Prompts& prompts_;
     DownloadState state_;
 };
 

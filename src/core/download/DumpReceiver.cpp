@@ -13,7 +13,7 @@ DumpReceiver::DumpReceiver(link::MeterLink& link, DownloadState& state, const Tr
     , targets_(targets)
     , mainTimers_(mainTimers)
     , clock_(clock)
-    , end_(link.serialLink(), link.modes(), state, targets.transferEnded, prompts)
+    , end_(link.serialLink(), state, targets.transferEnded, prompts)
 {
 }
 
@@ -49,7 +49,8 @@ void DumpReceiver::loggerBlockReceived(const platform::Bytes& block)
 void DumpReceiver::headerWaitExpired()
 {
     mainTimers_.stop(link::main_timers::kLoggerHeaderWait);
-    if (link_.modes().loggerInProgress && collector_.awaitingHeader()) end_.loggerAbandoned();
+    if (link_.serialLink().receiveMode() == link::ReceiveMode::Logger && collector_.awaitingHeader())
+        end_.loggerAbandoned();
 }
 
 // The header: the progress dialog is due and runs up to N.

@@ -4,10 +4,9 @@
 
 namespace brivon::download {
 
-TransferEnd::TransferEnd(link::SerialLink& link, link::ModeFlags& modes, DownloadState& state,
-    std::function<void()> transferEnded, platform::Prompts& prompts)
+TransferEnd::TransferEnd(link::SerialLink& link, DownloadState& state, std::function<void()> transferEnded,
+    platform::Prompts& prompts)
     : link_(link)
-    , modes_(modes)
     , state_(state)
     , transferEnded_(std::move(transferEnded))
     , prompts_(prompts)
@@ -16,7 +15,6 @@ TransferEnd::TransferEnd(link::SerialLink& link, link::ModeFlags& modes, Downloa
 
 void TransferEnd::memoryDone()
 {
-    modes_.memoryInProgress = false;
     state_.memoryComplete = true;
     state_.downloadTotal = 0;
     listenAgain();
@@ -24,7 +22,6 @@ void TransferEnd::memoryDone()
 
 void TransferEnd::loggerDone()
 {
-    modes_.loggerInProgress = false;
     state_.loggerComplete = true;
     listenAgain();
 }
@@ -50,7 +47,7 @@ void TransferEnd::notifyChange() const
 // Measurement frames are taken again; the watchdog restarts the polls.
 void TransferEnd::listenAgain()
 {
-    modes_.listening = true;
+    link_.listenAgain();
     state_.panelStatusText = kIdleStatus;
     notifyChange();
     if (transferEnded_) transferEnded_();

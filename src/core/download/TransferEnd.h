@@ -4,7 +4,6 @@
 // the panel's status line clears and the port takes frames again.
 
 #include "core/download/DownloadState.h"
-#include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/platform/Prompts.h"
 
@@ -16,8 +15,8 @@ class TransferEnd {
 public:
     static constexpr const char* kNoLoggerDataMessage = "There is no data on the RAM!";
 
-    TransferEnd(link::SerialLink& link, link::ModeFlags& modes, DownloadState& state,
-        std::function<void()> transferEnded, platform::Prompts& prompts);
+    TransferEnd(link::SerialLink& link, DownloadState& state, std::function<void()> transferEnded,
+        platform::Prompts& prompts);
 
     // Called after every change of the download state that the panel or the progress dialog shows.
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
@@ -37,7 +36,6 @@ private:
     void listenAgain();
 
     link::SerialLink& link_;
-    link::ModeFlags& modes_;
     DownloadState& state_;
     std::function<void()> transferEnded_;
     platform::Prompts& prompts_;

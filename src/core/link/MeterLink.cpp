@@ -5,9 +5,9 @@ namespace brivon::link {
 MeterLink::MeterLink(
     platform::SerialPort& port, platform::Timers& mainTimers, const platform::Clock& clock, ReceiveSink& sink)
     : clock_(clock)
-    , link_(port, modes_)
+    , link_(port)
     , commands_(link_)
-    , receiveHandler_(link_, modes_, decoder_, statistics_, mainTimers, clock, sink)
+    , receiveHandler_(link_, decoder_, statistics_, mainTimers, clock, sink)
 {
     port.setEventHandler([this] { receiveHandler_.onCommEvent(); });
     link_.setOfflineHandler([this] {

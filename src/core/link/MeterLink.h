@@ -7,7 +7,6 @@
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterCommands.h"
 #include "core/link/MeterStatistics.h"
-#include "core/link/ModeFlags.h"
 #include "core/link/ReceiveHandler.h"
 #include "core/link/SerialLink.h"
 
@@ -33,11 +32,9 @@ public:
     MeterCommands& commands() { return commands_; }
     FrameDecoder& decoder() { return decoder_; }
     const MeterStatistics& statistics() const { return statistics_; }
-    ModeFlags& modes() { return modes_; }
 
 private:
     const platform::Clock& clock_;
-    ModeFlags modes_;
     SerialLink link_;
     MeterCommands commands_;
     FrameDecoder decoder_;

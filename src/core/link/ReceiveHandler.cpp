@@ -15,11 +15,9 @@ bool startsWith(const platform::Bytes& block, std::uint8_t mark0, std::uint8_t m
     return block.size() >= 2 && block[0] == mark0 && block[1] == mark1;
 }
 
-ReceiveHandler::ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
-    MeterStatistics& statistics, platform::Timers& mainTimers, const platform::Clock& clock,
-    ReceiveSink& sink)
+ReceiveHandler::ReceiveHandler(SerialLink& link, FrameDecoder& decoder, MeterStatistics& statistics,
+    platform::Timers& mainTimers, const platform::Clock& clock, ReceiveSink& sink)
     : link_(link)
-    , modes_(modes)
     , decoder_(decoder)
     , statistics_(statistics)
     , mainTimers_(mainTimers)
@@ -43,15 +41,16 @@ void ReceiveHandler::onCommEvent()
     }
     const platform::TimeValue now = clock_.now();
 
-    if (modes_.listening) {
+    // Each step reads the mode afresh: the sink may change it.
+    if (link_.listening()) {
         decodeMeasurement(block, now);
         pacePoll(block);
     }
-    if (modes_.memoryInProgress
+    if (link_.receiveMode() == ReceiveMode::Memory
         && startsWith(block, protocol::kMemoryDumpMark0, protocol::kMemoryDumpMark1)) {
         sink_.memoryDumpReceived(block);
     }
-    if (modes_.loggerInProgress) sink_.loggerBlockReceived(block);
+    if (link_.receiveMode() == ReceiveMode::Logger) sink_.loggerBlockReceived(block);
     sink_.eventFinished();
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // The receive handler: runs once per communication event of the serial
-// control, recognises the block by its first two bytes and the mode flags,
+// control, recognises the block by its first two bytes and the link's receive mode,
 // decodes measurement frames and paces the polls.
 
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterStatistics.h"
-#include "core/link/ModeFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/platform/Clock.h"
 #include "core/platform/SerialPort.h"
@@ -34,9 +33,8 @@ public:
 
 class ReceiveHandler {
 public:
-    ReceiveHandler(SerialLink& link, const ModeFlags& modes, FrameDecoder& decoder,
-        MeterStatistics& statistics, platform::Timers& mainTimers, const platform::Clock& clock,
-        ReceiveSink& sink);
+    ReceiveHandler(SerialLink& link, FrameDecoder& decoder, MeterStatistics& statistics,
+        platform::Timers& mainTimers, const platform::Clock& clock, ReceiveSink& sink);
 
     void onCommEvent();
 
@@ -45,7 +43,6 @@ private:
     void pacePoll(const platform::Bytes& block);
 
     SerialLink& link_;
-    const ModeFlags& modes_;
     FrameDecoder& decoder_;
     MeterStatistics& statistics_;
     platform::Timers& mainTimers_;

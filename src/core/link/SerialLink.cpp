@@ -4,9 +4,8 @@
 
 namespace brivon::link {
 
-SerialLink::SerialLink(platform::SerialPort& port, ModeFlags& modes)
+SerialLink::SerialLink(platform::SerialPort& port)
     : port_(port)
-    , modes_(modes)
 {
 }
 
@@ -14,8 +13,7 @@ void SerialLink::create(int configuredPort)
 {
     portNumber_ = (configuredPort >= kFirstPort && configuredPort <= kLastPort) ? configuredPort : kFirstPort;
     port_.setSettings(protocol::kPortSettings);
-    setCheckMarkFor(portNumber_);
-    setEnableFlags(true);
+    portMenuUsable_ = true;
     setOnlyProbe(portNumber_);
     restartLink();
 }
@@ -91,14 +89,12 @@ bool SerialLink::reopen()
 
 void SerialLink::selectMenuPort(int n)
 {
-    if (n < kFirstPort || n > kMenuPorts) return;
+    if (!isMenuPort(n)) return;
     closeQuietly();
     portNumber_ = n;
-    modes_.listening = true;
-    modes_.loggerInProgress = false;
+    listenAgain();
     restartLink();
     setOnlyProbe(n);
-    setCheckMarkFor(n);
 }
 
 int SerialLink::otherComStartNumber() const
@@ -111,24 +107,22 @@ bool SerialLink::selectOtherPort(int n)
     if (n < kFirstOtherPort || n > kLastPort) return false;
     setOnlyProbe(n);
     portNumber_ = n;
-    modes_.listening = true;
-    modes_.loggerInProgress = false;
+    listenAgain();
     restartLink();
-    checked_.fill(false);
     return true;
 }
 
 void SerialLink::watchdogTick(platform::TimeValue now)
 {
     auto& probe = probe_[static_cast<std::size_t>(portNumber_)];
-    if (probe && modes_.listening) {
+    if (probe && listening()) {
         if (!noAnswerSince_) noAnswerSince_ = now;
         try {
             closeAndReopen();
         } catch (const platform::SerialError& error) {
             remember(error);
             if (error.description() == platform::kInvalidPortNumber) {
-                setEnableFlags(true);
+                portMenuUsable_ = true;
                 if (offlineHandler_) offlineHandler_();
             }
             probe = true;
@@ -142,40 +136,15 @@ void SerialLink::watchdogTick(platform::TimeValue now)
 
 void SerialLink::measurementFrameAccepted()
 {
-    setEnableFlags(false);
+    portMenuUsable_ = false;
     probe_[static_cast<std::size_t>(portNumber_)] = false;
     lastError_.clear();
     noAnswerSince_.reset();
 }
 
-bool SerialLink::isChecked(int menuPort) const
-{
-    return menuPort >= kFirstPort && menuPort <= kMenuPorts
-        && checked_[static_cast<std::size_t>(menuPort - 1)];
-}
-
-bool SerialLink::isMenuPortEnabled(int menuPort) const
-{
-    return menuPort >= kFirstPort && menuPort <= kMenuPorts
-        && menuEnabled_[static_cast<std::size_t>(menuPort - 1)];
-}
-
 bool SerialLink::probeFlag(int portNumber) const
 {
     return portNumber >= 0 && portNumber < kProbeFlagCount && probe_[static_cast<std::size_t>(portNumber)];
-}
-
-void SerialLink::setEnableFlags(bool enabled)
-{
-    menuEnabled_.fill(enabled);
-    otherComEnabled_ = enabled;
-}
-
-void SerialLink::setCheckMarkFor(int portNumber)
-{
-    checked_.fill(false);
-    if (portNumber >= kFirstPort && portNumber <= kMenuPorts)
-        checked_[static_cast<std::size_t>(portNumber - 1)] = true;
 }
 
 // A newly chosen port is watched afresh.

@@ -14,10 +14,9 @@ constexpr int kDialogWidth = 260;
 
 }  // namespace
 
-CLoggingDlg::CLoggingDlg(
-    download::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link, QWidget* parent)
+CLoggingDlg::CLoggingDlg(download::DownloadState& state, link::SerialLink& link, QWidget* parent)
     : QDialog(parent)
-    , progress_(state, modes, link, timers_)
+    , progress_(state, link, timers_)
     , bar_(new QProgressBar(this))
 {
     setWindowTitle(kCaption);

@@ -15,8 +15,7 @@ namespace brivon::ui {
 class CLoggingDlg : public QDialog {
     Q_OBJECT
 public:
-    CLoggingDlg(download::DownloadState& state, link::ModeFlags& modes, link::SerialLink& link,
-        QWidget* parent = nullptr);
+    CLoggingDlg(download::DownloadState& state, link::SerialLink& link, QWidget* parent = nullptr);
 
     // Shows the dialog until the transfer ends or times out.
     download::DownloadEnd runModal();

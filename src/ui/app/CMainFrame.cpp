@@ -363,7 +363,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 
 void CMainFrame::downloadProgressDue()
 {
-    CLoggingDlg dialog(logic_.downloads(), logic_.link().modes(), logic_.link().serialLink(), this);
+    CLoggingDlg dialog(logic_.downloads(), logic_.link().serialLink(), this);
     progressDialog_ = &dialog;
     const download::DownloadEnd end = dialog.runModal();
     progressDialog_ = nullptr;

@@ -21,17 +21,16 @@ protected:
     }
 
     support::FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link { port, modes };
+    link::SerialLink link { port };
     support::FakeTimers timers;
     download::DownloadState state;
-    download::DownloadProgress progress { state, modes, link, timers };
+    download::DownloadProgress progress { state, link, timers };
     std::optional<download::DownloadEnd> ended;
 };
 
 TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain)
 {
-    modes = { false, true, false };
+    link.expectMemoryDump();
     state.downloadTotal = 2000;
     state.panelStatusText = "DownLoad";
     progress.update();
@@ -41,8 +40,7 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
     EXPECT_FALSE(ended);
     timers.advance(1);
     EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
-    EXPECT_TRUE(modes.listening);
-    EXPECT_FALSE(modes.memoryInProgress);
+    EXPECT_EQ(link.receiveMode(), link::ReceiveMode::Listening);
     EXPECT_EQ(state.downloadTotal, 0);
     EXPECT_EQ(state.panelStatusText, "        ");
     EXPECT_EQ(support::hex(port.writtenBytes()), "11");
@@ -50,7 +48,7 @@ TEST_F(DownloadProgressTest, MemoryDownloadGivesUpAfterTenSecondsAndListensAgain
 
 TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
 {
-    modes = { false, false, true };
+    link.expectLoggerDump();
     state.downloadTotal = 316;  // full after two steps
     progress.update();
     timers.advance(1000);
@@ -59,14 +57,13 @@ TEST_F(DownloadProgressTest, LoggerDownloadWaitsFifteenSecondsAfterTheBarIsFull)
     EXPECT_FALSE(ended);
     timers.advance(1);
     EXPECT_EQ(ended, download::DownloadEnd::TimedOut);
-    EXPECT_TRUE(modes.listening);
-    EXPECT_FALSE(modes.loggerInProgress);
+    EXPECT_EQ(link.receiveMode(), link::ReceiveMode::Listening);
     EXPECT_TRUE(state.loggerComplete);
 }
 
 TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
 {
-    modes = { false, true, false };
+    link.expectMemoryDump();
     state.downloadTotal = 2000;
     progress.update();
     state.memoryComplete = true;
@@ -80,7 +77,7 @@ TEST_F(DownloadProgressTest, CompletionNoticedAtPaintOpensTheWindowShortlyAfter)
 
 TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
 {
-    modes = { false, false, true };
+    link.expectLoggerDump();
     state.downloadTotal = 0;
     state.loggerComplete = true;
     progress.update();
@@ -90,7 +87,7 @@ TEST_F(DownloadProgressTest, FinishedLoggerTransferWithoutDataShowsNothing)
 
 TEST_F(DownloadProgressTest, TheBarShowsTheLoggerBytesReceivedWhenAheadOfTheTimedAdvance)
 {
-    modes = { false, false, true };
+    link.expectLoggerDump();
     state.downloadTotal = 20000;
     progress.update();
     state.bytesReceived = 8000;
@@ -103,7 +100,7 @@ TEST_F(DownloadProgressTest, TheBarShowsTheLoggerBytesReceivedWhenAheadOfTheTime
 
 TEST_F(DownloadProgressTest, TheLoggerTimeOutFollowsTheTimedAdvanceWhateverArrived)
 {
-    modes = { false, false, true };
+    link.expectLoggerDump();
     state.downloadTotal = 1580;  // the timed bar is full after ten steps, 5 s
     progress.update();
     state.bytesReceived = 1579;

@@ -162,10 +162,9 @@ TEST_F(LoggerTransfer, ARequestThatGetsNoHeaderListensAgainAfter15Seconds)
     requestLoggerDump();
     port.deliver({ 0x01, 0x02, 0x03, 0x04, 0x05 });  // noise is no header
     mainTimers.advance(link::main_timers::kLoggerHeaderWaitMs - 1);
-    EXPECT_FALSE(modes().listening);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
     mainTimers.advance(1);
-    EXPECT_TRUE(modes().listening);
-    EXPECT_FALSE(modes().loggerInProgress);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Listening);
     EXPECT_TRUE(state().loggerComplete);
     EXPECT_EQ(support::hex(port.writtenBytes()), "11");
     EXPECT_TRUE(prompts.log().empty());
@@ -177,7 +176,7 @@ TEST_F(LoggerTransfer, AHeaderInTimeStopsTheHeaderWatch)
     mainTimers.advance(link::main_timers::kLoggerHeaderWaitMs - 1);
     port.deliver(sim::encodeLoggerHeader(9000));
     mainTimers.advance(link::main_timers::kLoggerHeaderWaitMs);
-    EXPECT_TRUE(modes().loggerInProgress);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Logger);
     EXPECT_TRUE(port.writes().empty());
 }
 

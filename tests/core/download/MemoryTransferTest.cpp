@@ -45,7 +45,7 @@ TEST_F(MemoryTransfer, ABlockWithoutTheMarkIsNoDump)
     noise[0] = 0x00;
     port.deliver(noise);
     EXPECT_FALSE(state().memoryComplete);
-    EXPECT_TRUE(modes().memoryInProgress);
+    EXPECT_EQ(receiveMode(), link::ReceiveMode::Memory);
 }
 
 TEST_F(MemoryTransfer, AMemoryDownloadLetsTheListBeSavedAgain)

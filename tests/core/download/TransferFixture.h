@@ -22,13 +22,13 @@ protected:
     // The command, then the request 100 ms later; the port log starts after it.
     void requestLoggerDump()
     {
-        ASSERT_TRUE(logic->startDataLogger());
+        ASSERT_TRUE(logic->startDataLogger().started());
         mainTimers.advance(link::main_timers::kRequestDelayMs);
         port.clearLog();
     }
     void requestMemoryDump()
     {
-        ASSERT_TRUE(logic->startMemory());
+        ASSERT_TRUE(logic->startMemory().started());
         mainTimers.advance(link::main_timers::kRequestDelayMs);
         port.clearLog();
     }
@@ -55,11 +55,11 @@ protected:
     }
 
     const download::DownloadState& state() const { return logic->downloads(); }
-    const link::ModeFlags& modes() { return logic->link().modes(); }
+    link::ReceiveMode receiveMode() { return logic->link().serialLink().receiveMode(); }
     bool listensAgain()
     {
         const auto& ops = port.operations();
-        return modes().listening && !modes().loggerInProgress && !modes().memoryInProgress
+        return receiveMode() == link::ReceiveMode::Listening
             && state().panelStatusText == download::kIdleStatus && port.rThreshold() == 19
             && std::find(ops.begin(), ops.end(), "discard-in") != ops.end();
     }

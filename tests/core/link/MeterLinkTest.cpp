@@ -119,14 +119,12 @@ TEST_F(MeterLinkTest, DumpsGoToTheSinkOnlyInTheirMode)
     port.deliver(memory);
     EXPECT_TRUE(sink.memoryBlocks.empty());
 
-    link.modes().listening = false;
-    link.modes().memoryInProgress = true;
+    link.serialLink().expectMemoryDump();
     port.deliver(memory);
     EXPECT_EQ(sink.memoryBlocks.size(), 1u);
     EXPECT_TRUE(sink.loggerBlocks.empty());
 
-    link.modes().memoryInProgress = false;
-    link.modes().loggerInProgress = true;
+    link.serialLink().expectLoggerDump();
     port.setRThreshold(link::protocol::kLoggerHeaderLength);
     port.deliver({ 0xAA, 0xCC, 0x00, 0x10, 0x00 });
     EXPECT_EQ(sink.loggerBlocks.size(), 1u);
@@ -258,8 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, OddFrame,
 TEST(MeterCommands, BytesOfEveryCommand)
 {
     support::FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link(port, modes);
+    link::SerialLink link(port);
     link::MeterCommands commands(link);
     link.create(1);
     port.clearLog();

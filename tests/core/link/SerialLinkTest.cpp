@@ -16,8 +16,7 @@ constexpr platform::TimeValue kNow = 1291730709;
 class SerialLinkTest : public ::testing::Test {
 protected:
     FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link { port, modes };
+    link::SerialLink link { port };
 };
 
 TEST_F(SerialLinkTest, CreateConfiguresOpensAndPolls)
@@ -80,11 +79,9 @@ TEST_F(SerialLinkTest, OtherComTakesOnlyFiveToSixteen)
 TEST_F(SerialLinkTest, MenuPortSelectionReturnsToListening)
 {
     link.create(1);
-    modes.listening = false;
-    modes.loggerInProgress = true;
+    link.expectLoggerDump();
     link.selectMenuPort(2);
-    EXPECT_TRUE(modes.listening);
-    EXPECT_FALSE(modes.loggerInProgress);
+    EXPECT_EQ(link.receiveMode(), link::ReceiveMode::Listening);
     EXPECT_TRUE(link.isChecked(2));
     EXPECT_FALSE(link.isChecked(1));
     EXPECT_EQ(port.commPort(), 2);
@@ -107,7 +104,7 @@ TEST_F(SerialLinkTest, FramesKeepTheWatchdogIdleAndGreyThePortMenu)
 TEST_F(SerialLinkTest, WatchdogDoesNothingDuringATransfer)
 {
     link.create(1);
-    modes.listening = false;
+    link.expectMemoryDump();
     port.clearLog();
     link.watchdogTick(kNow);
     EXPECT_TRUE(port.operations().empty());

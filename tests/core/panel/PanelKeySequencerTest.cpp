@@ -36,8 +36,7 @@ protected:
     }
 
     FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link { port, modes };
+    link::SerialLink link { port };
     FakeTimers timers;
     panel::PanelKeySequencer keys { link, timers };
 };

@@ -276,8 +276,7 @@ TEST_F(DownloadWindowsOverPty, EscapeOnLoggingPollsTheMeterAgainWithinTwoSeconds
     runSteps(steps);
     const std::uint8_t poll[] = { 0x11 };
     EXPECT_TRUE(meter.received().waitForPattern(poll, std::chrono::milliseconds(2000), receivedBeforeEscape));
-    EXPECT_TRUE(frame->logic().link().modes().listening);
-    EXPECT_FALSE(frame->logic().link().modes().memoryInProgress);
+    EXPECT_EQ(frame->logic().link().serialLink().receiveMode(), link::ReceiveMode::Listening);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a window opened after Escape";
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
 }

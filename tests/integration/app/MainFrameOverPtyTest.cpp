@@ -124,9 +124,11 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
     QTimer::singleShot(0, [&] { trigger(app::command_ids::kMem); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().memoryInProgress; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frame->logic().link().serialLink().receiveMode() == link::ReceiveMode::Memory; },
+        kWaitMs));
     // Silent until the time-out: a dump would open the memory list, which waits for its user.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().modes().listening; }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->logic().link().serialLink().listening(); }, 15000));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
 }
 

@@ -57,18 +57,19 @@ class ProgressDialog : public ::testing::Test {
 protected:
     ProgressDialog() { link.create(1); }
 
+    void expectDump(bool logger) { logger ? link.expectLoggerDump() : link.expectMemoryDump(); }
+
     support::FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link { port, modes };
+    link::SerialLink link { port };
     download::DownloadState state;
 };
 
 TEST_F(ProgressDialog, WaitingForTheMeterPaintsOnlyWhenTheBarMoves)
 {
     RepaintWarnings warnings;
-    modes.memoryInProgress = true;
+    link.expectMemoryDump();
     state.downloadTotal = kMemoryTotal;
-    ui::CLoggingDlg dialog(state, modes, link);
+    ui::CLoggingDlg dialog(state, link);
     PaintCounter counter;
     dialog.installEventFilter(&counter);
     dialog.show();
@@ -91,13 +92,13 @@ class ProgressDialogEnd : public ProgressDialog, public ::testing::WithParamInte
 TEST_P(ProgressDialogEnd, ACompletedTransferClosesTheDialogTwoHundredMillisecondsLater)
 {
     const EndCase& c = GetParam();
-    (c.logger ? modes.loggerInProgress : modes.memoryInProgress) = true;
+    expectDump(c.logger);
     state.downloadTotal = c.total;
-    ui::CLoggingDlg dialog(state, modes, link);
+    ui::CLoggingDlg dialog(state, link);
     QElapsedTimer sinceCompletion;
     QTimer::singleShot(kCompletesAfterMs, [&] {
         (c.logger ? state.loggerComplete : state.memoryComplete) = true;
-        (c.logger ? modes.loggerInProgress : modes.memoryInProgress) = false;
+        link.listenAgain();
         sinceCompletion.start();
         dialog.invalidate();
     });
@@ -125,19 +126,16 @@ class ProgressDialogCancel : public ProgressDialog, public ::testing::WithParamI
 TEST_P(ProgressDialogCancel, EndsTheTransferAsItsTimeOutWould)
 {
     const CancelCase& c = GetParam();
-    bool& inProgress = c.logger ? modes.loggerInProgress : modes.memoryInProgress;
-    inProgress = true;
-    modes.listening = false;
+    expectDump(c.logger);
     state.downloadTotal = c.logger ? kLoggerTotal : kMemoryTotal;
-    ui::CLoggingDlg dialog(state, modes, link);
+    ui::CLoggingDlg dialog(state, link);
     port.clearLog();
     QTimer::singleShot(kCompletesAfterMs, [&] { c.act(dialog); });
     QElapsedTimer shown;
     shown.start();
     EXPECT_EQ(dialog.runModal(), DownloadEnd::TimedOut);
     EXPECT_LT(shown.elapsed(), download::DownloadProgress::kAdvancePeriodMs * 2);
-    EXPECT_FALSE(inProgress);
-    EXPECT_TRUE(modes.listening);
+    EXPECT_EQ(link.receiveMode(), link::ReceiveMode::Listening);
     EXPECT_EQ(state.panelStatusText, download::kIdleStatus);
     EXPECT_EQ(port.writes(), std::vector<platform::Bytes> { platform::Bytes { 0x11 } }) << "polled again";
 }

@@ -56,8 +56,7 @@ protected:
     }
 
     FakeSerialPort port;
-    link::ModeFlags modes;
-    link::SerialLink link { port, modes };
+    link::SerialLink link { port };
     FakeTimers timers;
     ui::CMeterPanel panel { link, timers };
 };

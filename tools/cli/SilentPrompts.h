@@ -1,17 +1,17 @@
 #pragma once
-// The prompts of a command without a display: a message is kept for the
-// command to print, every question is answered No or Cancel.
+// The prompts of a command without a display: a message is dropped, as the
+// command reports from the results it gets; every question is answered No or
+// Cancel.
 
 #include "core/platform/Prompts.h"
 
 #include <string>
-#include <vector>
 
 namespace brivon::cli {
 
-class CollectedPrompts : public platform::Prompts {
+class SilentPrompts : public platform::Prompts {
 public:
-    void message(const std::string& text) override { messages_.push_back(text); }
+    void message(const std::string& /*text*/) override { }
     bool askYesNo(const std::string& /*question*/) override { return false; }
     platform::Answer askYesNoCancel(const std::string& /*question*/) override
     {
@@ -20,12 +20,6 @@ public:
     std::optional<std::string> chooseSaveFile(const platform::FileChoice& /*choice*/) override { return {}; }
     std::optional<std::string> chooseOpenFile(const platform::FileChoice& /*choice*/) override { return {}; }
     std::optional<int> sampleRate(int /*initialSeconds*/) override { return {}; }
-
-    // True when `text` was shown as a message.
-    bool said(const std::string& text) const;
-
-private:
-    std::vector<std::string> messages_;
 };
 
 }  // namespace brivon::cli
