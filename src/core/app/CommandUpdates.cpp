@@ -24,7 +24,7 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     case kOtherCom:
         return CommandState { in.link.isOtherComEnabled() };
     case kDataLogger:
-        return CommandState { !in.view.offline };
+        return CommandState { !in.offline };
     case kOpen:
         return CommandState { !in.view.loggerWindowOpen };
     case kMem:

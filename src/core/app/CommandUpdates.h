@@ -22,6 +22,7 @@ struct CommandInputs {
     const realtime::RealTimeViewState& view;
     const realtime::RunBookkeeping& run;
     const link::SerialLink& link;
+    bool offline;  // no meter on line
 };
 
 // The state of command `id`; nothing for commands whose state is decided

@@ -17,7 +17,7 @@ MainFrameLogic::MainFrameLogic(
     , runControl_(document, seams.viewTimers, seams.clock)
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
-    , downloadStart_(meterLink_, document.viewState(), seams.mainTimers, seams.prompts)
+    , downloadStart_(meterLink_, seams.mainTimers, seams.prompts)
     , dumpReceiver_(meterLink_, downloadStart_.state(),
           { document.memoryBlock(), document.transferBlock(), [this] { document_.updateAllViews(); } },
           seams.mainTimers, seams.clock, seams.prompts)
@@ -69,15 +69,21 @@ void MainFrameLogic::selectOtherPort(int n)
 
 bool MainFrameLogic::startDataLogger()
 {
-    const bool started = downloadStart_.startDataLogger();
-    if (started) dumpReceiver_.expectLoggerDump();
-    return started;
+    if (!downloadStart_.startDataLogger()) return false;
+    // The data-logger window lists the download's sets, not files.
+    document_.viewState().listRefill = true;
+    document_.viewState().fileBrowse = false;
+    dumpReceiver_.expectLoggerDump();
+    return true;
 }
 
 bool MainFrameLogic::startMemory()
 {
     const bool started = downloadStart_.startMemory();
-    if (started) notifyPanel();
+    if (started) {
+        document_.viewState().listFromFile = false;  // a downloaded list can be saved again
+        notifyPanel();
+    }
     return started;
 }
 
@@ -128,7 +134,7 @@ bool MainFrameLogic::settleRunBeforeClose()
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
 {
-    return commandUpdate(id, { document_.viewState(), document_.run(), serialLink_ });
+    return commandUpdate(id, { document_.viewState(), document_.run(), serialLink_, meterLink_.offline() });
 }
 
 void MainFrameLogic::mainTimerExpired(int id)
@@ -170,7 +176,7 @@ std::string MainFrameLogic::linkStatusText() const
     state.devicePath = seams_.port.devicePath();
     state.lastError = serialLink_.lastError();
     if (const auto since = serialLink_.noAnswerSince()) state.noAnswerSince = seams_.clock.toLocal(*since);
-    state.offline = document_.viewState().offline;
+    state.offline = meterLink_.offline();
     return status_bar::linkPaneText(state);
 }
 
@@ -185,7 +191,6 @@ void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
     realtime::RunBookkeeping& run = document_.run();
     const link::Reading& reading = update.frame.reading;
 
-    view.offline = false;
     runControl_.frameArrived(update.now);
     run.append(reading.graphValue, reading.footCandle != 0);
     if (update.frame.scaleChanged) {
@@ -194,7 +199,6 @@ void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
         run.setCurrentGain(update.frame.yGain);
         document_.updateAllViews();
     }
-    view.batteryText = update.batteryText;
     if (events_) events_->measurementShown(update);
 }
 
@@ -209,7 +213,6 @@ void MainFrameLogic::journalProblem(const std::string& problem)
 void MainFrameLogic::goOffline()
 {
     realtime::RealTimeViewState& view = document_.viewState();
-    view.offline = true;
     view.idleFrame = false;
     runControl_.stop();
     notifyPanel();

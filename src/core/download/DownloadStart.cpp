@@ -6,15 +6,13 @@ namespace brivon::download {
 
 bool DownloadStart::mayStart()
 {
-    if (view_.batteryText == link::kBatteryLow) prompts_.message(kLowBatteryMessage);
-    return view_.batteryText == link::kBatteryNormal && !view_.offline && link_.serialLink().reopen();
+    if (link_.lowBattery()) prompts_.message(kLowBatteryMessage);
+    return !link_.lowBattery() && !link_.offline() && link_.serialLink().reopen();
 }
 
 bool DownloadStart::startDataLogger()
 {
     if (!mayStart()) return false;
-    view_.listRefill = true;
-    view_.fileBrowse = false;
     link::ModeFlags& modes = link_.modes();
     modes.loggerInProgress = true;
     modes.listening = false;
@@ -28,7 +26,6 @@ bool DownloadStart::startDataLogger()
 bool DownloadStart::startMemory()
 {
     if (!mayStart()) return false;
-    view_.listFromFile = false;  // a downloaded list can be saved again
     link::ModeFlags& modes = link_.modes();
     modes.memoryInProgress = true;
     state_.fillRequest = true;

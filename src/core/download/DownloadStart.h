@@ -8,7 +8,6 @@
 #include "core/link/MeterLink.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Timers.h"
-#include "core/realtime/RealTimeViewState.h"
 
 namespace brivon::download {
 
@@ -18,10 +17,8 @@ public:
         = "Power is low,please change another battery to try again!";
     static constexpr int kMemoryProgressScale = 2000;
 
-    DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers,
-        platform::Prompts& prompts)
+    DownloadStart(link::MeterLink& link, platform::Timers& mainTimers, platform::Prompts& prompts)
         : link_(link)
-        , view_(view)
         , mainTimers_(mainTimers)
         , prompts_(prompts)
     {
@@ -43,7 +40,6 @@ private:
     bool mayStart();
 
     link::MeterLink& link_;
-    realtime::RealTimeViewState& view_;
     platform::Timers& mainTimers_;
     platform::Prompts& prompts_;
     DownloadState state_;

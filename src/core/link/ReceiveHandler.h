@@ -15,7 +15,6 @@ namespace brivon::link {
 
 struct MeasurementUpdate {
     const DecodedFrame& frame;
-    const std::string& batteryText;
     const StatisticsTexts& statistics;
     platform::TimeValue now;
 };

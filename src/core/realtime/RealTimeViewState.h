@@ -9,7 +9,6 @@
 namespace brivon::realtime {
 
 struct RealTimeViewState {
-    bool offline = true;  // until a measurement frame is accepted; again on an invalid port
     bool idleFrame = false;  // a frame came while no run is active: Run and PowerOff are enabled
     bool runFlag = false;  // set by Run, cleared when the run ends: Stop is enabled
     bool runChosen = false;  // Run was chosen at least once (the graph draws differently before)
@@ -21,7 +20,6 @@ struct RealTimeViewState {
     std::string startTimeText;  // "Start Time", "%d/%m/%y %H:%M:%S"
     std::string dataNoText;  // "Data No.", the reading count
     std::string sampleRateText;  // "Sample Rate", whole seconds
-    std::string batteryText;  // "voltage stage": "Low" or "Normal"
 
     // Data-logger window.
     bool fileSet = false;  // a graph file was loaded into the current set

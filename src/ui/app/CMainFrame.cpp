@@ -358,7 +358,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 {
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
-    view_->realTimeStrip().setBatteryState(text(update.batteryText));
+    view_->realTimeStrip().setBatteryState(logic_.link().lowBattery() ? "Low" : "Normal");
     view_->statisticsStrip().setStatistics(update.statistics);
 }
 
@@ -386,7 +386,7 @@ void CMainFrame::downloadChanged()
 
 void CMainFrame::panelChanged()
 {
-    panel_->setOffline(document_.viewState().offline);
+    panel_->setOffline(logic_.link().offline());
     panel_->setStatusText(logic_.downloads().panelStatusText);
 }
 

@@ -30,7 +30,7 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     doc.viewState().yOffset = kUserOffset;
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
-    ASSERT_TRUE(doc.viewState().offline);
+    ASSERT_TRUE(logic->link().offline());
     port.missingPorts.clear();
     viewTimers.advance(2 * kOneSecond);  // the watchdog opens the port again
 
@@ -40,7 +40,7 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     content.footCandle = c.footCandle;
     const platform::Bytes bytes = sim::frameBytes(content);
     port.deliver(bytes);
-    EXPECT_FALSE(doc.viewState().offline);
+    EXPECT_FALSE(logic->link().offline());
     EXPECT_EQ(doc.viewState().yGain, c.gain);
     EXPECT_EQ(doc.viewState().yOffset, c.offset);
     link::FrameDecoder fresh;

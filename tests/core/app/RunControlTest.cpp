@@ -217,7 +217,7 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_TRUE(doc.viewState().offline);
+    EXPECT_TRUE(logic->link().offline());
     EXPECT_FALSE(doc.viewState().idleFrame);
     EXPECT_FALSE(doc.viewState().runFlag);
     EXPECT_GE(events.panelChanges, 1);

@@ -36,7 +36,8 @@ TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
 {
     EXPECT_FALSE(logic->startMemory());
     batteryFrame(false);
-    doc.viewState().offline = true;
+    port.missingPorts = { 1 };
+    viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
     EXPECT_FALSE(logic->startDataLogger());
     EXPECT_FALSE(logic->startMemory());
     EXPECT_TRUE(prompts.log().empty());
