@@ -1,8 +1,9 @@
 #pragma once
 // Which of the main window's commands are enabled and checked, from the state
-// of the run, the view and the serial link. The Qt window asks before it shows
+// of the run, the data-logger window and the serial link. The Qt window asks before it shows
 // a menu or refreshes the toolbar.
 
+#include "core/app/RunControl.h"
 #include "core/link/SerialLink.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
@@ -19,7 +20,8 @@ struct CommandState {
 };
 
 struct CommandInputs {
-    const realtime::RealTimeViewState& view;
+    const RunControl& runControl;
+    const realtime::RealTimeViewState& view;  // the data-logger window
     const realtime::RunBookkeeping& run;
     const link::SerialLink& link;
     bool offline;  // no meter on line

@@ -134,7 +134,8 @@ bool MainFrameLogic::settleRunBeforeClose()
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
 {
-    return commandUpdate(id, { document_.viewState(), document_.run(), serialLink_, meterLink_.offline() });
+    return commandUpdate(
+        id, { runControl_, document_.viewState(), document_.run(), serialLink_, meterLink_.offline() });
 }
 
 void MainFrameLogic::mainTimerExpired(int id)
@@ -212,9 +213,7 @@ void MainFrameLogic::journalProblem(const std::string& problem)
 
 void MainFrameLogic::goOffline()
 {
-    realtime::RealTimeViewState& view = document_.viewState();
-    view.idleFrame = false;
-    runControl_.stop();
+    runControl_.meterLost();
     notifyPanel();
 }
 

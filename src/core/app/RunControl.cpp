@@ -19,7 +19,7 @@ void RunControl::run(platform::Prompts& prompts, bool lastRunUnsaved, const std:
         runWithPeriod(*entered);
         unattended_ = false;
     }
-    document_.viewState().runChosen = true;
+    runChosen_ = true;
 }
 
 void RunControl::runAtLaunch(int seconds)
@@ -27,7 +27,7 @@ void RunControl::runAtLaunch(int seconds)
     runWithPeriod(seconds);
     unattended_ = true;
     // Stop works before the meter's first frame, as after any Run.
-    document_.viewState().runFlag = true;
+    runFlag_ = true;
 }
 
 void RunControl::runWithPeriod(int enteredSeconds)
@@ -38,9 +38,9 @@ void RunControl::runWithPeriod(int enteredSeconds)
     realtime::RealTimeViewState& view = document_.viewState();
     document_.run().setSamplePeriodMs(periodMs);
     view.sampleRateText = util::printfString("%d", periodMs / platform::kMillisecondsPerSecond);
-    if (view.idleFrame) {
-        view.idleFrame = false;
-        view.runFlag = true;
+    if (idleFrame_) {
+        idleFrame_ = false;
+        runFlag_ = true;
     }
     viewTimers_.start(realtime::view_timers::kSample, periodMs);
     requested_ = true;
@@ -50,14 +50,14 @@ void RunControl::runWithPeriod(int enteredSeconds)
     } else {
         document_.updateAllViews();
     }
-    document_.viewState().runChosen = true;
+    runChosen_ = true;
 }
 
 void RunControl::stop()
 {
     running_ = false;
     stopped_ = true;
-    document_.viewState().runFlag = false;
+    runFlag_ = false;
 }
 
 void RunControl::frameArrived(platform::TimeValue now)
@@ -67,7 +67,7 @@ void RunControl::frameArrived(platform::TimeValue now)
         stopped_ = false;
         document_.resetForNewRun(now);
     }
-    if (!running_) document_.viewState().idleFrame = true;
+    if (!running_) idleFrame_ = true;
 }
 
 void RunControl::sampleTick()
@@ -88,6 +88,12 @@ void RunControl::sampleTick()
 void RunControl::endRunIfFull()
 {
     if (document_.run().isFull() && !awaitingFirstFrame()) stop();
+}
+
+void RunControl::meterLost()
+{
+    idleFrame_ = false;
+    stop();
 }
 
 }  // namespace brivon::app

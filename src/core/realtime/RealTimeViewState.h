@@ -9,10 +9,6 @@
 namespace brivon::realtime {
 
 struct RealTimeViewState {
-    bool idleFrame = false;  // a frame came while no run is active: Run and PowerOff are enabled
-    bool runFlag = false;  // set by Run, cleared when the run ends: Stop is enabled
-    bool runChosen = false;  // Run was chosen at least once (the graph draws differently before)
-
     int yGain = 40;  // per division; from the configuration, then from the meter's range
     int yOffset = 0;  // divisions
 
