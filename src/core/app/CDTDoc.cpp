@@ -1,7 +1,6 @@
 #include "core/app/CDTDoc.h"
 
 #include "core/files/GraphFile.h"
-#include "core/util/Printf.h"
 
 #include <algorithm>
 #include <fstream>
@@ -41,15 +40,12 @@ void CDTDoc::resetForNewRun(platform::TimeValue now)
 void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
 {
     run_.startBeforeFirstFrame(confirmed);
-    setRunTexts();
     updateAllViews();
 }
 
 void CDTDoc::restoreRun(const store::RealTimeRun& run)
 {
     run_.restore(run);
-    view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
-    setRunTexts();
     updateAllViews();
 }
 
@@ -57,24 +53,12 @@ realtime::RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const realtime::RunBookkeeping::Commit commit = run_.commit();
     if (commit == realtime::RunBookkeeping::Commit::NewReading) {
-        setRunTexts();
         for (DocumentObserver* observer : observers_)
             observer->samplePlotted();
     }
     for (DocumentObserver* observer : observers_)
         observer->sampleCommitted();
     return commit;
-}
-
-std::string CDTDoc::startTimeText(platform::TimeValue start, const platform::Clock& clock)
-{
-    return platform::formatTime(clock.toLocal(start), kStartTimeFormat);
-}
-
-void CDTDoc::setRunTexts()
-{
-    view_.startTimeText = startTimeText(run_.startTime(), clock_);
-    view_.dataNoText = util::printfString("%d", run_.readingCount());
 }
 
 realtime::GraphSeries CDTDoc::graphSeries() const

@@ -1,6 +1,6 @@
 #pragma once
 // The program's single document: the samples of the real-time run with their
-// bookkeeping, the view's shared flags and strip texts, and the current set
+// bookkeeping, the view's shared flags, and the current set
 // that a graph data file is loaded into. A file never overwrites the run.
 
 #include "core/app/DocumentObserver.h"
@@ -25,10 +25,6 @@ namespace brivon::app {
 
 class CDTDoc {
 public:
-    static constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
-    // A run's start as the strip shows it.
-    static std::string startTimeText(platform::TimeValue start, const platform::Clock& clock);
-
     explicit CDTDoc(const platform::Clock& clock);
 
     realtime::RunBookkeeping& run() { return run_; }
@@ -51,12 +47,12 @@ public:
     // The first frame after Run: the run restarts at `now` and every view redraws it empty.
     void resetForNewRun(platform::TimeValue now);
     // Run was confirmed before any frame of the run came (see RunBookkeeping):
-    // the strip shows the run's start at once, as Save would write it.
+    // the views show the run's start at once, as Save would write it.
     void startBeforeFirstFrame(platform::TimeValue confirmed);
-    // A recovered run becomes the current run, with its strip texts.
+    // A recovered run becomes the current run.
     void restoreRun(const store::RealTimeRun& run);
     // One tick of the sample timer of an active, not yet full run. A new
-    // reading sets the "Start Time" and "Data No." texts and plots the point.
+    // reading is plotted.
     realtime::RunBookkeeping::Commit commitSample();
 
     // The run as the graph draws it.
@@ -69,8 +65,6 @@ public:
     files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
-    // The strip's "Start Time" and "Data No." from the run.
-    void setRunTexts();
     files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
     const platform::Clock& clock_;

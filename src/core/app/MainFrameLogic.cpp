@@ -186,6 +186,13 @@ std::string MainFrameLogic::warningStatusText() const
     return status_bar::warningPaneText(configuration_.readProblem(), runKeeper_.journal().problem());
 }
 
+realtime::RunStripTexts MainFrameLogic::stripTexts() const
+{
+    const std::optional<bool> lowBattery
+        = meterLink_.offline() ? std::nullopt : std::optional<bool>(meterLink_.lowBattery());
+    return realtime::runStripTexts(document_.run(), lowBattery, seams_.clock);
+}
+
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
     realtime::RealTimeViewState& view = document_.viewState();

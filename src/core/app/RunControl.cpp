@@ -2,7 +2,6 @@
 
 #include "core/realtime/GraphSetup.h"
 #include "core/realtime/ViewTimers.h"
-#include "core/util/Printf.h"
 
 namespace brivon::app {
 
@@ -35,9 +34,7 @@ void RunControl::runWithPeriod(int enteredSeconds)
     // The dialog takes any integer; the period is at least one second (and
     // fits the millisecond count), and the strip shows the period actually used.
     const int periodMs = realtime::samplePeriodMsFromSeconds(enteredSeconds);
-    realtime::RealTimeViewState& view = document_.viewState();
     document_.run().setSamplePeriodMs(periodMs);
-    view.sampleRateText = util::printfString("%d", periodMs / platform::kMillisecondsPerSecond);
     if (idleFrame_) {
         idleFrame_ = false;
         runFlag_ = true;

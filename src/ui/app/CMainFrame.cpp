@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(
 
     view_ = new ui::CDTView(clock_, this);
     view_->setSeriesSource([this] { return document_.graphSeries(); });
+    view_->setStripSource([this] { return logic_.stripTexts(); });
     view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
     setCentralWidget(view_);
     panel_ = new CMeterPanel(logic_.link().serialLink(), view_);
@@ -358,7 +359,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 {
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
-    view_->realTimeStrip().setBatteryState(logic_.link().lowBattery() ? "Low" : "Normal");
+    view_->refreshStrip();
     view_->statisticsStrip().setStatistics(update.statistics);
 }
 
@@ -388,22 +389,16 @@ void CMainFrame::panelChanged()
 {
     panel_->setOffline(logic_.link().offline());
     panel_->setStatusText(logic_.downloads().panelStatusText);
+    view_->refreshStrip();
 }
 
 void CMainFrame::viewsChanged()
 {
-    const realtime::RealTimeViewState& state = document_.viewState();
-    view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
-    view_->realTimeStrip().setStartTime(text(state.startTimeText));
-    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->updateGraph();
 }
 
 void CMainFrame::samplePlotted()
 {
-    const realtime::RealTimeViewState& state = document_.viewState();
-    view_->realTimeStrip().setStartTime(text(state.startTimeText));
-    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->plotNewSample();
 }
 

@@ -40,7 +40,7 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     run(2);
     EXPECT_EQ(prompts.log(), std::vector<std::string> { "sample rate: 1" });
     EXPECT_EQ(flags(), kRequested);
-    EXPECT_EQ(doc.viewState().sampleRateText, "2");
+    EXPECT_EQ(logic->stripTexts().sampleRate, "2");
     EXPECT_FALSE(logic->runControl().idleFrame());
     EXPECT_TRUE(logic->runControl().runFlag());
 
@@ -52,14 +52,14 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     viewTimers.advance(2000);
     EXPECT_EQ(samples(), 1);
     EXPECT_EQ(doc.run().samples()[0], 250);
-    EXPECT_EQ(doc.viewState().dataNoText, "1");
+    EXPECT_EQ(logic->stripTexts().dataNo, "1");
 }
 
 TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
 {
     run(0);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
-    EXPECT_EQ(doc.viewState().sampleRateText, "1");
+    EXPECT_EQ(logic->stripTexts().sampleRate, "1");
     logic->stop();
     run(-5);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
@@ -218,6 +218,7 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
     EXPECT_EQ(flags(), kIdle);
     EXPECT_TRUE(logic->link().offline());
+    EXPECT_EQ(logic->stripTexts().battery, "") << "no meter on line, no battery state";
     EXPECT_FALSE(logic->runControl().idleFrame());
     EXPECT_FALSE(logic->runControl().runFlag());
     EXPECT_GE(events.panelChanges, 1);
