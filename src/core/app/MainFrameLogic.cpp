@@ -80,10 +80,7 @@ bool MainFrameLogic::startDataLogger()
 bool MainFrameLogic::startMemory()
 {
     const bool started = downloadStart_.startMemory();
-    if (started) {
-        document_.viewState().listFromFile = false;  // a downloaded list can be saved again
-        notifyPanel();
-    }
+    if (started) notifyPanel();
     return started;
 }
 

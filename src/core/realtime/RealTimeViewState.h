@@ -1,6 +1,6 @@
 #pragma once
 // The real-time view's fields that other windows set and read: the Y scale
-// and the data-logger and memory list windows' flags. The document holds them
+// and the data-logger window's flags. The document holds them
 // so that the core can keep them without a window.
 
 namespace brivon::realtime {
@@ -14,7 +14,6 @@ struct RealTimeViewState {
     bool newFileSet = false;  // ... and the window has not yet listed it
     bool listRefill = false;  // a download started: the list of sets is rebuilt
     bool fileBrowse = false;  // the window works from files, not from a download
-    bool listFromFile = false;  // the memory list shows a list file, not a download
     bool loggerWindowOpen = false;  // Open is disabled while it is
 };
 

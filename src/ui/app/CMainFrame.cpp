@@ -280,8 +280,7 @@ void CMainFrame::openFromDialog()
 {
     switch (COpenFileDlg::ask(this)) {
     case COpenFileDlg::Choice::ListFile:
-        document_.viewState().listFromFile = true;
-        showMemoryList();
+        showMemoryList(memory::ListSource::ListFiles);
         break;
     case COpenFileDlg::Choice::GraphFile:
         showDataLogger(true);
@@ -291,14 +290,13 @@ void CMainFrame::openFromDialog()
     }
 }
 
-void CMainFrame::showMemoryList()
+void CMainFrame::showMemoryList(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
         = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
     CMemListDlg dialog(
-        { document_.memoryBlock(),
-            { downloads.memoryEmpty, downloads.fillRequest, document_.viewState().listFromFile }, saveName },
+        { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName },
         prompts_, this);
     dialog.exec();
 }
@@ -370,7 +368,7 @@ void CMainFrame::downloadProgressDue()
     const download::DownloadEnd end = dialog.runModal();
     progressDialog_ = nullptr;
     panelChanged();
-    if (end == download::DownloadEnd::MemoryList) showMemoryList();
+    if (end == download::DownloadEnd::MemoryList) showMemoryList(memory::ListSource::Download);
     if (end == download::DownloadEnd::DataLogger) showDataLogger(false);
 }
 

@@ -8,6 +8,7 @@
 #include "core/app/DocumentObserver.h"
 #include "core/app/MainFrameLogic.h"
 #include "core/logger/DataLoggerSets.h"
+#include "core/memory/MemoryListLogic.h"
 #include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
@@ -79,7 +80,7 @@ private:
     void refreshStatusPanes();
     void onCommand(int id);
     void openFromDialog();
-    void showMemoryList();
+    void showMemoryList(memory::ListSource source);
     void chooseOtherPort();
     void showAbout();
     void showHelp();
