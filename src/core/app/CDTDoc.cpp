@@ -70,8 +70,8 @@ realtime::GraphSeries CDTDoc::graphSeries() const
     series.startTime = run_.startTime();
     series.samplePeriodMs = run_.samplePeriodMs();
     series.footCandles = run_.unitFlag() != 0;
-    series.yGain = view_.yGain;
-    series.yOffset = view_.yOffset;
+    series.yGain = yAxis_.gain;
+    series.yOffset = yAxis_.offset;
     return series;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's single document: the samples of the real-time run with their
-// bookkeeping, the view's shared flags, and the current set
+// bookkeeping and the Y scale the graph shows it at, the data-logger window's
+// flags, and the current set
 // that a graph data file is loaded into. A file never overwrites the run.
 
 #include "core/app/DocumentObserver.h"
@@ -9,6 +10,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/realtime/GraphSeries.h"
+#include "core/realtime/GraphSetup.h"
 #include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
 #include "core/store/CurrentSet.h"
@@ -29,6 +31,10 @@ public:
 
     realtime::RunBookkeeping& run() { return run_; }
     const realtime::RunBookkeeping& run() const { return run_; }
+    // The real-time graph's Y scale: from the configuration, then from the
+    // meter's range or the "Y Axis" dialog; written back at close.
+    realtime::YAxisSetting& yAxis() { return yAxis_; }
+    const realtime::YAxisSetting& yAxis() const { return yAxis_; }
     realtime::RealTimeViewState& viewState() { return view_; }
     const realtime::RealTimeViewState& viewState() const { return view_; }
     store::CurrentSet& currentSet() { return *currentSet_; }
@@ -69,6 +75,7 @@ private:
 
     const platform::Clock& clock_;
     realtime::RunBookkeeping run_;
+    realtime::YAxisSetting yAxis_;
     realtime::RealTimeViewState view_;
     std::unique_ptr<store::CurrentSet> currentSet_;
     store::TransferBlock transferBlock_;

@@ -32,9 +32,7 @@ MainFrameLogic::MainFrameLogic(
 
 void MainFrameLogic::create()
 {
-    realtime::RealTimeViewState& view = document_.viewState();
-    view.yGain = configuration_.yGain();
-    view.yOffset = configuration_.yOffset();
+    document_.yAxis() = { configuration_.yGain(), configuration_.yOffset() };
     meterLink_.create(configuration_.portNumber());
     seams_.viewTimers.start(realtime::view_timers::kWatchdog, link::SerialLink::kWatchdogPeriodMs);
 }
@@ -89,11 +87,11 @@ bool MainFrameLogic::close(CloseMode mode)
     if (closed_) return true;
     // A close the user cancels leaves everything as it was: the meter is told nothing.
     if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) return false;
-    const realtime::RealTimeViewState& view = document_.viewState();
+    const realtime::YAxisSetting& yAxis = document_.yAxis();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
         const auto problem
-            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), view.yGain, view.yOffset);
+            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), yAxis.gain, yAxis.offset);
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
@@ -192,15 +190,13 @@ realtime::RunStripTexts MainFrameLogic::stripTexts() const
 
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
-    realtime::RealTimeViewState& view = document_.viewState();
     realtime::RunBookkeeping& run = document_.run();
     const link::Reading& reading = update.frame.reading;
 
     runControl_.frameArrived(update.now);
     run.append(reading.graphValue, reading.footCandle != 0);
     if (update.frame.scaleChanged) {
-        view.yOffset = 0;
-        view.yGain = update.frame.yGain;
+        document_.yAxis() = { update.frame.yGain, 0 };
         run.setCurrentGain(update.frame.yGain);
         document_.updateAllViews();
     }

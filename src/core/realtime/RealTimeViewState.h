@@ -1,15 +1,10 @@
 #pragma once
-// The real-time view's fields that other windows set and read: the Y scale
-// and the data-logger window's flags. The document holds them
-// so that the core can keep them without a window.
+// The data-logger window's flags that other windows set and read. The
+// document holds them so that the core can keep them without a window.
 
 namespace brivon::realtime {
 
 struct RealTimeViewState {
-    int yGain = 40;  // per division; from the configuration, then from the meter's range
-    int yOffset = 0;  // divisions
-
-    // Data-logger window.
     bool fileSet = false;  // a graph file was loaded into the current set
     bool newFileSet = false;  // ... and the window has not yet listed it
     bool listRefill = false;  // a download started: the list of sets is rebuilt

@@ -83,10 +83,8 @@ CMainFrame::CMainFrame(
             statusPanes_->setReadout(timeText, dataText);
         });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
-        realtime::RealTimeViewState& state = document_.viewState();
-        if (const auto chosen = ui::YAxisDialog::ask(this, { state.yGain, state.yOffset })) {
-            state.yGain = chosen->gain;
-            state.yOffset = chosen->offset;
+        if (const auto chosen = ui::YAxisDialog::ask(this, document_.yAxis())) {
+            document_.yAxis() = *chosen;
             document_.updateAllViews();
         }
     });

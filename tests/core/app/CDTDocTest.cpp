@@ -62,8 +62,8 @@ TEST_F(Document, TheGraphSeesTheRunAndTheScale)
     doc.run().setSamplePeriodMs(2000);
     doc.run().append(7, true);
     doc.commitSample();
-    doc.viewState().yGain = 4;
-    doc.viewState().yOffset = 2;
+    doc.yAxis().gain = 4;
+    doc.yAxis().offset = 2;
 
     const realtime::GraphSeries series = doc.graphSeries();
     EXPECT_EQ(series.count(), 1);

@@ -26,8 +26,8 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     const ReplugCase& c = GetParam();
     create();
     frame(100, 2);
-    doc.viewState().yGain = kUserGain;
-    doc.viewState().yOffset = kUserOffset;
+    doc.yAxis().gain = kUserGain;
+    doc.yAxis().offset = kUserOffset;
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
     ASSERT_TRUE(logic->link().offline());
@@ -41,8 +41,8 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     const platform::Bytes bytes = sim::frameBytes(content);
     port.deliver(bytes);
     EXPECT_FALSE(logic->link().offline());
-    EXPECT_EQ(doc.viewState().yGain, c.gain);
-    EXPECT_EQ(doc.viewState().yOffset, c.offset);
+    EXPECT_EQ(doc.yAxis().gain, c.gain);
+    EXPECT_EQ(doc.yAxis().offset, c.offset);
     link::FrameDecoder fresh;
     EXPECT_EQ(doc.run().samples()[0], fresh.decode(bytes).reading.graphValue)
         << "held from before the replug";
