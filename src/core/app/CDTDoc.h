@@ -1,8 +1,8 @@
 #pragma once
 // The program's single document: the samples of the real-time run with their
-// bookkeeping and the Y scale the graph shows it at, the data-logger window's
-// flags, and the current set
-// that a graph data file is loaded into. A file never overwrites the run.
+// bookkeeping and the Y scale the graph shows them at, the data-logger
+// window's flags, and the current set that a graph data file is loaded into.
+// A file never overwrites the run.
 
 #include "core/app/DocumentObserver.h"
 #include "core/files/FileOutcome.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Which of the main window's commands are enabled and checked, from the state
-// of the run, the data-logger window and the serial link. The Qt window asks before it shows
-// a menu or refreshes the toolbar.
+// of the run, the data-logger window and the serial link. The Qt window asks
+// before it shows a menu or refreshes the toolbar.
 
 #include "core/app/RunControl.h"
 #include "core/link/SerialLink.h"
