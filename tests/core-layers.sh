@@ -15,7 +15,7 @@ allowed() {
     link) echo "measure platform util" ;;
     panel) echo "draw link measure platform util" ;;
     realtime) echo "draw files graph link measure platform store util" ;;
-    download) echo "files link measure platform realtime store util" ;;
+    download) echo "files link measure platform store util" ;;
     logger) echo "draw files graph measure platform store util" ;;
     report) echo "draw files graph measure platform realtime store survey util" ;;
     journal) echo "files measure platform store util" ;;

@@ -5,13 +5,13 @@
 #include "CliCommands.h"
 #include "DataFileLoading.h"
 
-#include "core/app/CDTDoc.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
 #include "core/files/SaveTarget.h"
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalReader.h"
 #include "core/platform/Clock.h"
+#include "core/realtime/RunStripTexts.h"
 
 #include <filesystem>
 #include <iostream>
@@ -59,7 +59,7 @@ int listUnsavedRuns(const std::filesystem::path& folder, const platform::Clock& 
     const auto journals = journal::listJournals(folder);
     if (journals.empty()) std::cerr << "no unsaved runs in " << folder.string() << '\n';
     for (const journal::JournalSummary& unsaved : journals) {
-        std::cout << app::CDTDoc::startTimeText(unsaved.runStart, clock) << "  " << unsaved.sampleCount
+        std::cout << realtime::startTimeText(unsaved.runStart, clock) << "  " << unsaved.sampleCount
                   << " samples  " << unsaved.file.string() << (unsaved.inUse ? kInUseNote : "") << '\n';
     }
     return kExitOk;
@@ -110,7 +110,7 @@ int recoverRun(
         return kExitFailure;
     }
     std::cout << dataFile.string() << ": " << run.sampleCount() << " samples, " << run.readingCount()
-              << " readings, started " << app::CDTDoc::startTimeText(run.runStart, clock) << '\n'
+              << " readings, started " << realtime::startTimeText(run.runStart, clock) << '\n'
               << textFile.string() << '\n';
     // Saved as the window's Save would have: the journal has done its work,
     // unless a running program is still writing it.

@@ -1,7 +1,6 @@
 #include "core/app/CDTDoc.h"
 
 #include "core/files/GraphFile.h"
-#include "core/util/Printf.h"
 
 #include <algorithm>
 #include <fstream>
@@ -42,15 +41,12 @@ void CDTDoc::resetForNewRun(platform::TimeValue now)
 void CDTDoc::startBeforeFirstFrame(platform::TimeValue confirmed)
 {
     run_.startBeforeFirstFrame(confirmed);
-    setRunTexts();
     updateAllViews();
 }
 
 void CDTDoc::restoreRun(const store::RealTimeRun& run)
 {
     run_.restore(run);
-    view_.sampleRateText = util::printfString("%d", run.samplePeriodSeconds());
-    setRunTexts();
     updateAllViews();
 }
 
@@ -58,24 +54,12 @@ realtime::RunBookkeeping::Commit CDTDoc::commitSample()
 {
     const realtime::RunBookkeeping::Commit commit = run_.commit();
     if (commit == realtime::RunBookkeeping::Commit::NewReading) {
-        setRunTexts();
         for (DocumentObserver* observer : observers_)
             observer->samplePlotted();
     }
     for (DocumentObserver* observer : observers_)
         observer->sampleCommitted();
     return commit;
-}
-
-std::string CDTDoc::startTimeText(platform::TimeValue start, const platform::Clock& clock)
-{
-    return platform::formatTime(clock.toLocal(start), kStartTimeFormat);
-}
-
-void CDTDoc::setRunTexts()
-{
-    view_.startTimeText = startTimeText(run_.startTime(), clock_);
-    view_.dataNoText = util::printfString("%d", run_.readingCount());
 }
 
 realtime::GraphSeries CDTDoc::graphSeries() const
@@ -87,8 +71,8 @@ realtime::GraphSeries CDTDoc::graphSeries() const
     series.startTime = run_.startTime();
     series.samplePeriodMs = run_.samplePeriodMs();
     series.footCandles = run_.unitFlag() != 0;
-    series.yGain = view_.yGain;
-    series.yOffset = view_.yOffset;
+    series.yGain = yAxis_.gain;
+    series.yOffset = yAxis_.offset;
     return series;
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 // The program's single document: the samples of the real-time run with their
-// bookkeeping, the view's shared flags and strip texts, the current set that
+// bookkeeping and the Y scale the graph shows them at, the current set that
 // a graph data file is loaded into, and the data-logger sets shown from it.
 // A file never overwrites the run.
 
 #include "core/app/DocumentObserver.h"
 #include "core/files/FileOutcome.h"
+#include "core/graph/YAxisSetting.h"
 #include "core/link/MeterStatistics.h"
 #include "core/logger/DataLoggerSets.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/realtime/GraphSeries.h"
-#include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
 #include "core/store/CurrentSet.h"
 #include "core/store/MemoryBlock.h"
@@ -27,16 +27,14 @@ namespace brivon::app {
 
 class CDTDoc {
 public:
-    static constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
-    // A run's start as the strip shows it.
-    static std::string startTimeText(platform::TimeValue start, const platform::Clock& clock);
-
     explicit CDTDoc(const platform::Clock& clock);
 
     realtime::RunBookkeeping& run() { return run_; }
     const realtime::RunBookkeeping& run() const { return run_; }
-    realtime::RealTimeViewState& viewState() { return view_; }
-    const realtime::RealTimeViewState& viewState() const { return view_; }
+    // The real-time graph's Y scale: from the configuration, then from the
+    // meter's range or the "Y Axis" dialog; written back at close.
+    graph::YAxisSetting& yAxis() { return yAxis_; }
+    const graph::YAxisSetting& yAxis() const { return yAxis_; }
     store::CurrentSet& currentSet() { return *currentSet_; }
     const store::CurrentSet& currentSet() const { return *currentSet_; }
     // The sets of the last data-logger download.
@@ -56,12 +54,12 @@ public:
     // The first frame after Run: the run restarts at `now` and every view redraws it empty.
     void resetForNewRun(platform::TimeValue now);
     // Run was confirmed before any frame of the run came (see RunBookkeeping):
-    // the strip shows the run's start at once, as Save would write it.
+    // the views show the run's start at once, as Save would write it.
     void startBeforeFirstFrame(platform::TimeValue confirmed);
-    // A recovered run becomes the current run, with its strip texts.
+    // A recovered run becomes the current run.
     void restoreRun(const store::RealTimeRun& run);
     // One tick of the sample timer of an active, not yet full run. A new
-    // reading sets the "Start Time" and "Data No." texts and plots the point.
+    // reading is plotted.
     realtime::RunBookkeeping::Commit commitSample();
 
     // The run as the graph draws it.
@@ -74,13 +72,11 @@ public:
     files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
-    // The strip's "Start Time" and "Data No." from the run.
-    void setRunTexts();
     files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
 
     const platform::Clock& clock_;
     realtime::RunBookkeeping run_;
-    realtime::RealTimeViewState view_;
+    graph::YAxisSetting yAxis_;
     std::unique_ptr<store::CurrentSet> currentSet_;
     store::TransferBlock transferBlock_;
     logger::DataLoggerSets loggerSets_;

@@ -14,9 +14,9 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     switch (id) {
     case kRun:
     case kPowerOff:
-        return CommandState { in.view.idleFrame };
+        return CommandState { in.runControl.idleFrame() };
     case kStop:
-        return CommandState { in.view.runFlag };
+        return CommandState { in.runControl.runFlag() };
     case kSave:
     case kExportCsv:
     case kPrint:
@@ -24,7 +24,7 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     case kOtherCom:
         return CommandState { in.link.isOtherComEnabled() };
     case kDataLogger:
-        return CommandState { !in.view.offline };
+        return CommandState { !in.offline };
     case kOpen:
         return CommandState { !in.loggerWindowOpen };
     case kMem:

@@ -1,10 +1,10 @@
 #pragma once
 // Which of the main window's commands are enabled and checked, from the state
-// of the run, the view and the serial link. The Qt window asks before it shows
-// a menu or refreshes the toolbar.
+// of the run, the data-logger window and the serial link. The Qt window asks
+// before it shows a menu or refreshes the toolbar.
 
+#include "core/app/RunControl.h"
 #include "core/link/SerialLink.h"
-#include "core/realtime/RealTimeViewState.h"
 #include "core/realtime/RunBookkeeping.h"
 
 #include <optional>
@@ -19,10 +19,11 @@ struct CommandState {
 };
 
 struct CommandInputs {
-    const realtime::RealTimeViewState& view;
+    const RunControl& runControl;
     const realtime::RunBookkeeping& run;
     const link::SerialLink& link;
     bool loggerWindowOpen;
+    bool offline;  // no meter on line
 };
 
 // The state of command `id`; nothing for commands whose state is decided

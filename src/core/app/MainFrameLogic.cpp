@@ -17,7 +17,7 @@ MainFrameLogic::MainFrameLogic(
     , runControl_(document, seams.viewTimers, seams.clock)
     , runKeeper_(document, seams.journalFolder, seams.clock)
     , runSave_(document, seams.clock, seams.prompts)
-    , downloadStart_(meterLink_, document.viewState(), seams.mainTimers)
+    , downloadStart_(meterLink_, seams.mainTimers)
     , dumpReceiver_(meterLink_, downloadStart_.state(),
           { document.memoryBlock(), document.transferBlock(), [this] { document_.updateAllViews(); } },
           seams.mainTimers, seams.clock, seams.prompts)
@@ -32,9 +32,7 @@ MainFrameLogic::MainFrameLogic(
 
 void MainFrameLogic::create()
 {
-    realtime::RealTimeViewState& view = document_.viewState();
-    view.yGain = configuration_.yGain();
-    view.yOffset = configuration_.yOffset();
+    document_.yAxis() = { configuration_.yGain(), configuration_.yOffset() };
     meterLink_.create(configuration_.portNumber());
     seams_.viewTimers.start(realtime::view_timers::kWatchdog, link::SerialLink::kWatchdogPeriodMs);
 }
@@ -97,11 +95,11 @@ bool MainFrameLogic::close(CloseMode mode)
     if (closed_) return true;
     // A close the user cancels leaves everything as it was: the meter is told nothing.
     if (mode == CloseMode::AskToSave && !settleRunBeforeClose()) return false;
-    const realtime::RealTimeViewState& view = document_.viewState();
+    const graph::YAxisSetting& yAxis = document_.yAxis();
     // A file that could not be read was reported at start and is left as it is.
     if (!configuration_.readProblem()) {
         const auto problem
-            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), view.yGain, view.yOffset);
+            = configuration_.writeAtClose(meterLink_.serialLink().portNumber(), yAxis.gain, yAxis.offset);
         if (problem && mode == CloseMode::AskToSave) seams_.prompts.message(*problem);
     }
     meterLink_.commands().sendExit();
@@ -139,8 +137,9 @@ bool MainFrameLogic::settleRunBeforeClose()
 
 std::optional<CommandState> MainFrameLogic::commandState(int id) const
 {
-    return commandUpdate(
-        id, { document_.viewState(), document_.run(), serialLink_, document_.loggerSets().windowOpen() });
+    return commandUpdate(id,
+        { runControl_, document_.run(), serialLink_, document_.loggerSets().windowOpen(),
+            meterLink_.offline() });
 }
 
 void MainFrameLogic::mainTimerExpired(int id)
@@ -182,7 +181,7 @@ std::string MainFrameLogic::linkStatusText() const
     state.devicePath = seams_.port.devicePath();
     state.lastError = serialLink_.lastError();
     if (const auto since = serialLink_.noAnswerSince()) state.noAnswerSince = seams_.clock.toLocal(*since);
-    state.offline = document_.viewState().offline;
+    state.offline = meterLink_.offline();
     return status_bar::linkPaneText(state);
 }
 
@@ -191,22 +190,25 @@ std::string MainFrameLogic::warningStatusText() const
     return status_bar::warningPaneText(configuration_.readProblem(), runKeeper_.journal().problem());
 }
 
+realtime::RunStripTexts MainFrameLogic::stripTexts() const
+{
+    const std::optional<bool> lowBattery
+        = meterLink_.offline() ? std::nullopt : std::optional<bool>(meterLink_.lowBattery());
+    return realtime::runStripTexts(document_.run(), lowBattery, seams_.clock);
+}
+
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)
 {
-    realtime::RealTimeViewState& view = document_.viewState();
     realtime::RunBookkeeping& run = document_.run();
     const link::Reading& reading = update.frame.reading;
 
-    view.offline = false;
     runControl_.frameArrived(update.now);
     run.append(reading.graphValue, reading.footCandle != 0);
     if (update.frame.scaleChanged) {
-        view.yOffset = 0;
-        view.yGain = update.frame.yGain;
+        document_.yAxis() = { update.frame.yGain, 0 };
         run.setCurrentGain(update.frame.yGain);
         document_.updateAllViews();
     }
-    view.batteryText = update.batteryText;
     if (events_) events_->measurementShown(update);
 }
 
@@ -220,10 +222,7 @@ void MainFrameLogic::journalProblem(const std::string& problem)
 
 void MainFrameLogic::goOffline()
 {
-    realtime::RealTimeViewState& view = document_.viewState();
-    view.offline = true;
-    view.idleFrame = false;
-    runControl_.stop();
+    runControl_.meterLost();
     notifyPanel();
 }
 

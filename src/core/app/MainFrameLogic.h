@@ -19,6 +19,7 @@
 #include "core/platform/Prompts.h"
 #include "core/platform/SerialPort.h"
 #include "core/platform/Timers.h"
+#include "core/realtime/RunStripTexts.h"
 
 #include <filesystem>
 #include <optional>
@@ -119,6 +120,8 @@ public:
     std::string linkStatusText() const;
     // The status bar's warnings pane.
     std::string warningStatusText() const;
+    // The real-time strip: the run's texts and, while a meter is on line, its battery.
+    realtime::RunStripTexts stripTexts() const;
 
 private:
     void measurementReceived(const link::MeasurementUpdate& update) override;

@@ -2,7 +2,6 @@
 
 #include "core/realtime/GraphSetup.h"
 #include "core/realtime/ViewTimers.h"
-#include "core/util/Printf.h"
 
 namespace brivon::app {
 
@@ -19,7 +18,7 @@ void RunControl::run(platform::Prompts& prompts, bool lastRunUnsaved, const std:
         runWithPeriod(*entered);
         unattended_ = false;
     }
-    document_.viewState().runChosen = true;
+    runChosen_ = true;
 }
 
 void RunControl::runAtLaunch(int seconds)
@@ -27,7 +26,7 @@ void RunControl::runAtLaunch(int seconds)
     runWithPeriod(seconds);
     unattended_ = true;
     // Stop works before the meter's first frame, as after any Run.
-    document_.viewState().runFlag = true;
+    runFlag_ = true;
 }
 
 void RunControl::runWithPeriod(int enteredSeconds)
@@ -35,12 +34,10 @@ void RunControl::runWithPeriod(int enteredSeconds)
     // The dialog takes any integer; the period is at least one second (and
     // fits the millisecond count), and the strip shows the period actually used.
     const int periodMs = realtime::samplePeriodMsFromSeconds(enteredSeconds);
-    realtime::RealTimeViewState& view = document_.viewState();
     document_.run().setSamplePeriodMs(periodMs);
-    view.sampleRateText = util::printfString("%d", periodMs / platform::kMillisecondsPerSecond);
-    if (view.idleFrame) {
-        view.idleFrame = false;
-        view.runFlag = true;
+    if (idleFrame_) {
+        idleFrame_ = false;
+        runFlag_ = true;
     }
     viewTimers_.start(realtime::view_timers::kSample, periodMs);
     requested_ = true;
@@ -50,14 +47,14 @@ void RunControl::runWithPeriod(int enteredSeconds)
     } else {
         document_.updateAllViews();
     }
-    document_.viewState().runChosen = true;
+    runChosen_ = true;
 }
 
 void RunControl::stop()
 {
     running_ = false;
     stopped_ = true;
-    document_.viewState().runFlag = false;
+    runFlag_ = false;
 }
 
 void RunControl::frameArrived(platform::TimeValue now)
@@ -67,7 +64,7 @@ void RunControl::frameArrived(platform::TimeValue now)
         stopped_ = false;
         document_.resetForNewRun(now);
     }
-    if (!running_) document_.viewState().idleFrame = true;
+    if (!running_) idleFrame_ = true;
 }
 
 void RunControl::sampleTick()
@@ -88,6 +85,12 @@ void RunControl::sampleTick()
 void RunControl::endRunIfFull()
 {
     if (document_.run().isFull() && !awaitingFirstFrame()) stop();
+}
+
+void RunControl::meterLost()
+{
+    idleFrame_ = false;
+    stop();
 }
 
 }  // namespace brivon::app

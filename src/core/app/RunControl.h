@@ -6,6 +6,7 @@
 // Run with OK sets R and G; the next measurement frame while R and S are set
 // clears both and resets the run's counters; Stop, a full run and an invalid
 // port clear G and set S. The sample timer commits whenever G is set.
+// Besides, the flags that enable Run, PowerOff and Stop.
 
 #include "core/app/CDTDoc.h"
 #include "core/platform/Prompts.h"
@@ -46,12 +47,20 @@ public:
     void sampleTick();
     // After every receive event: a full run ends.
     void endRunIfFull();
+    // The port went missing: the run ends and Run waits for the next frame.
+    void meterLost();
 
     // The run was started by --run, not by a person at the Run command.
     bool unattended() const { return unattended_; }
     bool runRequested() const { return requested_; }
     bool running() const { return running_; }
     bool stopped() const { return stopped_; }
+    // A frame came while no run is active: Run and PowerOff are enabled.
+    bool idleFrame() const { return idleFrame_; }
+    // Set by Run, cleared when the run ends: Stop is enabled.
+    bool runFlag() const { return runFlag_; }
+    // Run was chosen at least once.
+    bool runChosen() const { return runChosen_; }
 
 private:
     // Requested but not yet started by a frame: the counters still belong to the last run.
@@ -64,6 +73,9 @@ private:
     bool running_ = false;
     bool stopped_ = true;
     bool unattended_ = false;
+    bool idleFrame_ = false;
+    bool runFlag_ = false;
+    bool runChosen_ = false;
 };
 
 }  // namespace brivon::app

@@ -3,6 +3,7 @@
 #include "core/files/GraphFile.h"
 #include "core/journal/JournalFolder.h"
 #include "core/journal/JournalReader.h"
+#include "core/realtime/RunStripTexts.h"
 #include "core/util/Printf.h"
 
 #include <system_error>
@@ -11,7 +12,7 @@ namespace brivon::app {
 
 std::string unsavedRunQuestion(platform::TimeValue runStart, int sampleCount, const platform::Clock& clock)
 {
-    const std::string start = app::CDTDoc::startTimeText(runStart, clock);
+    const std::string start = realtime::startTimeText(runStart, clock);
     return util::printfString(kUnsavedRunQuestion, start.c_str(), sampleCount);
 }
 
@@ -30,7 +31,7 @@ bool offerUnsavedRuns(app::CDTDoc& document, RunKeeper& keeper, platform::Prompt
         if (!contents.run) continue;
         const store::RealTimeRun run = contents.run->realTimeRun();
         if (const auto problem = files::graphFileProblem(files::realTimeFileContents(run, clock))) {
-            const std::string start = app::CDTDoc::startTimeText(unsaved.runStart, clock);
+            const std::string start = realtime::startTimeText(unsaved.runStart, clock);
             prompts.message(util::printfString(kUnrecoverableRunMessage, start.c_str(),
                 problem->text().c_str(), unsaved.file.string().c_str()));
             continue;

@@ -6,9 +6,8 @@ namespace brivon::download {
 
 std::optional<StartRefusal> DownloadStart::refusal()
 {
-    if (view_.batteryText == link::kBatteryLow) return StartRefusal::LowBattery;
-    // Every frame sets the battery text: without one there is no meter.
-    if (view_.batteryText != link::kBatteryNormal || view_.offline) return StartRefusal::Offline;
+    if (link_.lowBattery()) return StartRefusal::LowBattery;
+    if (link_.offline()) return StartRefusal::Offline;
     if (!link_.serialLink().reopen()) return StartRefusal::PortUnavailable;
     return std::nullopt;
 }
@@ -27,7 +26,6 @@ StartResult DownloadStart::startDataLogger()
 StartResult DownloadStart::startMemory()
 {
     if (const auto refused = refusal()) return { refused };
-    view_.listFromFile = false;  // a downloaded list can be saved again
     link_.serialLink().expectMemoryDump();
     state_.fillRequest = true;
     state_.loggerComplete = false;

@@ -7,7 +7,6 @@
 #include "core/download/DownloadState.h"
 #include "core/link/MeterLink.h"
 #include "core/platform/Timers.h"
-#include "core/realtime/RealTimeViewState.h"
 
 #include <optional>
 
@@ -32,9 +31,8 @@ public:
         = "Power is low,please change another battery to try again!";
     static constexpr int kMemoryProgressScale = 2000;
 
-    DownloadStart(link::MeterLink& link, realtime::RealTimeViewState& view, platform::Timers& mainTimers)
+    DownloadStart(link::MeterLink& link, platform::Timers& mainTimers)
         : link_(link)
-        , view_(view)
         , mainTimers_(mainTimers)
     {
     }
@@ -54,7 +52,6 @@ private:
     std::optional<StartRefusal> refusal();
 
     link::MeterLink& link_;
-    realtime::RealTimeViewState& view_;
     platform::Timers& mainTimers_;
     DownloadState state_;
 };

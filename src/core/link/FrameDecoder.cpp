@@ -176,15 +176,11 @@ DecodedFrame FrameDecoder::decode(std::span<const std::uint8_t> f)
     if (r.negative) r.readingText = "-" + r.readingText;
     r.graphValue = graphValue;
 
-    // Battery watch: "Low" sticks until re-armed.
+    // Battery watch: a low battery sticks until re-armed.
     r.lowBattery = (status & kLowBatteryBit) != 0;
     if (batteryWatch_) {
-        if (r.lowBattery) {
-            batteryText_ = kBatteryLow;
-            batteryWatch_ = false;
-        } else {
-            batteryText_ = kBatteryNormal;
-        }
+        lowBattery_ = r.lowBattery;
+        batteryWatch_ = !r.lowBattery;
     }
 
     // Panel texts.

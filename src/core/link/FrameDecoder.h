@@ -12,10 +12,6 @@
 
 namespace brivon::link {
 
-// The battery texts: the meter reported a low battery, or not.
-inline constexpr const char* kBatteryLow = "Low";
-inline constexpr const char* kBatteryNormal = "Normal";
-
 struct DecodedFrame {
     Reading reading;
     // The range or the unit changed (always on the first frame): the Y offset
@@ -32,7 +28,7 @@ public:
     // `frame` holds at least kMeasurementFrameLength bytes starting AA DD.
     DecodedFrame decode(std::span<const std::uint8_t> frame);
 
-    // "Low" sticks until the watch is re-armed (the port watchdog does it on an invalid port).
+    // A low battery sticks until the watch is re-armed (the port watchdog does it on an invalid port).
     void rearmBatteryWatch() { batteryWatch_ = true; }
     // The meter went away: no reading after a replug is held at the value
     // from before, while the Y scale changes only when the new meter's range
@@ -42,8 +38,8 @@ public:
         holdCounter_ = 0;
         holdAcrossRangeChange_ = false;
     }
-    // "Low", "Normal", or empty before the first frame.
-    const std::string& batteryText() const { return batteryText_; }
+    // The watched battery state: false before the first frame.
+    bool lowBattery() const { return lowBattery_; }
     std::uint8_t lastRangeIndex() const { return lastRange_; }
 
 private:
@@ -56,7 +52,7 @@ private:
     float heldValue_ = 0.0f;
     std::string modeText_ = "    ";
     bool batteryWatch_ = true;
-    std::string batteryText_;
+    bool lowBattery_ = false;
 };
 
 }  // namespace brivon::link

@@ -2,7 +2,8 @@
 // The meter link as one piece: the serial link, the command set, the frame
 // decoder, the statistics and the receive handler, wired to the port, the
 // main window's timers and the clock. The program's main window and
-// brivon-cli both talk to the meter through it.
+// brivon-cli both talk to the meter through it. It knows whether a meter is
+// on line and the state of its battery.
 
 #include "core/link/FrameDecoder.h"
 #include "core/link/MeterCommands.h"
@@ -14,7 +15,7 @@
 
 namespace brivon::link {
 
-class MeterLink {
+class MeterLink : private ReceiveSink {
 public:
     MeterLink(platform::SerialPort& port, platform::Timers& mainTimers, const platform::Clock& clock,
         ReceiveSink& sink);
@@ -33,14 +34,28 @@ public:
     FrameDecoder& decoder() { return decoder_; }
     const MeterStatistics& statistics() const { return statistics_; }
 
+    // No measurement frame was accepted yet, or none since the port went missing.
+    bool offline() const { return offline_; }
+    // The meter reported a low battery; it sticks until the port goes missing
+    // and a later frame says otherwise.
+    bool lowBattery() const { return decoder_.lowBattery(); }
+
 private:
+    // Everything received goes on to the caller's sink; a frame also puts the link on line.
+    void measurementReceived(const MeasurementUpdate& update) override;
+    void memoryDumpReceived(const platform::Bytes& block) override { sink_.memoryDumpReceived(block); }
+    void loggerBlockReceived(const platform::Bytes& block) override { sink_.loggerBlockReceived(block); }
+    void eventFinished() override { sink_.eventFinished(); }
+
     const platform::Clock& clock_;
+    ReceiveSink& sink_;
     SerialLink link_;
     MeterCommands commands_;
     FrameDecoder decoder_;
     MeterStatistics statistics_;
     ReceiveHandler receiveHandler_;
     std::function<void()> offlineHandler_;
+    bool offline_ = true;
 };
 
 }  // namespace brivon::link

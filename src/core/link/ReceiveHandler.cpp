@@ -66,7 +66,7 @@ void ReceiveHandler::decodeMeasurement(const platform::Bytes& block, platform::T
     const bool footCandle = frame.reading.footCandle != 0;
     statistics_.add(
         frame.reading.graphValue, platform::formatTime(clock_.toLocal(now), "%H:%M:%S"), footCandle);
-    sink_.measurementReceived({ frame, decoder_.batteryText(), statistics_.texts(), now });
+    sink_.measurementReceived({ frame, statistics_.texts(), now });
     try {
         link_.port().discardInput();
     } catch (const platform::SerialError&) {

@@ -14,7 +14,6 @@ namespace brivon::link {
 
 struct MeasurementUpdate {
     const DecodedFrame& frame;
-    const std::string& batteryText;
     const StatisticsTexts& statistics;
     platform::TimeValue now;
 };

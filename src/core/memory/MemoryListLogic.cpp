@@ -18,9 +18,11 @@ platform::FileChoice listFileChoice(const std::string& defaultName = {})
 
 }  // namespace
 
-MemoryListLogic::MemoryListLogic(store::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts)
+MemoryListLogic::MemoryListLogic(
+    store::MemoryBlock& block, MemoryListFlags flags, ListSource source, platform::Prompts& prompts)
     : block_(block)
     , flags_(flags)
+    , source_(source)
     , prompts_(prompts)
 {
 }
@@ -41,7 +43,7 @@ std::optional<std::vector<files::MemoryListRow>> MemoryListLogic::refresh()
 
 void MemoryListLogic::save(const std::string& defaultName)
 {
-    if (flags_.listFromFile) return;
+    if (source_ == ListSource::ListFiles) return;
     const auto dataFile
         = files::chooseDataFile(prompts_, listFileChoice(defaultName), files::DataFileKind::Memory);
     if (!dataFile) return;

@@ -16,8 +16,11 @@ namespace brivon::memory {
 struct MemoryListFlags {
     const bool& memoryEmpty;  // the last memory download found no record
     bool& fillRequest;  // a memory download filled the block: list it once
-    const bool& listFromFile;  // the window shows list files: Save does nothing
 };
+
+// What the window was opened for: a memory download's list, or list files
+// (chosen in the Open dialog), which Save does not write again.
+enum class ListSource { Download, ListFiles };
 
 class MemoryListLogic {
 public:
@@ -25,7 +28,8 @@ public:
     static constexpr const char* kDefaultExtension = "MemDat";
     static constexpr const char* kFilter = "Memery Files (*.MemDat)|*.MemDat|";
 
-    MemoryListLogic(store::MemoryBlock& block, MemoryListFlags flags, platform::Prompts& prompts);
+    MemoryListLogic(
+        store::MemoryBlock& block, MemoryListFlags flags, ListSource source, platform::Prompts& prompts);
 
     // The fill step, run when the window shows and after Open: the rows that
     // replace the list's, or nothing when the list stays as it is. An empty
@@ -44,6 +48,7 @@ public:
 private:
     store::MemoryBlock& block_;
     MemoryListFlags flags_;
+    ListSource source_;
     platform::Prompts& prompts_;
     bool listLoaded_ = false;
     bool emptyReported_ = false;

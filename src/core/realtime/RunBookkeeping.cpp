@@ -21,6 +21,7 @@ void RunBookkeeping::append(float lux, bool footCandle)
 
 void RunBookkeeping::resetForNewRun(platform::TimeValue start)
 {
+    started_ = true;
     startTime_ = start;
     sampleCount_ = 0;
     readingCount_ = 0;
@@ -45,6 +46,7 @@ void RunBookkeeping::restore(const store::RealTimeRun& run)
     std::copy(readings.begin(), readings.end(), readingToSample_.begin());
     sampleCount_ = static_cast<int>(committed.size());
     readingCount_ = static_cast<int>(readings.size());
+    started_ = true;
     newReading_ = false;
     unitFlag_ = run.unitFlag;
     startTime_ = run.runStart;

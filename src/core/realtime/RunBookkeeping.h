@@ -43,6 +43,8 @@ public:
     void setSamplePeriodMs(int periodMs) { samplePeriodMs_ = periodMs; }
     void setCurrentGain(int gain) { currentGain_ = gain; }
 
+    // A run was started or restored: its start time and period mean something.
+    bool started() const { return started_; }
     int sampleCount() const { return sampleCount_; }
     int readingCount() const { return readingCount_; }
     bool hasNewReading() const { return newReading_; }
@@ -62,6 +64,7 @@ private:
     std::vector<std::int32_t> readingToSample_;
     int sampleCount_ = 0;
     int readingCount_ = 0;
+    bool started_ = false;
     bool newReading_ = false;
     std::uint8_t unitFlag_ = 0;
     platform::TimeValue startTime_ = 0;

@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(
 
     view_ = new ui::CDTView(clock_, this);
     view_->setSeriesSource([this] { return document_.graphSeries(); });
+    view_->setStripSource([this] { return logic_.stripTexts(); });
     view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
     setCentralWidget(view_);
     panel_ = new CMeterPanel(logic_.link().serialLink(), view_);
@@ -81,10 +82,8 @@ CMainFrame::CMainFrame(
             statusPanes_->setReadout(timeText, dataText);
         });
     connect(&view_->realTimeStrip(), &ui::RealTimeStrip::yAxisClicked, this, [this] {
-        realtime::RealTimeViewState& state = document_.viewState();
-        if (const auto chosen = ui::YAxisDialog::ask(this, { state.yGain, state.yOffset })) {
-            state.yGain = chosen->gain;
-            state.yOffset = chosen->offset;
+        if (const auto chosen = ui::YAxisDialog::ask(this, document_.yAxis())) {
+            document_.yAxis() = *chosen;
             document_.updateAllViews();
         }
     });
@@ -278,8 +277,7 @@ void CMainFrame::openFromDialog()
 {
     switch (COpenFileDlg::ask(this)) {
     case COpenFileDlg::Choice::ListFile:
-        document_.viewState().listFromFile = true;
-        showMemoryList();
+        showMemoryList(memory::ListSource::ListFiles);
         break;
     case COpenFileDlg::Choice::GraphFile:
         showDataLogger(true);
@@ -289,14 +287,13 @@ void CMainFrame::openFromDialog()
     }
 }
 
-void CMainFrame::showMemoryList()
+void CMainFrame::showMemoryList(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
         = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
     CMemListDlg dialog(
-        { document_.memoryBlock(),
-            { downloads.memoryEmpty, downloads.fillRequest, document_.viewState().listFromFile }, saveName },
+        { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName },
         prompts_, this);
     dialog.exec();
 }
@@ -357,7 +354,7 @@ void CMainFrame::measurementShown(const link::MeasurementUpdate& update)
 {
     panel_->setOffline(false);
     panel_->showReading(update.frame.reading);
-    view_->realTimeStrip().setBatteryState(text(update.batteryText));
+    view_->refreshStrip();
     view_->statisticsStrip().setStatistics(update.statistics);
 }
 
@@ -368,7 +365,7 @@ void CMainFrame::downloadProgressDue()
     const download::DownloadEnd end = dialog.runModal();
     progressDialog_ = nullptr;
     panelChanged();
-    if (end == download::DownloadEnd::MemoryList) showMemoryList();
+    if (end == download::DownloadEnd::MemoryList) showMemoryList(memory::ListSource::Download);
     if (end == download::DownloadEnd::DataLogger) showDataLogger(false);
 }
 
@@ -385,24 +382,18 @@ void CMainFrame::downloadChanged()
 
 void CMainFrame::panelChanged()
 {
-    panel_->setOffline(document_.viewState().offline);
+    panel_->setOffline(logic_.link().offline());
     panel_->setStatusText(logic_.downloads().panelStatusText);
+    view_->refreshStrip();
 }
 
 void CMainFrame::viewsChanged()
 {
-    const realtime::RealTimeViewState& state = document_.viewState();
-    view_->realTimeStrip().setSampleRate(text(state.sampleRateText));
-    view_->realTimeStrip().setStartTime(text(state.startTimeText));
-    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->updateGraph();
 }
 
 void CMainFrame::samplePlotted()
 {
-    const realtime::RealTimeViewState& state = document_.viewState();
-    view_->realTimeStrip().setStartTime(text(state.startTimeText));
-    view_->realTimeStrip().setDataNo(text(state.dataNoText));
     view_->plotNewSample();
 }
 

@@ -7,6 +7,7 @@
 #include "core/app/CDTDoc.h"
 #include "core/app/DocumentObserver.h"
 #include "core/app/MainFrameLogic.h"
+#include "core/memory/MemoryListLogic.h"
 #include "ui/app/MainStatusBar.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/link/CMSComm.h"
@@ -78,7 +79,7 @@ private:
     void refreshStatusPanes();
     void onCommand(int id);
     void openFromDialog();
-    void showMemoryList();
+    void showMemoryList(memory::ListSource source);
     void chooseOtherPort();
     void showAbout();
     void showHelp();

@@ -27,7 +27,7 @@ constexpr int kRowPadding = 4;  // pixels above and below a row's text, as a rep
 CMemListDlg::CMemListDlg(
     MemoryListSources sources, platform::Prompts& prompts, QWidget* parent, ReportPrinter* printer)
     : QDialog(parent)
-    , logic_(sources.block, sources.flags, prompts)
+    , logic_(sources.block, sources.flags, sources.source, prompts)
     , defaultSaveName_(std::move(sources.defaultSaveName))
     , dialogPrinter_(printer ? nullptr : std::make_unique<DialogReportPrinter>(this, prompts))
     , printer_(printer ? *printer : *dialogPrinter_)

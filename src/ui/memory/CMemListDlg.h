@@ -23,6 +23,7 @@ class MemoryListModel;
 struct MemoryListSources {
     store::MemoryBlock& block;
     memory::MemoryListFlags flags;
+    memory::ListSource source;
     std::string defaultSaveName;  // offered by Save
 };
 

@@ -67,6 +67,17 @@ void CDTView::setSeriesSource(SeriesSource source)
     updateGraph();
 }
 
+void CDTView::setStripSource(StripSource source)
+{
+    stripSource_ = std::move(source);
+    refreshStrip();
+}
+
+void CDTView::refreshStrip()
+{
+    if (stripSource_) realTimeStrip_->setTexts(stripSource_());
+}
+
 void CDTView::setMeterPanel(QWidget* panel)
 {
     meterPanel_ = panel;
@@ -76,11 +87,13 @@ void CDTView::setMeterPanel(QWidget* panel)
 
 void CDTView::updateGraph()
 {
+    refreshStrip();
     invalidateGraph(false);
 }
 
 void CDTView::plotNewSample()
 {
+    refreshStrip();
     keepCursorAtNextPaint();
     if (!isDragActive()) invalidateGraph(true);
 }

@@ -2,10 +2,12 @@
 // The real-time graph view: the zoomable graph of the run, and the strips
 // around it (real-time, statistics, scroll and the meter panel). The sample
 // and watchdog timers belong to the window logic. The main window owns it,
-// feeds it the run through a series source and wires its signals.
+// feeds it the run through a series source and the real-time strip's texts
+// through a strip source, and wires its signals.
 
 #include "core/platform/Clock.h"
 #include "core/realtime/GraphModel.h"
+#include "core/realtime/RunStripTexts.h"
 #include "core/report/GraphReport.h"
 #include "ui/graph/ZoomableGraphView.h"
 #include "ui/realtime/GraphRenderer.h"
@@ -22,11 +24,13 @@ class CDTView : public ZoomableGraphView {
     Q_OBJECT
 public:
     using SeriesSource = std::function<realtime::GraphSeries()>;
+    using StripSource = std::function<realtime::RunStripTexts()>;
 
     explicit CDTView(const platform::Clock& clock, QWidget* parent = nullptr);
     ~CDTView() override;
 
     void setSeriesSource(SeriesSource source);
+    void setStripSource(StripSource source);
     // The meter panel is placed by the strips' layout rule.
     void setMeterPanel(QWidget* panel);
 
@@ -38,6 +42,8 @@ public:
     void updateGraph();
     // A commit plotted a new reading: redraw, keeping the cursor, unless a drag is on.
     void plotNewSample();
+    // The real-time strip shows its source's texts (both updates above do it too).
+    void refreshStrip();
     void undoZoom();
 
     bool isZoomed() const { return model_.zoomScroll().zoomed(); }
@@ -66,6 +72,7 @@ private:
 
     const platform::Clock& clock_;
     SeriesSource source_;
+    StripSource stripSource_;
     realtime::GraphModel model_;
     GraphRenderer renderer_;
 

@@ -63,21 +63,12 @@ RealTimeStrip::RealTimeStrip(QWidget* parent)
     connect(yAxis_, &QPushButton::clicked, this, &RealTimeStrip::yAxisClicked);
 }
 
-void RealTimeStrip::setStartTime(const QString& text)
+void RealTimeStrip::setTexts(const realtime::RunStripTexts& texts)
 {
-    startTime_->setText(text);
-}
-void RealTimeStrip::setDataNo(const QString& text)
-{
-    dataNo_->setText(text);
-}
-void RealTimeStrip::setBatteryState(const QString& text)
-{
-    battery_->setText(text);
-}
-void RealTimeStrip::setSampleRate(const QString& text)
-{
-    sampleRate_->setText(text);
+    startTime_->setText(QString::fromStdString(texts.startTime));
+    dataNo_->setText(QString::fromStdString(texts.dataNo));
+    battery_->setText(QString::fromStdString(texts.battery));
+    sampleRate_->setText(QString::fromStdString(texts.sampleRate));
 }
 QString RealTimeStrip::startTime() const
 {

@@ -2,6 +2,8 @@
 // The strip above the graph: run start time, reading count, battery state,
 // sample rate, and the "Y Axis" button that opens the axis setup.
 
+#include "core/realtime/RunStripTexts.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -14,10 +16,7 @@ class RealTimeStrip : public QWidget {
 public:
     explicit RealTimeStrip(QWidget* parent = nullptr);
 
-    void setStartTime(const QString& text);
-    void setDataNo(const QString& text);
-    void setBatteryState(const QString& text);  // "Low" or "Normal"
-    void setSampleRate(const QString& text);  // whole seconds
+    void setTexts(const realtime::RunStripTexts& texts);
 
     QString startTime() const;
     QString dataNo() const;

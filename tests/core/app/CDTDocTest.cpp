@@ -44,20 +44,16 @@ protected:
     support::ScriptedPrompts prompts;
 };
 
-TEST_F(Document, ACommittedReadingSetsTheStripTextsAndPlotsThePoint)
+TEST_F(Document, OnlyACommittedReadingIsPlotted)
 {
     doc.resetForNewRun(kStart);
     EXPECT_EQ(observer.changes, 1);
     doc.run().append(12, false);
     doc.commitSample();
-    EXPECT_EQ(doc.viewState().startTimeText, "07/12/10 14:05:09");
-    EXPECT_EQ(doc.viewState().dataNoText, "1");
     EXPECT_EQ(observer.plots, 1);
-
-    doc.viewState().dataNoText = "unchanged";
     doc.commitSample();
-    EXPECT_EQ(doc.viewState().dataNoText, "unchanged");
     EXPECT_EQ(observer.plots, 1);
+    EXPECT_EQ(doc.run().readingCount(), 1);
 }
 
 TEST_F(Document, TheGraphSeesTheRunAndTheScale)
@@ -66,8 +62,8 @@ TEST_F(Document, TheGraphSeesTheRunAndTheScale)
     doc.run().setSamplePeriodMs(2000);
     doc.run().append(7, true);
     doc.commitSample();
-    doc.viewState().yGain = 4;
-    doc.viewState().yOffset = 2;
+    doc.yAxis().gain = 4;
+    doc.yAxis().offset = 2;
 
     const realtime::GraphSeries series = doc.graphSeries();
     EXPECT_EQ(series.count(), 1);

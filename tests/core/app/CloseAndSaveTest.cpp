@@ -75,8 +75,8 @@ TEST_F(MainWindow, WithoutAConfigurationTheDefaultsHoldAndCloseWritesThem)
     create();
     EXPECT_EQ(port.commPort(), 1);
     EXPECT_TRUE(logic->commandState(kCom1)->checked);
-    EXPECT_EQ(doc.viewState().yGain, 40);
-    EXPECT_EQ(doc.viewState().yOffset, 0);
+    EXPECT_EQ(doc.yAxis().gain, 40);
+    EXPECT_EQ(doc.yAxis().offset, 0);
     logic->close(app::CloseMode::AskToSave);
     EXPECT_EQ(ScratchFolder::read(configFile()),
         "[COMInfo]\nCOM num=1\n[GainInfo]\nGain=40\n[OffsetInfo]\nOffset=0\n");
@@ -91,8 +91,8 @@ TEST_F(MainWindow, AConfiguredPortSevenStartsOnSevenWithNoMenuCheckMark)
     for (int id = kCom1; id <= kCom4; ++id)
         EXPECT_FALSE(logic->commandState(id)->checked) << id;
     EXPECT_EQ(logic->otherComStartNumber(), 7);
-    EXPECT_EQ(doc.viewState().yGain, 4000);
-    EXPECT_EQ(doc.viewState().yOffset, 6);
+    EXPECT_EQ(doc.yAxis().gain, 4000);
+    EXPECT_EQ(doc.yAxis().offset, 6);
 }
 
 TEST_F(MainWindow, ARangeChangeWhileRunningChangesTheGainWrittenAtClose)
@@ -103,7 +103,7 @@ TEST_F(MainWindow, ARangeChangeWhileRunningChangesTheGainWrittenAtClose)
     run(1);
     periods(2, true);
     frame(100, 3);  // the meter steps to 40k lux
-    EXPECT_EQ(doc.viewState().yGain, 4000);
+    EXPECT_EQ(doc.yAxis().gain, 4000);
     EXPECT_EQ(doc.run().currentGain(), 4000);
     logic->selectMenuPort(2);
     prompts.answers.push_back(platform::Answer::No);

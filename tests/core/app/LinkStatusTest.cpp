@@ -74,7 +74,7 @@ TEST_F(LinkStatus, ASilentMeterIsToldFromTheFirstRestartUntilAFrameComes)
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): no answer since 14:05:13");
     silentWatchdogPeriod();
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): no answer since 14:05:13");
-    EXPECT_FALSE(doc.viewState().offline) << "a silent meter keeps the program on-line";
+    EXPECT_FALSE(logic->link().offline()) << "a silent meter keeps the program on-line";
 
     frame();
     EXPECT_EQ(pane(), "COM1 (/dev/ttyFAKE1): meter connected");

@@ -26,11 +26,11 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     const ReplugCase& c = GetParam();
     create();
     frame(100, 2);
-    doc.viewState().yGain = kUserGain;
-    doc.viewState().yOffset = kUserOffset;
+    doc.yAxis().gain = kUserGain;
+    doc.yAxis().offset = kUserOffset;
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
-    ASSERT_TRUE(doc.viewState().offline);
+    ASSERT_TRUE(logic->link().offline());
     port.missingPorts.clear();
     viewTimers.advance(2 * kOneSecond);  // the watchdog opens the port again
 
@@ -40,9 +40,9 @@ TEST_P(Replug, KeepsTheUsersYScaleUnlessTheRangeOrUnitDiffers)
     content.footCandle = c.footCandle;
     const platform::Bytes bytes = sim::frameBytes(content);
     port.deliver(bytes);
-    EXPECT_FALSE(doc.viewState().offline);
-    EXPECT_EQ(doc.viewState().yGain, c.gain);
-    EXPECT_EQ(doc.viewState().yOffset, c.offset);
+    EXPECT_FALSE(logic->link().offline());
+    EXPECT_EQ(doc.yAxis().gain, c.gain);
+    EXPECT_EQ(doc.yAxis().offset, c.offset);
     link::FrameDecoder fresh;
     EXPECT_EQ(doc.run().samples()[0], fresh.decode(bytes).reading.graphValue)
         << "held from before the replug";

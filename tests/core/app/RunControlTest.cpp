@@ -25,9 +25,9 @@ TEST_F(RunStates, RunWithCancelChangesNothingButMarksTheRunChosen)
 {
     run(std::nullopt);
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_TRUE(doc.viewState().runChosen);
-    EXPECT_TRUE(doc.viewState().idleFrame);
-    EXPECT_FALSE(doc.viewState().runFlag);
+    EXPECT_TRUE(logic->runControl().runChosen());
+    EXPECT_TRUE(logic->runControl().idleFrame());
+    EXPECT_FALSE(logic->runControl().runFlag());
     EXPECT_FALSE(viewTimers.isActive(realtime::view_timers::kSample));
     // Nothing was started, so the next Run does not offer to save.
     run(1);
@@ -40,9 +40,9 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     run(2);
     EXPECT_EQ(prompts.log(), std::vector<std::string> { "sample rate: 1" });
     EXPECT_EQ(flags(), kRequested);
-    EXPECT_EQ(doc.viewState().sampleRateText, "2");
-    EXPECT_FALSE(doc.viewState().idleFrame);
-    EXPECT_TRUE(doc.viewState().runFlag);
+    EXPECT_EQ(logic->stripTexts().sampleRate, "2");
+    EXPECT_FALSE(logic->runControl().idleFrame());
+    EXPECT_TRUE(logic->runControl().runFlag());
 
     clock.advance(30);
     frame(250);
@@ -52,14 +52,14 @@ TEST_F(RunStates, RunWaitsForTheNextFrameWhichStartsTheRunAtItsOwnTime)
     viewTimers.advance(2000);
     EXPECT_EQ(samples(), 1);
     EXPECT_EQ(doc.run().samples()[0], 250);
-    EXPECT_EQ(doc.viewState().dataNoText, "1");
+    EXPECT_EQ(logic->stripTexts().dataNo, "1");
 }
 
 TEST_F(RunStates, TheDialogOffersTheCurrentPeriodAndTakesAtLeastOneSecond)
 {
     run(0);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
-    EXPECT_EQ(doc.viewState().sampleRateText, "1");
+    EXPECT_EQ(logic->stripTexts().sampleRate, "1");
     logic->stop();
     run(-5);
     EXPECT_EQ(doc.run().samplePeriodMs(), 1000);
@@ -161,10 +161,10 @@ TEST_F(RunStates, StopEndsTheRunAndKeepsItsSamples)
     periods(4, true);
     logic->stop();
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_FALSE(doc.viewState().runFlag);
+    EXPECT_FALSE(logic->runControl().runFlag());
     periods(3, true);
     EXPECT_EQ(samples(), 4);
-    EXPECT_TRUE(doc.viewState().idleFrame);
+    EXPECT_TRUE(logic->runControl().idleFrame());
 }
 
 TEST_F(RunStates, TheRunEndsAtTheTickOfItsTenThousandthReading)
@@ -191,7 +191,7 @@ TEST_F(RunStates, TheRunEndsAtTheTickOfSample19990WithNoFrameArriving)
     EXPECT_EQ(samples(), store::run_limits::kMaxSamples);
     EXPECT_EQ(readings(), 1);
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_FALSE(doc.viewState().runFlag);
+    EXPECT_FALSE(logic->runControl().runFlag());
     viewTimers.advance(10 * kOneSecond);
     EXPECT_EQ(samples(), store::run_limits::kMaxSamples);
 }
@@ -217,9 +217,10 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     port.missingPorts = { 1 };
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
     EXPECT_EQ(flags(), kIdle);
-    EXPECT_TRUE(doc.viewState().offline);
-    EXPECT_FALSE(doc.viewState().idleFrame);
-    EXPECT_FALSE(doc.viewState().runFlag);
+    EXPECT_TRUE(logic->link().offline());
+    EXPECT_EQ(logic->stripTexts().battery, "") << "no meter on line, no battery state";
+    EXPECT_FALSE(logic->runControl().idleFrame());
+    EXPECT_FALSE(logic->runControl().runFlag());
     EXPECT_GE(events.panelChanges, 1);
     EXPECT_FALSE(enabled(kDataLogger));
     EXPECT_EQ(logic->linkStatusText(), "COM1 (/dev/ttyFAKE1): no such device");

@@ -74,8 +74,8 @@ TEST_F(UnsavedRunAtStart, ARecoveredRunLeftUnsavedIsAskedAboutAtCloseAndGoesWith
     prompts.answers.push_back(platform::Answer::Yes);
     prompts.savePaths.push_back(std::nullopt);
     logic->offerUnsavedRuns();
-    EXPECT_EQ(doc.viewState().dataNoText, "5");
-    EXPECT_EQ(doc.viewState().sampleRateText, "1");
+    EXPECT_EQ(logic->stripTexts().dataNo, "5");
+    EXPECT_EQ(logic->stripTexts().sampleRate, "1");
     EXPECT_FLOAT_EQ(doc.run().samples()[4], 100.0f);
 
     prompts.answers.push_back(platform::Answer::No);

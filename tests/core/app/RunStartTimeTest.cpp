@@ -42,8 +42,8 @@ TEST_F(RunStartTime, ARunWithoutAFrameIsDatedFromTheConfirmedRun)
     EXPECT_EQ(start.year, 2010);
     EXPECT_EQ(start.second, 39);
     // The strip shows the start Save writes; no reading belongs to the run yet.
-    EXPECT_EQ(doc.viewState().startTimeText, "07/12/10 14:05:39");
-    EXPECT_EQ(doc.viewState().dataNoText, "0");
+    EXPECT_EQ(logic->stripTexts().startTime, "07/12/10 14:05:39");
+    EXPECT_EQ(logic->stripTexts().dataNo, "0");
     EXPECT_EQ(readings(), 0);
 }
 
@@ -66,7 +66,7 @@ TEST_F(RunStartTime, TheFirstFrameDatesTheRunAgainAndTheStripShowsThatTime)
     period(true);
     EXPECT_EQ(samples(), 1);
     EXPECT_EQ(doc.run().startTime(), kDecember7th2010 + 10);
-    EXPECT_EQ(doc.viewState().startTimeText, "07/12/10 14:05:19");
+    EXPECT_EQ(logic->stripTexts().startTime, "07/12/10 14:05:19");
 }
 
 TEST_F(RunStartTime, ANewRunBeforeItsFirstFrameNeverShowsTheLastRunsSamples)
@@ -89,7 +89,7 @@ TEST_F(RunStartTime, RunAtLaunchRunsAsAConfirmedRunWithStopAvailable)
     logic->runAtLaunch(5);
     EXPECT_EQ(flags(), "111");
     EXPECT_EQ(doc.run().samplePeriodMs(), 5000);
-    EXPECT_EQ(doc.viewState().sampleRateText, "5");
+    EXPECT_EQ(logic->stripTexts().sampleRate, "5");
     EXPECT_EQ(doc.run().startTime(), kDecember7th2010 + 7);
     EXPECT_TRUE(enabled(app::command_ids::kStop));
     EXPECT_TRUE(prompts.log().empty());

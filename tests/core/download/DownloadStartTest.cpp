@@ -37,7 +37,8 @@ TEST_F(Downloads, BeforeAnyFrameOrOffLineNothingHappens)
 {
     EXPECT_FALSE(logic->startMemory().started());
     batteryFrame(false);
-    doc.viewState().offline = true;
+    port.missingPorts = { 1 };
+    viewTimers.advance(4 * kOneSecond);  // two watchdog ticks: off-line
     EXPECT_FALSE(logic->startDataLogger().started());
     EXPECT_FALSE(logic->startMemory().started());
     EXPECT_TRUE(prompts.log().empty());

@@ -48,12 +48,5 @@ TEST_F(MemoryTransfer, ABlockWithoutTheMarkIsNoDump)
     EXPECT_EQ(receiveMode(), link::ReceiveMode::Memory);
 }
 
-TEST_F(MemoryTransfer, AMemoryDownloadLetsTheListBeSavedAgain)
-{
-    doc.viewState().listFromFile = true;  // a list file was browsed before
-    requestMemoryDump();
-    EXPECT_FALSE(doc.viewState().listFromFile);
-}
-
 }  // namespace
 }  // namespace brivon

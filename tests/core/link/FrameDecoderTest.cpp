@@ -238,15 +238,15 @@ TEST(FrameDecoder, LowBatteryStaysUntilTheWatchIsRearmed)
     link::FrameDecoder decoder;
     FrameContent frame = content();
     decoder.decode(frameBytes(frame));
-    EXPECT_EQ(decoder.batteryText(), "Normal");
+    EXPECT_FALSE(decoder.lowBattery());
     frame.lowBattery = true;
     decoder.decode(frameBytes(frame));
     frame.lowBattery = false;
     decoder.decode(frameBytes(frame));
-    EXPECT_EQ(decoder.batteryText(), "Low");
+    EXPECT_TRUE(decoder.lowBattery());
     decoder.rearmBatteryWatch();
     decoder.decode(frameBytes(frame));
-    EXPECT_EQ(decoder.batteryText(), "Normal");
+    EXPECT_FALSE(decoder.lowBattery());
 }
 
 }  // namespace

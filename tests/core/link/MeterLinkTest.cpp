@@ -138,7 +138,7 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     low.lowBattery = true;
     port.deliver(sim::frameBytes(low));
     port.deliver(luxFrame(10));
-    EXPECT_EQ(link.decoder().batteryText(), "Low");
+    EXPECT_TRUE(link.lowBattery());
 
     bool offline = false;
     link.setOfflineHandler([&] { offline = true; });
@@ -146,10 +146,12 @@ TEST_F(MeterLinkTest, OfflineRearmsTheBatteryWatch)
     port.missingPorts = { 1 };
     link.watchdogTick();
     EXPECT_TRUE(offline);
+    EXPECT_TRUE(link.offline());
     port.missingPorts.clear();
     link.serialLink().restartLink();
     port.deliver(luxFrame(10));
-    EXPECT_EQ(link.decoder().batteryText(), "Normal");
+    EXPECT_FALSE(link.lowBattery());
+    EXPECT_FALSE(link.offline());
 }
 
 TEST_F(MeterLinkTest, AReplugShowsTheNewValueAtOnce)

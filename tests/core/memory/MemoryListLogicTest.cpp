@@ -53,10 +53,9 @@ protected:
     std::unique_ptr<store::MemoryBlock> block = std::make_unique<store::MemoryBlock>();
     bool memoryEmpty = false;
     bool fillRequest = false;
-    bool listFromFile = false;
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
-    MemoryListLogic list { *block, { memoryEmpty, fillRequest, listFromFile }, prompts };
+    MemoryListLogic list { *block, { memoryEmpty, fillRequest }, ListSource::Download, prompts };
 };
 
 TEST_F(MemoryList, AFillRequestListsTheBlockOnce)
@@ -115,8 +114,8 @@ TEST_F(MemoryList, AFailedSaveSaysWhyAndLeavesTheOldFiles)
 
 TEST_F(MemoryList, SaveDoesNothingWhileTheWindowShowsListFiles)
 {
-    listFromFile = true;
-    list.save("");
+    MemoryListLogic files { *block, { memoryEmpty, fillRequest }, ListSource::ListFiles, prompts };
+    files.save("");
     EXPECT_TRUE(prompts.log().empty());
 }
 

@@ -57,7 +57,7 @@ TEST_F(LinkStatusOverPty, ASilentMeterIsToldUntilItAnswersAgain)
         "^" + QRegularExpression::escape(port) + "no answer since \\d\\d:\\d\\d:\\d\\d$");
     EXPECT_TRUE(QTest::qWaitFor([&] { return noAnswer.match(pane()).hasMatch(); }, kSilenceNoticedMs))
         << pane().toStdString();
-    EXPECT_FALSE(frame->document().viewState().offline) << "a silent meter keeps the program on-line";
+    EXPECT_FALSE(frame->logic().link().offline()) << "a silent meter keeps the program on-line";
 
     meter.script([](sim::MeterSimulator& s) { s.setSilent(false); });
     EXPECT_TRUE(paneSaysSoon(port + "meter connected", kSilenceNoticedMs)) << pane().toStdString();

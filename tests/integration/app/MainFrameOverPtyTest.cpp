@@ -86,7 +86,7 @@ protected:
 
 TEST_F(MainFrameOverPty, LiveReadingsReachThePanelAndTheStatusBar)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->logic().link().offline(); }, kWaitMs));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame->statusPaneText(0).endsWith("): meter connected"); }, kWaitMs));
     EXPECT_FALSE(frame->action(app::command_ids::kCom1 + 1)->isEnabled());
@@ -121,7 +121,7 @@ TEST_F(MainFrameOverPty, RunCommitsSamplesAndCloseAsksToSaveThenSendsTheExitComm
 
 TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->logic().link().offline(); }, kWaitMs));
     meter.script([](sim::MeterSimulator& s) { s.setSilent(true); });
     QTimer::singleShot(0, [&] { trigger(app::command_ids::kMem); });
     ASSERT_TRUE(QTest::qWaitFor(
@@ -134,7 +134,7 @@ TEST_F(MainFrameOverPty, MemWithoutADumpReturnsToListening)
 
 TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDisplay)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->logic().link().offline(); }, kWaitMs));
     EXPECT_EQ(frame->panel().display().texts().hold, "    ");
     ui::PictureButton* hold = frame->panel().button(panel::PanelButtonId::Hold);
     ASSERT_NE(hold, nullptr);
@@ -146,7 +146,7 @@ TEST_F(MainFrameOverPty, HoldClickedOnThePanelReachesTheMeterAndComesBackOnItsDi
 
 TEST_F(MainFrameOverPty, PowerOffKeyOfThePanelSendsThePowerOffCommandThreeTimes)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->document().viewState().offline; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->logic().link().offline(); }, kWaitMs));
     QTest::mouseClick(frame->panel().button(panel::PanelButtonId::PowerOff), Qt::LeftButton);
     const std::uint8_t powerOff[] = { 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03, 0x55, 0xAA, 0x03 };
     EXPECT_TRUE(QTest::qWaitFor([&] { return meter.received().waitForPattern(powerOff, 0ms); }, kWaitMs));

@@ -68,8 +68,8 @@ public:
         block->records[0] = { 1.0f, "07/12/10 14:05:09", "Pmin", 0, 0 };
         bool memoryEmpty = false;
         bool fillRequest = true;
-        bool listFromFile = false;
-        ui::CMemListDlg dialog({ *block, { memoryEmpty, fillRequest, listFromFile }, "" }, prompts);
+        ui::CMemListDlg dialog(
+            { *block, { memoryEmpty, fillRequest }, memory::ListSource::Download, "" }, prompts);
         dialog.action(ui::CMemListDlg::kSave)->trigger();
     }
 

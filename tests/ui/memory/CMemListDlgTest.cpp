@@ -46,9 +46,10 @@ protected:
 
     std::unique_ptr<ui::CMemListDlg> open()
     {
-        auto dialog = std::make_unique<ui::CMemListDlg>(
-            ui::MemoryListSources { *block, { memoryEmpty, fillRequest, listFromFile }, "10-12-07 14.05.09" },
-            prompts, nullptr, &printer);
+        auto dialog
+            = std::make_unique<ui::CMemListDlg>(ui::MemoryListSources { *block, { memoryEmpty, fillRequest },
+                                                    memory::ListSource::Download, "10-12-07 14.05.09" },
+                prompts, nullptr, &printer);
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -73,7 +74,6 @@ protected:
     std::unique_ptr<store::MemoryBlock> block = std::make_unique<store::MemoryBlock>();
     bool memoryEmpty = false;
     bool fillRequest = true;
-    bool listFromFile = false;
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
     RecordingPrinter printer;

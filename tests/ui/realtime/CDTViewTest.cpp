@@ -137,9 +137,7 @@ TEST_F(GraphView, DraggingFarOutOfThePlotCancelsTheDrag)
 
 TEST_F(GraphView, StripsShowTheTextsTheyAreGiven)
 {
-    view.realTimeStrip().setStartTime(QStringLiteral("07/12/10 14:05:09"));
-    view.realTimeStrip().setDataNo(QStringLiteral("500"));
-    view.realTimeStrip().setBatteryState(QStringLiteral("Normal"));
+    view.setStripSource([] { return realtime::RunStripTexts { "07/12/10 14:05:09", "500", "1", "Normal" }; });
     EXPECT_EQ(
         view.realTimeStrip().findChild<QLineEdit*>(QStringLiteral("dataNo"))->text(), QStringLiteral("500"));
     view.statisticsStrip().setStatistics(statistics);
