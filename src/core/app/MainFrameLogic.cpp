@@ -192,9 +192,7 @@ std::string MainFrameLogic::warningStatusText() const
 
 realtime::RunStripTexts MainFrameLogic::stripTexts() const
 {
-    const std::optional<bool> lowBattery
-        = meterLink_.offline() ? std::nullopt : std::optional<bool>(meterLink_.lowBattery());
-    return realtime::runStripTexts(document_.run(), lowBattery, seams_.clock);
+    return realtime::runStripTexts(document_.run(), meterLink_.batteryState(), seams_.clock);
 }
 
 void MainFrameLogic::measurementReceived(const link::MeasurementUpdate& update)

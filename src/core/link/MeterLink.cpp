@@ -22,6 +22,7 @@ MeterLink::MeterLink(
 void MeterLink::measurementReceived(const MeasurementUpdate& update)
 {
     offline_ = false;
+    frameSeen_ = true;
     sink_.measurementReceived(update);
 }
 

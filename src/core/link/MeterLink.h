@@ -12,6 +12,7 @@
 #include "core/link/SerialLink.h"
 
 #include <functional>
+#include <optional>
 
 namespace brivon::link {
 
@@ -39,6 +40,11 @@ public:
     // The meter reported a low battery; it sticks until the port goes missing
     // and a later frame says otherwise.
     bool lowBattery() const { return decoder_.lowBattery(); }
+    // The battery as the last accepted frame left it; nothing before the first frame.
+    std::optional<bool> batteryState() const
+    {
+        return frameSeen_ ? std::optional<bool>(lowBattery()) : std::nullopt;
+    }
 
 private:
     // Everything received goes on to the caller's sink; a frame also puts the link on line.
@@ -56,6 +62,7 @@ private:
     ReceiveHandler receiveHandler_;
     std::function<void()> offlineHandler_;
     bool offline_ = true;
+    bool frameSeen_ = false;
 };
 
 }  // namespace brivon::link

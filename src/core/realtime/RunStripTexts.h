@@ -25,7 +25,7 @@ struct RunStripTexts {
 std::string startTimeText(platform::TimeValue start, const platform::Clock& clock);
 
 // The run's texts stay empty until a run was started or restored; the battery
-// text while no meter is on line (`lowBattery` holds nothing).
+// text until the meter sent its first frame (`lowBattery` holds nothing).
 RunStripTexts runStripTexts(
     const RunBookkeeping& run, std::optional<bool> lowBattery, const platform::Clock& clock);
 

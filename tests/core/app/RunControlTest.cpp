@@ -218,7 +218,7 @@ TEST_F(RunStates, AnInvalidPortEndsTheRunAndGoesOffLine)
     viewTimers.advance(4 * kOneSecond);  // two watchdog ticks without a frame
     EXPECT_EQ(flags(), kIdle);
     EXPECT_TRUE(logic->link().offline());
-    EXPECT_EQ(logic->stripTexts().battery, "") << "no meter on line, no battery state";
+    EXPECT_EQ(logic->stripTexts().battery, "Normal") << "the last frame's battery state stays";
     EXPECT_FALSE(logic->runControl().idleFrame());
     EXPECT_FALSE(logic->runControl().runFlag());
     EXPECT_GE(events.panelChanges, 1);
