@@ -1,6 +1,7 @@
 #include "core/graph/ZoomScroll.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace brivon::graph {
 namespace {
@@ -70,6 +71,38 @@ int ZoomScroll::gridStep() const
     if (across <= 1) return 1;
     const int parts = std::min(across, kMaxScreenParts);
     return toPixel(partWidth(geometry_.width(), parts, rules_.screenPart) / map_.pitch);
+}
+
+SampleSpan ZoomScroll::shownSamples(int count) const
+{
+    if (count <= 0) return {};
+    if (!(map_.pitch > 0)) return { 0, count - 1 };
+    // Sample i lies at x0 + pitch × (i + shift); the plot spans x 0 ... W.
+    const double first = std::ceil(-map_.x0 / map_.pitch) - shift();
+    const double last = std::floor((geometry_.width() - map_.x0) / map_.pitch) - shift();
+    return { static_cast<int>(std::clamp(first, 0.0, static_cast<double>(count))),
+        static_cast<int>(std::clamp(last, -1.0, count - 1.0)) };
+}
+
+double ZoomScroll::yOf(double value) const
+{
+    const double low = map_.labels.front();
+    const double span = static_cast<double>(map_.labels.back()) - low;
+    const int height = zoom_.axisHeight(geometry_);
+    return geometry_.plot.top + height - height * (value - low) / span;
+}
+
+bool ZoomScroll::zoomToFit(std::span<const float> samples, bool footCandles)
+{
+    const int count = static_cast<int>(samples.size());
+    const std::optional<ValueBand> band = fitBand(samples, shownSamples(count), footCandles);
+    if (!band || !(map_.labels.back() > map_.labels.front())) return false;
+    // The band's rows, rounded outwards, and at least one row apart.
+    const int top = toPixel(std::floor(yOf(band->high)));
+    const int bottom = std::max(toPixel(std::ceil(yOf(band->low))), top + 1);
+    startSelection({ geometry_.plot.left, top });
+    endSelection({ geometry_.plot.right, bottom });
+    return zoomToSelection();
 }
 
 }  // namespace brivon::graph
