@@ -84,6 +84,25 @@ SampleSpan ZoomScroll::shownSamples(int count) const
         static_cast<int>(std::clamp(last, -1.0, count - 1.0)) };
 }
 
+int ZoomScroll::columnOf(int sample) const
+{
+    return geometry_.plot.left + toPixel(map_.xOf(static_cast<double>(sample) + shift()));
+}
+
+std::optional<int> ZoomScroll::scrollPositionShowing(int sample, int count) const
+{
+    if (!zoomed()) return std::nullopt;
+    const SampleSpan shown = shownSamples(count);
+    int offset = scrollOffset_;
+    if (sample > shown.last)
+        offset -= sample - shown.last;
+    else if (sample < shown.first)
+        offset += shown.first - sample;
+    else
+        return std::nullopt;
+    return firstVisible_ - offset + 1;
+}
+
 double ZoomScroll::yOf(double value) const
 {
     const double low = map_.labels.front();

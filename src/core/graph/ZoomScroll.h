@@ -83,6 +83,11 @@ public:
 
     // The samples of a `count`-long series whose columns lie on the plot.
     SampleSpan shownSamples(int count) const;
+    // The client x of the column sample `sample` is drawn in.
+    int columnOf(int sample) const;
+    // The scroll position that brings `sample` onto a zoomed plot, with as
+    // little movement as it takes; nothing when it is on the plot already.
+    std::optional<int> scrollPositionShowing(int sample, int count) const;
     // Zooms as a drag over the whole plot width would that spans the band
     // fitting the shown samples (see fitBand). False when there is no such
     // band or the zoom rules refuse it, as they refuse a drag.
