@@ -157,17 +157,18 @@ TEST_F(GraphView, TheYAxisButtonAsksForTheAxis)
     EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
+TEST(YAxisDialog, ShowsTheSettingListsStartUnchosenAndSetTheAxis)
 {
-    ui::YAxisDialog dialog;
+    ui::YAxisDialog dialog({ 400, 4 });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Y OFFSET And Y GAINS Setup"));
+    EXPECT_EQ(dialog.currentText(), QStringLiteral("Now: 400 per division, offset 4 divisions"));
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
+    EXPECT_EQ(dialog.chosen(), (graph::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
+    EXPECT_EQ(dialog.chosen(), (graph::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)
