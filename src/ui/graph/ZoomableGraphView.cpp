@@ -3,6 +3,7 @@
 #include "ui/draw/QtCanvas.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -32,6 +33,8 @@ ZoomableGraphView::ZoomableGraphView(
     // The graph covers the whole widget from its cache: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // A click gives the graph the keys (Tab reaches it too).
+    setFocusPolicy(Qt::StrongFocus);
     dragWatch_.setInterval(kDragWatchMs);
     connect(&dragWatch_, &QTimer::timeout, this, &ZoomableGraphView::watchDrag);
 }
@@ -196,6 +199,25 @@ void ZoomableGraphView::contextMenuEvent(QContextMenuEvent* event)
 {
     // The right button does nothing on the graph.
     event->accept();
+}
+
+bool ZoomableGraphView::fitToData()
+{
+    if (dragging_ || !hasData()) return false;
+    ensureLaidOut();
+    const PlottedSamples plotted = plottedSamples();
+    if (!zoomScroll().zoomToFit(plotted.values, plotted.footCandles)) return false;
+    redrawNow();
+    emit zoomChanged(true);
+    return true;
+}
+
+void ZoomableGraphView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier)
+        fitToData();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace brivon::ui

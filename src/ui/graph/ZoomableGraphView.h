@@ -2,8 +2,9 @@
 // A graph widget that zooms: it paints the graph into a cached image
 // (redrawn when the data or the scale changes, not for a mouse move), draws
 // an inverting dotted cursor over it, zooms into rubber-band drags and ends
-// a drag that wanders off the graph. A window's graph derives from it and
-// supplies the layout and the paint of its own model, and the model's zoom.
+// a drag that wanders off the graph. F fits the graph to the values it
+// shows. A window's graph derives from it and supplies the layout and the
+// paint of its own model, the model's zoom and its samples.
 
 #include "core/draw/Canvas.h"
 #include "core/graph/ZoomScroll.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <span>
 
 class QRubberBand;
 
@@ -39,6 +41,12 @@ public:
     // Where the cursor line is drawn; nothing while it is hidden.
     std::optional<int> cursorX() const;
 
+    // Fit works on a graph with data.
+    bool canFit() const { return hasData(); }
+    // Zooms to the values shown now, as a drag over the whole plot width
+    // spanning them would; false (nothing changes) when the zoom refuses.
+    bool fitToData();
+
 signals:
     void zoomChanged(bool zoomed);
 
@@ -56,6 +64,13 @@ protected:
     virtual std::optional<int> cursorColumn(draw::Point pointer) const;
     // The cursor is at `x`: show its read-out.
     virtual void pointerAt(int x) = 0;
+
+    // The samples the graph plots, in lux, and whether the axis shows foot-candles.
+    struct PlottedSamples {
+        std::span<const float> values;
+        bool footCandles = false;
+    };
+    virtual PlottedSamples plottedSamples() const = 0;
 
     // The graph changed: repaint at the next paint. Under UntilRepaint a
     // repaint for a new sample keeps the cursor, any other one removes it.
@@ -75,6 +90,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const graph::GraphGeometry& plotGeometry() const { return zoomScroll().geometry(); }

@@ -93,6 +93,13 @@ void LoggerGraphView::pointerAt(int x)
         invalidateGraph(true);
 }
 
+ZoomableGraphView::PlottedSamples LoggerGraphView::plottedSamples() const
+{
+    if (!sets_.hasData()) return {};
+    const store::CurrentSet& set = sets_.currentSet();
+    return { set.samples(), set.loadedUnitFlag == 1 };
+}
+
 void LoggerGraphView::setScrollBarRightGap(int gap)
 {
     scrollBarRightGap_ = gap;

@@ -36,6 +36,7 @@ protected:
     bool hasData() const override { return sets_.hasData(); }
     std::optional<int> cursorColumn(draw::Point pointer) const override;
     void pointerAt(int x) override;
+    PlottedSamples plottedSamples() const override;
 
     void resizeEvent(QResizeEvent* event) override;
 

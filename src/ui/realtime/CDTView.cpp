@@ -133,6 +133,12 @@ void CDTView::pointerAt(int x)
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
 }
 
+ZoomableGraphView::PlottedSamples CDTView::plottedSamples() const
+{
+    const realtime::GraphSeries s = series();
+    return { s.samples.first(static_cast<std::size_t>(s.count())), s.footCandles };
+}
+
 void CDTView::resizeEvent(QResizeEvent* event)
 {
     ZoomableGraphView::resizeEvent(event);

@@ -54,6 +54,7 @@ protected:
     const graph::ZoomScroll& zoomScroll() const override { return model_.zoomScroll(); }
     bool hasData() const override;
     void pointerAt(int x) override;
+    PlottedSamples plottedSamples() const override;
 
     void resizeEvent(QResizeEvent* event) override;
 

@@ -175,6 +175,24 @@ TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
     EXPECT_FALSE(view.scrollBar().isEnabled());
 }
 
+TEST_F(LoggerWindow, FitsWithFAndZoomsOutAgain)
+{
+    auto dialog = open();
+    QAction& fit = *dialog->action(ui::CDataLoggerDlg::kFit);
+    EXPECT_FALSE(fit.isEnabled());
+    chooseRow(*dialog, 0);
+    EXPECT_TRUE(fit.isEnabled());
+    ui::LoggerGraphView& view = dialog->graphView();
+    QTest::keyClick(&view, Qt::Key_F);
+    ASSERT_EQ(view.graph().zoomScroll().level(), 1);
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kZoomOut)->isEnabled());
+    // The readings run from 100 to 399: the band reaches the axis' top.
+    EXPECT_GT(view.graph().zoomScroll().currentMap().labels.front(), 80.0f);
+    EXPECT_LT(view.graph().zoomScroll().currentMap().labels.front(), 100.0f);
+    dialog->action(ui::CDataLoggerDlg::kZoomOut)->trigger();
+    EXPECT_EQ(view.graph().zoomScroll().level(), 0);
+}
+
 TEST_F(LoggerWindow, SavesTheSetAndReadsItBackInFileBrowseMode)
 {
     const std::string path = (scratch / "logged.AsmDat").string();

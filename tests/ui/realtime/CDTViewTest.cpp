@@ -111,6 +111,23 @@ TEST_F(GraphView, MovingOverThePlotReadsOutTheNearestSample)
     EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:100.00Lux"));
 }
 
+TEST_F(GraphView, FFitsTheShownValuesAndUndoZoomGoesBack)
+{
+    QSignalSpy zoomed(&view, &ui::CDTView::zoomChanged);
+    QTest::keyClick(&view, Qt::Key_F);
+    ASSERT_EQ(view.model().zoomScroll().level(), 1);
+    EXPECT_EQ(zoomed.count(), 1);
+    // The samples run from 100 to 299 on an axis of 0 ... 400.
+    const auto& labels = view.model().zoomScroll().currentMap().labels;
+    EXPECT_GT(labels.front(), 80.0f);
+    EXPECT_LT(labels.front(), 100.0f);
+    EXPECT_GT(labels.back(), 299.0f);
+    EXPECT_LT(labels.back(), 320.0f);
+    EXPECT_TRUE(view.scrollStrip().scrollBar().isEnabled());
+    view.undoZoom();
+    EXPECT_EQ(view.model().zoomScroll().level(), 0);
+}
+
 TEST_F(GraphView, TheCursorShowsWhiteOnTheBlackPlot)
 {
     QTest::mouseMove(&view, { 700, 300 });
