@@ -212,10 +212,60 @@ bool ZoomableGraphView::fitToData()
     return true;
 }
 
+std::optional<int> ZoomableGraphView::cursorSample() const
+{
+    if (!cursorShown_) return std::nullopt;
+    // Where samples are denser than pixels, a column holds several of them.
+    if (keyedSample_ && zoomScroll().columnOf(*keyedSample_) == cursorX_) return keyedSample_;
+    return zoomScroll().nearestSample(cursorX_ - plotGeometry().plot.left);
+}
+
+void ZoomableGraphView::moveCursorBy(graph::CursorMove move)
+{
+    if (!hasData()) return;
+    // From the cursor as the user sees it, before a due repaint may remove it.
+    const std::optional<int> current = cursorSample();
+    ensureLaidOut();
+    const int count = static_cast<int>(plottedSamples().values.size());
+    const std::optional<int> target
+        = graph::movedCursor(current, move, zoomScroll().shownSamples(count), count);
+    if (!target) return;
+    if (const std::optional<int> position = zoomScroll().scrollPositionShowing(*target, count)) {
+        scrollTo(*position);
+        ensureLaidOut();
+    }
+    keyedSample_ = target;
+    moveCursor(zoomScroll().columnOf(*target));
+    readOutSample(*target);
+}
+
 void ZoomableGraphView::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier)
+    using graph::CursorMove;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    std::optional<CursorMove> move;
+    switch (event->key()) {
+    case Qt::Key_F:
+        if (event->modifiers() != Qt::NoModifier) break;
         fitToData();
+        return;
+    case Qt::Key_Left:
+        move = shift ? CursorMove::BackTen : CursorMove::Back;
+        break;
+    case Qt::Key_Right:
+        move = shift ? CursorMove::ForwardTen : CursorMove::Forward;
+        break;
+    case Qt::Key_Home:
+        move = CursorMove::FirstShown;
+        break;
+    case Qt::Key_End:
+        move = CursorMove::LastShown;
+        break;
+    default:
+        break;
+    }
+    if (move && !dragging_)
+        moveCursorBy(*move);
     else
         QWidget::keyPressEvent(event);
 }

@@ -3,10 +3,13 @@
 // (redrawn when the data or the scale changes, not for a mouse move), draws
 // an inverting dotted cursor over it, zooms into rubber-band drags and ends
 // a drag that wanders off the graph. F fits the graph to the values it
-// shows. A window's graph derives from it and supplies the layout and the
-// paint of its own model, the model's zoom and its samples.
+// shows; Left and Right (ten with Shift), Home and End move the cursor from
+// sample to sample, scrolling a zoomed view to keep it on the plot. A window's
+// graph derives from it and supplies the layout and the paint of its own
+// model, the model's zoom and its samples.
 
 #include "core/draw/Canvas.h"
+#include "core/graph/CursorMove.h"
 #include "core/graph/ZoomScroll.h"
 
 #include <QImage>
@@ -64,6 +67,10 @@ protected:
     virtual std::optional<int> cursorColumn(draw::Point pointer) const;
     // The cursor is at `x`: show its read-out.
     virtual void pointerAt(int x) = 0;
+    // The cursor keys chose sample `index`: show its read-out.
+    virtual void readOutSample(int index) = 0;
+    // Moves a zoomed view and its scroll bar to `position`.
+    virtual void scrollTo(int position) = 0;
 
     // The samples the graph plots, in lux, and whether the axis shows foot-candles.
     struct PlottedSamples {
@@ -96,6 +103,10 @@ private:
     const graph::GraphGeometry& plotGeometry() const { return zoomScroll().geometry(); }
     void renderCache();
     void moveCursor(int x);
+    void moveCursorBy(graph::CursorMove move);
+    // The sample under the cursor: the one the keys chose while the cursor
+    // stays on its column, else the nearest to the cursor.
+    std::optional<int> cursorSample() const;
     QRect cursorRect(int x) const;
     void drawCursor(QPainter& painter) const;
     void endDrag();
@@ -110,6 +121,7 @@ private:
     bool cursorShown_ = false;
     bool keepCursor_ = false;
     int cursorX_ = 0;
+    std::optional<int> keyedSample_;
 
     QTimer dragWatch_;
     QRubberBand* rubberBand_;

@@ -129,7 +129,12 @@ void CDTView::applyScrollBar(const realtime::RealTimeFrame& frame)
 
 void CDTView::pointerAt(int x)
 {
-    if (const auto readout = realtime::readoutAt(series(), model_.nearestSample(x), clock_))
+    readOutSample(model_.nearestSample(x));
+}
+
+void CDTView::readOutSample(int index)
+{
+    if (const auto readout = realtime::readoutAt(series(), index, clock_))
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
 }
 

@@ -128,6 +128,26 @@ TEST_F(GraphView, FFitsTheShownValuesAndUndoZoomGoesBack)
     EXPECT_EQ(view.model().zoomScroll().level(), 0);
 }
 
+TEST_F(GraphView, TheArrowKeysStepTheReadOutFromSampleToSample)
+{
+    EXPECT_TRUE(view.focusPolicy() & Qt::ClickFocus);
+    QSignalSpy readout(&view, &ui::CDTView::readoutChanged);
+    // Two moves: a move to where an earlier test left the pointer sends nothing.
+    QTest::mouseMove(&view, { 300, 310 });
+    QTest::mouseMove(&view, { 294, 300 });  // sample 0
+    // More samples than pixels: each step still reaches the next sample.
+    for (const char* expected : { "Data:101.00Lux", "Data:102.00Lux" }) {
+        QTest::keyClick(&view, Qt::Key_Right);
+        EXPECT_EQ(readout.back().at(1).toString(), QString::fromLatin1(expected));
+    }
+    EXPECT_EQ(readout.back().at(0).toString(), QStringLiteral("time:14:05:11"));
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:112.00Lux"));
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:199.00Lux"));  // sample 499
+    EXPECT_EQ(view.cursorX(), view.model().zoomScroll().columnOf(499));
+}
+
 TEST_F(GraphView, TheCursorShowsWhiteOnTheBlackPlot)
 {
     QTest::mouseMove(&view, { 700, 300 });
