@@ -9,6 +9,8 @@ namespace {
 // A zoomed grid's lines are at most a quarter of a screen apart.
 constexpr int kMaxScreenParts = 4;
 constexpr float kSinglePrecisionThird = 0.3333333f;
+// Fit selects this many rows beyond each end of the band.
+constexpr int kSpareRows = 1;
 
 double partWidth(int width, int parts, ScreenPart rule)
 {
@@ -116,9 +118,10 @@ bool ZoomScroll::zoomToFit(std::span<const float> samples, bool footCandles)
     const int count = static_cast<int>(samples.size());
     const std::optional<ValueBand> band = fitBand(samples, shownSamples(count), footCandles);
     if (!band || !(map_.labels.back() > map_.labels.front())) return false;
-    // The band's rows, rounded outwards, and at least one row apart.
-    const int top = toPixel(std::floor(yOf(band->high)));
-    const int bottom = std::max(toPixel(std::ceil(yOf(band->low))), top + 1);
+    // The band's rows, rounded outwards with a row to spare for the rounding
+    // of the selection into the new level, so the band's ends stay on the plot.
+    const int top = toPixel(std::floor(yOf(band->high))) - kSpareRows;
+    const int bottom = toPixel(std::ceil(yOf(band->low))) + kSpareRows;
     startSelection({ geometry_.plot.left, top });
     endSelection({ geometry_.plot.right, bottom });
     return zoomToSelection();

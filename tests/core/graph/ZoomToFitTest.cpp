@@ -24,7 +24,8 @@ struct FitCase {
     const char* name;
     std::vector<float> samples;
     int yOffset;
-    std::optional<graph::ValueBand> labels;  // label 0 and label 10 of the new level; none: no zoom
+    // Label 0 and label 10 of the new level (the band and a pixel each side); none: no zoom.
+    std::optional<graph::ValueBand> labels;
 };
 
 void PrintTo(const FitCase& fitCase, std::ostream* out)
@@ -69,13 +70,13 @@ TEST_P(ZoomToFit, SelectsTheShownValuesWithAMargin)
 constexpr float kOL = measure::kOverRange;
 
 INSTANTIATE_TEST_SUITE_P(Data, ZoomToFit,
-    ::testing::Values(FitCase { "FivePercentEachSide", ramp(101, 100.0f, 2.0f), 0, { { 90.0, 310.0 } } },
-        FitCase { "AFlatLineGetsOneUnitEachSide", std::vector<float>(50, 200.0f), 0, { { 199.0, 201.0 } } },
-        FitCase { "ASingleSample", { 200.0f }, 0, { { 199.0, 201.0 } } },
-        FitCase { "NegativeValues", ramp(41, -50.0f, 1.0f), -5, { { -52.0, -8.0 } } },
-        FitCase { "OverRangeLeftOut", { 100.0f, kOL, 300.0f, kOL }, 0, { { 90.0, 310.0 } } },
+    ::testing::Values(FitCase { "FivePercentEachSide", ramp(101, 100.0f, 2.0f), 0, { { 89.0, 311.0 } } },
+        FitCase { "AFlatLineGetsOneUnitEachSide", std::vector<float>(50, 200.0f), 0, { { 198.0, 202.0 } } },
+        FitCase { "ASingleSample", { 200.0f }, 0, { { 198.0, 202.0 } } },
+        FitCase { "NegativeValues", ramp(41, -50.0f, 1.0f), -5, { { -53.0, -7.0 } } },
+        FitCase { "OverRangeLeftOut", { 100.0f, kOL, 300.0f, kOL }, 0, { { 89.0, 311.0 } } },
         FitCase { "OnlyOverRange", { kOL, kOL }, 0, std::nullopt },
-        FitCase { "OnlyTheShownSamples", shownThenHigh(), 0, { { 95.0, 205.0 } } },
+        FitCase { "OnlyTheShownSamples", shownThenHigh(), 0, { { 94.0, 206.0 } } },
         FitCase { "NoData", {}, 0, std::nullopt }),
     [](const auto& param) { return std::string(param.param.name); });
 
