@@ -20,6 +20,8 @@ enum CommandId : int {
     kMem = 32839,
     // The run as CSV, beside Save.
     kExportCsv = 32900,
+    // Zooms the graph to the values it shows, beside UndoZoom.
+    kFit = 32902,
 
     // Framework commands.
     kPrintSetup = 57606,

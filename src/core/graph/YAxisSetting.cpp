@@ -14,6 +14,12 @@ int chosenValue(const std::array<AxisChoice, N>& choices, std::optional<int> ind
 
 }  // namespace
 
+std::string settingText(YAxisSetting setting)
+{
+    return "Now: " + std::to_string(setting.gain) + " per division, offset " + std::to_string(setting.offset)
+        + (setting.offset == 1 ? " division" : " divisions");
+}
+
 YAxisSetting applyAxisChoice(
     YAxisSetting current, std::optional<int> gainIndex, std::optional<int> offsetIndex)
 {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace brivon::graph {
@@ -23,6 +24,9 @@ struct YAxisSetting {
     int offset = 0;
     friend bool operator==(const YAxisSetting&, const YAxisSetting&) = default;
 };
+
+// The setting in words, as the dialog shows it above its lists.
+std::string settingText(YAxisSetting setting);
 
 // The setting after OK: each list's chosen item, or the current value where
 // no item (or no valid item) was chosen.

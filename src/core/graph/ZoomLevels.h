@@ -41,6 +41,9 @@ public:
     // is the current level's map.
     bool enterSelection(const LevelMap& current, const GraphGeometry& geometry);
 
+    // The pixel height the value axis spans.
+    int axisHeight(const GraphGeometry& geometry) const;
+
     // The map of level `level`, from the map of level 0.
     LevelMap compose(int level, const LevelMap& levelZero, const GraphGeometry& geometry) const;
 
@@ -56,8 +59,6 @@ private:
     };
 
     static Corner cornerAt(draw::Point point, const GraphGeometry& geometry);
-    // The pixel height the value axis spans.
-    int axisHeight(const GraphGeometry& geometry) const;
     LevelMap magnify(const LevelMap& parent, const Selection& selection, const GraphGeometry& geometry) const;
 
     AxisRule rule_;

@@ -3,12 +3,15 @@
 // selection, the plot and the current level's map of the last paint (the mouse
 // works on the graph as the user sees it), the scroll offset and first visible
 // sample of a zoomed view, the step of its grid and when a drag leaves the graph.
+// It also fits the current view to the values it shows.
 
+#include "core/graph/FitBand.h"
 #include "core/graph/GraphGeometry.h"
 #include "core/graph/LevelMap.h"
 #include "core/graph/ZoomLevels.h"
 
 #include <optional>
+#include <span>
 
 namespace brivon::graph {
 
@@ -76,9 +79,26 @@ public:
     int gridStep() const;
     // The sample nearest plot x `x` (from the plot's left) on the current
     // level, as the zoomed view is scrolled.
-    int nearestSample(double x) const { return map_.nearestSample(x, zoomed() ? scrollOffset_ : 0); }
+    int nearestSample(double x) const { return map_.nearestSample(x, shift()); }
+
+    // The samples of a `count`-long series whose columns lie on the plot.
+    SampleSpan shownSamples(int count) const;
+    // The client x of the column sample `sample` is drawn in.
+    int columnOf(int sample) const;
+    // The scroll position that brings `sample` onto a zoomed plot, with as
+    // little movement as it takes; nothing when it is on the plot already.
+    std::optional<int> scrollPositionShowing(int sample, int count) const;
+    // Zooms as a drag over the whole plot width would that spans the band
+    // fitting the shown samples (see fitBand). False when there is no such
+    // band or the zoom rules refuse it, as they refuse a drag.
+    bool zoomToFit(std::span<const float> samples, bool footCandles);
 
 private:
+    // How many samples the line is shifted by.
+    int shift() const { return zoomed() ? scrollOffset_ : 0; }
+    // The plot y of `value` (in the axis unit) on the current level.
+    double yOf(double value) const;
+
     ZoomRules rules_;
     ZoomLevels zoom_;
     GraphGeometry geometry_;

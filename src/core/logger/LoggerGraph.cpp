@@ -137,7 +137,11 @@ bool LoggerGraph::followsPointer(int x) const
 bool LoggerGraph::readOut(int x, const store::CurrentSet& set)
 {
     if (!followsPointer(x)) return false;
-    const int index = zoomScroll_.nearestSample(x - zoomScroll_.geometry().plot.left);
+    return readOutSample(zoomScroll_.nearestSample(x - zoomScroll_.geometry().plot.left), set);
+}
+
+bool LoggerGraph::readOutSample(int index, const store::CurrentSet& set)
+{
     const auto samples = set.samples();
     if (index < 0 || index >= static_cast<int>(samples.size())) return false;
     readoutValue_

@@ -36,6 +36,8 @@ public:
     // The read-out of the reading nearest client x `x`; false (texts kept)
     // when x is beside the plot or there is no such reading.
     bool readOut(int x, const store::CurrentSet& set);
+    // The read-out of reading `index`; false (texts kept) when there is no such reading.
+    bool readOutSample(int index, const store::CurrentSet& set);
     const std::string& readoutValue() const { return readoutValue_; }
     const std::string& readoutTime() const { return readoutTime_; }
 

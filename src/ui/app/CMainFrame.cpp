@@ -130,6 +130,7 @@ void CMainFrame::buildActions()
     addCommand(kRun, "&Run", "run");
     addCommand(kStop, "S&top", "stop");
     addCommand(kUndoZoom, "&UndoZoom", "undozoom");
+    addCommand(kFit, "&Fit", "fit")->setToolTip("Fit (F)");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
@@ -152,7 +153,7 @@ void CMainFrame::buildMenus()
     file->addSeparator();
     file->addAction("E&xit", QKeySequence::Quit, this, &QWidget::close);
     QMenu* realTime = menuBar()->addMenu("&RealTime");
-    realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom] });
+    realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom], actions_[kFit] });
     QMenu* ports = menuBar()->addMenu("&COM Port");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         ports->addAction(actions_[kCom1 + n - 1]);
@@ -170,7 +171,7 @@ void CMainFrame::buildToolBar()
 {
     QToolBar* bar = addToolBar("Standard");
     bar->setObjectName("standardToolBar");
-    const int ids[] = { kSave, kOpen, kRun, kStop, kPrint, kUndoZoom, kHelpContents };
+    const int ids[] = { kSave, kOpen, kRun, kStop, kPrint, kUndoZoom, kFit, kHelpContents };
     for (int id : ids) {
         if (id != ids[0]) bar->addSeparator();
         bar->addAction(actions_[id]);
@@ -186,6 +187,7 @@ void CMainFrame::refreshCommandStates()
         }
     }
     actions_[kUndoZoom]->setEnabled(view_->isZoomed());
+    actions_[kFit]->setEnabled(view_->canFit());
 }
 
 void CMainFrame::refreshStatusPanes()
@@ -238,6 +240,9 @@ void CMainFrame::onCommand(int id)
         break;
     case kUndoZoom:
         view_->undoZoom();
+        break;
+    case kFit:
+        view_->fitToData();
         break;
     case kOtherCom:
         chooseOtherPort();

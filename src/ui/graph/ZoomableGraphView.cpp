@@ -3,6 +3,7 @@
 #include "ui/draw/QtCanvas.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -32,6 +33,8 @@ ZoomableGraphView::ZoomableGraphView(
     // The graph covers the whole widget from its cache: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // A click gives the graph the keys (Tab reaches it too).
+    setFocusPolicy(Qt::StrongFocus);
     dragWatch_.setInterval(kDragWatchMs);
     connect(&dragWatch_, &QTimer::timeout, this, &ZoomableGraphView::watchDrag);
 }
@@ -196,6 +199,75 @@ void ZoomableGraphView::contextMenuEvent(QContextMenuEvent* event)
 {
     // The right button does nothing on the graph.
     event->accept();
+}
+
+bool ZoomableGraphView::fitToData()
+{
+    if (dragging_ || !hasData()) return false;
+    ensureLaidOut();
+    const PlottedSamples plotted = plottedSamples();
+    if (!zoomScroll().zoomToFit(plotted.values, plotted.footCandles)) return false;
+    redrawNow();
+    emit zoomChanged(true);
+    return true;
+}
+
+std::optional<int> ZoomableGraphView::cursorSample() const
+{
+    if (!cursorShown_) return std::nullopt;
+    // Where samples are denser than pixels, a column holds several of them.
+    if (keyedSample_ && zoomScroll().columnOf(*keyedSample_) == cursorX_) return keyedSample_;
+    return zoomScroll().nearestSample(cursorX_ - plotGeometry().plot.left);
+}
+
+void ZoomableGraphView::moveCursorBy(graph::CursorMove move)
+{
+    if (!hasData()) return;
+    // From the cursor as the user sees it, before a due repaint may remove it.
+    const std::optional<int> current = cursorSample();
+    ensureLaidOut();
+    const int count = static_cast<int>(plottedSamples().values.size());
+    const std::optional<int> target
+        = graph::movedCursor(current, move, zoomScroll().shownSamples(count), count);
+    if (!target) return;
+    if (const std::optional<int> position = zoomScroll().scrollPositionShowing(*target, count)) {
+        scrollTo(*position);
+        ensureLaidOut();
+    }
+    keyedSample_ = target;
+    moveCursor(zoomScroll().columnOf(*target));
+    readOutSample(*target);
+}
+
+void ZoomableGraphView::keyPressEvent(QKeyEvent* event)
+{
+    using graph::CursorMove;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    std::optional<CursorMove> move;
+    switch (event->key()) {
+    case Qt::Key_F:
+        if (event->modifiers() != Qt::NoModifier) break;
+        fitToData();
+        return;
+    case Qt::Key_Left:
+        move = shift ? CursorMove::BackTen : CursorMove::Back;
+        break;
+    case Qt::Key_Right:
+        move = shift ? CursorMove::ForwardTen : CursorMove::Forward;
+        break;
+    case Qt::Key_Home:
+        move = CursorMove::FirstShown;
+        break;
+    case Qt::Key_End:
+        move = CursorMove::LastShown;
+        break;
+    default:
+        break;
+    }
+    if (move && !dragging_)
+        moveCursorBy(*move);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace brivon::ui

@@ -2,10 +2,14 @@
 // A graph widget that zooms: it paints the graph into a cached image
 // (redrawn when the data or the scale changes, not for a mouse move), draws
 // an inverting dotted cursor over it, zooms into rubber-band drags and ends
-// a drag that wanders off the graph. A window's graph derives from it and
-// supplies the layout and the paint of its own model, and the model's zoom.
+// a drag that wanders off the graph. F fits the graph to the values it
+// shows; Left and Right (ten with Shift), Home and End move the cursor from
+// sample to sample, scrolling a zoomed view to keep it on the plot. A window's
+// graph derives from it and supplies the layout and the paint of its own
+// model, the model's zoom and its samples.
 
 #include "core/draw/Canvas.h"
+#include "core/graph/CursorMove.h"
 #include "core/graph/ZoomScroll.h"
 
 #include <QImage>
@@ -14,6 +18,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <span>
 
 class QRubberBand;
 
@@ -39,6 +44,12 @@ public:
     // Where the cursor line is drawn; nothing while it is hidden.
     std::optional<int> cursorX() const;
 
+    // Fit works on a graph with data.
+    bool canFit() const { return hasData(); }
+    // Zooms to the values shown now, as a drag over the whole plot width
+    // spanning them would; false (nothing changes) when the zoom refuses.
+    bool fitToData();
+
 signals:
     void zoomChanged(bool zoomed);
 
@@ -56,6 +67,17 @@ protected:
     virtual std::optional<int> cursorColumn(draw::Point pointer) const;
     // The cursor is at `x`: show its read-out.
     virtual void pointerAt(int x) = 0;
+    // The cursor keys chose sample `index`: show its read-out.
+    virtual void readOutSample(int index) = 0;
+    // Moves a zoomed view and its scroll bar to `position`.
+    virtual void scrollTo(int position) = 0;
+
+    // The samples the graph plots, in lux, and whether the axis shows foot-candles.
+    struct PlottedSamples {
+        std::span<const float> values;
+        bool footCandles = false;
+    };
+    virtual PlottedSamples plottedSamples() const = 0;
 
     // The graph changed: repaint at the next paint. Under UntilRepaint a
     // repaint for a new sample keeps the cursor, any other one removes it.
@@ -75,11 +97,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const graph::GraphGeometry& plotGeometry() const { return zoomScroll().geometry(); }
     void renderCache();
     void moveCursor(int x);
+    void moveCursorBy(graph::CursorMove move);
+    // The sample under the cursor: the one the keys chose while the cursor
+    // stays on its column, else the nearest to the cursor.
+    std::optional<int> cursorSample() const;
     QRect cursorRect(int x) const;
     void drawCursor(QPainter& painter) const;
     void endDrag();
@@ -94,6 +121,7 @@ private:
     bool cursorShown_ = false;
     bool keepCursor_ = false;
     int cursorX_ = 0;
+    std::optional<int> keyedSample_;
 
     QTimer dragWatch_;
     QRubberBand* rubberBand_;

@@ -97,6 +97,7 @@ void CDataLoggerDlg::buildToolBar()
         graph_->resetView();
         refreshCommands();
     });
+    connect(addCommand(kFit, "fit", "Fit (F)"), &QAction::triggered, graph_, &LoggerGraphView::fitToData);
     connect(
         addCommand(kValueAxis, "yaxis", "Y axis"), &QAction::triggered, this, &CDataLoggerDlg::setValueAxis);
 }
@@ -204,6 +205,7 @@ void CDataLoggerDlg::refreshCommands()
     actions_[kPrint]->setEnabled(sets_.hasData());
     actions_[kExportCsv]->setEnabled(sets_.hasData());
     actions_[kZoomOut]->setEnabled(graph_->graph().zoomScroll().zoomed());
+    actions_[kFit]->setEnabled(graph_->canFit());
 }
 
 void CDataLoggerDlg::done(int result)

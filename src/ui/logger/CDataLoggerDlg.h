@@ -31,6 +31,7 @@ public:
     static constexpr int kDownload = 32791;
     static constexpr int kPrint = 32833;
     static constexpr int kZoomOut = 32792;
+    static constexpr int kFit = 32902;
     static constexpr int kValueAxis = 32824;
     static constexpr int kExportCsv = 32901;
 

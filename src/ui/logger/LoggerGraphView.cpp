@@ -85,12 +85,26 @@ std::optional<int> LoggerGraphView::cursorColumn(draw::Point pointer) const
 
 void LoggerGraphView::pointerAt(int x)
 {
-    // The read-out is drawn into the graph: redraw only when its texts change.
+    showReadout([&] { return graph_.readOut(x, sets_.currentSet()); });
+}
+
+void LoggerGraphView::readOutSample(int index)
+{
+    showReadout([&] { return graph_.readOutSample(index, sets_.currentSet()); });
+}
+
+void LoggerGraphView::showReadout(const std::function<bool()>& readOut)
+{
     const std::string value = graph_.readoutValue();
     const std::string time = graph_.readoutTime();
-    if (graph_.readOut(x, sets_.currentSet())
-        && (graph_.readoutValue() != value || graph_.readoutTime() != time))
-        invalidateGraph(true);
+    if (readOut() && (graph_.readoutValue() != value || graph_.readoutTime() != time)) invalidateGraph(true);
+}
+
+ZoomableGraphView::PlottedSamples LoggerGraphView::plottedSamples() const
+{
+    if (!sets_.hasData()) return {};
+    const store::CurrentSet& set = sets_.currentSet();
+    return { set.samples(), set.loadedUnitFlag == 1 };
 }
 
 void LoggerGraphView::setScrollBarRightGap(int gap)

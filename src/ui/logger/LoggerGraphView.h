@@ -8,6 +8,8 @@
 #include "core/logger/LoggerPainter.h"
 #include "ui/graph/ZoomableGraphView.h"
 
+#include <functional>
+
 class QScrollBar;
 
 namespace brivon::ui {
@@ -36,12 +38,16 @@ protected:
     bool hasData() const override { return sets_.hasData(); }
     std::optional<int> cursorColumn(draw::Point pointer) const override;
     void pointerAt(int x) override;
+    void readOutSample(int index) override;
+    void scrollTo(int position) override;
+    PlottedSamples plottedSamples() const override;
 
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyScrollBar(const logger::LoggerScrollBar& bar);
-    void scrollTo(int position);
+    // The read-out is drawn into the graph: redraw only when `readOut` changes its texts.
+    void showReadout(const std::function<bool()>& readOut);
     void placeScrollBar();
 
     logger::DataLoggerSets& sets_;

@@ -142,8 +142,19 @@ void CDTView::applyScrollBar(const realtime::RealTimeFrame& frame)
 
 void CDTView::pointerAt(int x)
 {
-    if (const auto readout = realtime::readoutAt(series(), model_.nearestSample(x), clock_))
+    readOutSample(model_.nearestSample(x));
+}
+
+void CDTView::readOutSample(int index)
+{
+    if (const auto readout = realtime::readoutAt(series(), index, clock_))
         emit readoutChanged(toQString(readout->time), toQString(readout->data));
+}
+
+ZoomableGraphView::PlottedSamples CDTView::plottedSamples() const
+{
+    const realtime::GraphSeries s = series();
+    return { s.samples.first(static_cast<std::size_t>(s.count())), s.footCandles };
 }
 
 void CDTView::resizeEvent(QResizeEvent* event)

@@ -60,13 +60,15 @@ protected:
     const graph::ZoomScroll& zoomScroll() const override { return model_.zoomScroll(); }
     bool hasData() const override;
     void pointerAt(int x) override;
+    void readOutSample(int index) override;
+    void scrollTo(int position) override;
+    PlottedSamples plottedSamples() const override;
 
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     realtime::GraphSeries series() const;
     void applyScrollBar(const realtime::RealTimeFrame& frame);
-    void scrollTo(int position);
     void layoutStrips();
     QSize minimumViewSize() const;
 

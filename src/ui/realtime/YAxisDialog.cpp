@@ -43,8 +43,10 @@ std::optional<int> chosenIndex(const QComboBox& list)
 
 }  // namespace
 
-YAxisDialog::YAxisDialog(QWidget* parent)
+YAxisDialog::YAxisDialog(graph::YAxisSetting current, QWidget* parent)
     : QDialog(parent)
+    , current_(current)
+    , currentText_(new QLabel(QString::fromStdString(graph::settingText(current)), this))
     , offset_(choiceList(this, graph::kOffsetChoices, "offset"))
     , gain_(choiceList(this, graph::kGainChoices, "gain"))
 {
@@ -56,9 +58,11 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     auto* gainLabel = new QLabel(QStringLiteral("Y GAINS/DIV"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    for (QWidget* widget : std::initializer_list<QWidget*> { offsetLabel, gainLabel, ok, cancel })
+    for (QWidget* widget :
+        std::initializer_list<QWidget*> { currentText_, offsetLabel, gainLabel, ok, cancel })
         widget->setFont(font);
     ok->setDefault(true);
+    form->addRow(currentText_);
     form->addRow(offsetLabel, offset_);
     form->addRow(gainLabel, gain_);
     auto* buttons = new QHBoxLayout;
@@ -70,16 +74,21 @@ YAxisDialog::YAxisDialog(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-graph::YAxisSetting YAxisDialog::chosen(graph::YAxisSetting current) const
+graph::YAxisSetting YAxisDialog::chosen() const
 {
-    return graph::applyAxisChoice(current, chosenIndex(*gain_), chosenIndex(*offset_));
+    return graph::applyAxisChoice(current_, chosenIndex(*gain_), chosenIndex(*offset_));
+}
+
+QString YAxisDialog::currentText() const
+{
+    return currentText_->text();
 }
 
 std::optional<graph::YAxisSetting> YAxisDialog::ask(QWidget* parent, graph::YAxisSetting current)
 {
-    YAxisDialog dialog(parent);
+    YAxisDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosen(current);
+    return dialog.chosen();
 }
 
 }  // namespace brivon::ui

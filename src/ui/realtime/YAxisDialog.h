@@ -1,6 +1,6 @@
 #pragma once
-// "Y OFFSET And Y GAINS Setup": the offset and gain lists, both starting with
-// no item chosen; an unchosen list keeps its value. OK takes the choice,
+// "Y OFFSET And Y GAINS Setup": the current setting in words above the offset
+// and gain lists, both starting with no item chosen; an unchosen list keeps its value. OK takes the choice,
 // Cancel or closing the dialog changes nothing.
 
 #include "core/graph/YAxisSetting.h"
@@ -10,16 +10,18 @@
 #include <optional>
 
 class QComboBox;
+class QLabel;
 
 namespace brivon::ui {
 
 class YAxisDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit YAxisDialog(QWidget* parent = nullptr);
+    explicit YAxisDialog(graph::YAxisSetting current, QWidget* parent = nullptr);
 
-    // The setting after OK, from `current` and the chosen items.
-    graph::YAxisSetting chosen(graph::YAxisSetting current) const;
+    // The setting after OK, from the current one and the chosen items.
+    graph::YAxisSetting chosen() const;
+    QString currentText() const;
     QComboBox& offsetList() { return *offset_; }
     QComboBox& gainList() { return *gain_; }
 
@@ -27,6 +29,8 @@ public:
     static std::optional<graph::YAxisSetting> ask(QWidget* parent, graph::YAxisSetting current);
 
 private:
+    graph::YAxisSetting current_;
+    QLabel* currentText_;
     QComboBox* offset_;
     QComboBox* gain_;
 };

@@ -175,6 +175,41 @@ TEST_F(LoggerWindow, DragZoomsScrollsReadsOutAndZoomsOut)
     EXPECT_FALSE(view.scrollBar().isEnabled());
 }
 
+TEST_F(LoggerWindow, FitsWithFAndStepsTheReadOutWithTheArrows)
+{
+    auto dialog = open();
+    QAction& fit = *dialog->action(ui::CDataLoggerDlg::kFit);
+    EXPECT_FALSE(fit.isEnabled());
+    chooseRow(*dialog, 0);
+    EXPECT_TRUE(fit.isEnabled());
+    ui::LoggerGraphView& view = dialog->graphView();
+    QTest::keyClick(&view, Qt::Key_F);
+    ASSERT_EQ(view.graph().zoomScroll().level(), 1);
+    EXPECT_TRUE(dialog->action(ui::CDataLoggerDlg::kZoomOut)->isEnabled());
+    // The readings run from 100 to 399, on an axis of about 9 lux a pixel.
+    const auto& labels = view.graph().zoomScroll().currentMap().labels;
+    EXPECT_GT(labels.front(), 60.0f);
+    EXPECT_LT(labels.front(), 100.0f);
+    EXPECT_GT(labels.back(), 399.0f);
+    EXPECT_LT(labels.back(), 440.0f);
+    dialog->action(ui::CDataLoggerDlg::kZoomOut)->trigger();
+    EXPECT_EQ(view.graph().zoomScroll().level(), 0);
+
+    const auto& plot = view.graph().zoomScroll().geometry().plot;
+    QTest::mouseMove(&view, { plot.left + 9, plot.top + 60 });  // a real move, wherever the pointer was
+    QTest::mouseMove(&view, { plot.left, plot.top + 60 });
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(readout(view), "101.00 Lux @ 14:05:11");
+    // Past the right edge of a zoomed view, the view scrolls with the cursor.
+    zoomIn(view);
+    QTest::keyClick(&view, Qt::Key_End);
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(view.graph().zoomScroll().scrollOffset(), -1);
+    EXPECT_EQ(view.scrollBar().value(), view.graph().zoomScroll().scrollPosition());
+    const graph::ZoomScroll& zoom = view.graph().zoomScroll();
+    EXPECT_EQ(view.cursorX(), zoom.columnOf(zoom.shownSamples(kReadings).last));
+}
+
 TEST_F(LoggerWindow, SavesTheSetAndReadsItBackInFileBrowseMode)
 {
     const std::string path = (scratch / "logged.AsmDat").string();

@@ -111,6 +111,43 @@ TEST_F(GraphView, MovingOverThePlotReadsOutTheNearestSample)
     EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:100.00Lux"));
 }
 
+TEST_F(GraphView, FFitsTheShownValuesAndUndoZoomGoesBack)
+{
+    QSignalSpy zoomed(&view, &ui::CDTView::zoomChanged);
+    QTest::keyClick(&view, Qt::Key_F);
+    ASSERT_EQ(view.model().zoomScroll().level(), 1);
+    EXPECT_EQ(zoomed.count(), 1);
+    // The samples run from 100 to 299 on an axis of 0 ... 400.
+    const auto& labels = view.model().zoomScroll().currentMap().labels;
+    EXPECT_GT(labels.front(), 80.0f);
+    EXPECT_LT(labels.front(), 100.0f);
+    EXPECT_GT(labels.back(), 299.0f);
+    EXPECT_LT(labels.back(), 320.0f);
+    EXPECT_TRUE(view.scrollStrip().scrollBar().isEnabled());
+    view.undoZoom();
+    EXPECT_EQ(view.model().zoomScroll().level(), 0);
+}
+
+TEST_F(GraphView, TheArrowKeysStepTheReadOutFromSampleToSample)
+{
+    EXPECT_TRUE(view.focusPolicy() & Qt::ClickFocus);
+    QSignalSpy readout(&view, &ui::CDTView::readoutChanged);
+    // Two moves: a move to where an earlier test left the pointer sends nothing.
+    QTest::mouseMove(&view, { 300, 310 });
+    QTest::mouseMove(&view, { 294, 300 });  // sample 0
+    // More samples than pixels: each step still reaches the next sample.
+    for (const char* expected : { "Data:101.00Lux", "Data:102.00Lux" }) {
+        QTest::keyClick(&view, Qt::Key_Right);
+        EXPECT_EQ(readout.back().at(1).toString(), QString::fromLatin1(expected));
+    }
+    EXPECT_EQ(readout.back().at(0).toString(), QStringLiteral("time:14:05:11"));
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:112.00Lux"));
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(readout.back().at(1).toString(), QStringLiteral("Data:199.00Lux"));  // sample 499
+    EXPECT_EQ(view.cursorX(), view.model().zoomScroll().columnOf(499));
+}
+
 TEST_F(GraphView, TheCursorShowsWhiteOnTheBlackPlot)
 {
     QTest::mouseMove(&view, { 700, 300 });
@@ -155,17 +192,18 @@ TEST_F(GraphView, TheYAxisButtonAsksForTheAxis)
     EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(YAxisDialog, ListsStartUnchosenAndSetTheAxis)
+TEST(YAxisDialog, ShowsTheSettingListsStartUnchosenAndSetTheAxis)
 {
-    ui::YAxisDialog dialog;
+    ui::YAxisDialog dialog({ 400, 4 });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Y OFFSET And Y GAINS Setup"));
+    EXPECT_EQ(dialog.currentText(), QStringLiteral("Now: 400 per division, offset 4 divisions"));
     EXPECT_EQ(dialog.gainList().currentIndex(), -1);
     EXPECT_EQ(dialog.gainList().count(), 5);
     EXPECT_EQ(dialog.offsetList().itemText(5), QStringLiteral("10"));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 400, 4 }));
+    EXPECT_EQ(dialog.chosen(), (graph::YAxisSetting { 400, 4 }));
     dialog.gainList().setCurrentIndex(dialog.gainList().findText(QStringLiteral("4k")));
     dialog.offsetList().setCurrentIndex(dialog.offsetList().findText(QStringLiteral("2")));
-    EXPECT_EQ(dialog.chosen({ 400, 4 }), (graph::YAxisSetting { 4000, 2 }));
+    EXPECT_EQ(dialog.chosen(), (graph::YAxisSetting { 4000, 2 }));
 }
 
 TEST(SampleRateDialog, TakesWholeSecondsOfAtLeastOne)

@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, YAxisDialogLeaving,
 
 TEST(YAxisDialogSize, ShowsItsWholeTitle)
 {
-    ui::YAxisDialog dialog;
+    ui::YAxisDialog dialog(kCurrent);
     dialog.show();
     QFont bold = dialog.font();
     bold.setBold(true);
