@@ -46,7 +46,7 @@ void appendLine(std::string& csv, std::initializer_list<std::string> fields)
 }
 
 // A memory record keeps its sign apart from its magnitude; a spreadsheet needs it on the number.
-std::string signedText(std::string text, const store::MemoryRecord& record)
+std::string signedText(const std::string& text, const store::MemoryRecord& record)
 {
     const bool signNeeded = record.negative != 0 && record.value > 0 && !measure::isOverRange(record.value);
     return signNeeded ? kMinus + text : text;

@@ -14,7 +14,10 @@ constexpr int kSpareRows = 1;
 
 double partWidth(int width, int parts, ScreenPart rule)
 {
-    if (rule == ScreenPart::WholePixels) return width / parts;
+    if (rule == ScreenPart::WholePixels) {
+        const int wholePixels = width / parts;  // the real-time graph drops the remainder
+        return wholePixels;
+    }
     return width * (parts == 3 ? static_cast<double>(kSinglePrecisionThird) : 1.0 / parts);
 }
 

@@ -34,7 +34,8 @@ std::uint8_t mixed(std::uint8_t from, std::uint8_t to, double share)
 const survey::SurveyPoint& pointAt(
     std::span<const survey::SurveyPoint> points, survey::GridSize grid, int row, int column)
 {
-    return points[static_cast<std::size_t>(row * grid.columns + column)];
+    const int index = row * grid.columns + column;
+    return points[static_cast<std::size_t>(index)];
 }
 
 // The lower index, the upper index and the share of the upper of `at` on an axis of `count` centres.

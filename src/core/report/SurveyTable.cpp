@@ -98,7 +98,8 @@ int drawSurveyTable(draw::Canvas& canvas, std::span<const survey::SurveyPoint> p
             const int rowTop = top - (r + 1) * g.pitch;
             canvas.drawText({ cellCentre(0), rowTop - textDrop }, std::to_string(r + 1), plain, kCentredText);
             for (int c = 0; c < columns; ++c) {
-                const auto index = static_cast<std::size_t>(r * grid.columns + firstColumn + c);
+                const int pointIndex = r * grid.columns + firstColumn + c;
+                const auto index = static_cast<std::size_t>(pointIndex);
                 const bool lowest = points[index].lux == minimum;
                 canvas.drawText({ cellCentre(c + 1), rowTop - textDrop }, values[index],
                     lowest ? bold : plain, kCentredText);
