@@ -29,7 +29,7 @@ constexpr double kHighestAverage = 999999.0;  // lux
 constexpr double kAverageStep = 50.0;
 constexpr double kUniformityStep = 0.05;
 constexpr int kFigureDecimals = 2;
-constexpr QSize kInitialSize { 1000, 760 };
+constexpr QSize kInitialSize { 860, 820 };
 
 // A requirement field's value; its lowest value stands for none.
 std::optional<double> required(const QDoubleSpinBox& field)
