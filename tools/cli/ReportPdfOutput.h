@@ -2,6 +2,7 @@
 // What the commands that write a printed report share: the page names of
 // --page and the PDF made without a display or a printer.
 
+#include "ui/report/ReportPdf.h"
 #include "ui/report/ReportPrinter.h"
 
 #include <QPageSize>
@@ -12,7 +13,7 @@
 namespace brivon::cli {
 
 inline constexpr const char* kPageOption = "--page";
-inline constexpr const char* kPdfExtension = ".pdf";
+inline constexpr const char* kPdfExtension = ui::kPdfExtension;
 
 // "A4" or "Letter"; nothing for another name.
 std::optional<QPageSize::PageSizeId> pageNamed(const std::string& name);

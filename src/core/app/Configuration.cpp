@@ -2,10 +2,12 @@
 
 #include "core/graph/YAxisSetting.h"
 #include "core/link/SerialLink.h"
+#include "core/store/MemoryBlock.h"
 #include "core/util/Printf.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -44,6 +46,28 @@ std::optional<int> portKey(const std::string& key)
     const std::string digits = key.substr(first);
     if (digits.size() > kMaxPortDigits) return std::nullopt;
     return digits.empty() ? 0 : std::stoi(digits);
+}
+
+// A [Survey] value as a number, all of it; nothing for anything else.
+std::optional<double> wholeNumber(const std::optional<std::string>& value)
+{
+    if (!value || value->empty()) return std::nullopt;
+    double number = 0;
+    const char* end = value->data() + value->size();
+    const auto [stop, error] = std::from_chars(value->data(), end, number);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return number;
+}
+
+// The requirement part as written: all its digits, none as empty.
+std::string requirementText(const std::optional<double>& part)
+{
+    return part ? util::printfString("%.15g", *part) : std::string();
+}
+
+bool isGridSide(int n)
+{
+    return n >= 1 && n <= store::MemoryBlock::kCapacity;
 }
 
 }  // namespace
@@ -114,6 +138,38 @@ std::optional<std::string> Configuration::writeAtClose(int portNumber, int yGain
     if (!problem) {
         const std::array<ProfileEntry, 3> entries { { { kPortSection, kPortKey, number(portNumber) },
             { kGainSection, kGainKey, number(yGain) }, { kOffsetSection, kOffsetKey, number(yOffset) } } };
+        problem = file_.writeEntries(entries);
+    }
+    if (!problem) return std::nullopt;
+    return util::printfString(kUnwritableText, problem->c_str());
+}
+
+std::optional<survey::GridSize> Configuration::surveyGrid() const
+{
+    const survey::GridSize grid { file_.readInt(kSurveySection, kSurveyRowsKey, 0),
+        file_.readInt(kSurveySection, kSurveyColumnsKey, 0) };
+    if (!isGridSide(grid.rows) || !isGridSide(grid.columns)) return std::nullopt;
+    return grid;
+}
+
+survey::Requirement Configuration::surveyRequirement() const
+{
+    survey::Requirement average { wholeNumber(file_.readString(kSurveySection, kSurveyAverageKey)), {} };
+    survey::Requirement uniformity { {},
+        wholeNumber(file_.readString(kSurveySection, kSurveyUniformityKey)) };
+    return { survey::requirementProblem(average) ? std::nullopt : average.average,
+        survey::requirementProblem(uniformity) ? std::nullopt : uniformity.uniformity };
+}
+
+std::optional<std::string> Configuration::writeSurvey(
+    survey::GridSize grid, const survey::Requirement& requirement) const
+{
+    auto problem = prepareFolder();
+    if (!problem) {
+        const std::array<ProfileEntry, 4> entries { { { kSurveySection, kSurveyRowsKey, number(grid.rows) },
+            { kSurveySection, kSurveyColumnsKey, number(grid.columns) },
+            { kSurveySection, kSurveyAverageKey, requirementText(requirement.average) },
+            { kSurveySection, kSurveyUniformityKey, requirementText(requirement.uniformity) } } };
         problem = file_.writeEntries(entries);
     }
     if (!problem) return std::nullopt;

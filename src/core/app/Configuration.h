@@ -7,6 +7,8 @@
 // (never over a file that could not be read).
 
 #include "core/app/ProfileFile.h"
+#include "core/survey/SurveyGrid.h"
+#include "core/survey/SurveyRequirement.h"
 
 #include <map>
 #include <optional>
@@ -56,6 +58,23 @@ public:
     // the file and the sections when missing; nothing on success, else what
     // to tell the user.
     std::optional<std::string> writeAtClose(int portNumber, int yGain, int yOffset) const;
+
+    // [Survey]: the grid and requirement of the last survey window.
+    static constexpr const char* kSurveySection = "Survey";
+    static constexpr const char* kSurveyRowsKey = "Rows";
+    static constexpr const char* kSurveyColumnsKey = "Columns";
+    static constexpr const char* kSurveyAverageKey = "Required average";
+    static constexpr const char* kSurveyUniformityKey = "Required U0";
+
+    // The last grid; nothing when a number is missing or not one of 1 to the memory's capacity.
+    std::optional<survey::GridSize> surveyGrid() const;
+    // The last requirement; a part that is missing, empty, no number or one
+    // that cannot be judged against is none.
+    survey::Requirement surveyRequirement() const;
+    // Writes the grid and the requirement, a part not required as an empty
+    // value; nothing on success, else what to tell the user.
+    std::optional<std::string> writeSurvey(
+        survey::GridSize grid, const survey::Requirement& requirement) const;
 
 private:
     std::optional<std::string> prepareFolder() const;

@@ -54,11 +54,17 @@ std::optional<std::filesystem::path> chooseDataFile(
         [kind](const std::filesystem::path& dataFile) { return dataFileAndExport(dataFile, kind); });
 }
 
+std::optional<std::filesystem::path> chooseFile(
+    platform::Prompts& prompts, const platform::FileChoice& choice, std::string_view extension)
+{
+    return chooseTarget(prompts, choice, extension,
+        [](const std::filesystem::path& file) { return std::vector<std::filesystem::path> { file }; });
+}
+
 std::optional<std::filesystem::path> chooseCsvFile(
     platform::Prompts& prompts, const platform::FileChoice& choice)
 {
-    return chooseTarget(prompts, choice, kCsvFileExtension,
-        [](const std::filesystem::path& file) { return std::vector<std::filesystem::path> { file }; });
+    return chooseFile(prompts, choice, kCsvFileExtension);
 }
 
 }  // namespace brivon::files

@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brivon::files {
@@ -31,6 +32,10 @@ std::string replaceQuestion(std::span<const std::filesystem::path> existing);
 // dialog or answers No to replacing the data file or its text export.
 std::optional<std::filesystem::path> chooseDataFile(
     platform::Prompts& prompts, const platform::FileChoice& choice, DataFileKind kind);
+
+// The single file with `extension` (".pdf") to save to, or nothing on Cancel or No.
+std::optional<std::filesystem::path> chooseFile(
+    platform::Prompts& prompts, const platform::FileChoice& choice, std::string_view extension);
 
 // The CSV file to save to, or nothing on Cancel or No.
 std::optional<std::filesystem::path> chooseCsvFile(

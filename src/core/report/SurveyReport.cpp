@@ -67,25 +67,6 @@ std::string optionalFigure(const std::optional<double>& figure)
     return figure ? survey::figureText(*figure) : kNone;
 }
 
-std::string statisticsLine(const survey::SurveyStatistics& s)
-{
-    return util::printfString("Points: %d   \u0112: %s lx   Emin: %s lx   Emax: %s lx   U0: %s   Ud: %s",
-        s.pointCount, survey::figureText(s.average).c_str(), survey::figureText(s.minimum).c_str(),
-        survey::figureText(s.maximum).c_str(), optionalFigure(s.u0).c_str(), optionalFigure(s.ud).c_str());
-}
-
-std::string requirementLine(const survey::Requirement& requirement, const survey::Survey& survey)
-{
-    if (!survey.result) return "No requirement given";
-    std::vector<std::string> parts;
-    if (requirement.average)
-        parts.push_back("\u0112 \u2265 " + survey::figureText(*requirement.average) + " lx");
-    if (requirement.uniformity) parts.push_back("U0 \u2265 " + survey::figureText(*requirement.uniformity));
-    std::string line = "Requirement: " + parts.front();
-    if (parts.size() > 1) line += " and " + parts.back();
-    return line + " \u2014 " + (survey.result->met() ? "met" : "not met");
-}
-
 // The table under its caption from the top of `box`; the lowest y it draws at.
 int drawTableSection(
     draw::Canvas& canvas, const survey::Survey& survey, survey::GridSize grid, const draw::Rect& box)
@@ -111,11 +92,30 @@ void drawMapSection(
 
 }  // namespace
 
+std::string surveyStatisticsLine(const survey::SurveyStatistics& s)
+{
+    return util::printfString("Points: %d   \u0112: %s lx   Emin: %s lx   Emax: %s lx   U0: %s   Ud: %s",
+        s.pointCount, survey::figureText(s.average).c_str(), survey::figureText(s.minimum).c_str(),
+        survey::figureText(s.maximum).c_str(), optionalFigure(s.u0).c_str(), optionalFigure(s.ud).c_str());
+}
+
+std::string surveyRequirementLine(const survey::Requirement& requirement, const survey::Survey& survey)
+{
+    if (!survey.result) return "No requirement given";
+    std::vector<std::string> parts;
+    if (requirement.average)
+        parts.push_back("\u0112 \u2265 " + survey::figureText(*requirement.average) + " lx");
+    if (requirement.uniformity) parts.push_back("U0 \u2265 " + survey::figureText(*requirement.uniformity));
+    std::string line = "Requirement: " + parts.front();
+    if (parts.size() > 1) line += " and " + parts.back();
+    return line + " \u2014 " + (survey.result->met() ? "met" : "not met");
+}
+
 void drawSurveyReport(draw::Canvas& canvas, const survey::Survey& survey, const SurveyReportDetails& details)
 {
     drawTitle(canvas, details.title.empty() ? kDefaultSurveyTitle : details.title);
-    std::vector<std::string> lines { recordsLine(survey, details.grid), statisticsLine(survey.statistics),
-        requirementLine(details.requirement, survey) };
+    std::vector<std::string> lines { recordsLine(survey, details.grid),
+        surveyStatisticsLine(survey.statistics), surveyRequirementLine(details.requirement, survey) };
     if (details.area)
         lines.push_back(survey::spacingLine(survey::checkSpacing(*details.area, details.grid), details.grid));
     int y = kTop - kTitlePitch;

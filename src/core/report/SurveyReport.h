@@ -23,6 +23,13 @@ struct SurveyReportDetails {
     std::optional<survey::AreaSize> area;
 };
 
+// "Points: N   Ē: … lx   Emin: … lx   Emax: … lx   U0: …   Ud: …", a
+// uniformity there is none of as a dash.
+std::string surveyStatisticsLine(const survey::SurveyStatistics& statistics);
+
+// The requirement and whether the survey meets it, or "No requirement given".
+std::string surveyRequirementLine(const survey::Requirement& requirement, const survey::Survey& survey);
+
 // Draws the report in report coordinates; `survey` has at least one point.
 void drawSurveyReport(draw::Canvas& canvas, const survey::Survey& survey, const SurveyReportDetails& details);
 

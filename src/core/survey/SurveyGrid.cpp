@@ -3,6 +3,7 @@
 #include "core/measure/Units.h"
 #include "core/util/Printf.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -53,6 +54,12 @@ std::string sizeMismatch(GridSize grid, std::int64_t pointCount, int count, int 
 }
 
 }  // namespace
+
+GridSize startingGrid(const std::optional<GridSize>& last, int recordCount)
+{
+    if (last && static_cast<std::int64_t>(last->rows) * last->columns == recordCount) return *last;
+    return { 1, std::max(recordCount, 1) };
+}
 
 SurveyPoints surveyPoints(
     const store::MemoryBlock& block, GridSize grid, const std::optional<RecordRange>& records)

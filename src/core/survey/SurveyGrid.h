@@ -36,6 +36,10 @@ struct SurveyPoints {
     bool ok() const { return refusal.empty(); }
 };
 
+// The grid a survey of `recordCount` records starts from: `last` when it has
+// that many points, else one row of all of them (of one point when there are none).
+GridSize startingGrid(const std::optional<GridSize>& last, int recordCount);
+
 // The grid's points from `records` of the block (all of them when none are
 // chosen). Refused, naming the point and the record: a grid without points or
 // of another size than the records chosen, a range outside the list, and a

@@ -297,8 +297,8 @@ void CMainFrame::showMemoryList(memory::ListSource source)
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
         = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
-    CMemListDlg dialog(
-        { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName },
+    CMemListDlg dialog({ document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source,
+                           saveName, logic_.configuration() },
         prompts_, this);
     dialog.exec();
 }

@@ -3,6 +3,7 @@
 #include "core/memory/MemoryListColumns.h"
 #include "core/report/MemoryReport.h"
 #include "ui/memory/MemoryListModel.h"
+#include "ui/survey/SurveyDialog.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -29,6 +30,8 @@ CMemListDlg::CMemListDlg(
     : QDialog(parent)
     , logic_(sources.block, sources.flags, sources.source, prompts)
     , defaultSaveName_(std::move(sources.defaultSaveName))
+    , configuration_(sources.configuration)
+    , prompts_(prompts)
     , dialogPrinter_(printer ? nullptr : std::make_unique<DialogReportPrinter>(this, prompts))
     , printer_(printer ? *printer : *dialogPrinter_)
     , toolBar_(new QToolBar(this))
@@ -76,6 +79,8 @@ void CMemListDlg::buildToolBar()
         addCommand(kOpen, "open", "open", QKeySequence::Open), &QAction::triggered, this, &CMemListDlg::open);
     connect(addCommand(kPrint, "print", "print", QKeySequence::Print), &QAction::triggered, this,
         &CMemListDlg::print);
+    connect(addCommand(kSurvey, "survey", "Survey...", QKeySequence()), &QAction::triggered, this,
+        &CMemListDlg::openSurvey);
 }
 
 void CMemListDlg::buildList()
@@ -126,6 +131,15 @@ void CMemListDlg::open()
 void CMemListDlg::print()
 {
     printer_.print([this](draw::Canvas& canvas) { report::drawMemoryReport(canvas, logic_.block()); });
+}
+
+// Modal over the list, so that Open cannot change the records under a survey
+// that is shown; open() rather than exec() keeps the list's event loop the one that runs.
+void CMemListDlg::openSurvey()
+{
+    auto* survey = new SurveyDialog(logic_.block(), configuration_, prompts_, printer_, this);
+    survey->setAttribute(Qt::WA_DeleteOnClose);
+    survey->open();
 }
 
 }  // namespace brivon::ui

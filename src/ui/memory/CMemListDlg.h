@@ -1,7 +1,9 @@
 #pragma once
 // "Light Data List": the meter's memory records as a table, with a toolbar to
-// save them as a list file, open a list file and print the list.
+// save them as a list file, open a list file, print the list and make a light
+// survey of its records.
 
+#include "core/app/Configuration.h"
 #include "core/memory/MemoryListLogic.h"
 #include "ui/report/ReportPrinter.h"
 
@@ -25,6 +27,7 @@ struct MemoryListSources {
     memory::MemoryListFlags flags;
     memory::ListSource source;
     std::string defaultSaveName;  // offered by Save
+    const app::Configuration& configuration;  // keeps the last survey's grid
 };
 
 class CMemListDlg : public QDialog {
@@ -34,6 +37,7 @@ public:
     static constexpr int kSave = 32834;
     static constexpr int kOpen = 32835;
     static constexpr int kPrint = 32836;
+    static constexpr int kSurvey = 32837;
 
     // `printer` prints the report instead of the print dialog's printer (tests).
     CMemListDlg(MemoryListSources sources, platform::Prompts& prompts, QWidget* parent = nullptr,
@@ -55,9 +59,12 @@ private:
     void save();
     void open();
     void print();
+    void openSurvey();
 
     memory::MemoryListLogic logic_;
     std::string defaultSaveName_;
+    const app::Configuration& configuration_;
+    platform::Prompts& prompts_;
     std::unique_ptr<DialogReportPrinter> dialogPrinter_;
     ReportPrinter& printer_;
     QToolBar* toolBar_;

@@ -9,6 +9,8 @@
 
 namespace brivon::ui {
 
+inline constexpr const char* kPdfExtension = ".pdf";
+
 // The PDF bytes of the layout on a page of `pageSize` with a printer's usual margins.
 QByteArray reportPdf(const QPageSize& pageSize, const ReportLayout& layout);
 

@@ -12,6 +12,7 @@
 #include "ui/memory/CMemListDlg.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,16 +62,26 @@ public:
         action.trigger();
     }
 
-    void memoryList()
+    // Save in the memory list window, or Save PDF in its survey window.
+    void memoryList(bool survey = false)
     {
         auto block = std::make_unique<store::MemoryBlock>();
         block->recordCount = 1;
         block->records[0] = { 1.0f, "07/12/10 14:05:09", "Pmin", 0, 0 };
         bool memoryEmpty = false;
         bool fillRequest = true;
+        const app::Configuration configuration = app::Configuration::fromEnvironment();
         ui::CMemListDlg dialog(
-            { *block, { memoryEmpty, fillRequest }, memory::ListSource::Download, "" }, prompts);
-        dialog.action(ui::CMemListDlg::kSave)->trigger();
+            { *block, { memoryEmpty, fillRequest }, memory::ListSource::Download, "", configuration },
+            prompts);
+        if (!survey) {
+            dialog.action(ui::CMemListDlg::kSave)->trigger();
+            return;
+        }
+        dialog.action(ui::CMemListDlg::kSurvey)->trigger();
+        auto* save = dialog.findChild<QPushButton*>(QStringLiteral("surveySavePdf"));
+        ASSERT_NE(save, nullptr);
+        QTest::mouseClick(save, Qt::LeftButton);
     }
 
     void loggerWindow(int command)
@@ -149,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(SitesAndNames, WindowSaves,
             SaveSite { "MainCsv", ".csv", false,
                 [](WindowSaves& saves) { saves.mainWindow(app::command_ids::kExportCsv); } },
             SaveSite { "MemoryListSave", ".MemDat", true, [](WindowSaves& saves) { saves.memoryList(); } },
+            SaveSite { "SurveyPdf", ".pdf", false, [](WindowSaves& saves) { saves.memoryList(true); } },
             SaveSite { "LoggerSave", ".AsmDat", true,
                 [](WindowSaves& saves) { saves.loggerWindow(ui::CDataLoggerDlg::kSave); } },
             SaveSite { "LoggerCsv", ".csv", false,

@@ -46,10 +46,10 @@ protected:
 
     std::unique_ptr<ui::CMemListDlg> open()
     {
-        auto dialog
-            = std::make_unique<ui::CMemListDlg>(ui::MemoryListSources { *block, { memoryEmpty, fillRequest },
-                                                    memory::ListSource::Download, "10-12-07 14.05.09" },
-                prompts, nullptr, &printer);
+        auto dialog = std::make_unique<ui::CMemListDlg>(
+            ui::MemoryListSources { *block, { memoryEmpty, fillRequest }, memory::ListSource::Download,
+                "10-12-07 14.05.09", configuration },
+            prompts, nullptr, &printer);
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -76,6 +76,7 @@ protected:
     bool fillRequest = true;
     support::ScriptedPrompts prompts;
     support::ScratchFolder scratch;
+    app::Configuration configuration { (scratch / "Brivonconfig.ini").string() };
     RecordingPrinter printer;
 };
 
