@@ -50,7 +50,6 @@ void SurveyPreview::paintEvent(QPaintEvent*)
     page.fill(Qt::white);
     if (layout_) {
         QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing);
         paintReport(painter, *layout_);
     }
     QPainter painter(this);
