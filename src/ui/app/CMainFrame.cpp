@@ -130,6 +130,7 @@ void CMainFrame::buildActions()
     addCommand(kRun, "&Run", "run");
     addCommand(kStop, "S&top", "stop");
     addCommand(kUndoZoom, "&UndoZoom", "undozoom");
+    addCommand(kResetStatistics, "Reset &Statistics");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
@@ -153,6 +154,8 @@ void CMainFrame::buildMenus()
     file->addAction("E&xit", QKeySequence::Quit, this, &QWidget::close);
     QMenu* realTime = menuBar()->addMenu("&RealTime");
     realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom] });
+    realTime->addSeparator();
+    realTime->addAction(actions_[kResetStatistics]);
     QMenu* ports = menuBar()->addMenu("&COM Port");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         ports->addAction(actions_[kCom1 + n - 1]);
@@ -238,6 +241,10 @@ void CMainFrame::onCommand(int id)
         break;
     case kUndoZoom:
         view_->undoZoom();
+        break;
+    case kResetStatistics:
+        logic_.link().resetStatistics();
+        view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
         break;
     case kOtherCom:
         chooseOtherPort();
