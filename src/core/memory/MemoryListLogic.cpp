@@ -48,7 +48,10 @@ void MemoryListLogic::save(const std::string& defaultName)
         = files::chooseDataFile(prompts_, listFileChoice(defaultName), files::DataFileKind::Memory);
     if (!dataFile) return;
     const files::FileOutcome outcome = files::saveMemoryBlock(*dataFile, block_);
-    if (!outcome.ok()) prompts_.message(outcome.message);
+    if (outcome.ok())
+        shownFile_ = *dataFile;
+    else
+        prompts_.message(outcome.message);
 }
 
 void MemoryListLogic::open()
@@ -59,6 +62,7 @@ void MemoryListLogic::open()
     if (!outcome.ok()) prompts_.message(outcome.message);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
+    if (listLoaded_) shownFile_ = *path;
 }
 
 }  // namespace brivon::memory

@@ -6,6 +6,7 @@
 #include "core/platform/Prompts.h"
 #include "core/store/MemoryBlock.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ public:
     void open();
 
     const store::MemoryBlock& block() const { return block_; }
+    // The list file last read or written in this window; empty before either.
+    const std::filesystem::path& shownFile() const { return shownFile_; }
 
 private:
     store::MemoryBlock& block_;
@@ -52,6 +55,7 @@ private:
     platform::Prompts& prompts_;
     bool listLoaded_ = false;
     bool emptyReported_ = false;
+    std::filesystem::path shownFile_;
 };
 
 }  // namespace brivon::memory

@@ -8,6 +8,7 @@
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/COpenFileDlg.h"
 #include "ui/app/ComPortDialog.h"
+#include "ui/app/WindowTitle.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/logger/CDataLoggerDlg.h"
 #include "ui/memory/CMemListDlg.h"
@@ -219,7 +220,7 @@ void CMainFrame::onCommand(int id)
     if (!actions_[id]->isEnabled()) return;
     switch (id) {
     case kSave:
-        logic_.save();
+        if (logic_.save()) showFileInTitle(logic_.runFile());
         break;
     case kExportCsv:
         app::RunCsvExport(document_, clock_, prompts_).exportCsv();
@@ -235,6 +236,8 @@ void CMainFrame::onCommand(int id)
         break;
     case kRun:
         logic_.run();
+        // The new run is in no file yet.
+        if (logic_.runControl().runRequested()) showFileInTitle({});
         break;
     case kStop:
         logic_.stop();
@@ -277,7 +280,9 @@ bool CMainFrame::openGraphFile(const std::string& path)
     // The document reports a file it cannot read.
     const files::FileOutcome outcome = document_.load(path, prompts_);
     document_.updateAllViews();
-    return outcome.status == files::FileStatus::Ok;
+    if (outcome.status != files::FileStatus::Ok) return false;
+    showFileInTitle(path);
+    return true;
 }
 
 void CMainFrame::openFromDialog()
@@ -345,6 +350,11 @@ void CMainFrame::showHelp()
     HelpWindow::showFor(this);
 }
 
+void CMainFrame::showFileInTitle(const std::filesystem::path& file)
+{
+    setWindowTitle(titleWithFile(kTitle, file));
+}
+
 void CMainFrame::printSetup()
 {
     QPageSetupDialog(&reportPrinter_.printer(), this).exec();
@@ -353,7 +363,8 @@ void CMainFrame::printSetup()
 // The real-time report of the run and the labels on screen.
 void CMainFrame::print()
 {
-    const report::GraphReportSource source = view_->reportSource();
+    report::GraphReportSource source = view_->reportSource();
+    source.fileName = logic_.runFile().filename().string();
     reportPrinter_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
 }
 

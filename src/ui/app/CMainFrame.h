@@ -85,6 +85,7 @@ private:
     void showHelp();
     void print();
     void printSetup();
+    void showFileInTitle(const std::filesystem::path& file);
 
     platform::SystemClock clock_;
     app::CDTDoc document_;
