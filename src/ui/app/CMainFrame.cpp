@@ -53,7 +53,8 @@ CMainFrame::CMainFrame(
     : QMainWindow(parent)
     , document_(clock_)
     , qtPrompts_(this)
-    , prompts_(prompts ? *prompts : qtPrompts_)
+    , folderPrompts_(prompts ? *prompts : qtPrompts_, configuration)
+    , prompts_(folderPrompts_)
     , port_(std::move(portMap))
     , logic_(document_,
           app::MainFrameSeams {

@@ -6,6 +6,7 @@
 
 #include "core/app/CDTDoc.h"
 #include "core/app/DocumentObserver.h"
+#include "core/app/FolderPrompts.h"
 #include "core/app/MainFrameLogic.h"
 #include "core/memory/MemoryListLogic.h"
 #include "ui/app/MainStatusBar.h"
@@ -90,6 +91,7 @@ private:
     platform::SystemClock clock_;
     app::CDTDoc document_;
     QtPrompts qtPrompts_;
+    app::FolderPrompts folderPrompts_;  // every file dialog starts in its kind's last folder
     platform::Prompts& prompts_;
     CMSComm port_;
     QtTimers mainTimers_;
