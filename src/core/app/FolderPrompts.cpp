@@ -12,8 +12,8 @@ struct FolderKind {
     const char* key;  // its key in [Folders]
 };
 
-constexpr FolderKind kKinds[] = { { "AsmDat", "Graph files" }, { "MemDat", "Memory lists" },
-    { "csv", "Exports" }, { "txt", "Exports" }, { "pdf", "PDF" } };
+constexpr FolderKind kKinds[]
+    = { { "AsmDat", "Graph files" }, { "MemDat", "Memory lists" }, { "csv", "Exports" } };
 
 const char* kindKey(const std::string& extension)
 {
