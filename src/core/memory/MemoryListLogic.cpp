@@ -1,8 +1,10 @@
 #include "core/memory/MemoryListLogic.h"
 
+#include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryFile.h"
 #include "core/files/SaveTarget.h"
+#include "core/store/MemoryRecordTimes.h"
 
 namespace brivon::memory {
 namespace {
@@ -17,6 +19,14 @@ platform::FileChoice listFileChoice(const std::string& defaultName = {})
 }
 
 }  // namespace
+
+std::string proposedFileName(
+    platform::TimeValue setStart, const store::MemoryBlock& block, const platform::Clock& clock)
+{
+    const std::optional<store::RecordTimeRange> records = store::recordTimeRange(block);
+    if (setStart == 0 && records) return files::defaultFileName(records->newest);
+    return files::defaultFileName(clock.toLocal(setStart));
+}
 
 MemoryListLogic::MemoryListLogic(
     store::MemoryBlock& block, MemoryListFlags flags, ListSource source, platform::Prompts& prompts)

@@ -3,6 +3,7 @@
 // memory block, and its Save and Open commands on that block.
 
 #include "core/files/MemoryListRows.h"
+#include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/store/MemoryBlock.h"
 
@@ -22,6 +23,11 @@ struct MemoryListFlags {
 // What the window was opened for: a memory download's list, or list files
 // (chosen in the Open dialog), which Save does not write again.
 enum class ListSource { Download, ListFiles };
+
+// The name Save proposes: the current set's start `setStart`, or the newest
+// record's time when no set was loaded (`setStart` 0), "%y-%m-%d %H.%M.%S".
+std::string proposedFileName(
+    platform::TimeValue setStart, const store::MemoryBlock& block, const platform::Clock& clock);
 
 class MemoryListLogic {
 public:

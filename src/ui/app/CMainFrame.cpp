@@ -2,7 +2,6 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/RunCsvExport.h"
-#include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
@@ -304,7 +303,7 @@ void CMainFrame::showMemoryList(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
-        = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
+        = memory::proposedFileName(document_.currentSet().loadedStartTime, document_.memoryBlock(), clock_);
     CMemListDlg dialog(
         { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName },
         prompts_, this);
