@@ -9,6 +9,7 @@
 #include "core/report/MemoryReport.h"
 #include "core/report/ReportSources.h"
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -70,8 +71,9 @@ int runReport(int argc, char** argv, const Arguments& args)
     return withDataFile(
         parsed->file, clock,
         [&](const store::CurrentSet& set) {
-            const report::GraphReportSource source
+            report::GraphReportSource source
                 = report::dataLoggerReportSource(set, set.loadedGain, kFileSetOffsetDivisions);
+            source.fileName = std::filesystem::path(parsed->file).filename().string();
             return writeReport(argc, argv, *parsed,
                 [&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock); });
         },

@@ -20,6 +20,8 @@ enum CommandId : int {
     kMem = 32839,
     // The run as CSV, beside Save.
     kExportCsv = 32900,
+    // Clears the running Max/Min/Avg of the statistics strip.
+    kResetStatistics = 32901,
     // Zooms the graph to the values it shows, beside UndoZoom.
     kFit = 32902,
 

@@ -28,6 +28,7 @@ std::optional<CommandState> commandUpdate(int id, const CommandInputs& in)
     case kOpen:
         return CommandState { !in.loggerWindowOpen };
     case kMem:
+    case kResetStatistics:
     case kHelpContents:
     case kAbout:
         return CommandState {};

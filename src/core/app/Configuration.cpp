@@ -176,4 +176,19 @@ std::optional<std::string> Configuration::writeSurvey(
     return util::printfString(kUnwritableText, problem->c_str());
 }
 
+std::optional<std::string> Configuration::lastFolder(const std::string& kind) const
+{
+    const std::optional<std::string> folder = file_.readString(kFolderSection, kind);
+    std::error_code error;
+    if (!folder || folder->empty() || !std::filesystem::is_directory(*folder, error)) return std::nullopt;
+    return folder;
+}
+
+std::optional<std::string> Configuration::keepFolder(const std::string& kind, const std::string& folder) const
+{
+    if (auto problem = prepareFolder()) return problem;
+    const std::array<ProfileEntry, 1> entries { { { kFolderSection, kind, folder } } };
+    return file_.writeEntries(entries);
+}
+
 }  // namespace brivon::app

@@ -76,6 +76,14 @@ public:
     std::optional<std::string> writeSurvey(
         survey::GridSize grid, const survey::Requirement& requirement) const;
 
+    // [Folders]: the folder each kind of file dialog was last used in, under
+    // the kind's key.
+    static constexpr const char* kFolderSection = "Folders";
+    // Nothing when none was kept or the folder no longer exists.
+    std::optional<std::string> lastFolder(const std::string& kind) const;
+    // Nothing on success, else what went wrong.
+    std::optional<std::string> keepFolder(const std::string& kind, const std::string& folder) const;
+
 private:
     std::optional<std::string> prepareFolder() const;
 

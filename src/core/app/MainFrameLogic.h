@@ -112,6 +112,8 @@ public:
     const RunControl& runControl() const { return runControl_; }
     const RunKeeper& runKeeper() const { return runKeeper_; }
     link::MeterLink& link() { return meterLink_; }
+    // The graph file the run was last saved to; empty before a save.
+    std::filesystem::path runFile() const { return runSave_.savedFile(); }
     const link::SerialLink& serialLink() const { return serialLink_; }
     const download::DownloadState& downloads() const { return downloadStart_.state(); }
     download::DownloadState& downloads() { return downloadStart_.state(); }

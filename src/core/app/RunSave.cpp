@@ -15,8 +15,18 @@ bool RunSave::save()
 
     const files::FileOutcome outcome
         = files::saveRealTimeRun(*dataFile, document_.run().realTimeRun(), clock_);
-    if (!outcome.ok()) prompts_.message(outcome.message);
-    return outcome.ok();
+    if (!outcome.ok()) {
+        prompts_.message(outcome.message);
+        return false;
+    }
+    savedFile_ = *dataFile;
+    savedRunStart_ = document_.run().startTime();
+    return true;
+}
+
+std::filesystem::path RunSave::savedFile() const
+{
+    return document_.run().startTime() == savedRunStart_ ? savedFile_ : std::filesystem::path {};
 }
 
 }  // namespace brivon::app

@@ -6,6 +6,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 
+#include <filesystem>
 #include <string>
 
 namespace brivon::app {
@@ -26,11 +27,16 @@ public:
     // files, writes nothing; a failed save
     // leaves any earlier files as they were and tells the user why.
     bool save();
+    // The graph file the last successful save wrote the run to; empty before
+    // one, and once a new run has started.
+    std::filesystem::path savedFile() const;
 
 private:
     const app::CDTDoc& document_;
     const platform::Clock& clock_;
     platform::Prompts& prompts_;
+    std::filesystem::path savedFile_;
+    platform::TimeValue savedRunStart_ = 0;
 };
 
 }  // namespace brivon::app

@@ -34,6 +34,7 @@ public:
     MeterCommands& commands() { return commands_; }
     FrameDecoder& decoder() { return decoder_; }
     const MeterStatistics& statistics() const { return statistics_; }
+    void resetStatistics() { statistics_.reset(); }
 
     // No measurement frame was accepted yet, or none since the port went missing.
     bool offline() const { return offline_; }

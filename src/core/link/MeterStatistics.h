@@ -1,6 +1,6 @@
 #pragma once
 // The program-wide running maximum, minimum and average of the graph values.
-// They start with the first accepted frame and are never reset.
+// They start with the first accepted frame, or the first after a reset.
 
 #include <cstdint>
 #include <string>
@@ -20,6 +20,9 @@ public:
     // Adds graph value `value` (lux, after hold and over range) taken at
     // `timeText`, and renders the texts in lux (unit flag 0) or foot-candles.
     void add(float value, const std::string& timeText, bool footCandle);
+
+    // Forgets every value taken; the next frame starts them again.
+    void reset() { *this = MeterStatistics {}; }
 
     const StatisticsTexts& texts() const { return texts_; }
     int count() const { return count_; }

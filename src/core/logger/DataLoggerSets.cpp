@@ -62,9 +62,10 @@ void DataLoggerSets::listDownloadedSets()
     if (!state_.fileSet && selectedDownloadSet_ >= 0) mirrorSelectedDownloadSet();
 }
 
-void DataLoggerSets::appendFileSet()
+void DataLoggerSets::appendFileSet(const std::filesystem::path& file)
 {
     FileSet set;
+    set.file = file;
     const auto samples = current_.samples();
     set.readings.assign(samples.begin(), samples.end());
     set.readingCount = current_.loadedReadingCount;
@@ -96,6 +97,7 @@ void DataLoggerSets::selectRow(int row)
 
 void DataLoggerSets::selectDownloadedSet(int row)
 {
+    shownFile_.clear();
     if (row < 0 || row >= transfer_.setCount()) {
         selectedDownloadSet_ = -1;
         return;
@@ -145,6 +147,7 @@ void DataLoggerSets::selectFileSet(int row)
     current_.loadedStartTime = set->startTime;
     current_.loadedSamplePeriod = set->samplingRate;
     valueAxis_.gain = set->gain;
+    shownFile_ = set->file;
 }
 
 files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
@@ -155,7 +158,8 @@ files::FileOutcome DataLoggerSets::readFile(const std::filesystem::path& path)
     if (!outcome.ok()) return outcome;
     current_ = *read;
     state_.fileSet = true;
-    appendFileSet();
+    appendFileSet(path);
+    shownFile_ = path;
     valueAxis_.gain = current_.loadedGain;
     return outcome;
 }
@@ -167,6 +171,7 @@ bool DataLoggerSets::close()
     changeRows();
     state_ = {};
     selectedDownloadSet_ = -1;
+    shownFile_.clear();
     return transfer_.release();
 }
 

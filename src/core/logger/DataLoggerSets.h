@@ -38,6 +38,8 @@ public:
     bool windowOpen() const { return state_.windowOpen; }
     // A set is shown: one read from a file, or a chosen downloaded set.
     bool hasData() const { return state_.fileSet || selectedDownloadSet_ >= 0; }
+    // The graph file the shown set was read from; empty for a downloaded set or one of unknown origin.
+    const std::filesystem::path& shownFile() const { return shownFile_; }
 
     // Gain per division and offset in divisions of the graph.
     graph::YAxisSetting valueAxis() const { return valueAxis_; }
@@ -63,7 +65,7 @@ public:
 
 private:
     void listDownloadedSets();
-    void appendFileSet();
+    void appendFileSet(const std::filesystem::path& file = {});
     void selectDownloadedSet(int row);
     void mirrorSelectedDownloadSet();
     void selectFileSet(int row);
@@ -77,6 +79,7 @@ private:
     std::function<void()> rowsChanged_;
     LoggerWindowState state_;
     int selectedDownloadSet_ = -1;
+    std::filesystem::path shownFile_;
     graph::YAxisSetting valueAxis_ = kInitialValueAxis;
 };
 

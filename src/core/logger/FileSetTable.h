@@ -6,6 +6,7 @@
 #include "core/logger/SetRows.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 namespace brivon::logger {
@@ -17,6 +18,7 @@ struct FileSet {
     platform::TimeValue startTime = 0;
     std::int32_t samplingRate = 0;  // seconds
     std::int32_t gain = 0;  // gain per division to show it with
+    std::filesystem::path file;  // the graph file it was read from; empty when not known
 
     SetSummary summary() const;
 };

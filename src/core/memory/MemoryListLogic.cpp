@@ -1,8 +1,10 @@
 #include "core/memory/MemoryListLogic.h"
 
+#include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryFile.h"
 #include "core/files/SaveTarget.h"
+#include "core/store/MemoryRecordTimes.h"
 
 namespace brivon::memory {
 namespace {
@@ -17,6 +19,14 @@ platform::FileChoice listFileChoice(const std::string& defaultName = {})
 }
 
 }  // namespace
+
+std::string proposedFileName(
+    platform::TimeValue setStart, const store::MemoryBlock& block, const platform::Clock& clock)
+{
+    const std::optional<store::RecordTimeRange> records = store::recordTimeRange(block);
+    if (setStart == 0 && records) return files::defaultFileName(records->newest);
+    return files::defaultFileName(clock.toLocal(setStart));
+}
 
 MemoryListLogic::MemoryListLogic(
     store::MemoryBlock& block, MemoryListFlags flags, ListSource source, platform::Prompts& prompts)
@@ -48,7 +58,10 @@ void MemoryListLogic::save(const std::string& defaultName)
         = files::chooseDataFile(prompts_, listFileChoice(defaultName), files::DataFileKind::Memory);
     if (!dataFile) return;
     const files::FileOutcome outcome = files::saveMemoryBlock(*dataFile, block_);
-    if (!outcome.ok()) prompts_.message(outcome.message);
+    if (outcome.ok())
+        shownFile_ = *dataFile;
+    else
+        prompts_.message(outcome.message);
 }
 
 void MemoryListLogic::open()
@@ -59,6 +72,7 @@ void MemoryListLogic::open()
     if (!outcome.ok()) prompts_.message(outcome.message);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
+    if (listLoaded_) shownFile_ = *path;
 }
 
 }  // namespace brivon::memory

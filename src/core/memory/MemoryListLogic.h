@@ -3,9 +3,11 @@
 // memory block, and its Save and Open commands on that block.
 
 #include "core/files/MemoryListRows.h"
+#include "core/platform/Clock.h"
 #include "core/platform/Prompts.h"
 #include "core/store/MemoryBlock.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,11 @@ struct MemoryListFlags {
 // What the window was opened for: a memory download's list, or list files
 // (chosen in the Open dialog), which Save does not write again.
 enum class ListSource { Download, ListFiles };
+
+// The name Save proposes: the current set's start `setStart`, or the newest
+// record's time when no set was loaded (`setStart` 0), "%y-%m-%d %H.%M.%S".
+std::string proposedFileName(
+    platform::TimeValue setStart, const store::MemoryBlock& block, const platform::Clock& clock);
 
 class MemoryListLogic {
 public:
@@ -44,6 +51,8 @@ public:
     void open();
 
     const store::MemoryBlock& block() const { return block_; }
+    // The list file last read or written in this window; empty before either.
+    const std::filesystem::path& shownFile() const { return shownFile_; }
 
 private:
     store::MemoryBlock& block_;
@@ -52,6 +61,7 @@ private:
     platform::Prompts& prompts_;
     bool listLoaded_ = false;
     bool emptyReported_ = false;
+    std::filesystem::path shownFile_;
 };
 
 }  // namespace brivon::memory

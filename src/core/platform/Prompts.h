@@ -16,6 +16,7 @@ struct FileChoice {
     std::string defaultName;  // file name without folder, may be empty
     std::string defaultExtension;  // without the dot, e.g. "AsmDat"
     std::string filter;
+    std::string folder {};  // where the dialog starts; empty: where it starts by default
 };
 
 class Prompts {

@@ -4,6 +4,7 @@
 #include "core/measure/SetStatistics.h"
 #include "core/measure/Units.h"
 #include "core/report/ReportPage.h"
+#include "core/report/TextFlow.h"
 #include "core/util/Printf.h"
 
 #include <string>
@@ -44,10 +45,23 @@ constexpr int kGridPitchY = 80;
 constexpr int kGridLeft = -755;
 constexpr int kGridColumns[] = { -565, -380, -195 };
 
-constexpr const char* kStatisticsFormat = "Average: %s   Min: %s   Max: %s   Emin/Eavg: %s";
-constexpr draw::Point kStatisticsAt { -750, 100 };
+// Under the time labels: the measurement's identity, then its statistics,
+// each flowing onto further lines where the values are long; the print date
+// at the foot of the page.
+constexpr TextFlow kUnderFrameFlow { -750, 0, 20 };
+constexpr int kIdentityTop = 175;
+constexpr const char* kStartFormat = "Start %s";
+constexpr const char* kStartTimeFormat = "%d/%m/%y %H:%M:%S";
+constexpr const char* kDurationFormat = "Duration %s";
+constexpr const char* kPeriodFormat = "Period %g s";
+constexpr const char* kSamplesFormat = "Samples %zu";
+constexpr const char* kFileFormat = "File %s";
+constexpr const char* kAverageFormat = "Average: %s";
+constexpr const char* kMinimumFormat = "Min: %s";
+constexpr const char* kMaximumFormat = "Max: %s";
+constexpr const char* kUniformityFormat = "Emin/Eavg: %s";
 constexpr const char* kPrintDateFormat = "%Y-%m-%d  %H:%M";
-constexpr draw::Point kPrintDateAt { -200, 100 };
+constexpr draw::Point kPrintDateAt { -200, 20 };
 
 void drawFrame(draw::Canvas& canvas)
 {
@@ -111,15 +125,26 @@ void drawGrid(draw::Canvas& canvas, draw::Color color)
         canvas.drawLine({ x, kFrameBottom }, { x, kFrameTop }, pen);
 }
 
-void drawStatistics(draw::Canvas& canvas, const GraphReportSource& source)
+std::vector<std::string> identityPieces(
+    const GraphReportSource& source, const platform::Clock& clock, const measure::SetStatisticsTexts& texts)
 {
-    const measure::SetStatistics statistics
-        = measure::setStatistics(source.samples, source.samplePeriodMs / platform::kMillisecondsPerSecond);
-    const measure::SetStatisticsTexts texts = measure::setStatisticsTexts(statistics, source.footCandles);
-    canvas.drawText(kStatisticsAt,
-        util::printfString(kStatisticsFormat, texts.average.c_str(), texts.minimum.c_str(),
-            texts.maximum.c_str(), texts.uniformity.c_str()),
-        kTextFont, kTextStyle);
+    const std::string start = platform::formatTime(clock.toLocal(source.startTime), kStartTimeFormat);
+    std::vector<std::string> pieces { util::printfString(kStartFormat, start.c_str()),
+        util::printfString(kDurationFormat, texts.duration.c_str()),
+        util::printfString(
+            kPeriodFormat, static_cast<double>(source.samplePeriodMs) / platform::kMillisecondsPerSecond),
+        util::printfString(kSamplesFormat, source.samples.size()) };
+    if (!source.fileName.empty()) pieces.push_back(util::printfString(kFileFormat, source.fileName.c_str()));
+    return pieces;
+}
+
+std::vector<std::string> statisticsPieces(
+    const GraphReportSource& source, const measure::SetStatisticsTexts& texts)
+{
+    return { source.statisticsLabel, util::printfString(kAverageFormat, texts.average.c_str()),
+        util::printfString(kMinimumFormat, texts.minimum.c_str()),
+        util::printfString(kMaximumFormat, texts.maximum.c_str()),
+        util::printfString(kUniformityFormat, texts.uniformity.c_str()) };
 }
 
 }  // namespace
@@ -138,7 +163,12 @@ void drawGraphReport(draw::Canvas& canvas, const GraphReportSource& source, cons
     drawValueLabels(canvas, source.labels);
     drawTimeLabels(canvas, source, clock);
     drawGrid(canvas, source.gridColor);
-    drawStatistics(canvas, source);
+    const measure::SetStatistics statistics
+        = measure::setStatistics(source.samples, source.samplePeriodMs / platform::kMillisecondsPerSecond);
+    const measure::SetStatisticsTexts texts = measure::setStatisticsTexts(statistics, source.footCandles);
+    const int statisticsTop
+        = drawTextFlow(canvas, kUnderFrameFlow, identityPieces(source, clock, texts), kIdentityTop);
+    drawTextFlow(canvas, kUnderFrameFlow, statisticsPieces(source, texts), statisticsTop);
     canvas.drawText(kPrintDateAt, platform::formatTime(clock.toLocal(clock.now()), kPrintDateFormat),
         kTextFont, kTextStyle);
 }

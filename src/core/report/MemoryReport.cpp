@@ -2,6 +2,8 @@
 
 #include "core/files/MemoryListRows.h"
 #include "core/report/ReportPage.h"
+#include "core/store/MemoryRecordTimes.h"
+#include "core/util/Printf.h"
 
 #include <array>
 #include <string>
@@ -19,6 +21,27 @@ constexpr int kRowPitch = 11;
 enum Column { kNumber, kData, kUnit, kStatus, kTime, kColumnCount };
 constexpr std::array<int, kColumnCount> kColumnX { -644, -518, -392, -266, -140 };
 constexpr std::array<const char*, kColumnCount> kHeads { "NO", "DATA", "UNIT", "STATUS", "TIME" };
+
+// Left of the number column, on the heads' line and the first rows'.
+constexpr int kMarginX = -kPageWidth;
+constexpr const char* kCountFormat = "Records %d";
+constexpr const char* kOldestFormat = "From %s";
+constexpr const char* kNewestFormat = "To %s";
+constexpr const char* kRecordTimeFormat = "%d/%m/%y %H:%M:%S";
+
+void drawSummary(draw::Canvas& canvas, const store::MemoryBlock& block)
+{
+    const auto records = static_cast<int>(block.used().size());
+    canvas.drawText({ kMarginX, kHeadY }, util::printfString(kCountFormat, records), kTableFont, kTextStyle);
+    const std::optional<store::RecordTimeRange> range = store::recordTimeRange(block);
+    if (!range) return;
+    canvas.drawText({ kMarginX, kFirstRowY },
+        util::printfString(kOldestFormat, platform::formatTime(range->oldest, kRecordTimeFormat).c_str()),
+        kTableFont, kTextStyle);
+    canvas.drawText({ kMarginX, kFirstRowY - kRowPitch },
+        util::printfString(kNewestFormat, platform::formatTime(range->newest, kRecordTimeFormat).c_str()),
+        kTableFont, kTextStyle);
+}
 
 void drawRow(draw::Canvas& canvas, int y, const std::array<std::string, kColumnCount>& cells)
 {
@@ -40,6 +63,7 @@ void drawMemoryReport(draw::Canvas& canvas, const store::MemoryBlock& block)
                 std::move(row.time) });
         ++k;
     }
+    drawSummary(canvas, block);
 }
 
 }  // namespace brivon::report

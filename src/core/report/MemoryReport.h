@@ -1,6 +1,7 @@
 #pragma once
 // The one-page test report of the memory records: a table of number, value,
-// unit, status and time, one row per record.
+// unit, status and time, one row per record, with the record count and the
+// records' date range in the margin left of it.
 
 #include "core/draw/Canvas.h"
 #include "core/store/MemoryBlock.h"

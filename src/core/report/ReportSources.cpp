@@ -5,6 +5,8 @@ namespace {
 
 constexpr draw::Color kRealTimeGridColor = draw::rgb(127, 127, 127);
 constexpr draw::Color kDataLoggerGridColor = draw::rgb(27, 27, 27);
+constexpr const char* kRunStatisticsLabel = "Run statistics:";
+constexpr const char* kSetStatisticsLabel = "Set statistics:";
 
 }  // namespace
 
@@ -17,6 +19,8 @@ GraphReportSource realTimeReportSource(const realtime::GraphSeries& series, cons
         .footCandles = series.footCandles,
         .labels = labels,
         .gridColor = kRealTimeGridColor,
+        .statisticsLabel = kRunStatisticsLabel,
+        .fileName = {},
     };
 }
 
@@ -31,6 +35,8 @@ GraphReportSource dataLoggerReportSource(
         .footCandles = set.loadedUnitFlag != 0,
         .labels = graph::levelZeroLabels(gainPerDivision, offsetDivisions),
         .gridColor = kDataLoggerGridColor,
+        .statisticsLabel = kSetStatisticsLabel,
+        .fileName = {},
     };
 }
 

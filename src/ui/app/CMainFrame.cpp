@@ -2,12 +2,12 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/RunCsvExport.h"
-#include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/COpenFileDlg.h"
 #include "ui/app/ComPortDialog.h"
+#include "ui/app/WindowTitle.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/logger/CDataLoggerDlg.h"
 #include "ui/memory/CMemListDlg.h"
@@ -52,7 +52,8 @@ CMainFrame::CMainFrame(
     : QMainWindow(parent)
     , document_(clock_)
     , qtPrompts_(this)
-    , prompts_(prompts ? *prompts : qtPrompts_)
+    , folderPrompts_(prompts ? *prompts : qtPrompts_, configuration)
+    , prompts_(folderPrompts_)
     , port_(std::move(portMap))
     , logic_(document_,
           app::MainFrameSeams {
@@ -131,6 +132,7 @@ void CMainFrame::buildActions()
     addCommand(kStop, "S&top", "stop");
     addCommand(kUndoZoom, "&UndoZoom", "undozoom");
     addCommand(kFit, "&Fit", "fit")->setToolTip("Fit (F)");
+    addCommand(kResetStatistics, "Reset &Statistics");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         addCommand(kCom1 + n - 1, QString("COM%1").arg(n))->setCheckable(true);
     addCommand(kOtherCom, "&Other COM...");
@@ -154,6 +156,8 @@ void CMainFrame::buildMenus()
     file->addAction("E&xit", QKeySequence::Quit, this, &QWidget::close);
     QMenu* realTime = menuBar()->addMenu("&RealTime");
     realTime->addActions({ actions_[kRun], actions_[kStop], actions_[kUndoZoom], actions_[kFit] });
+    realTime->addSeparator();
+    realTime->addAction(actions_[kResetStatistics]);
     QMenu* ports = menuBar()->addMenu("&COM Port");
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         ports->addAction(actions_[kCom1 + n - 1]);
@@ -218,7 +222,7 @@ void CMainFrame::onCommand(int id)
     if (!actions_[id]->isEnabled()) return;
     switch (id) {
     case kSave:
-        logic_.save();
+        if (logic_.save()) showFileInTitle(logic_.runFile());
         break;
     case kExportCsv:
         app::RunCsvExport(document_, clock_, prompts_).exportCsv();
@@ -234,6 +238,8 @@ void CMainFrame::onCommand(int id)
         break;
     case kRun:
         logic_.run();
+        // The new run is in no file yet.
+        if (logic_.runControl().runRequested()) showFileInTitle({});
         break;
     case kStop:
         logic_.stop();
@@ -243,6 +249,10 @@ void CMainFrame::onCommand(int id)
         break;
     case kFit:
         view_->fitToData();
+        break;
+    case kResetStatistics:
+        logic_.link().resetStatistics();
+        view_->statisticsStrip().setStatistics(logic_.link().statistics().texts());
         break;
     case kOtherCom:
         chooseOtherPort();
@@ -275,7 +285,9 @@ bool CMainFrame::openGraphFile(const std::string& path)
     // The document reports a file it cannot read.
     const files::FileOutcome outcome = document_.load(path, prompts_);
     document_.updateAllViews();
-    return outcome.status == files::FileStatus::Ok;
+    if (outcome.status != files::FileStatus::Ok) return false;
+    showFileInTitle(path);
+    return true;
 }
 
 void CMainFrame::openFromDialog()
@@ -296,7 +308,7 @@ void CMainFrame::showMemoryList(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
-        = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
+        = memory::proposedFileName(document_.currentSet().loadedStartTime, document_.memoryBlock(), clock_);
     CMemListDlg dialog({ document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source,
                            saveName, logic_.configuration() },
         prompts_, this);
@@ -343,6 +355,11 @@ void CMainFrame::showHelp()
     HelpWindow::showFor(this);
 }
 
+void CMainFrame::showFileInTitle(const std::filesystem::path& file)
+{
+    setWindowTitle(titleWithFile(kTitle, file));
+}
+
 void CMainFrame::printSetup()
 {
     QPageSetupDialog(&reportPrinter_.printer(), this).exec();
@@ -351,7 +368,8 @@ void CMainFrame::printSetup()
 // The real-time report of the run and the labels on screen.
 void CMainFrame::print()
 {
-    const report::GraphReportSource source = view_->reportSource();
+    report::GraphReportSource source = view_->reportSource();
+    source.fileName = logic_.runFile().filename().string();
     reportPrinter_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
 }
 

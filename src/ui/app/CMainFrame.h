@@ -6,6 +6,7 @@
 
 #include "core/app/CDTDoc.h"
 #include "core/app/DocumentObserver.h"
+#include "core/app/FolderPrompts.h"
 #include "core/app/MainFrameLogic.h"
 #include "core/memory/MemoryListLogic.h"
 #include "ui/app/MainStatusBar.h"
@@ -85,10 +86,12 @@ private:
     void showHelp();
     void print();
     void printSetup();
+    void showFileInTitle(const std::filesystem::path& file);
 
     platform::SystemClock clock_;
     app::CDTDoc document_;
     QtPrompts qtPrompts_;
+    app::FolderPrompts folderPrompts_;  // every file dialog starts in its kind's last folder
     platform::Prompts& prompts_;
     CMSComm port_;
     QtTimers mainTimers_;

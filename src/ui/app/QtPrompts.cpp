@@ -65,6 +65,7 @@ std::optional<std::string> QtPrompts::chooseFile(const platform::FileChoice& cho
     // The name chosen may still get its extension, and a data file brings a
     // text export: the save asks about replacing the final files itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
+    if (!choice.folder.empty()) dialog.setDirectory(text(choice.folder));
     if (!choice.defaultName.empty()) dialog.selectFile(text(choice.defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

@@ -7,6 +7,7 @@
 #include "core/files/SaveTarget.h"
 #include "core/report/GraphReport.h"
 #include "core/report/ReportSources.h"
+#include "ui/app/WindowTitle.h"
 #include "ui/logger/LoggerGraphView.h"
 #include "ui/logger/SetListModel.h"
 #include "ui/realtime/YAxisDialog.h"
@@ -134,6 +135,12 @@ void CDataLoggerDlg::selectSet()
     sets_.selectRow(selected ? list_->currentIndex().row() : -1);
     graph_->showAnotherSet();
     refreshCommands();
+    refreshTitle();
+}
+
+void CDataLoggerDlg::refreshTitle()
+{
+    setWindowTitle(titleWithFile(kCaption, sets_.shownFile()));
 }
 
 bool CDataLoggerDlg::readGraphFile(const std::string& path)
@@ -146,6 +153,7 @@ bool CDataLoggerDlg::readGraphFile(const std::string& path)
     else
         prompts_.message(outcome.message);
     refreshCommands();
+    refreshTitle();
     return outcome.ok();
 }
 
@@ -193,8 +201,9 @@ void CDataLoggerDlg::print()
 {
     if (!sets_.hasData()) return;
     const graph::YAxisSetting axis = sets_.valueAxis();
-    const report::GraphReportSource source
+    report::GraphReportSource source
         = report::dataLoggerReportSource(sets_.currentSet(), axis.gain, axis.offset);
+    source.fileName = sets_.shownFile().filename().string();
     printer_.print([&](draw::Canvas& canvas) { report::drawGraphReport(canvas, source, clock_); });
 }
 

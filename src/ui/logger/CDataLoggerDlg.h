@@ -62,6 +62,7 @@ private:
     void setValueAxis();
     void print();
     void refreshCommands();
+    void refreshTitle();
 
     logger::DataLoggerSets& sets_;
     platform::Prompts& prompts_;

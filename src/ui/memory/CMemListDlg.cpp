@@ -2,6 +2,7 @@
 
 #include "core/memory/MemoryListColumns.h"
 #include "core/report/MemoryReport.h"
+#include "ui/app/WindowTitle.h"
 #include "ui/memory/MemoryListModel.h"
 #include "ui/survey/SurveyDialog.h"
 
@@ -120,12 +121,14 @@ void CMemListDlg::refreshList()
 void CMemListDlg::save()
 {
     logic_.save(defaultSaveName_);
+    setWindowTitle(titleWithFile(kCaption, logic_.shownFile()));
 }
 
 void CMemListDlg::open()
 {
     logic_.open();
     refreshList();
+    setWindowTitle(titleWithFile(kCaption, logic_.shownFile()));
 }
 
 void CMemListDlg::print()

@@ -84,6 +84,24 @@ TEST_F(MainWindow, TheMenuPortsShowTheSelectedPortAndUndoZoomIsLeftToTheGraph)
         EXPECT_FALSE(logic->commandState(id)->checked);
 }
 
+TEST_F(MainWindow, ResetStatisticsStartsMaxMinAndAverageAgainAtTheNextFrame)
+{
+    create();
+    EXPECT_TRUE(enabled(kResetStatistics));
+    frame(500);
+    frame(100);
+    const link::StatisticsTexts& texts = logic->link().statistics().texts();
+    ASSERT_NE(texts.maximum, texts.minimum);
+    logic->link().resetStatistics();
+    EXPECT_EQ(texts.maximum + texts.minimum + texts.average, "------------");
+    EXPECT_EQ(texts.maximumTime, "");
+    frame(300);
+    EXPECT_NE(texts.maximum, "----");
+    EXPECT_EQ(texts.minimum, texts.maximum);
+    EXPECT_EQ(texts.average, texts.maximum);
+    EXPECT_EQ(logic->link().statistics().count(), 1);
+}
+
 TEST_F(MainWindow, OpenIsDisabledWhileTheDataLoggerWindowIsOpen)
 {
     create();

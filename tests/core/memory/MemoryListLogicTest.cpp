@@ -3,6 +3,7 @@
 #include "core/app/ScratchFolder.h"
 #include "core/files/MemoryFile.h"
 #include "core/measure/Units.h"
+#include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,39 @@ TEST_F(MemoryList, SaveDoesNothingWhileTheWindowShowsListFiles)
     files.save("");
     EXPECT_TRUE(prompts.log().empty());
 }
+
+}  // namespace
+}  // namespace brivon::memory
+
+namespace brivon::memory {
+namespace {
+
+struct NameCase {
+    const char* name;
+    platform::TimeValue setStart;
+    std::vector<std::string> recordTimes;
+    const char* proposed;
+};
+
+class ProposedName : public ::testing::TestWithParam<NameCase> { };
+
+TEST_P(ProposedName, FromTheSetOrElseTheNewestRecord)
+{
+    auto block = std::make_unique<store::MemoryBlock>();
+    for (const std::string& time : GetParam().recordTimes)
+        block->records[static_cast<std::size_t>(block->recordCount++)] = { 1.0f, time, "General", 0, 0 };
+    const support::FixedClock clock { 0 };
+    EXPECT_EQ(proposedFileName(GetParam().setStart, *block, clock), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ProposedName,
+    ::testing::Values(NameCase { "SetLoaded", 1291730709, { "31/12/25 23:59:59" }, "10-12-07 14.05.09" },
+        NameCase { "NewestRecordAcrossYears", 0,
+            { "31/12/25 23:59:59", "01/01/26 00:00:01", "15/06/25 12:00:00" }, "26-01-01 00.00.01" },
+        NameCase { "UnreadableTimesSkipped", 0, { "t", "07/12/10 14:05:09", "32/01/26 00:00:00" },
+            "10-12-07 14.05.09" },
+        NameCase { "NeitherSetNorRecordTime", 0, { "t" }, "70-01-01 00.00.00" }),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace brivon::memory

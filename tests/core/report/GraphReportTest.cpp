@@ -166,17 +166,24 @@ TEST(GraphReport, DottedGridInTheSourcesColour)
         EXPECT_EQ(line.pen, (draw::Pen { draw::PenStyle::Dot, 1, draw::rgb(127, 127, 127) }));
 }
 
-TEST(GraphReport, StatisticsAndPrintDateUnderTheFrame)
+TEST(GraphReport, IdentityStatisticsAndPrintDateUnderTheFrame)
 {
     std::vector<float> samples { 100.0f, 200.0f, 5000000.0f };
-    const auto printed = print(sourceOf(samples));
-    const TextOp* statistics = printed->canvas.findText(
-        "Average: 150.00  Lux   Min: 100.00  Lux   Max: 200.00  Lux   Emin/Eavg: 0.67");
+    GraphReportSource source = sourceOf(samples);
+    source.fileName = "run.AsmDat";
+    const auto printed = print(source);
+    const TextOp* identity = printed->canvas.findText(
+        "Start 14/11/23 22:13:20   Duration 0:00:02   Period 1 s   Samples 3   File run.AsmDat");
+    ASSERT_NE(identity, nullptr);
+    EXPECT_EQ(identity->at, (draw::Point { -750, 175 }));
+    const TextOp* statistics
+        = printed->canvas.findText("Run statistics:   Average: 150.00  Lux   Min: 100.00  "
+                                   "Lux   Max: 200.00  Lux   Emin/Eavg: 0.67");
     ASSERT_NE(statistics, nullptr);
-    EXPECT_EQ(statistics->at, (draw::Point { -750, 100 }));
+    EXPECT_EQ(statistics->at, (draw::Point { -750, 155 }));
     const TextOp* date = printed->canvas.findText("2025-12-09  07:30");
     ASSERT_NE(date, nullptr);
-    EXPECT_EQ(date->at, (draw::Point { -200, 100 }));
+    EXPECT_EQ(date->at, (draw::Point { -200, 20 }));
 }
 
 struct TimeCase {
@@ -227,6 +234,7 @@ TEST(DataLoggerReportSource, LevelZeroLabelsPeriodInSecondsAndDarkGrid)
     EXPECT_EQ(source.labels.front(), 60.0f);
     EXPECT_EQ(source.labels.back(), 260.0f);
     EXPECT_TRUE(source.footCandles);
+    EXPECT_EQ(source.statisticsLabel, "Set statistics:");
     EXPECT_EQ(source.gridColor, draw::rgb(27, 27, 27));
 
     const auto printed = print(source);

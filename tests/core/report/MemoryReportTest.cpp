@@ -34,7 +34,8 @@ TEST(MemoryReport, RuleAndHeadsWithoutRecords)
     EXPECT_EQ(lines[0].from, (draw::Point { -770, 1110 }));
     EXPECT_EQ(lines[0].to, (draw::Point { -10, 1110 }));
     EXPECT_EQ(lines[0].pen.width, 2);
-    EXPECT_EQ(canvas.texts(), (std::vector<std::string> { "NO", "DATA", "UNIT", "STATUS", "TIME" }));
+    EXPECT_EQ(
+        canvas.texts(), (std::vector<std::string> { "NO", "DATA", "UNIT", "STATUS", "TIME", "Records 0" }));
     EXPECT_EQ(canvas.findText("STATUS")->at, (draw::Point { -266, 1130 }));
     EXPECT_EQ(canvas.findText("TIME")->font, kTable);
 }
@@ -44,7 +45,7 @@ TEST(MemoryReport, HundredRecordsEndJustAboveTheBottom)
     ::brivon::support::RecordingCanvas canvas;
     drawMemoryReport(canvas, *blockOf(100));
     const auto texts = canvas.all<TextOp>();
-    ASSERT_EQ(texts.size(), 5u * 101u);
+    ASSERT_EQ(texts.size(), 5u * 101u + 3u);
     const TextOp& lastNumber = texts[5 * 100];
     EXPECT_EQ(lastNumber.text, "100");
     EXPECT_EQ(lastNumber.at, (draw::Point { -644, 11 }));
@@ -52,6 +53,9 @@ TEST(MemoryReport, HundredRecordsEndJustAboveTheBottom)
     EXPECT_EQ(texts[5 * 100 + 1].text, "99.00");
     EXPECT_EQ(texts[5 * 100 + 4].at, (draw::Point { -140, 11 }));
     EXPECT_EQ(texts[5 * 100 + 4].text, "09/12/26 07:30:00");
+    EXPECT_EQ(texts[5 * 101].text, "Records 100");
+    EXPECT_EQ(texts[5 * 101 + 1].text, "From 09/12/26 07:30:00");
+    EXPECT_EQ(texts[5 * 101 + 2].text, "To 09/12/26 07:30:00");
 }
 
 struct RowCase {
@@ -70,7 +74,7 @@ TEST_P(MemoryRow, ShowsValueAndUnitAsTheList)
     ::brivon::support::RecordingCanvas canvas;
     drawMemoryReport(canvas, *block);
     const auto texts = canvas.all<TextOp>();
-    ASSERT_EQ(texts.size(), 10u);
+    ASSERT_EQ(texts.size(), 11u);
     EXPECT_EQ(texts[6].text, GetParam().data);
     EXPECT_EQ(texts[6].at, (draw::Point { -518, 1100 }));
     EXPECT_EQ(texts[7].text, GetParam().unit);

@@ -3,6 +3,7 @@
 #include "core/report/ReportPage.h"
 #include "core/report/SurveyColourMap.h"
 #include "core/util/Printf.h"
+#include "support/PageBoxes.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,11 @@
 namespace brivon::report {
 namespace {
 
+using support::Box;
+using support::boxOf;
 using support::FillOp;
+using support::onPage;
+using support::overlap;
 using support::RectOp;
 using support::TextOp;
 
@@ -33,35 +38,6 @@ survey::Survey surveyOf(survey::GridSize grid, const survey::Requirement& requir
     survey.statistics = survey::surveyStatistics(survey.points);
     if (requirement.given()) survey.result = survey::judge(survey.statistics, requirement);
     return survey;
-}
-
-// A box in report coordinates: left < right, bottom < top.
-struct Box {
-    int left, bottom, right, top;
-};
-
-Box boxOf(const TextOp& text, const support::RecordingCanvas& canvas)
-{
-    const int width = canvas.textWidth(text.text, text.font);
-    int left = text.at.x;
-    if (text.style.align == draw::TextAlign::Center) left -= width / 2;
-    if (text.style.align == draw::TextAlign::Right) left -= width;
-    return { left, text.at.y - std::abs(text.font.height), left + width, text.at.y };
-}
-
-Box boxOf(const draw::Rect& rect)
-{
-    return { rect.left, rect.bottom, rect.right, rect.top };
-}
-
-bool overlap(const Box& a, const Box& b)
-{
-    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
-}
-
-bool onPage(const Box& box)
-{
-    return box.left >= -kPageWidth && box.right <= 0 && box.bottom >= 0 && box.top <= kPageHeight;
 }
 
 struct LayoutCase {

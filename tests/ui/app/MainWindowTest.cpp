@@ -134,6 +134,15 @@ TEST_F(MainWindow, EscapeDuringARunLeavesItRunning)
     EXPECT_TRUE(frame->action(app::command_ids::kStop)->isEnabled());
 }
 
+TEST_F(MainWindow, ResetStatisticsClearsTheStrip)
+{
+    ui::StatisticsStrip& strip = frame->view().statisticsStrip();
+    strip.setStatistics({ "300.00  Lux", "100.00  Lux", "200.00  Lux", "10:00:00", "10:00:01" });
+    frame->action(app::command_ids::kResetStatistics)->trigger();
+    EXPECT_EQ(strip.statistics().maximum, "----");
+    EXPECT_EQ(strip.statistics().average, "----");
+}
+
 TEST_F(MainWindow, AGraphFileThatCannotBeOpenedIsSaidAndReportedToTheCaller)
 {
     EXPECT_FALSE(frame->showGraphFile(configHome.filePath("missing.AsmDat").toStdString()));
