@@ -1,6 +1,7 @@
 #include "ui/app/CMainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/ProgramVersion.h"
 #include "core/app/RunCsvExport.h"
 #include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
@@ -36,7 +37,6 @@ using namespace app::command_ids;
 
 constexpr const char* kTitle = "Brivon";
 constexpr const char* kAboutTitle = "About Brivon";
-constexpr const char* kAboutText = "Brivon Version 2.0";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
 
@@ -327,7 +327,7 @@ void CMainFrame::chooseOtherPort()
 
 void CMainFrame::showAbout()
 {
-    QMessageBox about(QMessageBox::NoIcon, kAboutTitle, kAboutText, QMessageBox::Ok, this);
+    QMessageBox about(QMessageBox::NoIcon, kAboutTitle, app::kVersionText, QMessageBox::Ok, this);
     about.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
     about.exec();
 }
