@@ -1,5 +1,7 @@
 #include "ReportPdfOutput.h"
 
+#include "RuntimeFolder.h"
+
 #include "ui/report/ReportPdf.h"
 
 #include <QGuiApplication>
@@ -40,6 +42,7 @@ std::string unsupportedPageText(const std::string& name)
 std::string reportPdfBytes(int argc, char** argv, QPageSize::PageSizeId page, const ui::ReportLayout& layout)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const RuntimeFolder runtimeFolder;
     const QGuiApplication app(argc, argv);
     return ui::reportPdf(QPageSize(page), layout).toStdString();
 }
