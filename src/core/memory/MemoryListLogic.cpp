@@ -54,11 +54,16 @@ void MemoryListLogic::save(const std::string& defaultName)
 void MemoryListLogic::open()
 {
     const auto path = prompts_.chooseOpenFile(listFileChoice());
-    if (!path) return;
-    const files::FileOutcome outcome = files::readMemoryFile(*path, block_);
+    if (path) openFile(*path);
+}
+
+bool MemoryListLogic::openFile(const std::string& path)
+{
+    const files::FileOutcome outcome = files::readMemoryFile(path, block_);
     if (!outcome.ok()) prompts_.message(outcome.message);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
+    return listLoaded_;
 }
 
 }  // namespace brivon::memory

@@ -287,14 +287,17 @@ void CMainFrame::openFromDialog()
     }
 }
 
-void CMainFrame::showMemoryList(memory::ListSource source)
+MemoryListSources CMainFrame::memoryListSources(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
         = files::defaultFileName(clock_.toLocal(document_.currentSet().loadedStartTime));
-    CMemListDlg dialog(
-        { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName },
-        prompts_, this);
+    return { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName };
+}
+
+void CMainFrame::showMemoryList(memory::ListSource source)
+{
+    CMemListDlg dialog(memoryListSources(source), prompts_, this);
     dialog.exec();
 }
 
@@ -317,6 +320,22 @@ bool CMainFrame::showGraphFile(const std::string& path)
     dialog.exec();
     refreshCommandStates();
     return true;
+}
+
+bool CMainFrame::showMemoryFile(const std::string& path)
+{
+    CMemListDlg dialog(memoryListSources(memory::ListSource::ListFiles), prompts_, this);
+    if (!dialog.readListFile(path)) return false;
+    dialog.exec();
+    return true;
+}
+
+bool CMainFrame::showDataFile(const std::string& path)
+{
+    files::DataFileKind kind = files::DataFileKind::Graph;
+    // A name of neither kind is read as a graph file, whose reader says why it is none.
+    files::dataFileKindOf(path, kind);
+    return kind == files::DataFileKind::Memory ? showMemoryFile(path) : showGraphFile(path);
 }
 
 void CMainFrame::chooseOtherPort()
