@@ -2,6 +2,7 @@
 
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryFile.h"
+#include "core/files/RefusalMessage.h"
 #include "core/files/SaveTarget.h"
 
 namespace brivon::memory {
@@ -60,7 +61,7 @@ void MemoryListLogic::open()
 bool MemoryListLogic::openFile(const std::string& path)
 {
     const files::FileOutcome outcome = files::readMemoryFile(path, block_);
-    if (!outcome.ok()) prompts_.message(outcome.message);
+    files::tellRefusal(prompts_, path, outcome);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
     return listLoaded_;

@@ -4,6 +4,7 @@
 #include "core/files/CsvSaveAs.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
+#include "core/files/RefusalMessage.h"
 #include "core/files/SaveTarget.h"
 #include "core/report/GraphReport.h"
 #include "core/report/ReportSources.h"
@@ -140,10 +141,8 @@ bool CDataLoggerDlg::readGraphFile(const std::string& path)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const files::FileOutcome outcome = sets_.readFile(path);
     QApplication::restoreOverrideCursor();
-    if (outcome.ok())
-        graph_->showAnotherSet();
-    else
-        prompts_.message(outcome.message);
+    if (outcome.ok()) graph_->showAnotherSet();
+    files::tellRefusal(prompts_, path, outcome);
     refreshCommands();
     return outcome.ok();
 }

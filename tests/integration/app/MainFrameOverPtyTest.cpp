@@ -169,6 +169,19 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     EXPECT_FALSE(frame->openGraphFile(foreign.toStdString()));
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
+
+    // A memory list given as a graph file, in the data-logger window: said so below the message.
+    store::MemoryBlock block;
+    block.records[0] = { 450.0f, "07/12/10 14:05:09", "General", 0, 0 };
+    block.recordCount = 1;
+    const std::string list = (configHome.path() + "/run.MemDat").toStdString();
+    std::ofstream(list, std::ios::binary) << files::memoryFileBytes(block);
+    EXPECT_FALSE(frame->showGraphFile(list));
+    EXPECT_EQ(prompts.messages(), (std::vector<std::string> { "Invalid Format!", "Invalid Format!" }));
+    EXPECT_EQ(prompts.informativeTexts(),
+        (std::vector<std::string> {
+            "foreign.AsmDat: Invalid Format!", "run.MemDat is a memory list, not a graph file" }));
+    EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
 }
 
 // A file that cannot be read is reported once, by the document.
