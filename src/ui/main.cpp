@@ -91,11 +91,11 @@ int main(int argc, char** argv)
     } else {
         QTimer::singleShot(0, &frame, [&frame] { frame.logic().offerUnsavedRuns(); });
     }
-    // A graph file named on the command line is shown once the main window is
-    // up; one that cannot be opened ends the program after its message.
+    // A file named on the command line is shown in its window once the main
+    // window is up; one that cannot be opened ends the program after its message.
     if (!parsed.line.fileToOpen.empty())
         QTimer::singleShot(0, &frame, [&frame, &parsed] {
-            if (!frame.showGraphFile(parsed.line.fileToOpen)) QCoreApplication::exit(kFileNotOpened);
+            if (!frame.showDataFile(parsed.line.fileToOpen)) QCoreApplication::exit(kFileNotOpened);
         });
     return QApplication::exec();
 }

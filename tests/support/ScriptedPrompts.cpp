@@ -31,6 +31,12 @@ void ScriptedPrompts::message(const std::string& text)
     record(kMessage + text);
 }
 
+void ScriptedPrompts::messageWithReason(const std::string& text, const std::string& informative)
+{
+    informativeTexts_.push_back(informative);
+    message(text);
+}
+
 bool ScriptedPrompts::askYesNo(const std::string& question)
 {
     record(kQuestion + question);
@@ -85,6 +91,7 @@ void ScriptedPrompts::clearLog()
 {
     log_.clear();
     fileChoices_.clear();
+    informativeTexts_.clear();
 }
 
 bool ScriptedPrompts::scriptUsedUp() const

@@ -16,6 +16,8 @@ namespace brivon::support {
 class ScriptedPrompts : public platform::Prompts {
 public:
     void message(const std::string& text) override;
+    // Logged as message(text); the informative texts are kept in order beside.
+    void messageWithReason(const std::string& text, const std::string& informative) override;
     bool askYesNo(const std::string& question) override;
     platform::Answer askYesNoCancel(const std::string& question) override;
     std::optional<std::string> chooseSaveFile(const platform::FileChoice& choice) override;
@@ -35,6 +37,7 @@ public:
     // "open: NAME", "sample rate: N".
     const std::vector<std::string>& log() const { return log_; }
     std::vector<std::string> messages() const;
+    const std::vector<std::string>& informativeTexts() const { return informativeTexts_; }
     std::vector<std::string> questions() const;
     const std::vector<platform::FileChoice>& fileChoices() const { return fileChoices_; }
     void clearLog();
@@ -51,6 +54,7 @@ private:
     std::vector<std::string> log_;
     std::vector<platform::FileChoice> fileChoices_;
     std::vector<std::string> unscripted_;
+    std::vector<std::string> informativeTexts_;
 };
 
 }  // namespace brivon::support

@@ -37,7 +37,8 @@ int reportLoadFailure(const std::string& file, const files::FileOutcome& outcome
         std::cerr << outcome.message << '\n';
         return kExitFailure;
     }
-    return reportFailure(file, outcome.detail.empty() ? outcome.message : outcome.detail);
+    std::cerr << outcome.reason(file) << '\n';
+    return kExitFailure;
 }
 
 int withDataFile(const std::string& file, const platform::Clock& clock,

@@ -89,11 +89,9 @@ int saveLoggerSets(const DownloadOptions& options, app::CDTDoc& document, const 
 
 int runDownload(int argc, char** argv, const Arguments& args)
 {
-    const auto options = parseDownloadOptions(args);
-    if (!options) {
-        std::cerr << kDownloadUsage;
-        return kExitUsage;
-    }
+    const Parsed<DownloadOptions> parsed = parseDownloadOptions(args);
+    const std::optional<DownloadOptions>& options = parsed.options;
+    if (!options) return refuseCommandLine("download", parsed.problem, kDownloadUsage);
     if (const auto reason = notSerialDeviceReason(options->device)) {
         std::cerr << *reason << '\n';
         return kExitFailure;

@@ -2,6 +2,7 @@
 // The options of brivon-cli download.
 
 #include "CliCommands.h"
+#include "UsageRefusal.h"
 
 #include <filesystem>
 #include <optional>
@@ -22,8 +23,8 @@ struct DownloadOptions {
     std::filesystem::path output;
 };
 
-// Nothing when the kind is not "memory" or "logger", an option is unknown or
-// lacks its value, or the device or the output is missing.
-std::optional<DownloadOptions> parseDownloadOptions(const Arguments& args);
+// Refused when the kind is not "memory" or "logger", an option is unknown
+// (named) or lacks its value, or the device or the output is missing.
+Parsed<DownloadOptions> parseDownloadOptions(const Arguments& args);
 
 }  // namespace brivon::cli

@@ -2,6 +2,7 @@
 
 #include "CliCommands.h"
 #include "DataFileLoading.h"
+#include "UsageRefusal.h"
 
 #include "core/files/CsvExport.h"
 #include "core/files/TextExport.h"
@@ -24,25 +25,27 @@ struct ExportArguments {
     bool csv = false;  // the CSV export instead of the fixed-width text
 };
 
-std::optional<ExportArguments> parseExportArguments(const Arguments& args)
+Parsed<ExportArguments> parseExportArguments(const Arguments& args)
 {
     ExportArguments parsed;
     bool haveFile = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == kOutputOption) {
-            if (parsed.output || i + 1 == args.size()) return std::nullopt;
+            if (parsed.output || i + 1 == args.size()) return {};
             parsed.output = args[++i];
         } else if (args[i] == kCsvOption && !parsed.csv) {
             parsed.csv = true;
-        } else if (!haveFile && !args[i].empty() && args[i][0] != '-') {
+        } else if (isOption(args[i]) && args[i] != kCsvOption) {
+            return refusedBecause<ExportArguments>(unknownOptionText(args[i]));
+        } else if (!haveFile && !isOption(args[i])) {
             parsed.file = args[i];
             haveFile = true;
         } else {
-            return std::nullopt;
+            return {};
         }
     }
-    if (!haveFile) return std::nullopt;
-    return parsed;
+    if (!haveFile) return {};
+    return { parsed, {} };
 }
 
 const char* outputExtension(const ExportArguments& parsed)
@@ -85,11 +88,9 @@ void printMemoryInfo(const std::string& file, const store::MemoryBlock& block)
 
 int runExport(const Arguments& args)
 {
-    const std::optional<ExportArguments> parsed = parseExportArguments(args);
-    if (!parsed) {
-        std::cerr << kExportUsage;
-        return kExitUsage;
-    }
+    const Parsed<ExportArguments> parsedArguments = parseExportArguments(args);
+    const std::optional<ExportArguments>& parsed = parsedArguments.options;
+    if (!parsed) return refuseCommandLine("export", parsedArguments.problem, kExportUsage);
     const platform::SystemClock clock;
     return withDataFile(
         parsed->file, clock,
@@ -106,10 +107,9 @@ int runExport(const Arguments& args)
 
 int runInfo(const Arguments& args)
 {
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        std::cerr << kInfoUsage;
-        return kExitUsage;
-    }
+    if (args.size() == 1 && isOption(args[0]))
+        return refuseCommandLine("info", unknownOptionText(args[0]), kInfoUsage);
+    if (args.size() != 1 || args[0].empty()) return refuseCommandLine("info", {}, kInfoUsage);
     const std::string& file = args[0];
     return withDataFile(
         file, platform::SystemClock(),

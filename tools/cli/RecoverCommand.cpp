@@ -4,6 +4,7 @@
 
 #include "CliCommands.h"
 #include "DataFileLoading.h"
+#include "UsageRefusal.h"
 
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
@@ -33,7 +34,7 @@ struct RecoverArguments {
     std::optional<std::string> journal;
 };
 
-std::optional<RecoverArguments> parseRecoverArguments(const Arguments& args)
+Parsed<RecoverArguments> parseRecoverArguments(const Arguments& args)
 {
     RecoverArguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -44,14 +45,16 @@ std::optional<RecoverArguments> parseRecoverArguments(const Arguments& args)
             parsed.output = args[++i];
         } else if (args[i] == kJournalOption && hasValue && !parsed.journal) {
             parsed.journal = args[++i];
+        } else if (args[i] != kListOption && args[i] != kOutputOption && args[i] != kJournalOption) {
+            return refusedBecause<RecoverArguments>(
+                isOption(args[i]) ? unknownOptionText(args[i]) : "unexpected \"" + args[i] + "\"");
         } else {
-            return std::nullopt;
+            return {};
         }
     }
-    if (parsed.list && (parsed.output || parsed.journal)) return std::nullopt;
-    if ((parsed.output && parsed.output->empty()) || (parsed.journal && parsed.journal->empty()))
-        return std::nullopt;
-    return parsed;
+    if (parsed.list && (parsed.output || parsed.journal)) return {};
+    if ((parsed.output && parsed.output->empty()) || (parsed.journal && parsed.journal->empty())) return {};
+    return { parsed, {} };
 }
 
 int listUnsavedRuns(const std::filesystem::path& folder, const platform::Clock& clock)
@@ -125,11 +128,9 @@ int recoverRun(
 
 int runRecover(const Arguments& args)
 {
-    const std::optional<RecoverArguments> parsed = parseRecoverArguments(args);
-    if (!parsed) {
-        std::cerr << kRecoverUsage;
-        return kExitUsage;
-    }
+    const Parsed<RecoverArguments> parsedArguments = parseRecoverArguments(args);
+    const std::optional<RecoverArguments>& parsed = parsedArguments.options;
+    if (!parsed) return refuseCommandLine("recover", parsedArguments.problem, kRecoverUsage);
     const platform::SystemClock clock;
     const std::filesystem::path folder = journal::journalFolderFromEnvironment();
     return parsed->list ? listUnsavedRuns(folder, clock) : recoverRun(*parsed, folder, clock);

@@ -4,6 +4,7 @@
 #include "CliCommands.h"
 #include "DataFileLoading.h"
 #include "ReportPdfOutput.h"
+#include "UsageRefusal.h"
 
 #include "core/report/GraphReport.h"
 #include "core/report/MemoryReport.h"
@@ -26,7 +27,7 @@ struct ReportArguments {
     QPageSize::PageSizeId page = QPageSize::A4;
 };
 
-std::optional<ReportArguments> parseReportArguments(const Arguments& args)
+Parsed<ReportArguments> parseReportArguments(const Arguments& args)
 {
     ReportArguments parsed;
     bool haveFile = false;
@@ -37,18 +38,21 @@ std::optional<ReportArguments> parseReportArguments(const Arguments& args)
             parsed.output = args[++i];
             haveOutput = true;
         } else if (args[i] == kPageOption && hasValue) {
-            const std::optional<QPageSize::PageSizeId> page = pageNamed(args[++i]);
-            if (!page) return std::nullopt;
+            const std::string& name = args[++i];
+            const std::optional<QPageSize::PageSizeId> page = pageNamed(name);
+            if (!page) return refusedBecause<ReportArguments>(unsupportedPageText(name));
             parsed.page = *page;
-        } else if (!haveFile && !args[i].empty() && args[i][0] != '-') {
+        } else if (isOption(args[i]) && args[i] != kOutputOption && args[i] != kPageOption) {
+            return refusedBecause<ReportArguments>(unknownOptionText(args[i]));
+        } else if (!haveFile && !isOption(args[i])) {
             parsed.file = args[i];
             haveFile = true;
         } else {
-            return std::nullopt;
+            return {};
         }
     }
-    if (!haveFile || !haveOutput) return std::nullopt;
-    return parsed;
+    if (!haveFile || !haveOutput) return {};
+    return { parsed, {} };
 }
 
 // The layout as a PDF in the output named, or on standard output.
@@ -62,11 +66,9 @@ int writeReport(int argc, char** argv, const ReportArguments& arguments, const u
 
 int runReport(int argc, char** argv, const Arguments& args)
 {
-    const std::optional<ReportArguments> parsed = parseReportArguments(args);
-    if (!parsed) {
-        std::cerr << kReportUsage;
-        return kExitUsage;
-    }
+    const Parsed<ReportArguments> parsedArguments = parseReportArguments(args);
+    const std::optional<ReportArguments>& parsed = parsedArguments.options;
+    if (!parsed) return refuseCommandLine("report", parsedArguments.problem, kReportUsage);
     const platform::SystemClock clock;
     return withDataFile(
         parsed->file, clock,

@@ -18,6 +18,9 @@ inline constexpr const char* kPdfExtension = ui::kPdfExtension;
 // "A4" or "Letter"; nothing for another name.
 std::optional<QPageSize::PageSizeId> pageNamed(const std::string& name);
 
+// `unsupported page size "A5"; use A4 or Letter`
+std::string unsupportedPageText(const std::string& name);
+
 // The bytes of the layout as a one-page PDF on `page`.
 std::string reportPdfBytes(int argc, char** argv, QPageSize::PageSizeId page, const ui::ReportLayout& layout);
 

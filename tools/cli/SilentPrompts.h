@@ -12,6 +12,7 @@ namespace brivon::cli {
 class SilentPrompts : public platform::Prompts {
 public:
     void message(const std::string& /*text*/) override { }
+    void messageWithReason(const std::string& /*text*/, const std::string& /*informative*/) override { }
     bool askYesNo(const std::string& /*question*/) override { return false; }
     platform::Answer askYesNoCancel(const std::string& /*question*/) override
     {

@@ -75,11 +75,9 @@ int runSurveyOf(int argc, char** argv, const SurveyOptions& options, const store
 
 int runSurvey(int argc, char** argv, const Arguments& args)
 {
-    const std::optional<SurveyOptions> options = parseSurveyOptions(args);
-    if (!options) {
-        std::cerr << kSurveyUsage;
-        return kExitUsage;
-    }
+    const Parsed<SurveyOptions> parsed = parseSurveyOptions(args);
+    const std::optional<SurveyOptions>& options = parsed.options;
+    if (!options) return refuseCommandLine("survey", parsed.problem, kSurveyUsage);
     return withDataFile(
         options->file, platform::SystemClock(),
         [&](const store::CurrentSet&) {

@@ -3,6 +3,7 @@
 #include "DataFileLoading.h"
 #include "NumberText.h"
 #include "ReportPdfOutput.h"
+#include "UsageRefusal.h"
 
 #include <string_view>
 #include <utility>
@@ -35,7 +36,7 @@ bool setOnce(auto& target, const auto& value)
 
 }  // namespace
 
-std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args)
+Parsed<SurveyOptions> parseSurveyOptions(const Arguments& args)
 {
     SurveyOptions options;
     std::optional<std::string> file;
@@ -44,10 +45,10 @@ std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
         if (!name.empty() && name[0] != '-') {
-            if (!setOnce(file, std::optional(name))) return std::nullopt;
+            if (!setOnce(file, std::optional(name))) return {};
             continue;
         }
-        if (i + 1 >= args.size()) return std::nullopt;
+        if (i + 1 >= args.size()) return {};
         const std::string& value = args[++i];
         bool taken = false;
         if (name == "--grid") {
@@ -73,16 +74,19 @@ std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args)
         } else if (name == kTitleOption) {
             taken = setOnce(options.title, std::optional(value));
         } else if (name == kPageOption) {
+            if (!pageNamed(value)) return refusedBecause<SurveyOptions>(unsupportedPageText(value));
             taken = setOnce(options.page, pageNamed(value));
+        } else {
+            return refusedBecause<SurveyOptions>(unknownOptionText(name));
         }
-        if (!taken) return std::nullopt;
+        if (!taken) return {};
     }
-    if (!file || !grid) return std::nullopt;
-    if (!options.report && (options.title || options.page)) return std::nullopt;
+    if (!file || !grid) return {};
+    if (!options.report && (options.title || options.page)) return {};
     options.file = *file;
     options.request.grid = *grid;
     options.request.records = records;
-    return options;
+    return { options, {} };
 }
 
 }  // namespace brivon::cli

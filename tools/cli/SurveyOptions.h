@@ -2,6 +2,7 @@
 // The options of brivon-cli survey.
 
 #include "CliCommands.h"
+#include "UsageRefusal.h"
 
 #include "core/survey/Survey.h"
 #include "core/survey/SurveySpacing.h"
@@ -30,11 +31,10 @@ struct SurveyOptions {
     std::optional<QPageSize::PageSizeId> page;  // of the report; A4 when none
 };
 
-// Nothing when the file or --grid is missing, an option is unknown, given
-// twice or lacks its value, or a value is not in its option's form (whole
-// numbers in ROWSxCOLUMNS and FIRST-LAST, numbers otherwise, A4 or Letter),
-// or a title or page is given without a report. Whether the numbers make a
-// survey is for the survey to say.
-std::optional<SurveyOptions> parseSurveyOptions(const Arguments& args);
+// Refused (naming an unknown option or page size) when the file or --grid is missing, an option is unknown,
+// given twice or lacks its value, or a value is not in its option's form (whole numbers in ROWSxCOLUMNS and
+// FIRST-LAST, numbers otherwise, A4 or Letter), or a title or page is given without a report. Whether the
+// numbers make a survey is for the survey to say.
+Parsed<SurveyOptions> parseSurveyOptions(const Arguments& args);
 
 }  // namespace brivon::cli

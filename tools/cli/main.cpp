@@ -1,6 +1,9 @@
 // brivon-cli: the program's link and files from a terminal, without a display.
 
 #include "CliCommands.h"
+#include "UsageRefusal.h"
+
+#include "core/app/ProgramVersion.h"
 
 #include <csignal>
 #include <iostream>
@@ -17,7 +20,8 @@ constexpr const char* kUsage
       "       brivon-cli recover [--list | [-o FILE.AsmDat] [--journal PATH]]\n"
       "       brivon-cli survey FILE.MemDat --grid ROWSxCOLUMNS [--records FIRST-LAST]\n"
       "           [--required LUX] [--uniformity U0] [--area LENGTHxWIDTH] [--csv POINTS.csv]\n"
-      "           [-o REPORT.pdf [--title TEXT] [--page A4|Letter]]\n";
+      "           [-o REPORT.pdf [--title TEXT] [--page A4|Letter]]\n"
+      "       brivon-cli --help | --version\n";
 
 bool asksForHelp(std::string_view argument)
 {
@@ -41,6 +45,10 @@ int main(int argc, char** argv)
         std::cout << kUsage;
         return kExitOk;
     }
+    if (command == "--version") {
+        std::cout << brivon::app::kVersionText << '\n';
+        return kExitOk;
+    }
     const Arguments args(argv + 2, argv + argc);
     if (command == "read") return runRead(argc, argv, args);
     if (command == "export") return runExport(args);
@@ -49,6 +57,6 @@ int main(int argc, char** argv)
     if (command == "download") return runDownload(argc, argv, args);
     if (command == "recover") return runRecover(args);
     if (command == "survey") return runSurvey(argc, argv, args);
-    std::cerr << kUsage;
-    return kExitUsage;
+    return refuseCommandLine(
+        {}, isOption(command) ? unknownOptionText(command) : "unknown command \"" + command + "\"", kUsage);
 }

@@ -1,6 +1,7 @@
 #include "core/app/CDTDoc.h"
 
 #include "core/files/GraphFile.h"
+#include "core/files/RefusalMessage.h"
 
 #include <algorithm>
 #include <fstream>
@@ -76,24 +77,25 @@ realtime::GraphSeries CDTDoc::graphSeries() const
     return series;
 }
 
-files::FileOutcome CDTDoc::loaded(files::FileOutcome outcome, platform::Prompts& prompts)
+files::FileOutcome CDTDoc::loaded(
+    files::FileOutcome outcome, platform::Prompts& prompts, const std::filesystem::path& file)
 {
     if (outcome.signatureAccepted()) {
         loggerSets_.fileLoaded();
         updateAllViews();
     }
-    if (!outcome.ok()) prompts.message(outcome.message);
+    files::tellRefusal(prompts, file, outcome);
     return outcome;
 }
 
 files::FileOutcome CDTDoc::load(std::istream& in, platform::Prompts& prompts)
 {
-    return loaded(files::readGraphFile(in, *currentSet_, clock_), prompts);
+    return loaded(files::readGraphFile(in, *currentSet_, clock_), prompts, {});
 }
 
 files::FileOutcome CDTDoc::load(const std::filesystem::path& path, platform::Prompts& prompts)
 {
-    return loaded(files::readGraphFile(path, *currentSet_, clock_), prompts);
+    return loaded(files::readGraphFile(path, *currentSet_, clock_), prompts, path);
 }
 
 }  // namespace brivon::app

@@ -67,12 +67,14 @@ public:
 
     // Loads a graph data file into the current set. A wrong signature shows
     // "Invalid Format!" and changes nothing; any other failure shows its
-    // message and keeps what was read before it.
+    // message and keeps what was read before it; a file read by its path is
+    // named below the message with the reason.
     files::FileOutcome load(std::istream& in, platform::Prompts& prompts);
     files::FileOutcome load(const std::filesystem::path& path, platform::Prompts& prompts);
 
 private:
-    files::FileOutcome loaded(files::FileOutcome outcome, platform::Prompts& prompts);
+    files::FileOutcome loaded(
+        files::FileOutcome outcome, platform::Prompts& prompts, const std::filesystem::path& file);
 
     const platform::Clock& clock_;
     realtime::RunBookkeeping run_;

@@ -13,14 +13,14 @@ struct CommandLine {
     bool simulate = false;  // the simulated meter on a pseudo-terminal
     std::string simulatorOptions;  // brivon-meter-sim's options that set the simulated meter up
     std::vector<std::pair<int, std::string>> ports;  // port number -> device path
-    std::string fileToOpen;  // a graph file to open at start
+    std::string fileToOpen;  // a graph or memory list file to open at start
     std::optional<int> runSeconds;  // a run with this sample period starts at launch
     bool help = false;
 };
 
 inline constexpr const char* kCommandLineUsage
     = "usage: brivon [--simulate | --simulate-with OPTIONS] [--port N=PATH]... [--run SECONDS] "
-      "[FILE.AsmDat]\n"
+      "[FILE.AsmDat | FILE.MemDat]\n"
       "  --simulate     talk to a simulated meter instead of a serial port\n"
       "  --simulate-with OPTIONS  the same, set up by brivon-meter-sim's OPTIONS\n"
       "                 (for example \"--empty-memory --logger-sets 600@2\")\n"

@@ -18,6 +18,10 @@ public:
     }
 
     void message(const std::string& text) override { prompts_.message(text); }
+    void messageWithReason(const std::string& text, const std::string& informative) override
+    {
+        prompts_.messageWithReason(text, informative);
+    }
     bool askYesNo(const std::string& question) override { return prompts_.askYesNo(question); }
     platform::Answer askYesNoCancel(const std::string& question) override
     {

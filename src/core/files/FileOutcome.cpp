@@ -2,6 +2,16 @@
 
 #include <system_error>
 
+namespace brivon::files {
+
+std::string FileOutcome::reason(const std::string& file) const
+{
+    if (otherKind) return file + " is " + detail;
+    return file + ": " + (detail.empty() ? message : detail);
+}
+
+}  // namespace brivon::files
+
 namespace brivon::files::file_outcome {
 namespace {
 
@@ -26,6 +36,11 @@ FileOutcome invalidFormat()
 FileOutcome invalidField(const FieldProblem& problem)
 {
     return { FileStatus::InvalidFormat, kInvalidFormatMessage, problem.text() };
+}
+
+FileOutcome otherKind(const std::string& actual, const std::string& expected)
+{
+    return { FileStatus::InvalidFormat, kInvalidFormatMessage, actual + ", not " + expected, true };
 }
 
 FileOutcome unsavable(const std::string& what, const FieldProblem& problem)

@@ -31,6 +31,8 @@ struct FileOutcome {
     // For a refused field: which one and its value ("invalid month 13"), as the
     // command line names it; the windows show only the message.
     std::string detail;
+    // The file is a data file of the other kind, which `detail` names.
+    bool otherKind = false;
 
     bool ok() const { return status == FileStatus::Ok; }
     // The signature was accepted, whatever happened after it.
@@ -39,6 +41,9 @@ struct FileOutcome {
         return status != FileStatus::InvalidFormat && status != FileStatus::CannotOpen
             && status != FileStatus::NotAFile;
     }
+    // Why `file` was refused, in words that name it: "run.MemDat is a memory
+    // list, not a graph file", "run.AsmDat: invalid month 13".
+    std::string reason(const std::string& file) const;
 };
 
 namespace file_outcome {
@@ -49,6 +54,9 @@ FileOutcome success();
 FileOutcome invalidFormat();
 // A field whose value no data file holds.
 FileOutcome invalidField(const FieldProblem& problem);
+// A data file of the other kind where `expected` was asked for; both are
+// names with their article ("a memory list", "a graph file").
+FileOutcome otherKind(const std::string& actual, const std::string& expected);
 // What a save was asked to write holds such a field; `what` names it ("Set 2 (15/01/26 08:30:00)").
 FileOutcome unsavable(const std::string& what, const FieldProblem& problem);
 // The file was written, but reading it back did not give what was written.

@@ -2,6 +2,7 @@
 
 #include "core/files/ArchiveReader.h"
 #include "core/files/ArchiveWriter.h"
+#include "core/files/MemoryFile.h"
 
 #include "core/files/RegularFile.h"
 
@@ -106,7 +107,21 @@ FileOutcome readGraphFile(
 {
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
-    return readGraphFile(in, set, clock);
+    auto read = std::make_unique<store::CurrentSet>(set);
+    const FileOutcome outcome = readGraphFile(in, *read, clock);
+    if (!outcome.ok()) {
+        in.clear();
+        in.seekg(0);
+        if (holdsMemoryList(in)) return file_outcome::otherKind(kMemoryListKind, kGraphFileKind);
+    }
+    set = *read;
+    return outcome;
+}
+
+bool holdsGraphFile(std::istream& in)
+{
+    const auto scratch = std::make_unique<store::CurrentSet>();
+    return readFields(in, *scratch).ok() && in.peek() == std::char_traits<char>::eof();
 }
 
 }  // namespace brivon::files

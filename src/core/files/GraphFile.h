@@ -37,7 +37,13 @@ std::string graphFileBytes(const GraphFileContents& contents);
 // accepted, the set's start time is its stored date and time taken as local
 // time on `clock`.
 FileOutcome readGraphFile(std::istream& in, store::CurrentSet& set, const platform::Clock& clock);
+// The file at `path`: a memory list there is refused as such, and changes nothing.
 FileOutcome readGraphFile(
     const std::filesystem::path& path, store::CurrentSet& set, const platform::Clock& clock);
+
+inline constexpr const char* kGraphFileKind = "a graph file";
+
+// True when `in` holds a whole graph file and nothing after it.
+bool holdsGraphFile(std::istream& in);
 
 }  // namespace brivon::files

@@ -2,9 +2,11 @@
 
 #include "core/files/ArchiveReader.h"
 #include "core/files/ArchiveWriter.h"
+#include "core/files/GraphFile.h"
 #include "core/files/RegularFile.h"
 
 #include <fstream>
+#include <memory>
 
 namespace brivon::files {
 namespace {
@@ -61,7 +63,21 @@ FileOutcome readMemoryFile(const std::filesystem::path& path, store::MemoryBlock
 {
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
-    return readMemoryFile(in, block);
+    auto read = std::make_unique<store::MemoryBlock>(block);
+    const FileOutcome outcome = readMemoryFile(in, *read);
+    if (!outcome.ok()) {
+        in.clear();
+        in.seekg(0);
+        if (holdsGraphFile(in)) return file_outcome::otherKind(kGraphFileKind, kMemoryListKind);
+    }
+    block = std::move(*read);
+    return outcome;
+}
+
+bool holdsMemoryList(std::istream& in)
+{
+    const auto scratch = std::make_unique<store::MemoryBlock>();
+    return readMemoryFile(in, *scratch).ok() && in.peek() == std::char_traits<char>::eof();
 }
 
 }  // namespace brivon::files

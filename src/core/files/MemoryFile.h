@@ -18,6 +18,12 @@ std::string memoryFileBytes(const store::MemoryBlock& block);
 // count saying how many they are. A count outside 0..capacity is refused
 // before any record is stored.
 FileOutcome readMemoryFile(std::istream& in, store::MemoryBlock& block);
+// The file at `path`: a graph file there is refused as such, and changes nothing.
 FileOutcome readMemoryFile(const std::filesystem::path& path, store::MemoryBlock& block);
+
+inline constexpr const char* kMemoryListKind = "a memory list";
+
+// True when `in` holds a whole memory list file and nothing after it.
+bool holdsMemoryList(std::istream& in);
 
 }  // namespace brivon::files

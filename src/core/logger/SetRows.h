@@ -10,13 +10,13 @@
 
 namespace brivon::logger {
 
+// The list sizes each column to its header and values.
 struct SetListColumn {
     std::string_view title;
-    int width;  // pixels
 };
 
-inline constexpr std::array<SetListColumn, 5> kSetListColumns { { { "Set", 50 }, { "Time", 130 },
-    { "Unit", 55 }, { "Sampling Rate", 110 }, { "Nums", 150 } } };
+inline constexpr std::array<SetListColumn, 5> kSetListColumns { { { "Set" }, { "Time" }, { "Unit" },
+    { "Sampling Rate" }, { "Nums" } } };
 
 using SetRow = std::array<std::string, kSetListColumns.size()>;
 

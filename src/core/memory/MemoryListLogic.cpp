@@ -3,6 +3,7 @@
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
 #include "core/files/MemoryFile.h"
+#include "core/files/RefusalMessage.h"
 #include "core/files/SaveTarget.h"
 #include "core/store/MemoryRecordTimes.h"
 
@@ -67,12 +68,17 @@ void MemoryListLogic::save(const std::string& defaultName)
 void MemoryListLogic::open()
 {
     const auto path = prompts_.chooseOpenFile(listFileChoice());
-    if (!path) return;
-    const files::FileOutcome outcome = files::readMemoryFile(*path, block_);
-    if (!outcome.ok()) prompts_.message(outcome.message);
+    if (path) openFile(*path);
+}
+
+bool MemoryListLogic::openFile(const std::string& path)
+{
+    const files::FileOutcome outcome = files::readMemoryFile(path, block_);
+    files::tellRefusal(prompts_, path, outcome);
     // A file cut short keeps the records read completely: they are listed.
     listLoaded_ = outcome.ok() || outcome.status == files::FileStatus::EndedEarly;
-    if (listLoaded_) shownFile_ = *path;
+    if (listLoaded_) shownFile_ = path;
+    return listLoaded_;
 }
 
 }  // namespace brivon::memory

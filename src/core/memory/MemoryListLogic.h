@@ -49,6 +49,8 @@ public:
     // Reads a list file into the block; a file that is not one is reported
     // and changes nothing. The next refresh lists what was read.
     void open();
+    // open() on a file already chosen; true when records were read.
+    bool openFile(const std::string& path);
 
     const store::MemoryBlock& block() const { return block_; }
     // The list file last read or written in this window; empty before either.

@@ -25,6 +25,8 @@ public:
 
     // A message box with an OK button.
     virtual void message(const std::string& text) = 0;
+    // The same with `informative` below the text, such as why a file was refused.
+    virtual void messageWithReason(const std::string& text, const std::string& informative) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const std::string& question) = 0;
     // A Yes/No/Cancel question.

@@ -1,7 +1,9 @@
 #include "ui/app/CMainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/ProgramVersion.h"
 #include "core/app/RunCsvExport.h"
+#include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
@@ -36,7 +38,6 @@ using namespace app::command_ids;
 
 constexpr const char* kTitle = "Brivon";
 constexpr const char* kAboutTitle = "About Brivon";
-constexpr const char* kAboutText = "Brivon Version 2.0";
 // The command states follow the run as the framework's idle updates did.
 constexpr int kCommandRefreshMs = 200;
 
@@ -304,14 +305,18 @@ void CMainFrame::openFromDialog()
     }
 }
 
-void CMainFrame::showMemoryList(memory::ListSource source)
+MemoryListSources CMainFrame::memoryListSources(memory::ListSource source)
 {
     download::DownloadState& downloads = logic_.downloads();
     const std::string saveName
         = memory::proposedFileName(document_.currentSet().loadedStartTime, document_.memoryBlock(), clock_);
-    CMemListDlg dialog({ document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source,
-                           saveName, logic_.configuration() },
-        prompts_, this);
+    return { document_.memoryBlock(), { downloads.memoryEmpty, downloads.fillRequest }, source, saveName,
+        logic_.configuration() };
+}
+
+void CMainFrame::showMemoryList(memory::ListSource source)
+{
+    CMemListDlg dialog(memoryListSources(source), prompts_, this);
     dialog.exec();
 }
 
@@ -336,6 +341,22 @@ bool CMainFrame::showGraphFile(const std::string& path)
     return true;
 }
 
+bool CMainFrame::showMemoryFile(const std::string& path)
+{
+    CMemListDlg dialog(memoryListSources(memory::ListSource::ListFiles), prompts_, this);
+    if (!dialog.readListFile(path)) return false;
+    dialog.exec();
+    return true;
+}
+
+bool CMainFrame::showDataFile(const std::string& path)
+{
+    files::DataFileKind kind = files::DataFileKind::Graph;
+    // A name of neither kind is read as a graph file, whose reader says why it is none.
+    files::dataFileKindOf(path, kind);
+    return kind == files::DataFileKind::Memory ? showMemoryFile(path) : showGraphFile(path);
+}
+
 void CMainFrame::chooseOtherPort()
 {
     if (const auto number = ComPortDialog::ask(this, logic_.otherComStartNumber()))
@@ -344,7 +365,7 @@ void CMainFrame::chooseOtherPort()
 
 void CMainFrame::showAbout()
 {
-    QMessageBox about(QMessageBox::NoIcon, kAboutTitle, kAboutText, QMessageBox::Ok, this);
+    QMessageBox about(QMessageBox::NoIcon, kAboutTitle, app::kVersionText, QMessageBox::Ok, this);
     about.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
     about.exec();
 }

@@ -28,6 +28,7 @@ namespace brivon::ui {
 class CMeterPanel;
 class CDTView;
 class CLoggingDlg;
+struct MemoryListSources;
 
 class CMainFrame final : public QMainWindow, private app::MainFrameEvents, private app::DocumentObserver {
     Q_OBJECT
@@ -46,6 +47,11 @@ public:
     // shown; a file that cannot be read is reported, the window stays shut and
     // the result is false.
     bool showGraphFile(const std::string& path);
+    // The memory list window with the list file at `path`; false when it
+    // cannot be read (said in a message box) and no window was shown.
+    bool showMemoryFile(const std::string& path);
+    // showMemoryFile for a name ending in .MemDat, showGraphFile otherwise.
+    bool showDataFile(const std::string& path);
     // Closes as the Close command does, without asking anything (a stop signal).
     void closeUnattended();
 
@@ -80,6 +86,7 @@ private:
     void refreshStatusPanes();
     void onCommand(int id);
     void openFromDialog();
+    MemoryListSources memoryListSources(memory::ListSource source);
     void showMemoryList(memory::ListSource source);
     void chooseOtherPort();
     void showAbout();

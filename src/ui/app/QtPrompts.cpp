@@ -24,6 +24,14 @@ void QtPrompts::message(const std::string& message)
     QMessageBox::information(parent_, QApplication::applicationName(), text(message));
 }
 
+void QtPrompts::messageWithReason(const std::string& message, const std::string& informative)
+{
+    QMessageBox box(
+        QMessageBox::Information, QApplication::applicationName(), text(message), QMessageBox::Ok, parent_);
+    box.setInformativeText(text(informative));
+    box.exec();
+}
+
 bool QtPrompts::askYesNo(const std::string& question)
 {
     return QMessageBox::question(

@@ -16,6 +16,7 @@ public:
     }
 
     void message(const std::string& text) override;
+    void messageWithReason(const std::string& text, const std::string& informative) override;
     bool askYesNo(const std::string& question) override;
     platform::Answer askYesNoCancel(const std::string& question) override;
     std::optional<std::string> chooseSaveFile(const platform::FileChoice& choice) override;

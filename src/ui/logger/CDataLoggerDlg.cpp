@@ -4,6 +4,7 @@
 #include "core/files/CsvSaveAs.h"
 #include "core/files/DataFileNames.h"
 #include "core/files/DataFileSaves.h"
+#include "core/files/RefusalMessage.h"
 #include "core/files/SaveTarget.h"
 #include "core/report/GraphReport.h"
 #include "core/report/ReportSources.h"
@@ -15,9 +16,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSizeGrip>
 #include <QTableView>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace brivon::ui {
 namespace {
@@ -32,8 +36,12 @@ constexpr QSize kInitialSize { 1000, 640 };
 constexpr int kToolBarHeight = 23;
 constexpr int kListLeft = 5;
 constexpr int kListTop = 25;
-constexpr int kListWidth = 200;
 constexpr int kListBottomGap = 3;
+// The graph keeps this much room for the list left of its labels; a wider
+// list moves the graph right by the difference.
+constexpr int kGraphListRoom = 200;
+// The list's share of the window's width, once its columns fit.
+constexpr double kListWidthShare = 0.3;
 
 }  // namespace
 
@@ -107,9 +115,13 @@ void CDataLoggerDlg::buildList()
 {
     list_->setObjectName(QStringLiteral("setList"));
     list_->setModel(model_);
-    for (std::size_t c = 0; c < logger::kSetListColumns.size(); ++c)
-        list_->setColumnWidth(static_cast<int>(c), logger::kSetListColumns[c].width);
-    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
+    // Each column as wide as its header and values; the last takes what the list has beyond.
+    QHeaderView& header = *list_->horizontalHeader();
+    header.setSectionResizeMode(QHeaderView::ResizeToContents);
+    header.setSectionResizeMode(header.count() - 1, QHeaderView::Stretch);
+    header.setDefaultAlignment(Qt::AlignLeft);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(&header, &QHeaderView::sectionResized, this, &CDataLoggerDlg::layOut);
     list_->verticalHeader()->hide();
     list_->setShowGrid(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -122,9 +134,27 @@ void CDataLoggerDlg::buildList()
 void CDataLoggerDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    graph_->setGeometry(rect());
+    layOut();
+}
+
+int CDataLoggerDlg::listColumnsWidth() const
+{
+    const QHeaderView& header = *list_->horizontalHeader();
+    const QAbstractItemView& view = *list_;  // the widest value's hint is public here
+    int columns = 0;
+    for (int c = 0; c < header.count(); ++c)
+        columns += std::max(header.sectionSizeHint(c), view.sizeHintForColumn(c));
+    return columns + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+}
+
+void CDataLoggerDlg::layOut()
+{
+    const int listWidth
+        = std::max({ kGraphListRoom, listColumnsWidth(), static_cast<int>(width() * kListWidthShare) });
+    const int graphLeft = listWidth - kGraphListRoom;
+    graph_->setGeometry(graphLeft, 0, width() - graphLeft, height());
     toolBar_->setGeometry(0, 0, width(), kToolBarHeight);
-    list_->setGeometry(kListLeft, kListTop, kListWidth, height() - kListTop - kListBottomGap);
+    list_->setGeometry(kListLeft, kListTop, listWidth, height() - kListTop - kListBottomGap);
     toolBar_->raise();
     list_->raise();
 }
@@ -148,10 +178,8 @@ bool CDataLoggerDlg::readGraphFile(const std::string& path)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const files::FileOutcome outcome = sets_.readFile(path);
     QApplication::restoreOverrideCursor();
-    if (outcome.ok())
-        graph_->showAnotherSet();
-    else
-        prompts_.message(outcome.message);
+    if (outcome.ok()) graph_->showAnotherSet();
+    files::tellRefusal(prompts_, path, outcome);
     refreshCommands();
     refreshTitle();
     return outcome.ok();

@@ -55,6 +55,9 @@ private:
     QAction* addCommand(int id, const char* icon, const QString& toolTip);
     void buildToolBar();
     void buildList();
+    // The list beside the graph: its columns whole, a share of the window's width.
+    int listColumnsWidth() const;
+    void layOut();
     void selectSet();
     void readFileFromDialog();
     void save();

@@ -131,6 +131,13 @@ void CMemListDlg::open()
     setWindowTitle(titleWithFile(kCaption, logic_.shownFile()));
 }
 
+bool CMemListDlg::readListFile(const std::string& path)
+{
+    const bool read = logic_.openFile(path);
+    refreshList();
+    return read;
+}
+
 void CMemListDlg::print()
 {
     printer_.print([this](draw::Canvas& canvas) { report::drawMemoryReport(canvas, logic_.block()); });

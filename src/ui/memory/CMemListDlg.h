@@ -46,6 +46,9 @@ public:
 
     QAction* action(int commandId) const;
     QTableView& list() { return *list_; }
+    // Reads a list file into the list, as Open does for a chosen one; false,
+    // having said why, when it holds no records.
+    bool readListFile(const std::string& path);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,11 +4,13 @@
 
 #include "core/app/CommandIds.h"
 #include "core/files/GraphFile.h"
+#include "core/files/MemoryFile.h"
 #include "sim/PtyMeter.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TemporaryHome.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/logger/CDataLoggerDlg.h"
+#include "ui/memory/CMemListDlg.h"
 #include "ui/panel/CMeterPanel.h"
 #include "ui/panel/PictureButton.h"
 #include "ui/realtime/CDTView.h"
@@ -167,6 +169,19 @@ TEST_F(MainFrameOverPty, OpenLoadsAGraphFileIntoTheCurrentSetAndRefusesAForeignO
     EXPECT_FALSE(frame->openGraphFile(foreign.toStdString()));
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
     EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
+
+    // A memory list given as a graph file, in the data-logger window: said so below the message.
+    store::MemoryBlock block;
+    block.records[0] = { 450.0f, "07/12/10 14:05:09", "General", 0, 0 };
+    block.recordCount = 1;
+    const std::string list = (configHome.path() + "/run.MemDat").toStdString();
+    std::ofstream(list, std::ios::binary) << files::memoryFileBytes(block);
+    EXPECT_FALSE(frame->showGraphFile(list));
+    EXPECT_EQ(prompts.messages(), (std::vector<std::string> { "Invalid Format!", "Invalid Format!" }));
+    EXPECT_EQ(prompts.informativeTexts(),
+        (std::vector<std::string> {
+            "foreign.AsmDat: Invalid Format!", "run.MemDat is a memory list, not a graph file" }));
+    EXPECT_EQ(frame->document().currentSet().samples().size(), 3u);
 }
 
 // A file that cannot be read is reported once, by the document.
@@ -218,6 +233,37 @@ TEST_F(MainFrameOverPty, AGraphFileIsShownInTheDataLoggerWindow)
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].rfind("The file cannot be opened", 0), 0u) << prompts.messages()[0];
     EXPECT_TRUE(frame->isVisible());
+}
+
+// A memory list named on the command line opens the memory list window with
+// its records; a graph file still opens the data-logger window.
+TEST_F(MainFrameOverPty, AFileOnTheCommandLineOpensTheWindowOfItsKind)
+{
+    store::MemoryBlock block;
+    block.records[0] = { 450.0f, "07/12/10 14:05:09", "General", 0, 0 };
+    block.records[1] = { 520.0f, "07/12/10 14:06:00", "General", 0, 0 };
+    block.recordCount = 2;
+    const std::string list = (configHome.path() + "/run.MemDat").toStdString();
+    std::ofstream(list, std::ios::binary) << files::memoryFileBytes(block);
+    const std::vector<float> samples { 10.0f, 20.0f };
+
+    for (const auto& [path, expectedRows] :
+        { std::pair { list, 2 }, std::pair { writeGraphFile("run.AsmDat", samples), 1 } }) {
+        int rows = -1;
+        QTimer::singleShot(0, frame.get(), [&rows] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* memory = qobject_cast<ui::CMemListDlg*>(modal)) {
+                QTest::qWait(50);  // the list fills once the window is up
+                rows = memory->list().model()->rowCount();
+            } else if (auto* logger = qobject_cast<ui::CDataLoggerDlg*>(modal)) {
+                rows = logger->setList().model()->rowCount();
+            }
+            if (modal) qobject_cast<QDialog*>(modal)->reject();
+        });
+        EXPECT_TRUE(frame->showDataFile(path)) << path;
+        EXPECT_EQ(rows, expectedRows) << path;
+    }
+    EXPECT_TRUE(prompts.messages().empty());
 }
 
 // SIGTERM or SIGHUP, as when the desktop session or the terminal ends: the

@@ -169,6 +169,19 @@ INSTANTIATE_TEST_SUITE_P(Files, CliExportFailure,
             "not a graph data file (.AsmDat) or memory list file (.MemDat)" }),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST_F(CliExport, AFileOfTheOtherKindIsNamedAsWhatItIs)
+{
+    const std::pair<QString, std::string> cases[] = {
+        { write("list.AsmDat", memoryFile()), " is a memory list, not a graph file\n" },
+        { write("run.MemDat", graphFile()), " is a graph file, not a memory list\n" },
+    };
+    for (const auto& [file, says] : cases) {
+        const support::CliRun result = run({ "export", file });
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.errors.toStdString(), file.toStdString() + says);
+    }
+}
+
 TEST_F(CliExport, AMissingFileIsReportedWithTheSystemsReason)
 {
     const QString file = folder_.filePath("missing.AsmDat");
@@ -315,7 +328,7 @@ TEST_P(CliExportUsage, BadArgumentsShowTheUsage)
 {
     const support::CliRun result = run(GetParam().arguments);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.errors.startsWith("usage: brivon-cli ")) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains("usage: brivon-cli ")) << result.errors.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CliExportUsage,

@@ -10,6 +10,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSizeGrip>
@@ -418,6 +419,31 @@ TEST_F(LoggerWindow, TheSizeGripLeavesTheScrollBarWhole)
     const QRect barInWindow(bar.mapTo(dialog.get(), QPoint(0, 0)), bar.size());
     EXPECT_FALSE(barInWindow.intersects(grip->geometry()));
     EXPECT_EQ(barInWindow.right() + 1, grip->geometry().left());
+}
+
+// At the size it opens with, and larger, the list shows every column's header and value whole.
+TEST_F(LoggerWindow, TheSetListShowsItsFiveColumnsWhole)
+{
+    auto dialog = std::make_unique<ui::CDataLoggerDlg>(sets, prompts, clock);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    for (const QSize larger : { QSize(), QSize(1400, 800) }) {
+        if (larger.isValid()) dialog->resize(larger);
+        QTest::qWait(50);  // the header lays its sections out after the list's resize
+        const QTableView& list = dialog->setList();
+        const QRect viewport = list.viewport()->rect();
+        const QHeaderView& header = *list.horizontalHeader();
+        for (int c = 0; c < list.model()->columnCount(); ++c) {
+            SCOPED_TRACE(c);
+            const QRect value = list.visualRect(list.model()->index(0, c));
+            EXPECT_TRUE(viewport.contains(value))
+                << value.x() << "+" << value.width() << " in " << viewport.width() << " header "
+                << header.width() << " len " << header.length() << " dlg " << dialog->width();
+            EXPECT_GE(header.sectionSize(c), header.sectionSizeHint(c));
+            EXPECT_GE(
+                header.sectionSize(c), static_cast<const QAbstractItemView&>(list).sizeHintForColumn(c));
+        }
+    }
 }
 
 }  // namespace

@@ -146,6 +146,7 @@ TEST_F(MemoryListWindow, CtrlOReplacesTheRowsWithAValidFileAndKeepsThemForAnInva
 
     QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(prompts.messages(), std::vector<std::string> { "Invalid Format!" });
+    EXPECT_EQ(prompts.informativeTexts(), std::vector<std::string> { "bad.MemDat: Invalid Format!" });
     EXPECT_EQ(dataColumn(*dialog), (std::vector<QString> { "1.00", "2.00" }));
 
     QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
