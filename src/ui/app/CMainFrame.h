@@ -81,6 +81,8 @@ private:
     void onCommand(int id);
     void openFromDialog();
     void showMemoryList(memory::ListSource source);
+    // COM1-COM4 with their devices, the present ones marked, as the menu opens.
+    void showPortDevices();
     void chooseOtherPort();
     void showAbout();
     void showHelp();
