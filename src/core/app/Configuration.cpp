@@ -184,6 +184,17 @@ std::optional<std::string> Configuration::lastFolder(const std::string& kind) co
     return folder;
 }
 
+std::optional<std::string> Configuration::writeDevicePath(int portNumber, const std::string& path) const
+{
+    auto problem = prepareFolder();
+    if (!problem) {
+        const std::array<ProfileEntry, 1> entries { { { kDevicePathSection, number(portNumber), path } } };
+        problem = file_.writeEntries(entries);
+    }
+    if (!problem) return std::nullopt;
+    return util::printfString(kUnwritableText, problem->c_str());
+}
+
 std::optional<std::string> Configuration::keepFolder(const std::string& kind, const std::string& folder) const
 {
     if (auto problem = prepareFolder()) return problem;

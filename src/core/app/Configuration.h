@@ -53,6 +53,8 @@ public:
     // [Ports]: "1=/dev/ttyUSB0" lines; keys that are not a port number 1-16 are
     // skipped. "03" and "3" name the same port; a later line wins.
     std::map<int, std::string> devicePaths() const;
+    // Points port `portNumber` at `path` in [Ports]; nothing on success, else what to tell the user.
+    std::optional<std::string> writeDevicePath(int portNumber, const std::string& path) const;
 
     // Close: port, gain and offset as "%d", in one write. Creates the folder,
     // the file and the sections when missing; nothing on success, else what

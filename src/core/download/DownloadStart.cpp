@@ -19,6 +19,7 @@ StartResult DownloadStart::startDataLogger()
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
+    state_.dumpKind = link::DumpKind::DataLogger;
     mainTimers_.start(link::main_timers::kLoggerRequest, link::main_timers::kRequestDelayMs);
     return {};
 }
@@ -31,6 +32,8 @@ StartResult DownloadStart::startMemory()
     state_.loggerComplete = false;
     state_.memoryComplete = false;
     state_.bytesReceived = 0;
+    state_.dumpKind = link::DumpKind::Memory;
+    state_.recordsReceived.reset();
     mainTimers_.start(link::main_timers::kProgress, link::main_timers::kProgressDelayMs);
     mainTimers_.start(link::main_timers::kMemoryRequest, link::main_timers::kRequestDelayMs);
     state_.downloadTotal = kMemoryProgressScale;

@@ -19,7 +19,9 @@ DumpReceiver::DumpReceiver(link::MeterLink& link, DownloadState& state, const Tr
 
 void DumpReceiver::memoryDumpReceived(const platform::Bytes& block)
 {
-    state_.memoryEmpty = parseMemoryDump(block, targets_.memoryBlock) == 0;
+    const int records = parseMemoryDump(block, targets_.memoryBlock);
+    state_.recordsReceived = records;
+    state_.memoryEmpty = records == 0;
     end_.memoryDone();
 }
 

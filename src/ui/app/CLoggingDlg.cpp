@@ -1,6 +1,8 @@
 #include "ui/app/CLoggingDlg.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -10,20 +12,25 @@ namespace brivon::ui {
 namespace {
 
 constexpr const char* kCaption = "logging...";
-constexpr int kDialogWidth = 260;
+constexpr int kDialogWidth = 360;  // the bar and its text beside it
 
 }  // namespace
 
 CLoggingDlg::CLoggingDlg(download::DownloadState& state, link::SerialLink& link, QWidget* parent)
     : QDialog(parent)
+    , state_(state)
     , progress_(state, link, timers_)
     , bar_(new QProgressBar(this))
+    , label_(new QLabel(this))
 {
     setWindowTitle(kCaption);
     setFixedWidth(kDialogWidth);
     bar_->setTextVisible(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar_);
+    auto* barRow = new QHBoxLayout;
+    barRow->addWidget(bar_, 1);
+    barRow->addWidget(label_);
+    layout->addLayout(barRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLoggingDlg::reject);
     layout->addWidget(buttons);
@@ -73,6 +80,7 @@ void CLoggingDlg::showProgress()
 {
     bar_->setRange(0, std::max(progress_.maximum(), 1));
     bar_->setValue(progress_.position());
+    label_->setText(QString::fromStdString(download::progressText(state_)));
 }
 
 }  // namespace brivon::ui

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QProgressBar;
 
 namespace brivon::ui {
@@ -25,6 +26,8 @@ public:
     void invalidate();
 
     const QProgressBar& bar() const { return *bar_; }
+    // How far the download is: the bytes of a data-logger dump, the records of a memory dump.
+    const QLabel& progressLabel() const { return *label_; }
 
     // Cancel, Escape and the window's close button all come here.
     void reject() override;
@@ -33,13 +36,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The core's look at the transfer (start the bar, notice its end), then the bar.
+    // The core's look at the transfer (start the bar, notice its end), then the bar and its text.
     void takeStep();
     void showProgress();
 
     QtTimers timers_;
+    const download::DownloadState& state_;
     download::DownloadProgress progress_;
     QProgressBar* bar_;
+    QLabel* label_;
     download::DownloadEnd end_ = download::DownloadEnd::TimedOut;
     bool stepPending_ = false;
 };

@@ -5,6 +5,7 @@
 #include "core/app/RunCsvExport.h"
 #include "core/files/DataFileNames.h"
 #include "core/journal/JournalFolder.h"
+#include "core/link/PortChoice.h"
 #include "core/report/GraphReport.h"
 #include "ui/app/CLoggingDlg.h"
 #include "ui/app/COpenFileDlg.h"
@@ -163,6 +164,8 @@ void CMainFrame::buildMenus()
     for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n)
         ports->addAction(actions_[kCom1 + n - 1]);
     ports->addAction(actions_[kOtherCom]);
+    connect(ports, &QMenu::aboutToShow, this, &CMainFrame::showPortDevices);
+    showPortDevices();
     menuBar()->addAction(actions_[kDataLogger]);
     menuBar()->addAction(actions_[kDataLoggerGraph]);
     menuBar()->addAction(actions_[kMem]);
@@ -357,10 +360,32 @@ bool CMainFrame::showDataFile(const std::string& path)
     return kind == files::DataFileKind::Memory ? showMemoryFile(path) : showGraphFile(path);
 }
 
+void CMainFrame::showPortDevices()
+{
+    for (int n = 1; n <= link::SerialLink::kMenuPorts; ++n) {
+        const std::string path = port_.portMap().pathFor(n);
+        actions_[kCom1 + n - 1]->setText(
+            QString::fromStdString(link::portMenuText(n, path, link::devicePresent(path))));
+    }
+}
+
 void CMainFrame::chooseOtherPort()
 {
-    if (const auto number = ComPortDialog::ask(this, logic_.otherComStartNumber()))
-        logic_.selectOtherPort(*number);
+    const auto choice = ComPortDialog::ask(this, logic_.otherComStartNumber(), ComPortDialog::presentPorts());
+    if (!choice) return;
+    if (!choice->device) {
+        logic_.selectOtherPort(*choice->number);
+        return;
+    }
+    // A picked device takes a number of its own, kept in the settings file for the next start.
+    const std::string device = choice->device->toStdString();
+    const auto number
+        = link::numberForPickedDevice(port_.portMap(), device, choice->number, &link::devicePresent);
+    if (!number) return;
+    port_.portMap().setPath(*number, device);
+    if (const auto problem = logic_.configuration().writeDevicePath(*number, device))
+        prompts_.message(*problem);
+    logic_.selectOtherPort(*number);
 }
 
 void CMainFrame::showAbout()

@@ -88,6 +88,8 @@ private:
     void openFromDialog();
     MemoryListSources memoryListSources(memory::ListSource source);
     void showMemoryList(memory::ListSource source);
+    // COM1-COM4 with their devices, the present ones marked, as the menu opens.
+    void showPortDevices();
     void chooseOtherPort();
     void showAbout();
     void showHelp();

@@ -65,6 +65,16 @@ TEST_F(ConfigurationFile, DevicePathsAreTheNumberedKeysOfThePortsSection)
     EXPECT_EQ(paths, (std::map<int, std::string> { { 1, "/dev/ttyUSB0" }, { 16, "/dev/ttyACM1" } }));
 }
 
+TEST_F(ConfigurationFile, AWrittenDevicePathReplacesItsNumberAndKeepsTheOthers)
+{
+    givenFile("[Ports]\n1=/dev/ttyUSB0\n7=/dev/ttyS2\n");
+    ASSERT_EQ(configuration().writeDevicePath(7, "/dev/serial/by-id/usb-meter"), std::nullopt);
+    ASSERT_EQ(configuration().writeDevicePath(12, "/dev/ttyUSB3"), std::nullopt);
+    EXPECT_EQ(configuration().devicePaths(),
+        (std::map<int, std::string> {
+            { 1, "/dev/ttyUSB0" }, { 7, "/dev/serial/by-id/usb-meter" }, { 12, "/dev/ttyUSB3" } }));
+}
+
 // How the integer reader reads a value: leading decimal digits, the default
 // only when the key is missing or empty.
 struct ValueCase {

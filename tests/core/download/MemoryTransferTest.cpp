@@ -19,6 +19,7 @@ TEST_F(MemoryTransfer, TheDumpFillsTheMemoryBlockAndTheProgramListensAgain)
     EXPECT_TRUE(state().memoryComplete);
     EXPECT_FALSE(state().memoryEmpty);
     EXPECT_EQ(state().downloadTotal, 0);
+    EXPECT_EQ(download::progressText(state()), "7 records");
     EXPECT_TRUE(listensAgain());
     EXPECT_GE(events.panelChanges, 1);
     const store::MemoryBlock& block = doc.memoryBlock();

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +79,22 @@ TEST_F(ProgressDialog, WaitingForTheMeterPaintsOnlyWhenTheBarMoves)
     // A bar step every 500 ms: a few paints at the start, never a stream of them.
     EXPECT_LT(counter.paints, 5);
     EXPECT_FALSE(RepaintWarnings::seen());
+}
+
+TEST_F(ProgressDialog, ADataLoggerDownloadShowsTheBytesReceivedBesideTheBar)
+{
+    link.expectLoggerDump();
+    state.dumpKind = link::DumpKind::DataLogger;
+    state.downloadTotal = kLoggerTotal;
+    ui::CLoggingDlg dialog(state, link);
+    dialog.show();
+    QTest::qWait(kCompletesAfterMs);
+    EXPECT_EQ(dialog.progressLabel().text(), "0 of 9000 bytes");
+    state.bytesReceived = 1200;
+    dialog.invalidate();
+    QTest::qWait(kCompletesAfterMs);
+    EXPECT_EQ(dialog.progressLabel().text(), "1200 of 9000 bytes");
+    EXPECT_FALSE(dialog.progressLabel().visibleRegion().isEmpty());
 }
 
 struct EndCase {
