@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -30,6 +31,8 @@ constexpr double kAverageStep = 50.0;
 constexpr double kUniformityStep = 0.05;
 constexpr int kFigureDecimals = 2;
 constexpr QSize kInitialSize { 860, 820 };
+// The window opens no larger than this share of the screen, so its buttons stay in sight.
+constexpr double kLargestScreenShare = 0.9;
 
 // A requirement field's value; its lowest value stands for none.
 std::optional<double> required(const QDoubleSpinBox& field)
@@ -79,7 +82,7 @@ SurveyDialog::SurveyDialog(const store::MemoryBlock& block, const app::Configura
     layout->addWidget(figures_);
     layout->addWidget(verdict_);
     layout->addWidget(buttons);
-    resize(kInitialSize);
+    resize(kInitialSize.boundedTo(screen()->availableGeometry().size() * kLargestScreenShare));
 
     startFromConfiguration();
     remake();
