@@ -178,7 +178,7 @@ std::optional<std::string> Configuration::writeSurvey(
 
 std::optional<std::string> Configuration::lastFolder(const std::string& kind) const
 {
-    const std::optional<std::string> folder = file_.readString(kFolderSection, kind);
+    std::optional<std::string> folder = file_.readString(kFolderSection, kind);
     std::error_code error;
     if (!folder || folder->empty() || !std::filesystem::is_directory(*folder, error)) return std::nullopt;
     return folder;

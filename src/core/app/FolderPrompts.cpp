@@ -34,7 +34,7 @@ std::optional<std::string> FolderPrompts::chooseIn(const platform::FileChoice& c
     if (!key) return choose(choice);
     platform::FileChoice started = choice;
     started.folder = configuration_.lastFolder(key).value_or(choice.folder);
-    const std::optional<std::string> chosen = choose(started);
+    std::optional<std::string> chosen = choose(started);
     // A folder that cannot be kept only costs the next dialog its start.
     if (chosen) configuration_.keepFolder(key, std::filesystem::path(*chosen).parent_path().string());
     return chosen;

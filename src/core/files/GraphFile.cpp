@@ -108,7 +108,7 @@ FileOutcome readGraphFile(
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
     auto read = std::make_unique<store::CurrentSet>(set);
-    const FileOutcome outcome = readGraphFile(in, *read, clock);
+    FileOutcome outcome = readGraphFile(in, *read, clock);
     if (!outcome.ok()) {
         in.clear();
         in.seekg(0);

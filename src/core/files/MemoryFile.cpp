@@ -64,7 +64,7 @@ FileOutcome readMemoryFile(const std::filesystem::path& path, store::MemoryBlock
     std::ifstream in;
     if (FileOutcome opened = openForReading(path, in); !opened.ok()) return opened;
     auto read = std::make_unique<store::MemoryBlock>(block);
-    const FileOutcome outcome = readMemoryFile(in, *read);
+    FileOutcome outcome = readMemoryFile(in, *read);
     if (!outcome.ok()) {
         in.clear();
         in.seekg(0);

@@ -2,6 +2,8 @@
 
 #include "core/report/ReportPage.h"
 
+#include <utility>
+
 namespace brivon::report {
 namespace {
 
@@ -24,9 +26,11 @@ int drawTextFlow(draw::Canvas& canvas, const TextFlow& flow, const std::vector<s
     const int width = flow.right - flow.left;
     std::string line;
     for (const std::string& piece : pieces) {
-        const std::string next = line.empty() ? piece : line + kSeparator + piece;
+        std::string next = line;
+        if (!next.empty()) next += kSeparator;
+        next += piece;
         if (line.empty() || canvas.textWidth(next, kTextFont) <= width) {
-            line = next;
+            line = std::move(next);
             continue;
         }
         canvas.drawText({ flow.left, top }, fitted(canvas, line, width), kTextFont, kTextStyle);
