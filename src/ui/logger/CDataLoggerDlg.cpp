@@ -75,6 +75,8 @@ CDataLoggerDlg::CDataLoggerDlg(
 CDataLoggerDlg::~CDataLoggerDlg()
 {
     sets_.setRowsHandler({});
+    // The list's header resizes its sections while the base class deletes it.
+    disconnect(list_->horizontalHeader(), nullptr, this, nullptr);
 }
 
 QAction* CDataLoggerDlg::action(int commandId) const
