@@ -4,6 +4,7 @@
 #include "core/report/ReportPage.h"
 #include "core/report/SurveyColourMap.h"
 #include "core/report/SurveyTable.h"
+#include "core/report/TextFlow.h"
 #include "core/survey/SurveyFigures.h"
 #include "core/util/Printf.h"
 
@@ -38,16 +39,7 @@ void drawTitle(draw::Canvas& canvas, const std::string& title)
     draw::Font font = kTitleFont;
     while (font.height < kTextFont.height && canvas.textWidth(title, font) > width)
         ++font.height;
-    std::string shown = title;
-    if (canvas.textWidth(shown, font) > width) {
-        while (!shown.empty() && canvas.textWidth(shown + kEllipsis, font) > width) {
-            shown.pop_back();
-            while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80)
-                shown.pop_back();  // no half of a UTF-8 character
-        }
-        shown += kEllipsis;
-    }
-    canvas.drawText({ kLeft, kTop }, shown, font, kTextStyle);
+    canvas.drawText({ kLeft, kTop }, cutToWidth(canvas, title, font, width, kEllipsis), font, kTextStyle);
 }
 
 std::string recordsLine(const survey::Survey& survey, survey::GridSize grid)

@@ -10,16 +10,23 @@ namespace {
 constexpr const char* kSeparator = "   ";
 constexpr const char* kElision = "...";
 
-// `piece`, shortened at its end until it fits in `width`.
-std::string fitted(const draw::Canvas& canvas, std::string piece, int width)
-{
-    if (canvas.textWidth(piece, kTextFont) <= width) return piece;
-    while (!piece.empty() && canvas.textWidth(piece + kElision, kTextFont) > width)
-        piece.pop_back();
-    return piece + kElision;
-}
+constexpr unsigned char kUtf8ContinuationMask = 0xC0;
+constexpr unsigned char kUtf8Continuation = 0x80;
 
 }  // namespace
+
+std::string cutToWidth(const draw::Canvas& canvas, std::string text, const draw::Font& font, int width,
+    const std::string& elision)
+{
+    if (canvas.textWidth(text, font) <= width) return text;
+    while (!text.empty() && canvas.textWidth(text + elision, font) > width) {
+        text.pop_back();
+        while (!text.empty()
+            && (static_cast<unsigned char>(text.back()) & kUtf8ContinuationMask) == kUtf8Continuation)
+            text.pop_back();
+    }
+    return text + elision;
+}
 
 int drawTextFlow(draw::Canvas& canvas, const TextFlow& flow, const std::vector<std::string>& pieces, int top)
 {
@@ -33,12 +40,14 @@ int drawTextFlow(draw::Canvas& canvas, const TextFlow& flow, const std::vector<s
             line = std::move(next);
             continue;
         }
-        canvas.drawText({ flow.left, top }, fitted(canvas, line, width), kTextFont, kTextStyle);
+        canvas.drawText(
+            { flow.left, top }, cutToWidth(canvas, line, kTextFont, width, kElision), kTextFont, kTextStyle);
         top -= flow.lineHeight;
         line = piece;
     }
     if (!line.empty()) {
-        canvas.drawText({ flow.left, top }, fitted(canvas, line, width), kTextFont, kTextStyle);
+        canvas.drawText(
+            { flow.left, top }, cutToWidth(canvas, line, kTextFont, width, kElision), kTextFont, kTextStyle);
         top -= flow.lineHeight;
     }
     return top;

@@ -16,6 +16,11 @@ struct TextFlow {
     int lineHeight;  // from one line's top to the next one's
 };
 
+// `text` as it fits in `width` in `font`: unchanged when it fits, else shortened
+// at its end, a whole UTF-8 character at a time, and followed by `elision`.
+std::string cutToWidth(const draw::Canvas& canvas, std::string text, const draw::Font& font, int width,
+    const std::string& elision);
+
 // Draws `pieces` from `top` downwards in the report's text font; returns the top of the next line.
 int drawTextFlow(draw::Canvas& canvas, const TextFlow& flow, const std::vector<std::string>& pieces, int top);
 
